@@ -1,0 +1,14 @@
+#!/usr/bin/env bash
+# Installs the Debian packages the build needs, when some are missing.
+set -euo pipefail
+pacchetti=(build-essential cmake libgtest-dev)
+mancanti=()
+for p in "${pacchetti[@]}"; do
+    dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || mancanti+=("$p")
+done
+if [ ${#mancanti[@]} -gt 0 ]; then
+    echo "Installo: ${mancanti[*]}"
+    if [ "$(id -u)" -ne 0 ]; then sudo=sudo; else sudo=; fi
+    $sudo apt-get update -q
+    DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -q "${mancanti[@]}"
+fi

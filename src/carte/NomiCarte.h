@@ -1,0 +1,18 @@
+#pragma once
+
+#include <string>
+
+// The process-wide names of ranks and suits. Rank tables are in face order (Asso, Due, Tre,
+// ..., Re: see kIndiceFaccia); a card set's Carte.ini may rename them.
+
+// Rank name (or letter, when breve) by face index 0..9; empty outside.
+const std::string& NomeValore(int faccia, bool breve);
+// Suit name (or letter, when breve) by suit 0..3; empty outside.
+const std::string& NomeSeme(int seme, bool breve);
+
+// Loads the tables from a Carte.ini (keys C0..C9, B0..B9, S0..S3, SB0..SB3; a key the file
+// lacks empties its entry). A file that cannot be read keeps every name; returns false then.
+bool CaricaNomiCarte(const std::string& percorso);
+
+// Back to the built-in Italian names.
+void RipristinaNomiCarte();

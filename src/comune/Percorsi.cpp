@@ -1,0 +1,49 @@
+#include "comune/Percorsi.h"
+
+#include <algorithm>
+#include <filesystem>
+
+#ifndef PENTALUDO_DATI_INSTALLATI
+#define PENTALUDO_DATI_INSTALLATI "/usr/local/share/pentaludo"
+#endif
+
+namespace fs = std::filesystem;
+
+namespace {
+
+std::string& Cartella() {
+    static std::string cartella;
+    return cartella;
+}
+
+} // namespace
+
+void ImpostaCartellaProgramma(const std::string& cartella) { Cartella() = cartella; }
+
+const std::string& CartellaProgramma() { return Cartella(); }
+
+std::string CartellaDatiInstallati() { return PENTALUDO_DATI_INSTALLATI; }
+
+std::vector<std::string> CartelleDati() {
+    std::vector<std::string> cartelle{"."};
+    for (const std::string& c : {CartellaProgramma(), CartellaDatiInstallati()}) {
+        if (!c.empty() && std::find(cartelle.begin(), cartelle.end(), c) == cartelle.end()) {
+            cartelle.push_back(c);
+        }
+    }
+    return cartelle;
+}
+
+std::string TrovaFileDati(const std::string& nome) {
+    std::error_code errore;
+    if (fs::path(nome).has_parent_path()) {
+        return fs::is_regular_file(nome, errore) ? nome : std::string();
+    }
+    for (const auto& cartella : CartelleDati()) {
+        const fs::path percorso = fs::path(cartella) / nome;
+        if (fs::is_regular_file(percorso, errore)) {
+            return cartella == "." ? nome : percorso.string();
+        }
+    }
+    return {};
+}

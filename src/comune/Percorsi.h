@@ -1,0 +1,21 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+// Where the program finds the data that ships with it (rules file, card sets, backgrounds):
+// the current folder, then the program's own folder, then the installed data folder.
+
+// The folder of the executable; the entry point sets it (empty until then).
+void ImpostaCartellaProgramma(const std::string& cartella);
+const std::string& CartellaProgramma();
+
+// The installed data folder (share/pentaludo).
+std::string CartellaDatiInstallati();
+
+// The folders searched for a data file, in order, without repetitions.
+std::vector<std::string> CartelleDati();
+
+// The path of the first existing file named nome in those folders; nome itself when it holds
+// a folder part; empty when none exists.
+std::string TrovaFileDati(const std::string& nome);

@@ -1,0 +1,19 @@
+#pragma once
+
+#include <optional>
+#include <string>
+#include <string_view>
+
+// Texts are UTF-8 inside the program. Files made for the old Western European code page
+// still read right: a file that is not valid UTF-8 is taken as Windows-1252.
+
+bool UTF8Valido(std::string_view byte);
+
+// The bytes as UTF-8: unchanged when already valid UTF-8, otherwise converted from Windows-1252.
+std::string DecodificaTesto(std::string_view byte);
+
+// Reads a whole file as bytes; nothing when it cannot be opened or read.
+std::optional<std::string> LeggiFile(const std::string& percorso);
+
+// Reads a whole text file and decodes it as above.
+std::optional<std::string> LeggiFileTesto(const std::string& percorso);

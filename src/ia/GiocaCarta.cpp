@@ -1,0 +1,23 @@
+#include "ia/GiocaCarta.h"
+
+#include "comune/Casuale.h"
+#include "comune/Errore.h"
+#include "partita/RegistroPartita.h"
+
+Carta GiocaCartaACaso::ScegliCarta() {
+    const RegistroPartita& registro = Registro();
+    bool manoVuota = true;
+    for (int k = 0; k < 8 && manoVuota; ++k) {
+        manoVuota = registro.CartaInMano(giocatore, k) == CartaIndefinita;
+    }
+    // Drawing from an empty hand would never end.
+    if (manoVuota) {
+        throw Errore("Nessuna carta in mano al giocatore " + std::to_string(giocatore));
+    }
+    for (;;) {
+        const Carta carta = registro.CartaInMano(giocatore, Casuale(8));
+        if (!(carta == CartaIndefinita)) {
+            return carta;
+        }
+    }
+}

@@ -1,0 +1,38 @@
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+#include "carte/Briscola.h"
+#include "carte/Carta.h"
+
+// A card-choice strategy: picks the card its seat plays, from the process-wide record.
+class GiocaCarta {
+public:
+    explicit GiocaCarta(int giocatore) : giocatore(giocatore) {}
+    virtual ~GiocaCarta() = default;
+
+    // After each deal the trump is forgotten, then set to the suit the seat's bidding
+    // strategy would name.
+    virtual void AzzeraBriscola() { briscola = BriscolaIndefinita; }
+    virtual Carta ScegliCarta() = 0;
+    virtual std::string Nome() const = 0;
+    virtual std::string Dettaglio() const { return {}; }
+
+    void ImpostaBriscola(const Briscola& seme) { briscola = seme; }
+    const Briscola& BriscolaPrevista() const { return briscola; }
+    int Giocatore() const { return giocatore; }
+
+protected:
+    std::int32_t giocatore;
+    Briscola briscola;
+};
+
+// Plays a card drawn uniformly from those left in the hand; the fall-back of the real players.
+class GiocaCartaACaso : public GiocaCarta {
+public:
+    using GiocaCarta::GiocaCarta;
+
+    Carta ScegliCarta() override;
+    std::string Nome() const override { return "Gioca a Caso"; }
+};

@@ -1,0 +1,98 @@
+#include "partita/Licitazione.h"
+
+#include "comune/Casuale.h"
+#include "partita/RegistroPartita.h"
+
+namespace {
+
+constexpr std::array<int, 10> kValoreMano = {6, 7, 8, 9, 10, 13, 18, 35, 70, 100};
+
+// Strength thresholds (strictly above) and the highest rank bid they allow, Tre .. Due.
+constexpr std::array<int, 9> kSoglieValore = {70, 80, 90, 100, 110, 120, 130, 140, 150};
+
+// Strength thresholds and the base of the points bid they allow (plus 0..6 drawn).
+struct SogliaPunti {
+    int forza;
+    int base;
+};
+constexpr std::array<SogliaPunti, 5> kSogliePunti = {
+    {{160, 64}, {170, 68}, {180, 73}, {200, 79}, {220, 85}}};
+
+} // namespace
+
+void LicitazioneAPunti::ValutaMano() {
+    sommaSeme.fill(0);
+    const RegistroPartita& registro = Registro();
+    for (int k = 0; k < 8; ++k) {
+        const Carta carta = registro.CartaInMano(Giocatore, k);
+        if (carta.Definita()) {
+            sommaSeme[static_cast<std::size_t>(carta.Seme)] +=
+                kValoreMano[static_cast<std::size_t>(carta.ValoreGrezzo())];
+        }
+    }
+    semeMigliore = 0;
+    for (int s = 1; s < 4; ++s) {
+        if (sommaSeme[static_cast<std::size_t>(s)] >
+            sommaSeme[static_cast<std::size_t>(semeMigliore)]) {
+            semeMigliore = s;
+        }
+    }
+    forza = static_cast<std::int32_t>(sommaSeme[static_cast<std::size_t>(semeMigliore)] * 0.9);
+}
+
+bool LicitazioneAPunti::HoCarta(int valore) const {
+    const RegistroPartita& registro = Registro();
+    const Carta cercata(valore, semeMigliore);
+    for (int k = 0; k < 8; ++k) {
+        if (registro.CartaInMano(Giocatore, k) == cercata) {
+            return true;
+        }
+    }
+    return false;
+}
+
+// The highest bid the hand is worth; the two jumps of a very strong hand without the Due also
+// replace the standing bid it reasons from.
+Chiamata LicitazioneAPunti::Massimo(Chiamata& corrente, bool hoDue) const {
+    Chiamata massimo(kAsso);
+    for (std::size_t i = 0; i < kSoglieValore.size(); ++i) {
+        if (forza > kSoglieValore[i]) {
+            massimo = Chiamata(kTre - static_cast<int>(i));
+        }
+    }
+    for (const auto& soglia : kSogliePunti) {
+        if (forza > soglia.forza) {
+            massimo = Chiamata(soglia.base + Casuale(7));
+        }
+    }
+    if (forza > 190 && !hoDue) {
+        corrente = Chiamata(69);
+        massimo = Chiamata(83 + Casuale(7));
+    }
+    if (forza > 210 && !hoDue) {
+        corrente = Chiamata(79);
+        massimo = Chiamata(92 + Casuale(7));
+    }
+    return massimo;
+}
+
+Chiamata LicitazioneAPunti::Licita() {
+    Chiamata corrente = Registro().chiamata;
+    const bool hoDue = HoCarta(kDue);
+    const Chiamata massimo = Massimo(corrente, hoDue);
+
+    if (!(corrente == ChiamataNulla) && NonSupera(massimo, corrente)) {
+        return ChiamataPasso;
+    }
+    const int limite = massimo.ValoreVerificato();
+    for (int v = corrente == ChiamataNulla ? 9 : corrente.ValoreVerificato() - 1; v >= limite;
+         --v) {
+        if (!HoCarta(v)) {
+            return Chiamata(v);
+        }
+    }
+    if (limite == kDue && !hoDue && corrente.Punti < massimo.Punti) {
+        return Chiamata(corrente.Punti + 1);
+    }
+    return ChiamataPasso;
+}

@@ -1,0 +1,43 @@
+#pragma once
+
+#include <array>
+#include <cstdint>
+
+#include "carte/Briscola.h"
+#include "partita/Chiamata.h"
+
+// A computer's bidding strategy: values the hand at the deal, bids, names the trump.
+class Licitazione {
+public:
+    explicit Licitazione(int giocatore) : Giocatore(giocatore) {}
+    virtual ~Licitazione() = default;
+
+    virtual void ValutaMano() = 0;
+    virtual Chiamata Licita() = 0;
+    virtual Briscola ScegliBriscola() = 0;
+
+    std::int32_t Giocatore;
+};
+
+// Values each suit of the hand, bids down the ladder as far as the strength of its best suit
+// allows (skipping ranks whose card of that suit it holds), and names that suit as trump.
+class LicitazioneAPunti final : public Licitazione {
+public:
+    using Licitazione::Licitazione;
+
+    void ValutaMano() override;
+    Chiamata Licita() override;
+    Briscola ScegliBriscola() override { return Briscola(semeMigliore); }
+
+    int SommaSeme(int seme) const { return sommaSeme[static_cast<std::size_t>(seme)]; }
+    int Forza() const { return forza; }
+    int SemeMigliore() const { return semeMigliore; }
+
+private:
+    std::array<std::int32_t, 4> sommaSeme{};
+    std::int32_t forza = 0;
+    std::int32_t semeMigliore = 0;
+
+    bool HoCarta(int valore) const;
+    Chiamata Massimo(Chiamata& corrente, bool hoDue) const;
+};

@@ -1,0 +1,156 @@
+#include "partita/Partita.h"
+
+#include "comune/Casuale.h"
+#include "comune/Errore.h"
+#include "partita/RegistroPartita.h"
+#include "partita/TipoGiocatori.h"
+#include "partita/TipoStoriaPartite.h"
+
+namespace {
+
+int NumeroPartita() { return StoriaPartite().numeroPartite; }
+
+void AvanzaTurno(RegistroPartita& registro) { registro.ImpostaTurno(registro.turno + 1); }
+
+} // namespace
+
+Partita::Partita() : baseSeme(Casuale(10000)) {}
+
+void Partita::CambiaStato(int nuovo) {
+    if (nuovo != 0 && nuovo != 9) {
+        throw Errore("Operazione di cambio stato illegale");
+    }
+    stato = nuovo;
+}
+
+int Partita::Inizio(int /*puntiMonte*/) {
+    RegistroPartita& registro = Registro();
+    const int numero = NumeroPartita();
+    const bool soloComputer = TipoGiocatori() != 0;
+    // In the computer-only series five games in a row replay one shuffle, shifted by one seat
+    // each time, so that every seat plays every hand once.
+    if (soloComputer) {
+        ImpostaSemeCasuale(static_cast<std::uint32_t>(numero / 5 + baseSeme));
+    }
+    registro.Distribuisci();
+    if (soloComputer) {
+        registro.RuotaDistribuzione(numero % 5);
+    }
+    registro.ImpostaTurno(numero % 5);
+    stato = 1;
+    registro.primaManoCoperta = 0;
+    return registro.turno;
+}
+
+int Partita::Licita(int /*giocatore*/, Chiamata& chiamata) {
+    RegistroPartita& registro = Registro();
+    const bool accettata = Supera(chiamata, registro.chiamata);
+    // The last seat in the bidding may not pass while no bid stands: nobody would be left
+    // to call.
+    if (!accettata && registro.chiamata == ChiamataNulla && registro.InLicitazione() &&
+        registro.GiocatoriInLicitazione() == 1) {
+        throw Errore("Licitazione impossibile: tutti i giocatori hanno passato senza chiamare");
+    }
+    if (accettata) {
+        registro.chiamata = chiamata;
+        registro.chiamante = registro.turno;
+    } else {
+        chiamata = ChiamataPasso;
+        if (registro.InLicitazione()) {
+            registro.ImpostaInLicitazione(false);
+        }
+    }
+    if (registro.GiocatoriInLicitazione() == 1 && !(registro.chiamata == ChiamataNulla)) {
+        stato = 3;
+        registro.ImpostaTurno(NumeroPartita() % 5);
+        return registro.chiamante;
+    }
+    if (registro.GiocatoriInLicitazione() == 0) {
+        throw Errore("Licitazione impossibile: nessun giocatore è rimasto in licitazione");
+    }
+    AvanzaTurno(registro);
+    while (!registro.InLicitazione()) {
+        AvanzaTurno(registro);
+    }
+    return registro.turno;
+}
+
+int Partita::FineLicitazione() {
+    stato = 4;
+    return Registro().chiamante;
+}
+
+int Partita::ImpostaBriscola(const Briscola& briscola) {
+    RegistroPartita& registro = Registro();
+    stato = 5;
+    registro.briscola = briscola;
+    return registro.turno;
+}
+
+int Partita::Gioca(Carta& carta) {
+    RegistroPartita& registro = Registro();
+    registro.RegistraGiocata(carta);
+    AvanzaTurno(registro);
+    if (registro.CarteInTavola() == 5) {
+        stato = 6;
+    }
+    if (carta.ValoreGrezzo() == registro.chiamata.Valore && registro.ManiComplete() == 0 &&
+        registro.primaManoCoperta == 1) {
+        carta.Coperta = 1;
+    }
+    return registro.turno;
+}
+
+int Partita::FineMano() {
+    stato = 7;
+    return Registro().turno;
+}
+
+int Partita::RaccogliMano() {
+    RegistroPartita& registro = Registro();
+    registro.ImpostaTurno(registro.VincitoreMano());
+    registro.RaccogliPresa();
+    stato = 5;
+    if (registro.ManiComplete() == 8) {
+        stato = 8;
+    }
+    return registro.turno;
+}
+
+void Partita::Punteggi() {
+    if (stato != 8) {
+        throw Errore("Proclamazione punteggi impossibile prima della fine della partita");
+    }
+    StoriaPartite().RegistraPartita(Registro());
+    stato = 9;
+}
+
+void Partita::AzzeraPunteggi() { StoriaPartite().Azzera(); }
+
+int PartitaPrimaManoAlBuio::Inizio(int puntiMonte) {
+    const int turno = Partita::Inizio(puntiMonte);
+    Registro().primaManoCoperta = 1;
+    return turno;
+}
+
+int PartitaPrimaManoAlBuio::FineLicitazione() {
+    RegistroPartita& registro = Registro();
+    stato = 5;
+    registro.briscola = BriscolaAssente;
+    return registro.turno;
+}
+
+int PartitaPrimaManoAlBuio::FineMano() {
+    RegistroPartita& registro = Registro();
+    if (registro.CarteInTavola() == 5 && registro.ManiComplete() == 0) {
+        stato = 4;
+        return registro.chiamante;
+    }
+    return Partita::FineMano();
+}
+
+int PartitaPrimaManoAlBuio::ImpostaBriscola(const Briscola& briscola) {
+    Partita::ImpostaBriscola(briscola);
+    stato = 7;
+    return Registro().turno;
+}

@@ -1,0 +1,262 @@
+#include "partita/RegistroPartita.h"
+
+#include <algorithm>
+#include <numeric>
+#include <utility>
+
+#include "comune/Casuale.h"
+
+namespace {
+std::size_t I(int i) { return static_cast<std::size_t>(i); }
+} // namespace
+
+RegistroPartita& Registro() {
+    static RegistroPartita registro;
+    return registro;
+}
+
+RegistroPartita::RegistroPartita() {
+    sequenza.fill(-1);
+    distribuzione.fill(-1);
+    possessore.fill(-1);
+    inLicitazione.fill(1);
+}
+
+void RegistroPartita::Distribuisci() {
+    for (int c = 0; c < 40; ++c) {
+        inMano[I(c)] = 1;
+        inTavola[I(c)] = 0;
+        possessore[I(c)] = static_cast<std::int8_t>(c / 8);
+        sequenza[I(c)] = -1;
+    }
+    for (int n = 0; n < 200; ++n) {
+        const int i = Casuale(40);
+        const int j = Casuale(40);
+        std::swap(possessore[I(i)], possessore[I(j)]);
+    }
+    distribuzione = possessore;
+    numeroGiocate = 0;
+    chiamata = ChiamataNulla;
+    briscola = BriscolaIndefinita;
+    chiamante = -1;
+    inLicitazione.fill(1);
+}
+
+void RegistroPartita::RuotaDistribuzione(int k) {
+    for (int c = 0; c < 40; ++c) {
+        if (possessore[I(c)] < 0) {
+            continue;
+        }
+        possessore[I(c)] = static_cast<std::int8_t>(((possessore[I(c)] + k) % 5 + 5) % 5);
+        distribuzione[I(c)] = possessore[I(c)];
+    }
+}
+
+void RegistroPartita::RegistraGiocata(const Carta& carta) {
+    const int c = carta.Indice();
+    if (c < 0 || c > 39 || inMano[I(c)] == 0) {
+        throw Errore("Carta già giocata!");
+    }
+    inMano[I(c)] = 0;
+    inTavola[I(c)] = 1;
+    sequenza[I(numeroGiocate)] = static_cast<std::int8_t>(c);
+    ++numeroGiocate;
+}
+
+void RegistroPartita::RaccogliPresa(int giocatore) {
+    for (int c = 0; c < 40; ++c) {
+        if (inTavola[I(c)] != 0) {
+            possessore[I(c)] = static_cast<std::int8_t>(giocatore);
+            inTavola[I(c)] = 0;
+        }
+    }
+}
+
+void RegistroPartita::RaccogliPresa() { RaccogliPresa(VincitoreMano()); }
+
+void RegistroPartita::ImpostaTurno(int giocatore) {
+    turno = static_cast<std::int8_t>(((giocatore % 5) + 5) % 5);
+}
+
+bool RegistroPartita::InLicitazione() const { return inLicitazione[I(turno)] != 0; }
+
+void RegistroPartita::ImpostaInLicitazione(bool inGioco) {
+    inLicitazione[I(turno)] = inGioco ? 1 : 0;
+}
+
+int RegistroPartita::CarteInTavola() const {
+    return static_cast<int>(std::count(inTavola.begin(), inTavola.end(), 1));
+}
+
+int RegistroPartita::ManiComplete() const { return (numeroGiocate - CarteInTavola()) / 5; }
+
+int RegistroPartita::GiocatoriInLicitazione() const {
+    return static_cast<int>(std::count(inLicitazione.begin(), inLicitazione.end(), 1));
+}
+
+int RegistroPartita::PuntiGiocatore(int giocatore) const {
+    int punti = 0;
+    for (int c = 0; c < 40; ++c) {
+        if (inMano[I(c)] == 0 && inTavola[I(c)] == 0 && possessore[I(c)] == giocatore) {
+            punti += kPuntiValore[I(c % 10)];
+        }
+    }
+    return punti;
+}
+
+int RegistroPartita::PuntiChiamante() const {
+    int punti = PuntiGiocatore(chiamante);
+    const int socio = SocioPalese();
+    if (socio >= 0 && socio != chiamante) {
+        punti += PuntiGiocatore(socio);
+    }
+    return punti;
+}
+
+bool RegistroPartita::ChiamanteVincente() const { return PuntiChiamante() >= chiamata.Punti; }
+
+int RegistroPartita::PuntiInTavola() const {
+    int punti = 0;
+    for (int c = 0; c < 40; ++c) {
+        if (inTavola[I(c)] != 0) {
+            punti += kPuntiValore[I(c % 10)];
+        }
+    }
+    return punti;
+}
+
+Carta RegistroPartita::CartaChiamata() const {
+    if (chiamata.Valore < 0 || chiamata.Valore > 9 || !briscola.Nominata()) {
+        return CartaIndefinita;
+    }
+    return Carta(chiamata.Valore, briscola.SemeGrezzo());
+}
+
+int RegistroPartita::Socio() const {
+    const Carta chiamata = CartaChiamata();
+    if (chiamata == CartaIndefinita) {
+        return -1;
+    }
+    return distribuzione[I(chiamata.Indice())];
+}
+
+int RegistroPartita::SocioPalese() const {
+    const Carta chiamata = CartaChiamata();
+    if (chiamata == CartaIndefinita || inMano[I(chiamata.Indice())] != 0) {
+        return -1;
+    }
+    return distribuzione[I(chiamata.Indice())];
+}
+
+int RegistroPartita::ChiHaGiocato(const Carta& carta) const {
+    if (!carta.Definita() || carta.Seme < 0 || carta.Seme > 3) {
+        return -1;
+    }
+    const int c = carta.Indice();
+    if (inMano[I(c)] != 0) {
+        return -1;
+    }
+    return distribuzione[I(c)];
+}
+
+Carta RegistroPartita::CartaInTavola(int i) const {
+    if (i < 0 || i >= CarteInTavola()) {
+        return CartaIndefinita;
+    }
+    return Carta::DaIndice(sequenza[I(ManiComplete() * 5 + i)]);
+}
+
+void RegistroPartita::CartaGiocata(int n, int& giocatore, Carta& carta) const {
+    if (n < 0 || n >= numeroGiocate) {
+        giocatore = -1;
+        carta = CartaIndefinita;
+        return;
+    }
+    const int c = sequenza[I(n)];
+    giocatore = distribuzione[I(c)];
+    carta = Carta::DaIndice(c);
+}
+
+void RegistroPartita::CartaGiocata(int mano, int posizione, int& giocatore, Carta& carta) const {
+    CartaGiocata(mano * 5 + posizione, giocatore, carta);
+}
+
+Carta RegistroPartita::CartaGiocata(int n) const {
+    if (n < 0 || n >= numeroGiocate) {
+        return CartaIndefinita;
+    }
+    return Carta::DaIndice(sequenza[I(n)]);
+}
+
+Carta RegistroPartita::CartaInMano(int giocatore, int k) const {
+    const Carta carta = CartaDistribuita(giocatore, k);
+    if (carta == CartaIndefinita || inMano[I(carta.Indice())] == 0) {
+        return CartaIndefinita;
+    }
+    return carta;
+}
+
+Carta RegistroPartita::CartaDistribuita(int giocatore, int k) const {
+    if (k < 0) {
+        return CartaIndefinita;
+    }
+    int trovate = 0;
+    for (int c = 0; c < 40; ++c) {
+        if (distribuzione[I(c)] == giocatore && trovate++ == k) {
+            return Carta::DaIndice(c);
+        }
+    }
+    return CartaIndefinita;
+}
+
+bool RegistroPartita::HaGiocatoInMano(int giocatore) const {
+    for (int c = 0; c < 40; ++c) {
+        if (inTavola[I(c)] != 0 && distribuzione[I(c)] == giocatore) {
+            return true;
+        }
+    }
+    return false;
+}
+
+int RegistroPartita::Confronta(const Carta& a, const Carta& b, const Briscola& briscola) {
+    if (b == CartaIndefinita) {
+        return -1;
+    }
+    if (a == CartaIndefinita) {
+        return 1;
+    }
+    if (a.Seme == b.Seme) {
+        return b.ValoreGrezzo() - a.ValoreGrezzo();
+    }
+    if (b.Seme == briscola.SemeGrezzo()) {
+        return 1;
+    }
+    return -1;
+}
+
+Carta RegistroPartita::CartaVincente() const {
+    Carta migliore;
+    const int carte = CarteInTavola();
+    const int inizio = ManiComplete() * 5;
+    for (int i = 0; i < carte; ++i) {
+        const Carta carta = Carta::DaIndice(sequenza[I(inizio + i)]);
+        if (Confronta(migliore, carta, briscola) > 0) {
+            migliore = carta;
+        }
+    }
+    return migliore;
+}
+
+int RegistroPartita::VincitoreMano() const { return ChiHaGiocato(CartaVincente()); }
+
+int RegistroPartita::SuperaVincente(const Carta& carta, const Briscola& briscola) const {
+    return Confronta(CartaVincente(), carta, briscola);
+}
+
+bool RegistroPartita::SuperaVincenteCon(const Carta& carta, const Briscola& briscola) const {
+    return SuperaVincente(carta, briscola) > 0;
+}
+
+bool RegistroPartita::SuperaVincente(const Carta& carta) const {
+    return SuperaVincente(carta, briscola) > 0;
+}

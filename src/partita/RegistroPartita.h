@@ -1,0 +1,85 @@
+#pragma once
+
+#include <array>
+#include <cstdint>
+
+#include "carte/Briscola.h"
+#include "carte/Carta.h"
+#include "partita/Chiamata.h"
+
+// The record of the game in progress: the deal, the bidding, every card played, the table
+// and the tricks taken. The game state machine alone writes the one process-wide record
+// (Registro()); everyone else reads it or takes a copy, so it is a plain value with no heap.
+class RegistroPartita {
+public:
+    // Written directly by the game state machine.
+    std::int8_t chiamante = -1;
+    Chiamata chiamata;
+    Briscola briscola;
+    std::int8_t turno = 0;
+    std::uint8_t primaManoCoperta = 0;
+
+    RegistroPartita();
+
+    // Shuffles and deals a new game with the process-wide generator.
+    void Distribuisci();
+    // Shifts the whole deal by k seats.
+    void RuotaDistribuzione(int k);
+    // Records a card played; raises "Carta già giocata!" when it is not in a hand.
+    void RegistraGiocata(const Carta& carta);
+    // The cards on the table go to seat; without argument, to the trick's winner.
+    void RaccogliPresa(int giocatore);
+    void RaccogliPresa();
+    void ImpostaTurno(int giocatore);
+    bool InLicitazione() const;
+    void ImpostaInLicitazione(bool inGioco);
+
+    int ManiComplete() const;
+    int CarteInTavola() const;
+    int NumeroCarteGiocate() const { return numeroGiocate; }
+    bool PartitaFinita() const { return numeroGiocate >= 40; }
+    int GiocatoriInLicitazione() const;
+    int PuntiGiocatore(int giocatore) const;
+    int PuntiChiamante() const;
+    bool ChiamanteVincente() const;
+    int PuntiInTavola() const;
+    Carta CartaChiamata() const;
+    int Socio() const;
+    int SocioPalese() const;
+    int ChiHaGiocato(const Carta& carta) const;
+    Carta CartaInTavola(int i) const;
+    void CartaGiocata(int n, int& giocatore, Carta& carta) const;
+    void CartaGiocata(int mano, int posizione, int& giocatore, Carta& carta) const;
+    Carta CartaGiocata(int n) const;
+    Carta CartaInMano(int giocatore, int k) const;
+    Carta CartaDistribuita(int giocatore, int k) const;
+    bool HaGiocatoInMano(int giocatore) const;
+
+    // Positive when card b beats card a under the given trump: a higher card of the same
+    // suit, or a trump over a card of another suit. The one rule by which a card beats another.
+    static int Confronta(const Carta& a, const Carta& b, const Briscola& briscola);
+
+    Carta CartaVincente() const;
+    int VincitoreMano() const;
+    int SuperaVincente(const Carta& carta, const Briscola& briscola) const;
+    bool SuperaVincenteCon(const Carta& carta, const Briscola& briscola) const;
+    bool SuperaVincente(const Carta& carta) const;
+
+    // Read-only views by card index, for fast scans.
+    bool InMano(int indice) const { return inMano[static_cast<std::size_t>(indice)] != 0; }
+    bool InTavola(int indice) const { return inTavola[static_cast<std::size_t>(indice)] != 0; }
+    int Distribuzione(int indice) const { return distribuzione[static_cast<std::size_t>(indice)]; }
+    int Possessore(int indice) const { return possessore[static_cast<std::size_t>(indice)]; }
+
+private:
+    std::array<std::int8_t, 40> sequenza;
+    std::int8_t numeroGiocate = 0;
+    std::array<std::int8_t, 40> distribuzione;
+    std::array<std::int8_t, 40> possessore;
+    std::array<std::uint8_t, 40> inMano{};
+    std::array<std::uint8_t, 40> inTavola{};
+    std::array<std::uint8_t, 5> inLicitazione;
+};
+
+// The one record of the game in progress.
+RegistroPartita& Registro();

@@ -1,0 +1,148 @@
+#include "partita/TipoStoriaPartite.h"
+
+#include <algorithm>
+
+#include "comune/Errore.h"
+#include "partita/RegistroPartita.h"
+
+namespace {
+std::size_t I(int i) { return static_cast<std::size_t>(i); }
+} // namespace
+
+TipoStoriaPartite& StoriaPartite() {
+    static TipoStoriaPartite storia;
+    return storia;
+}
+
+TipoStoriaPartite::TipoStoriaPartite(const std::string& nomeFile)
+    : partite(std::make_unique<std::array<PartitaGiocata, kPartiteTenute>>()) {
+    if (!nomeFile.empty()) {
+        Carica(nomeFile);
+    }
+}
+
+TipoStoriaPartite::TipoStoriaPartite(const TipoStoriaPartite& altra)
+    : totale(altra.totale), numeroPartite(altra.numeroPartite), statistiche(altra.statistiche),
+      partite(std::make_unique<std::array<PartitaGiocata, kPartiteTenute>>(*altra.partite)) {}
+
+TipoStoriaPartite& TipoStoriaPartite::operator=(const TipoStoriaPartite& altra) {
+    if (this != &altra) {
+        totale = altra.totale;
+        numeroPartite = altra.numeroPartite;
+        statistiche = altra.statistiche;
+        *partite = *altra.partite;
+    }
+    return *this;
+}
+
+TipoStoriaPartite::~TipoStoriaPartite() = default;
+
+void TipoStoriaPartite::RegistraPartita(RegistroPartita registro) {
+    if (!registro.PartitaFinita()) {
+        throw Errore(
+            "ERRORE INTERNO - Impossibile calcolare i punti prima della fine della partita");
+    }
+    const int chiamante = registro.chiamante;
+    const int socio = registro.Socio();
+    std::array<int, 5> punteggio;
+    punteggio.fill(-1);
+    if (chiamante >= 0 && chiamante < 5) {
+        punteggio[I(chiamante)] += 3;
+    }
+    if (socio >= 0 && socio < 5) {
+        punteggio[I(socio)] += 2;
+    }
+    int moltiplicatore = 1;
+    const int puntiChiamata = registro.chiamata.Punti;
+    if (puntiChiamata >= 70) {
+        moltiplicatore = 2;
+    }
+    if (puntiChiamata >= 80) {
+        moltiplicatore += 1;
+    }
+    const int puntiChiamante = registro.PuntiChiamante();
+    if (puntiChiamante == 120) {
+        moltiplicatore += 1;
+    }
+    if (puntiChiamante < puntiChiamata) {
+        moltiplicatore = -moltiplicatore;
+    }
+
+    PartitaGiocata& partita = (*partite)[I(numeroPartite % kPartiteTenute)];
+    for (int s = 0; s < 5; ++s) {
+        punteggio[I(s)] *= moltiplicatore;
+        partita.punteggio[I(s)] = static_cast<std::int8_t>(punteggio[I(s)]);
+        partita.punti[I(s)] = static_cast<std::uint8_t>(registro.PuntiGiocatore(s));
+    }
+    partita.chiamante = static_cast<std::int8_t>(chiamante);
+    partita.socio = static_cast<std::int8_t>(socio);
+    partita.chiamata = registro.chiamata;
+    for (int c = 0; c < 40; ++c) {
+        partita.mazzo[I(c)] = static_cast<std::int8_t>(registro.Distribuzione(c));
+    }
+
+    for (int s = 0; s < 5; ++s) {
+        totale[I(s)] += punteggio[I(s)];
+        const int esito = punteggio[I(s)] <= 0 ? kPerse : kVinte;
+        const int ruolo = s == chiamante ? kRuoloChiamante : s == socio ? kRuoloSocio
+                                                                        : kRuoloAvversario;
+        ++statistiche[I(ruolo)][I(esito)][I(s)];
+        ++statistiche[I(kRuoloTutti)][I(esito)][I(s)];
+        ++statistiche[I(ruolo)][I(kGiocate)][I(s)];
+        ++statistiche[I(kRuoloTutti)][I(kGiocate)][I(s)];
+    }
+    ++numeroPartite;
+}
+
+int TipoStoriaPartite::PrimaPartitaTenuta() const {
+    return numeroPartite <= kPartiteTenute ? 0 : numeroPartite - kPartiteTenute;
+}
+
+const PartitaGiocata& TipoStoriaPartite::Partita(int numero) const {
+    return (*partite)[I(((numero % kPartiteTenute) + kPartiteTenute) % kPartiteTenute)];
+}
+
+int TipoStoriaPartite::Punteggio(int numero, int giocatore) const {
+    return Partita(numero).punteggio[I(giocatore)];
+}
+
+int TipoStoriaPartite::Chiamante(int numero) const { return Partita(numero).chiamante; }
+
+int TipoStoriaPartite::Socio(int numero) const { return Partita(numero).socio; }
+
+Chiamata TipoStoriaPartite::ChiamataPartita(int numero) const { return Partita(numero).chiamata; }
+
+bool TipoStoriaPartite::Vincente(int numero, int giocatore) const {
+    return Punteggio(numero, giocatore) > 0;
+}
+
+int TipoStoriaPartite::Statistiche(int ruolo, int esito, int giocatore) const {
+    return statistiche[I(ruolo)][I(esito)][I(giocatore)];
+}
+
+double TipoStoriaPartite::Rapporto(int ruolo, int esito, int giocatore) const {
+    const int numeratore = Statistiche(ruolo, esito, giocatore);
+    const int divisore = esito == kGiocate ? Statistiche(kRuoloTutti, kGiocate, giocatore)
+                                           : Statistiche(ruolo, kGiocate, giocatore);
+    return divisore == 0 ? 0.0 : static_cast<double>(numeratore) / divisore;
+}
+
+void TipoStoriaPartite::Azzera() {
+    totale.fill(0);
+    numeroPartite = 0;
+    statistiche = {};
+}
+
+bool operator==(const TipoStoriaPartite& a, const TipoStoriaPartite& b) {
+    if (a.totale != b.totale || a.numeroPartite != b.numeroPartite ||
+        a.statistiche != b.statistiche) {
+        return false;
+    }
+    const int tenute = std::min(a.numeroPartite, TipoStoriaPartite::kPartiteTenute);
+    for (int g = 0; g < tenute; ++g) {
+        if (!((*a.partite)[I(g)] == (*b.partite)[I(g)])) {
+            return false;
+        }
+    }
+    return true;
+}

@@ -1,0 +1,76 @@
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <memory>
+#include <string>
+
+#include "partita/Chiamata.h"
+
+class RegistroPartita;
+
+// One scored game, as the history keeps it.
+struct PartitaGiocata {
+    std::array<std::int8_t, 5> punteggio{};
+    std::array<std::uint8_t, 5> punti{};
+    Chiamata chiamata;
+    std::int8_t chiamante = -1;
+    std::int8_t socio = -1;
+    std::array<std::int8_t, 40> mazzo{};
+
+    friend bool operator==(const PartitaGiocata&, const PartitaGiocata&) = default;
+};
+
+// Roles and results that index the statistics.
+enum RuoloStatistica { kRuoloChiamante = 0, kRuoloSocio = 1, kRuoloAvversario = 2, kRuoloTutti = 3 };
+enum EsitoStatistica { kVinte = 0, kPerse = 1, kGiocate = 2 };
+
+// The score of a series: running totals, the last 25 games in detail, and win/loss counters
+// by role, result and seat. Saved to and loaded from .bri files.
+class TipoStoriaPartite {
+public:
+    static constexpr int kPartiteTenute = 25;
+
+    std::array<std::int32_t, 5> totale{};
+    std::int32_t numeroPartite = 0;
+
+    // Loads the file when the name is not empty.
+    explicit TipoStoriaPartite(const std::string& nomeFile = {});
+    TipoStoriaPartite(const TipoStoriaPartite& altra);
+    TipoStoriaPartite& operator=(const TipoStoriaPartite& altra);
+    ~TipoStoriaPartite();
+
+    // Scores a finished game and adds it to the series.
+    void RegistraPartita(RegistroPartita registro);
+
+    int Totale(int giocatore) const { return totale[static_cast<std::size_t>(giocatore)]; }
+    int PrimaPartitaTenuta() const;
+    const PartitaGiocata& Partita(int numero) const;
+    int Punteggio(int numero, int giocatore) const;
+    int Chiamante(int numero) const;
+    int Socio(int numero) const;
+    Chiamata ChiamataPartita(int numero) const;
+    bool Vincente(int numero, int giocatore) const;
+    int Statistiche(int ruolo, int esito, int giocatore) const;
+    double Rapporto(int ruolo, int esito, int giocatore) const;
+
+    void Azzera();
+
+    // Writes the series; false when the file could not be written (an earlier file under
+    // that name is then left as it was).
+    bool Salva(const std::string& nome) const;
+    // Reads a series; false, with the history unchanged, when the file cannot be read or is
+    // not a valid series.
+    bool Carica(const std::string& nome);
+
+    friend bool operator==(const TipoStoriaPartite& a, const TipoStoriaPartite& b);
+
+private:
+    std::array<std::array<std::array<std::int32_t, 5>, 3>, 4> statistiche{};
+    std::unique_ptr<std::array<PartitaGiocata, kPartiteTenute>> partite;
+
+    friend class FileStoria;
+};
+
+// The one history of the series in progress.
+TipoStoriaPartite& StoriaPartite();
