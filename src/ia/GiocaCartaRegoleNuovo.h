@@ -1,0 +1,28 @@
+#pragma once
+
+#include <memory>
+#include <string>
+
+#include "ia/GiocaCarta.h"
+
+class IntelligenzaArtificialeDEBUG;
+
+// The standard computer player's card choice: every card of the hand is judged by the 45
+// predicates and the weighted rules of a rules file; the best score is played.
+class GiocaCartaRegoleNuovo : public GiocaCartaACaso {
+public:
+    // Reads the rules at once; raises when the file cannot be found or holds an error.
+    GiocaCartaRegoleNuovo(int giocatore, const std::string& nomeFile, double rumore);
+    ~GiocaCartaRegoleNuovo() override;
+
+    Carta ScegliCarta() override;
+    std::string Nome() const override { return "Migliore " + nomeFile; }
+
+    virtual void ImpostaPredicati(const Carta& carta);
+    virtual double ValutaCarta(const Carta& carta);
+
+private:
+    double rumore;
+    std::string nomeFile;
+    std::unique_ptr<IntelligenzaArtificialeDEBUG> ia;
+};
