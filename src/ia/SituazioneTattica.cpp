@@ -56,13 +56,3 @@ std::uint64_t SituazioneTattica::Maschera(const InsiemeCarte& carte) {
     }
     return maschera;
 }
-
-InsiemeCarte SituazioneTattica::Insieme(std::uint64_t maschera) {
-    InsiemeCarte carte;
-    for (int c = 0; c < 40; ++c) {
-        if (((maschera >> c) & 1U) != 0) {
-            carte += Carta::DaIndice(c);
-        }
-    }
-    return carte;
-}

@@ -33,8 +33,6 @@ struct SituazioneTattica {
 
     void ImpostaIgnote(const InsiemeCarte& carte) { ignote = Maschera(carte); }
     void ImpostaMano(const InsiemeCarte& carte) { mano = Maschera(carte); }
-    InsiemeCarte Ignote() const { return Insieme(ignote); }
-    InsiemeCarte Mano() const { return Insieme(mano); }
 
     bool Ignota(int indice) const { return ((ignote >> indice) & 1U) != 0; }
     bool InMano(int indice) const { return ((mano >> indice) & 1U) != 0; }
@@ -47,5 +45,4 @@ struct SituazioneTattica {
     }
 
     static std::uint64_t Maschera(const InsiemeCarte& carte);
-    static InsiemeCarte Insieme(std::uint64_t maschera);
 };

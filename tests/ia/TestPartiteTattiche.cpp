@@ -325,11 +325,7 @@ protected:
     void TearDown() override { AzzeraStatoGlobale(); }
 };
 
-#if defined(__SANITIZE_ADDRESS__)
-constexpr int kPartite = 300;
-#else
 constexpr int kPartite = 1200;
-#endif
 
 // Seeded games with five tactical players, half of them with the first trick face down,
 // the second half in the third series (coefficients redrawn every 40 decisions): every card
