@@ -45,10 +45,6 @@ SituazioneTattica SituazioneTattica::DaRegistro(const RegistroPartita& registro,
     return s;
 }
 
-bool SituazioneTattica::Batte(const Carta& x, const Carta& y) const {
-    return RegistroPartita::Confronta(y, x, briscola) > 0;
-}
-
 std::uint64_t SituazioneTattica::Maschera(const InsiemeCarte& carte) {
     std::uint64_t maschera = 0;
     for (int i = 0; i < carte.Numero; ++i) {
