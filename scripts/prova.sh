@@ -4,4 +4,4 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 bash scripts/costruisci.sh build
 export QT_QPA_PLATFORM=${QT_QPA_PLATFORM:-offscreen}
-ctest --test-dir build --output-on-failure -j2
+ctest --test-dir build --output-on-failure --no-tests=error -j2

@@ -14,14 +14,6 @@
 
 // Small helpers that set up concrete game situations for the tests.
 
-inline constexpr int kCuori = 0;
-inline constexpr int kQuadri = 1;
-inline constexpr int kFiori = 2;
-inline constexpr int kPicche = 3;
-inline constexpr int kQuattro = 1;
-inline constexpr int kCinque = 2;
-inline constexpr int kSei = 3;
-inline constexpr int kDonna = 6;
 
 // Puts every process-wide object the tactical tests touch back to its start state.
 inline void AzzeraStatoGlobale() {
@@ -36,12 +28,12 @@ inline void AzzeraStatoGlobale() {
 // ascending card index, seat 0 first.
 inline void DistribuisciMani(RegistroPartita& registro,
                              const std::array<std::vector<Carta>, 5>& mani) {
-    std::array<std::int8_t, 40> posti;
+    std::array<int, 40> posti;
     posti.fill(-1);
     std::array<int, 5> contate{};
     for (int g = 0; g < 5; ++g) {
         for (const Carta& carta : mani[static_cast<std::size_t>(g)]) {
-            posti[static_cast<std::size_t>(carta.Indice())] = static_cast<std::int8_t>(g);
+            posti[static_cast<std::size_t>(carta.Indice())] = g;
             ++contate[static_cast<std::size_t>(g)];
         }
     }
@@ -53,10 +45,10 @@ inline void DistribuisciMani(RegistroPartita& registro,
         while (contate[static_cast<std::size_t>(g)] >= 8) {
             ++g;
         }
-        posto = static_cast<std::int8_t>(g);
+        posto = g;
         ++contate[static_cast<std::size_t>(g)];
     }
-    registro.DistribuisciCome(posti);
+    registro.DistribuisciMani(posti);
 }
 
 // Sets the outcome of the bidding: the caller, the bid rank and the trump.

@@ -6,10 +6,20 @@
 
 #include "comune/Errore.h"
 
+// Suits.
+inline constexpr int kCuori = 0;
+inline constexpr int kQuadri = 1;
+inline constexpr int kFiori = 2;
+inline constexpr int kPicche = 3;
+
 // Ranks in order of trick-taking strength: Due (0) is the weakest, Asso (9) the strongest.
 inline constexpr int kDue = 0;
+inline constexpr int kQuattro = 1;
+inline constexpr int kCinque = 2;
+inline constexpr int kSei = 3;
 inline constexpr int kSette = 4;
 inline constexpr int kFante = 5;
+inline constexpr int kDonna = 6;
 inline constexpr int kRe = 7;
 inline constexpr int kTre = 8;
 inline constexpr int kAsso = 9;

@@ -12,6 +12,10 @@ InsiemeCarte& InsiemeCarte::operator+=(const Carta& carta) {
         return *this;
     }
     const int indice = carta.Indice();
+    // A card without a real suit has no place among the 40 indices.
+    if (indice < 0 || indice > 39) {
+        throw Errore("Carta Indefinita");
+    }
     if (!ContieneIndice(indice) && Numero < 40) {
         indici[static_cast<std::size_t>(Numero++)] = indice;
     }

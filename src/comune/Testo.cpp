@@ -5,9 +5,10 @@
 #include <filesystem>
 #include <fstream>
 #include <iterator>
-#include <sstream>
 
 namespace {
+
+constexpr std::string_view kMarcaUTF8 = "\xEF\xBB\xBF";
 
 // Unicode code points of the bytes 0x80..0x9F in Windows-1252; 0 where the code page has
 // no character (those bytes become U+FFFD).
@@ -92,7 +93,7 @@ std::string DecodificaTesto(std::string_view byte) {
     return uscita;
 }
 
-std::optional<std::string> LeggiFile(const std::string& percorso) {
+std::optional<std::string> LeggiFile(const std::string& percorso, std::size_t limite) {
     std::error_code errore;
     if (std::filesystem::is_directory(percorso, errore)) {
         return std::nullopt;
@@ -101,18 +102,34 @@ std::optional<std::string> LeggiFile(const std::string& percorso) {
     if (!file) {
         return std::nullopt;
     }
-    std::ostringstream contenuto;
-    contenuto << file.rdbuf();
-    if (file.bad()) {
+    // Read in blocks, one byte past the limit at most, so that a device or a huge file never
+    // fills the memory.
+    std::string contenuto;
+    std::array<char, 4096> blocco;
+    while (contenuto.size() <= limite) {
+        const std::size_t resto = limite - contenuto.size();
+        const std::size_t voluti = resto >= blocco.size() ? blocco.size() : resto + 1;
+        file.read(blocco.data(), static_cast<std::streamsize>(voluti));
+        contenuto.append(blocco.data(), static_cast<std::size_t>(file.gcount()));
+        if (!file) {
+            break;
+        }
+    }
+    if (file.bad() || contenuto.size() > limite) {
         return std::nullopt;
     }
-    return contenuto.str();
+    return contenuto;
 }
 
-std::optional<std::string> LeggiFileTesto(const std::string& percorso) {
-    auto byte = LeggiFile(percorso);
+std::optional<std::string> LeggiFileTesto(const std::string& percorso, std::size_t limite) {
+    auto byte = LeggiFile(percorso, limite);
     if (!byte) {
         return std::nullopt;
     }
-    return DecodificaTesto(*byte);
+    // Editors on Windows often start a UTF-8 file with a byte-order mark; it is no text.
+    std::string_view testo(*byte);
+    if (testo.starts_with(kMarcaUTF8)) {
+        testo.remove_prefix(kMarcaUTF8.size());
+    }
+    return DecodificaTesto(testo);
 }

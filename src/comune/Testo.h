@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstddef>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -7,13 +8,19 @@
 // Texts are UTF-8 inside the program. Files made for the old Western European code page
 // still read right: a file that is not valid UTF-8 is taken as Windows-1252.
 
+// Larger files are refused by the readers below: no data file of the game comes near it.
+inline constexpr std::size_t kLimiteFile = 16 * 1024 * 1024;
+
 bool UTF8Valido(std::string_view byte);
 
 // The bytes as UTF-8: unchanged when already valid UTF-8, otherwise converted from Windows-1252.
 std::string DecodificaTesto(std::string_view byte);
 
-// Reads a whole file as bytes; nothing when it cannot be opened or read.
-std::optional<std::string> LeggiFile(const std::string& percorso);
+// Reads a whole file as bytes; nothing when it cannot be opened or read, or when it holds
+// more than limite bytes.
+std::optional<std::string> LeggiFile(const std::string& percorso,
+                                     std::size_t limite = kLimiteFile);
 
-// Reads a whole text file and decodes it as above.
-std::optional<std::string> LeggiFileTesto(const std::string& percorso);
+// Reads a whole text file and decodes it as above; a leading UTF-8 byte-order mark is dropped.
+std::optional<std::string> LeggiFileTesto(const std::string& percorso,
+                                          std::size_t limite = kLimiteFile);

@@ -1,5 +1,6 @@
 // The .bri file of a saved series: little-endian, a fixed header, then 80 bytes for each
 // game held in the ring.
+#include <algorithm>
 #include <cstdint>
 #include <cstdio>
 #include <filesystem>
@@ -107,9 +108,8 @@ bool TipoStoriaPartite::Salva(const std::string& nome) const {
         }
         file.write(reinterpret_cast<const char*>(out.data()),
                    static_cast<std::streamsize>(out.size()));
-        file.flush();
+        file.close();
         if (!file) {
-            file.close();
             std::remove(temporaneo.c_str());
             return false;
         }
@@ -124,7 +124,8 @@ bool TipoStoriaPartite::Salva(const std::string& nome) const {
 }
 
 bool TipoStoriaPartite::Carica(const std::string& nome) {
-    const auto letto = LeggiFile(nome);
+    const auto letto =
+        LeggiFile(nome, kByteIntestazione + kBytePartita * I(kPartiteTenute));
     if (!letto) {
         return false;
     }

@@ -37,7 +37,8 @@ void LicitazioneAPunti::ValutaMano() {
             semeMigliore = s;
         }
     }
-    forza = static_cast<std::int32_t>(sommaSeme[static_cast<std::size_t>(semeMigliore)] * 0.9);
+    // Nine tenths, truncated: in integers, so that no rounding of 0.9 can shift a threshold.
+    forza = sommaSeme[static_cast<std::size_t>(semeMigliore)] * 9 / 10;
 }
 
 bool LicitazioneAPunti::HoCarta(int valore) const {

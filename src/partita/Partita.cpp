@@ -45,11 +45,15 @@ int Partita::Inizio(int /*puntiMonte*/) {
 int Partita::Licita(int /*giocatore*/, Chiamata& chiamata) {
     RegistroPartita& registro = Registro();
     const bool accettata = Supera(chiamata, registro.chiamata);
-    // The last seat in the bidding may not pass while no bid stands: nobody would be left
-    // to call.
-    if (!accettata && registro.chiamata == ChiamataNulla && registro.InLicitazione() &&
-        registro.GiocatoriInLicitazione() == 1) {
+    const int rimasti =
+        registro.GiocatoriInLicitazione() - (!accettata && registro.InLicitazione() ? 1 : 0);
+    // Checked before anything changes: the last seat in the bidding may not pass while no
+    // bid stands (nobody would be left to call), and a bidding with nobody in it never ends.
+    if (!accettata && registro.chiamata == ChiamataNulla && rimasti == 0) {
         throw Errore("Licitazione impossibile: tutti i giocatori hanno passato senza chiamare");
+    }
+    if (rimasti == 0) {
+        throw Errore("Licitazione impossibile: nessun giocatore è rimasto in licitazione");
     }
     if (accettata) {
         registro.chiamata = chiamata;
@@ -60,13 +64,10 @@ int Partita::Licita(int /*giocatore*/, Chiamata& chiamata) {
             registro.ImpostaInLicitazione(false);
         }
     }
-    if (registro.GiocatoriInLicitazione() == 1 && !(registro.chiamata == ChiamataNulla)) {
+    if (rimasti == 1 && !(registro.chiamata == ChiamataNulla)) {
         stato = 3;
         registro.ImpostaTurno(NumeroPartita() % 5);
         return registro.chiamante;
-    }
-    if (registro.GiocatoriInLicitazione() == 0) {
-        throw Errore("Licitazione impossibile: nessun giocatore è rimasto in licitazione");
     }
     AvanzaTurno(registro);
     while (!registro.InLicitazione()) {

@@ -2,9 +2,11 @@
 
 #include <algorithm>
 #include <numeric>
+#include <string>
 #include <utility>
 
 #include "comune/Casuale.h"
+#include "comune/Errore.h"
 
 namespace {
 std::size_t I(int i) { return static_cast<std::size_t>(i); }
@@ -16,7 +18,6 @@ RegistroPartita& Registro() {
 }
 
 RegistroPartita::RegistroPartita() {
-    sequenza.fill(-1);
     distribuzione.fill(-1);
     possessore.fill(-1);
     inLicitazione.fill(1);
@@ -34,32 +35,31 @@ void RegistroPartita::Distribuisci() {
         const int j = Casuale(40);
         std::swap(possessore[I(i)], possessore[I(j)]);
     }
-    distribuzione = possessore;
-    numeroGiocate = 0;
-    chiamata = ChiamataNulla;
-    briscola = BriscolaIndefinita;
-    chiamante = -1;
-    inLicitazione.fill(1);
+    IniziaPartitaDistribuita();
 }
 
-void RegistroPartita::DistribuisciCome(const std::array<std::int8_t, 40>& mani) {
+void RegistroPartita::DistribuisciMani(const std::array<int, 40>& seggioPerCarta) {
     std::array<int, 5> carte{};
-    for (const std::int8_t giocatore : mani) {
-        if (giocatore < 0 || giocatore > 4) {
-            throw Errore("Distribuzione non valida");
+    for (const int seggio : seggioPerCarta) {
+        if (seggio < 0 || seggio > 4) {
+            throw Errore("Distribuzione non valida: giocatore " + std::to_string(seggio));
         }
-        ++carte[I(giocatore)];
+        ++carte[I(seggio)];
     }
     if (std::any_of(carte.begin(), carte.end(), [](int n) { return n != 8; })) {
-        throw Errore("Distribuzione non valida");
+        throw Errore("Distribuzione non valida: ogni giocatore deve avere otto carte");
     }
     for (int c = 0; c < 40; ++c) {
         inMano[I(c)] = 1;
         inTavola[I(c)] = 0;
+        possessore[I(c)] = static_cast<std::int8_t>(seggioPerCarta[I(c)]);
         sequenza[I(c)] = -1;
     }
-    possessore = mani;
-    distribuzione = mani;
+    IniziaPartitaDistribuita();
+}
+
+void RegistroPartita::IniziaPartitaDistribuita() {
+    distribuzione = possessore;
     numeroGiocate = 0;
     chiamata = ChiamataNulla;
     briscola = BriscolaIndefinita;
@@ -120,6 +120,10 @@ int RegistroPartita::GiocatoriInLicitazione() const {
 }
 
 int RegistroPartita::PuntiGiocatore(int giocatore) const {
+    // Before the first deal no card has an owner: nobody (no seat -1 either) has points.
+    if (giocatore < 0 || giocatore > 4) {
+        return 0;
+    }
     int punti = 0;
     for (int c = 0; c < 40; ++c) {
         if (inMano[I(c)] == 0 && inTavola[I(c)] == 0 && possessore[I(c)] == giocatore) {
@@ -222,7 +226,7 @@ Carta RegistroPartita::CartaInMano(int giocatore, int k) const {
 }
 
 Carta RegistroPartita::CartaDistribuita(int giocatore, int k) const {
-    if (k < 0) {
+    if (giocatore < 0 || giocatore > 4 || k < 0) {
         return CartaIndefinita;
     }
     int trovate = 0;

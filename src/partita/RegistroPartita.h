@@ -23,10 +23,9 @@ public:
 
     // Shuffles and deals a new game with the process-wide generator.
     void Distribuisci();
-    // Deals a chosen layout instead of a shuffle: card index c goes to seat mani[c]. Each
-    // seat must get eight cards, else raises "Distribuzione non valida" and changes nothing.
-    // For tests and for replaying a known deal.
-    void DistribuisciCome(const std::array<std::int8_t, 40>& mani);
+    // Deals a chosen game: card index c goes to seat seggioPerCarta[c]; otherwise as
+    // Distribuisci. Raises, changing nothing, unless every seat gets exactly eight cards.
+    void DistribuisciMani(const std::array<int, 40>& seggioPerCarta);
     // Shifts the whole deal by k seats.
     void RuotaDistribuzione(int k);
     // Records a card played; raises "Carta già giocata!" when it is not in a hand.
@@ -76,13 +75,16 @@ public:
     int Possessore(int indice) const { return possessore[static_cast<std::size_t>(indice)]; }
 
 private:
-    std::array<std::int8_t, 40> sequenza;
+    std::array<std::int8_t, 40> sequenza{};
     std::int8_t numeroGiocate = 0;
     std::array<std::int8_t, 40> distribuzione;
     std::array<std::int8_t, 40> possessore;
     std::array<std::uint8_t, 40> inMano{};
     std::array<std::uint8_t, 40> inTavola{};
     std::array<std::uint8_t, 5> inLicitazione;
+
+    // The part of a deal after the cards have their seats in possessore.
+    void IniziaPartitaDistribuita();
 };
 
 // The one record of the game in progress.

@@ -68,8 +68,6 @@ public:
 private:
     std::array<std::array<std::array<std::int32_t, 5>, 3>, 4> statistiche{};
     std::unique_ptr<std::array<PartitaGiocata, kPartiteTenute>> partite;
-
-    friend class FileStoria;
 };
 
 // The one history of the series in progress.

@@ -56,11 +56,11 @@ protected:
     // the Cinque up); the caller and the called card are set; then each seat in turn, 0 to 4,
     // plays its lowest card, trick after trick, for the given number of cards.
     void PartitaInOrdine(int chiamante, int valore, int seme, int carte) {
-        std::array<std::int8_t, 40> posti{};
+        std::array<int, 40> posti{};
         for (int c = 0; c < 40; ++c) {
-            posti[static_cast<std::size_t>(c)] = static_cast<std::int8_t>(c / 8);
+            posti[static_cast<std::size_t>(c)] = c / 8;
         }
-        registro.DistribuisciCome(posti);
+        registro.DistribuisciMani(posti);
         ImpostaChiamata(registro, chiamante, valore, seme);
         for (int n = 0; n < carte; ++n) {
             for (int k = 0; k < 8; ++k) {
