@@ -58,7 +58,8 @@ void ScriviByte(const std::string& percorso, const std::vector<std::uint8_t>& by
 // The bytes of a file (empty when it cannot be read).
 std::vector<std::uint8_t> LeggiByte(const std::string& percorso);
 
-// The rules as the tests know them, written from the spec without the code under test.
+// The rules as the tests know them, written from the rules of the game, not from the code
+// under test.
 namespace arbitro {
 
 inline int Seme(int indice) {

@@ -65,7 +65,7 @@ struct StoriaNota {
         }
     }
 
-    // The file, built from the format description of Part 3.3.
+    // The file, built byte by byte from the description of the .bri format.
     Byte File() const {
         Byte b;
         const int n = static_cast<int>(partite.size());
