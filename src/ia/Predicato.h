@@ -16,12 +16,12 @@ public:
         probabilita = p;
     }
     // Fully true or fully false: always legal.
-    void ImpostaVero(bool vero) { probabilita = vero ? 1.0 : 0.0; }
+    void ImpostaVero(bool vero) { probabilita = static_cast<double>(vero); }
     double Probabilita() const { return probabilita; }
     const std::string& Nome() const { return nome; }
 
 private:
-    friend class IntelligenzaArtificiale;
+    friend class RegoleCompatte;
 
     double probabilita = 0.0;
     std::string nome;
