@@ -1,5 +1,6 @@
 #include "ia/IntelligenzaArtificiale.h"
 
+#include <bit>
 #include <cmath>
 
 #include "comune/Casuale.h"
@@ -20,7 +21,13 @@ IntelligenzaArtificiale::~IntelligenzaArtificiale() = default;
 
 Predicato& IntelligenzaArtificiale::NuovoPredicato(const std::string& nome) {
     modificata = true;
-    return *predicati.emplace_back(std::make_unique<Predicato>(nome));
+    Predicato& predicato = *predicati.emplace_back(std::make_unique<Predicato>(nome));
+    if (predicati.size() > 64) {
+        mascheraValida = false;
+    } else {
+        predicato.mascheraValida = &mascheraValida;
+    }
+    return predicato;
 }
 
 _Regola& IntelligenzaArtificiale::NuovaRegola(double peso, const std::string& nome) {
@@ -52,6 +59,30 @@ void IntelligenzaArtificiale::AzzeraPredicati() {
     }
 }
 
+void IntelligenzaArtificiale::ImpostaMaschera(std::uint64_t veri) {
+    if (predicati.size() > 64) {
+        for (std::size_t i = 0; i < predicati.size(); ++i) {
+            predicati[i]->ImpostaVero(i < 64 && ((veri >> i) & 1) != 0);
+        }
+        return;
+    }
+    if (predicati.size() < 64) {
+        veri &= (std::uint64_t{1} << predicati.size()) - 1;
+    }
+    // Only the truths that change need writing while the bits are known.
+    std::uint64_t daScrivere = veri ^ maschera;
+    if (!mascheraValida) {
+        daScrivere =
+            predicati.size() == 64 ? ~std::uint64_t{0} : (std::uint64_t{1} << predicati.size()) - 1;
+    }
+    for (; daScrivere != 0; daScrivere &= daScrivere - 1) {
+        const auto i = static_cast<std::size_t>(std::countr_zero(daScrivere));
+        predicati[i]->probabilita = static_cast<double>((veri >> i) & 1);
+    }
+    maschera = veri;
+    mascheraValida = true;
+}
+
 void IntelligenzaArtificiale::ImpostaRumore(double ampiezza) {
     const double decimillesimi = std::trunc(ampiezza * 10000.0);
     if (std::isnan(decimillesimi)) {
@@ -67,7 +98,7 @@ double IntelligenzaArtificiale::Valuta() {
         compatte.Ricostruisci(predicati, regole);
         modificata = false;
     }
-    const double somma = compatte.Somma();
+    const double somma = mascheraValida ? compatte.SommaBinaria(maschera) : compatte.Somma();
     const int k = rumore;
     const int r = k > 0 ? Casuale(2 * k) : 0;
     return somma * (10000 + r - k) * 0.0001;

@@ -30,6 +30,9 @@ public:
 
     void ImpostaProbabilita(Predicato& predicato, double p) { predicato.ImpostaProbabilita(p); }
     void AzzeraPredicati();
+    // Predicate i (in registration order, up to the 64th) fully true when bit i is set, fully
+    // false otherwise; the predicates past the 64th false. The fast way to set them all.
+    void ImpostaMaschera(std::uint64_t veri);
     // Noise amplitude as a fraction; kept in ten-thousandths.
     void ImpostaRumore(double ampiezza);
     int Rumore() const { return rumore; }
@@ -50,6 +53,9 @@ private:
     RegoleCompatte compatte;
     // Raised by every new rule or antecedent: the flat form is then rebuilt.
     bool modificata = false;
+    // While valid, the truths of all predicates are exactly the bits of maschera.
+    std::uint64_t maschera = 0;
+    bool mascheraValida = true;
 
     _Regola& Aggiungi(std::unique_ptr<_Regola> regola);
 };

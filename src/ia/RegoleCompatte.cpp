@@ -100,7 +100,7 @@ double RegoleCompatte::SommaGenerale() {
 
 // With truths of exactly 0 and 1, AND, OR and NOT give exactly 0 or 1, and a false rule adds
 // a zero that leaves the sum as it is: the same result as the general sum.
-double RegoleCompatte::SommaBinaria(std::uint64_t veri) {
+double RegoleCompatte::SommaBinaria(std::uint64_t& veri) {
     double somma = 0.0;
     const Passo* const p = passi.data();
     for (const RegolaCompatta& regola : compatte) {
@@ -115,10 +115,11 @@ double RegoleCompatte::SommaBinaria(std::uint64_t veri) {
             }
         }
         if (regola.bersaglio != nullptr) {
-            regola.bersaglio->ImpostaVero(vero);
+            regola.bersaglio->probabilita = static_cast<double>(vero);
             veri = vero ? veri | regola.bitBersaglio : veri & ~regola.bitBersaglio;
-        } else if (vero) {
-            somma += regola.peso;
+        } else {
+            // A false rule adds a zero, as in the general sum.
+            somma += regola.peso * static_cast<double>(vero);
         }
     }
     return somma;

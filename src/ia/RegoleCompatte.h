@@ -17,6 +17,9 @@ public:
 
     // The sum of the weighted rules; the rules with a target write it, in order.
     double Somma();
+    // The same when the truths are known to be exactly those bits (predicates in registration
+    // order); the targets written are also set in the bits.
+    double SommaBinaria(std::uint64_t& veri);
 
 private:
     struct Passo {
@@ -45,5 +48,4 @@ private:
     std::vector<const double*> valori;
 
     double SommaGenerale();
-    double SommaBinaria(std::uint64_t veri);
 };
