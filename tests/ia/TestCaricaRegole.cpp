@@ -236,3 +236,13 @@ TEST_F(LetturaRegole, FileIlleggibile) {
     EXPECT_THROW(CaricaRegoleDaFile(ia, "/non/esiste/regole.txt"), ErroreFileRegole);
     EXPECT_EQ(ia.NumeroRegole(), 0);
 }
+
+TEST_F(LetturaRegole, LeRegoleDistribuiteStannoNeiLimitiDelFormatoOriginale) {
+    // Files made for the original program hold at most 1000 rules of 10 antecedents; ours too.
+    CaricaRegoleDaFile(ia, std::string(PENTALUDO_DATI_SORGENTE) + "/regole.OK.txt");
+    ASSERT_GT(ia.NumeroRegole(), 0);
+    EXPECT_LE(ia.NumeroRegole(), 1000);
+    for (int i = 0; i < ia.NumeroRegole(); ++i) {
+        EXPECT_LE(ia.RegolaN(i).Numero(), 10) << ia.RegolaN(i).Nome();
+    }
+}
