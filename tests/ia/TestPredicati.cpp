@@ -144,21 +144,6 @@ TEST_F(PredicatiSulTavolo, PresaSicuraQuandoLAssoDiBriscolaEUscito) {
     EXPECT_FALSE(Vero(tre, kMano1));
 }
 
-TEST_F(PredicatiSulTavolo, PresaSicuraConLAssoDiBriscolaEConLaCartaPiuAlta) {
-    DistribuisciFinche([](const RegistroPartita& r) {
-        return Ha(r, 0, C(kRe, kFiori)) && Ha(r, 1, C(kAsso, kCuori)) &&
-               Ha(r, 1, C(kAsso, kFiori)) && Ha(r, 1, C(kTre, kFiori));
-    });
-    Chiama(kDue, 2, kCuori);
-    Gioca({C(kRe, kFiori)}, 1);
-    const MascheraPredicati asso = Predicati(1, C(kAsso, kCuori));
-    EXPECT_TRUE(Vero(asso, kPresaSicura)) << Nomi(asso);
-    // The Asso of Fiori takes, but some other hand surely keeps a trump.
-    const MascheraPredicati fiori = Predicati(1, C(kAsso, kFiori));
-    EXPECT_TRUE(Vero(fiori, kStrozza));
-    EXPECT_FALSE(Vero(fiori, kPresaSicura));
-}
-
 TEST_F(PredicatiSulTavolo, RuoliEChiamataScoperta) {
     // Seat 1 calls the Re of Quadri, held by seat 3.
     DistribuisciFinche([](const RegistroPartita& r) {
@@ -314,25 +299,6 @@ TEST_F(PredicatiSulTavolo, CarteInManoDiTutti) {
     EXPECT_FALSE(Vero(Predicati(3, C(kAsso, seme)), kCercoDiMangiareIlTre));
 }
 
-TEST_F(PredicatiSulTavolo, NessunaBriscolaInManoONegliAltri) {
-    // Seat 1 holds no trump at all.
-    DistribuisciFinche([](const RegistroPartita& r) {
-        for (int v = 0; v < 10; ++v) {
-            if (Ha(r, 1, C(v, kFiori))) {
-                return false;
-            }
-        }
-        return true;
-    });
-    Chiama(kAsso, 0, kFiori);
-    R().ImpostaTurno(1);
-    const Carta carta = AltraCarta(1, {});
-    const MascheraPredicati m = Predicati(1, carta);
-    EXPECT_TRUE(Vero(m, kNonHoBriscole)) << Nomi(m);
-    EXPECT_FALSE(Vero(m, kHoMolteBriscole));
-    EXPECT_FALSE(Vero(m, kNonRestanoPiuBriscole));
-}
-
 TEST_F(PredicatiSulTavolo, NonRestanoPiuBriscoleQuandoSonoTutteMie) {
     // Seat 0 holds six Cuori; the other four are played out in the first trick.
     std::array<int, 4> fuori{};
@@ -450,19 +416,11 @@ TEST_F(PredicatiSulTavolo, PrimaManoAlBuioVistaDalChiamanteEDagliAltri) {
         EXPECT_FALSE(Vero(altro, i)) << kNomiPredicati[static_cast<std::size_t>(i)];
     }
     EXPECT_FALSE(Vero(Predicati(2, C(kDue, kFiori), cuori), kPrendo));
-}
-
-TEST_F(PredicatiSulTavolo, IlSocioVeroNellaPrimaManoAlBuioNonESocio) {
-    DistribuisciFinche([](const RegistroPartita& r) { return Ha(r, 3, C(kAsso, kCuori)); });
-    Chiama(kAsso, 1, kCuori);
-    R().briscola = BriscolaAssente;
-    R().primaManoCoperta = 1;
+    // The record has no called card yet: the true partner is an opponent like the others.
     R().ImpostaTurno(3);
-    const MascheraPredicati m = Predicati(3, C(kAsso, kCuori), Briscola(kCuori));
-    EXPECT_TRUE(Vero(m, kAvversario)) << Nomi(m);
-    EXPECT_FALSE(Vero(m, kSocioSiScopre));
-    EXPECT_TRUE(Vero(m, kCartaCopertaPrimaMano));
-    EXPECT_TRUE(Vero(m, kPrimoAGiocare));
+    const MascheraPredicati socio = Predicati(3, AltraCarta(3, {}), cuori);
+    EXPECT_TRUE(Vero(socio, kAvversario)) << Nomi(socio);
+    EXPECT_FALSE(Vero(socio, kSocio));
 }
 
 TEST_F(PredicatiSulTavolo, CartaCopertaSoloNellaPrimaMano) {
