@@ -96,12 +96,12 @@ TEST_F(LetturaRegole, LeTreRegoleDiEsempio) {
               "R3 Prendo Prendo !Briscola;\n"),
         (Righe{"R1 peso 40 E PresaSicura E GiocaCarico", "R2 peso -30 E GiocaCarico ENon Prendo",
                "R3 bersaglio Prendo E Prendo ENon Briscola"}));
-    vocabolario[kPresaSicura].ImpostaProbabilita(1.0);
-    vocabolario[kGiocaCarico].ImpostaProbabilita(1.0);
-    vocabolario[kPrendo].ImpostaProbabilita(1.0);
-    vocabolario[kBriscola].ImpostaProbabilita(1.0);
+    vocabolario[kPredPresaSicura].ImpostaProbabilita(1.0);
+    vocabolario[kPredGiocaCarico].ImpostaProbabilita(1.0);
+    vocabolario[kPredPrendo].ImpostaProbabilita(1.0);
+    vocabolario[kPredBriscola].ImpostaProbabilita(1.0);
     EXPECT_EQ(ia.Valuta(), 40.0);
-    EXPECT_EQ(vocabolario[kPrendo].Probabilita(), 0.0);
+    EXPECT_EQ(vocabolario[kPredPrendo].Probabilita(), 0.0);
 }
 
 TEST_F(LetturaRegole, FormeDelPeso) {
