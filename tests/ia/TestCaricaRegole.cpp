@@ -38,7 +38,7 @@ std::vector<std::string> Descrivi(const IntelligenzaArtificiale& ia) {
 // An engine with the 45 predicates, as the rule-based player has it.
 class LetturaRegole : public ::testing::Test {
 protected:
-    LetturaRegole() { vocabolario.Registra(ia); }
+    LetturaRegole() { vocabolario.RegistraVocabolario(ia); }
 
     IntelligenzaArtificiale ia;
     VocabolarioPredicati vocabolario;
@@ -80,7 +80,7 @@ TEST_F(LetturaRegole, TabellaDegliOperatori) {
     for (const auto& [scritto, atteso] : casi) {
         IntelligenzaArtificiale nuova;
         VocabolarioPredicati v;
-        v.Registra(nuova);
+        v.RegistraVocabolario(nuova);
         std::string testo = "R 1 " + scritto + ";";
         testo.replace(testo.find('A'), 1, "Prendo");
         testo.replace(testo.find('B'), 1, "Briscola");
