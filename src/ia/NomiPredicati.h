@@ -1,0 +1,111 @@
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <string_view>
+
+// The vocabulary of the rule-based player: 45 predicates in their fixed order, the only
+// names a rules file may use.
+enum IndicePredicato : int {
+    kPredChiamante,
+    kPredSocio,
+    kPredAvversario,
+    kPredGiocaLiscio,
+    kPredGiocaFigure,
+    kPredGiocaCarico,
+    kPredBriscola,
+    kPredStrozza,
+    kPredPrendo,
+    kPredSocioSiScopre,
+    kPredCartaCopertaPrimaMano,
+    kPredChiamanteStaPrendendo,
+    kPredSocioStaPrendendo,
+    kPredAvversarioStaPrendendo,
+    kPredNessunPuntoInTavola,
+    kPredPochiPuntiInTavola,
+    kPredAbbastanzaPuntiInTavola,
+    kPredMoltiPuntiInTavola,
+    kPredBriscolaInTavola,
+    kPredSuccessivoAlChiamante,
+    kPredPrecedenteAlChiamante,
+    kPredSuccessivoAlSocio,
+    kPredPrecedenteAlSocio,
+    kPredSono2PrimaDelChiamante,
+    kPredSonoPrimaDelChiamante,
+    kPredSonoDopoIlChiamante,
+    kPredSono2DopoIlChiamante,
+    kPredPrimoAGiocare,
+    kPredSecondoAGiocare,
+    kPredPenultimoAGiocare,
+    kPredUltimoAGiocare,
+    kPredManoAlBuio,
+    kPredMano1,
+    kPredMano234,
+    kPredMano56,
+    kPredMano7,
+    kPredNonHoBriscole,
+    kPredHoMolteBriscole,
+    kPredHoMoltiCarichi,
+    kPredPresaSicura,
+    kPredRischioDiFarmiMangiareIlTre,
+    kPredCercoDiMangiareIlTre,
+    kPredNonRestanoPiuBriscole,
+    kPredSemeMessoBene,
+    kPredSemeMessoMale,
+    kNumeroPredicati
+};
+
+inline constexpr std::array<std::string_view, kNumeroPredicati> kNomiPredicati = {
+    "Chiamante",
+    "Socio",
+    "Avversario",
+    "GiocaLiscio",
+    "GiocaFigure",
+    "GiocaCarico",
+    "Briscola",
+    "Strozza",
+    "Prendo",
+    "SocioSiScopre",
+    "CartaCopertaPrimaMano",
+    "ChiamanteStaPrendendo",
+    "SocioStaPrendendo",
+    "AvversarioStaPrendendo",
+    "NessunPuntoInTavola",
+    "PochiPuntiInTavola",
+    "AbbastanzaPuntiInTavola",
+    "MoltiPuntiInTavola",
+    "BriscolaInTavola",
+    "SuccessivoAlChiamante",
+    "PrecedenteAlChiamante",
+    "SuccessivoAlSocio",
+    "PrecedenteAlSocio",
+    "Sono2PrimaDelChiamante",
+    "SonoPrimaDelChiamante",
+    "SonoDopoIlChiamante",
+    "Sono2DopoIlChiamante",
+    "PrimoAGiocare",
+    "SecondoAGiocare",
+    "PenultimoAGiocare",
+    "UltimoAGiocare",
+    "ManoAlBuio",
+    "Mano1",
+    "Mano234",
+    "Mano56",
+    "Mano7",
+    "NonHoBriscole",
+    "HoMolteBriscole",
+    "HoMoltiCarichi",
+    "PresaSicura",
+    "RischioDiFarmiMangiareIlTre",
+    "CercoDiMangiareIlTre",
+    "NonRestanoPiuBriscole",
+    "SemeMessoBene",
+    "SemeMessoMale",
+};
+
+// The predicates that hold, one bit per IndicePredicato.
+using MascheraPredicati = std::uint64_t;
+
+constexpr MascheraPredicati BitPredicato(IndicePredicato i) {
+    return MascheraPredicati{1} << i;
+}
