@@ -2,15 +2,6 @@
 
 namespace {
 
-constexpr int kCuori = 0;
-constexpr int kQuadri = 1;
-constexpr int kFiori = 2;
-constexpr int kPicche = 3;
-constexpr int kQuattro = 1;
-constexpr int kCinque = 2;
-constexpr int kSei = 3;
-constexpr int kDonna = 6;
-
 Carta C(int valore, int seme) {
     return Carta(valore, seme);
 }
