@@ -1,0 +1,69 @@
+#include "motori/ManagerMotoriOutputGrafico.h"
+
+#include "comune/Errore.h"
+#include "partita/RegistroPartita.h"
+#include "partita/TipoGiocatori.h"
+#include "partita/TipoStoriaPartite.h"
+
+ManagerMotoriOutputGrafico::ManagerMotoriOutputGrafico(FinestraGioco* finestra, MotoriTavolo motori,
+                                                       const std::string& logTest)
+    : ManagerMotori(std::move(motori)), finestra(finestra), logTest(logTest) {
+    if (finestra == nullptr) {
+        throw Errore("Manca la finestra del tavolo");
+    }
+}
+
+void ManagerMotoriOutputGrafico::CartaGiocata(const Carta& carta, int giocatore) {
+    finestra->NotificaCartaGiocata(carta, giocatore);
+    const RegistroPartita& registro = Registro();
+    for (int s = 0; s < 5; ++s) {
+        finestra->NotificaPunti(registro.PuntiGiocatore(s), s);
+    }
+}
+
+void ManagerMotoriOutputGrafico::LicitazioneFatta(const Chiamata& chiamata, int giocatore) {
+    finestra->NotificaChiamata(chiamata, giocatore);
+}
+
+void ManagerMotoriOutputGrafico::LicitazioneFinita() {
+    finestra->NotificaFineLicitazione();
+}
+
+void ManagerMotoriOutputGrafico::BriscolaScelta(const Briscola& briscola) {
+    finestra->NotificaBriscola(briscola);
+}
+
+void ManagerMotoriOutputGrafico::CarteDistribuite() {
+    ManagerMotori::CarteDistribuite();
+    const RegistroPartita& registro = Registro();
+    ManiDistribuite mani;
+    for (int s = 0; s < 5; ++s) {
+        for (int k = 0; k < 8; ++k) {
+            mani[static_cast<std::size_t>(s)][static_cast<std::size_t>(k)] =
+                registro.CartaInMano(s, k);
+        }
+    }
+    finestra->NotificaDistribuzione(&mani, GiocatoreUmano());
+}
+
+void ManagerMotoriOutputGrafico::ManoRaccolta() {
+    finestra->NotificaManoRaccolta(Registro().VincitoreMano());
+}
+
+void ManagerMotoriOutputGrafico::FinePartita() {
+    const TipoStoriaPartite& storia = StoriaPartite();
+    finestra->NotificaFinePartita(Registro(), storia);
+    if (TipoGiocatori() == 3 && storia.numeroPartite > 0) {
+        const bool vinta = storia.Punteggio(storia.numeroPartite - 1, 4) > 0;
+        logTest.Scrivi(vinta, MotoreDi(4).DettaglioStrategia());
+    }
+}
+
+int ManagerMotoriOutputGrafico::GiocatoreUmano() const {
+    for (int s = 4; s >= 0; --s) {
+        if (MotoreDi(s).Umano()) {
+            return s;
+        }
+    }
+    return -1;
+}
