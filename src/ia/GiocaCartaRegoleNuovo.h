@@ -1,9 +1,12 @@
 #pragma once
 
 #include <memory>
+#include <optional>
 #include <string>
 
 #include "ia/GiocaCarta.h"
+#include "ia/SituazioneMano.h"
+#include "ia/VocabolarioPredicati.h"
 
 class IntelligenzaArtificialeDEBUG;
 
@@ -25,4 +28,9 @@ private:
     double rumore;
     std::string nomeFile;
     std::unique_ptr<IntelligenzaArtificialeDEBUG> ia;
+    VocabolarioPredicati vocabolario;
+    // The record read once for the decision under way; empty outside ScegliCarta.
+    std::optional<SituazioneMano> situazione;
+
+    void CaricaRegole(const std::string& nome);
 };

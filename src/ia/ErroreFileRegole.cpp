@@ -1,0 +1,16 @@
+#include "ia/ErroreFileRegole.h"
+
+ErroreFileRegole ErroreFileRegole::NonTrovato(const std::string& nomeFile,
+                                              const std::vector<std::string>& cartelle) {
+    std::string elenco;
+    for (const std::string& cartella : cartelle) {
+        elenco += (elenco.empty() ? "" : ", ") + cartella;
+    }
+    return {"Impossibile trovare il file delle regole \"" + nomeFile +
+                "\" (cartelle cercate: " + elenco + ")",
+            nomeFile};
+}
+
+ErroreFileRegole ErroreFileRegole::Illeggibile(const std::string& percorso) {
+    return {"Impossibile leggere il file delle regole \"" + percorso + "\"", percorso};
+}

@@ -1,0 +1,100 @@
+#include "ia/GiocaCartaRegoleNuovo.h"
+
+#include <cmath>
+#include <filesystem>
+
+#include "comune/Casuale.h"
+#include "comune/Percorsi.h"
+#include "ia/CaricaRegole.h"
+#include "ia/ErroreFileRegole.h"
+#include "ia/IntelligenzaArtificialeDEBUG.h"
+#include "partita/RegistroPartita.h"
+
+namespace {
+
+// The noise in ten-thousandths, kept within the range of Casuale.
+int RumoreIntero(double rumore) {
+    const double m = std::trunc(rumore * 10000.0);
+    if (!(m > 0.0)) {
+        return 0;
+    }
+    return static_cast<int>(std::fmin(m, 1.0e9));
+}
+
+// Forgets the decision's reading of the record however the choice ends.
+class SituazioneTemporanea {
+public:
+    explicit SituazioneTemporanea(std::optional<SituazioneMano>& s) : s(s) {}
+    ~SituazioneTemporanea() { s.reset(); }
+    SituazioneTemporanea(const SituazioneTemporanea&) = delete;
+    SituazioneTemporanea& operator=(const SituazioneTemporanea&) = delete;
+
+private:
+    std::optional<SituazioneMano>& s;
+};
+
+} // namespace
+
+GiocaCartaRegoleNuovo::GiocaCartaRegoleNuovo(int giocatore, const std::string& nomeFile,
+                                             double rumore)
+    : GiocaCartaACaso(giocatore), rumore(rumore),
+      ia(std::make_unique<IntelligenzaArtificialeDEBUG>()) {
+    vocabolario.Registra(*ia);
+    this->nomeFile = nomeFile;
+    CaricaRegole(this->nomeFile);
+}
+
+GiocaCartaRegoleNuovo::~GiocaCartaRegoleNuovo() = default;
+
+void GiocaCartaRegoleNuovo::CaricaRegole(const std::string& nome) {
+    const std::string percorso = TrovaFileDati(nome);
+    if (percorso.empty()) {
+        const std::filesystem::path cercato(nome);
+        throw ErroreFileRegole::NonTrovato(nome, cercato.has_parent_path()
+                                                     ? std::vector{cercato.parent_path().string()}
+                                                     : CartelleDati());
+    }
+    CaricaRegoleDaFile(*ia, percorso);
+}
+
+void GiocaCartaRegoleNuovo::ImpostaPredicati(const Carta& carta) {
+    if (situazione) {
+        vocabolario.Imposta(*ia, situazione->Predicati(carta));
+        return;
+    }
+    const SituazioneMano letta(Registro(), giocatore, briscola);
+    vocabolario.Imposta(*ia, letta.Predicati(carta));
+}
+
+double GiocaCartaRegoleNuovo::ValutaCarta(const Carta& carta) {
+    ImpostaPredicati(carta);
+    return ia->Valuta();
+}
+
+Carta GiocaCartaRegoleNuovo::ScegliCarta() {
+    const RegistroPartita& registro = Registro();
+    const SituazioneTemporanea pulizia(situazione);
+    situazione.emplace(registro, giocatore, briscola);
+
+    Carta migliore;
+    double punteggioMigliore = -1.0e50;
+    const int m = RumoreIntero(rumore);
+    // The hand in ascending card index, so that ties go to the lowest card.
+    for (int c = 0; c < 40; ++c) {
+        if (!registro.InMano(c) || registro.Distribuzione(c) != giocatore) {
+            continue;
+        }
+        const Carta carta = Carta::DaIndice(c);
+        double v = ValutaCarta(carta);
+        const int r = Casuale(m);
+        v = v * (r + 10000) * 0.0001;
+        if (v > punteggioMigliore) {
+            punteggioMigliore = v;
+            migliore = carta;
+        }
+    }
+    if (migliore == CartaIndefinita) {
+        return GiocaCartaACaso::ScegliCarta();
+    }
+    return migliore;
+}

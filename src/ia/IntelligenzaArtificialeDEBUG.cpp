@@ -1,0 +1,5 @@
+#include "ia/IntelligenzaArtificialeDEBUG.h"
+
+double IntelligenzaArtificialeDEBUG::Valuta() {
+    return IntelligenzaArtificiale::Valuta();
+}

@@ -1,0 +1,111 @@
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <string_view>
+
+// The vocabulary of the rule-based player: 45 predicates in their fixed order, the only
+// names a rules file may use.
+enum IndicePredicato : int {
+    kChiamante,
+    kSocio,
+    kAvversario,
+    kGiocaLiscio,
+    kGiocaFigure,
+    kGiocaCarico,
+    kBriscola,
+    kStrozza,
+    kPrendo,
+    kSocioSiScopre,
+    kCartaCopertaPrimaMano,
+    kChiamanteStaPrendendo,
+    kSocioStaPrendendo,
+    kAvversarioStaPrendendo,
+    kNessunPuntoInTavola,
+    kPochiPuntiInTavola,
+    kAbbastanzaPuntiInTavola,
+    kMoltiPuntiInTavola,
+    kBriscolaInTavola,
+    kSuccessivoAlChiamante,
+    kPrecedenteAlChiamante,
+    kSuccessivoAlSocio,
+    kPrecedenteAlSocio,
+    kSono2PrimaDelChiamante,
+    kSonoPrimaDelChiamante,
+    kSonoDopoIlChiamante,
+    kSono2DopoIlChiamante,
+    kPrimoAGiocare,
+    kSecondoAGiocare,
+    kPenultimoAGiocare,
+    kUltimoAGiocare,
+    kManoAlBuio,
+    kMano1,
+    kMano234,
+    kMano56,
+    kMano7,
+    kNonHoBriscole,
+    kHoMolteBriscole,
+    kHoMoltiCarichi,
+    kPresaSicura,
+    kRischioDiFarmiMangiareIlTre,
+    kCercoDiMangiareIlTre,
+    kNonRestanoPiuBriscole,
+    kSemeMessoBene,
+    kSemeMessoMale,
+    kNumeroPredicati
+};
+
+inline constexpr std::array<std::string_view, kNumeroPredicati> kNomiPredicati = {
+    "Chiamante",
+    "Socio",
+    "Avversario",
+    "GiocaLiscio",
+    "GiocaFigure",
+    "GiocaCarico",
+    "Briscola",
+    "Strozza",
+    "Prendo",
+    "SocioSiScopre",
+    "CartaCopertaPrimaMano",
+    "ChiamanteStaPrendendo",
+    "SocioStaPrendendo",
+    "AvversarioStaPrendendo",
+    "NessunPuntoInTavola",
+    "PochiPuntiInTavola",
+    "AbbastanzaPuntiInTavola",
+    "MoltiPuntiInTavola",
+    "BriscolaInTavola",
+    "SuccessivoAlChiamante",
+    "PrecedenteAlChiamante",
+    "SuccessivoAlSocio",
+    "PrecedenteAlSocio",
+    "Sono2PrimaDelChiamante",
+    "SonoPrimaDelChiamante",
+    "SonoDopoIlChiamante",
+    "Sono2DopoIlChiamante",
+    "PrimoAGiocare",
+    "SecondoAGiocare",
+    "PenultimoAGiocare",
+    "UltimoAGiocare",
+    "ManoAlBuio",
+    "Mano1",
+    "Mano234",
+    "Mano56",
+    "Mano7",
+    "NonHoBriscole",
+    "HoMolteBriscole",
+    "HoMoltiCarichi",
+    "PresaSicura",
+    "RischioDiFarmiMangiareIlTre",
+    "CercoDiMangiareIlTre",
+    "NonRestanoPiuBriscole",
+    "SemeMessoBene",
+    "SemeMessoMale",
+};
+
+// The predicates that hold, one bit per IndicePredicato.
+using MascheraPredicati = std::uint64_t;
+
+constexpr MascheraPredicati Bit(IndicePredicato i) {
+    return MascheraPredicati{1} << i;
+}

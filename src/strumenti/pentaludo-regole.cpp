@@ -1,0 +1,63 @@
+// Reads a rules file with the game's own reader and prints what it understood, one line per
+// rule, so that rules authors can check their files.
+
+#include <cmath>
+#include <iostream>
+#include <string>
+
+#include "comune/Testo.h"
+#include "ia/CaricaRegole.h"
+#include "ia/ErroreRegole.h"
+#include "ia/IntelligenzaArtificiale.h"
+#include "ia/VocabolarioPredicati.h"
+
+namespace {
+
+std::string Antecedente(const _Regola& regola, int i) {
+    std::string operatore = regola.Congiunzione(i) ? "E" : "O";
+    if (regola.Negato(i)) {
+        operatore += "Non";
+    }
+    return operatore + " " + regola.Antecedente(i).Nome();
+}
+
+void Stampa(const _Regola& regola) {
+    std::string riga = regola.Nome() + "\t";
+    if (regola.Bersaglio() != nullptr) {
+        riga += "bersaglio " + regola.Bersaglio()->Nome();
+    } else {
+        riga += "peso " + std::to_string(std::llround(regola.Peso()));
+    }
+    for (int i = 0; i < regola.Numero(); ++i) {
+        riga += "\t" + Antecedente(regola, i);
+    }
+    std::cout << riga << '\n';
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    if (argc != 2) {
+        std::cerr << "Uso: pentaludo-regole FILE\n";
+        return 2;
+    }
+    const std::string nomeFile = argv[1];
+    const auto byte = LeggiFile(nomeFile);
+    if (!byte) {
+        std::cerr << "Impossibile aprire il file delle regole \"" << nomeFile << "\"\n";
+        return 2;
+    }
+    IntelligenzaArtificiale ia;
+    VocabolarioPredicati vocabolario;
+    vocabolario.Registra(ia);
+    try {
+        CaricaRegole(ia, DecodificaTesto(*byte));
+    } catch (const ErroreRegole& errore) {
+        std::cerr << "riga " << errore.Riga() << ": " << errore.what() << '\n';
+        return 1;
+    }
+    for (int i = 0; i < ia.NumeroRegole(); ++i) {
+        Stampa(ia.RegolaN(i));
+    }
+    return 0;
+}
