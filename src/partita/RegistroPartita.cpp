@@ -42,6 +42,31 @@ void RegistroPartita::Distribuisci() {
     inLicitazione.fill(1);
 }
 
+void RegistroPartita::DistribuisciCome(const std::array<std::int8_t, 40>& mani) {
+    std::array<int, 5> carte{};
+    for (const std::int8_t giocatore : mani) {
+        if (giocatore < 0 || giocatore > 4) {
+            throw Errore("Distribuzione non valida");
+        }
+        ++carte[I(giocatore)];
+    }
+    if (std::any_of(carte.begin(), carte.end(), [](int n) { return n != 8; })) {
+        throw Errore("Distribuzione non valida");
+    }
+    for (int c = 0; c < 40; ++c) {
+        inMano[I(c)] = 1;
+        inTavola[I(c)] = 0;
+        sequenza[I(c)] = -1;
+    }
+    possessore = mani;
+    distribuzione = mani;
+    numeroGiocate = 0;
+    chiamata = ChiamataNulla;
+    briscola = BriscolaIndefinita;
+    chiamante = -1;
+    inLicitazione.fill(1);
+}
+
 void RegistroPartita::RuotaDistribuzione(int k) {
     for (int c = 0; c < 40; ++c) {
         if (possessore[I(c)] < 0) {

@@ -23,6 +23,10 @@ public:
 
     // Shuffles and deals a new game with the process-wide generator.
     void Distribuisci();
+    // Deals a chosen layout instead of a shuffle: card index c goes to seat mani[c]. Each
+    // seat must get eight cards, else raises "Distribuzione non valida" and changes nothing.
+    // For tests and for replaying a known deal.
+    void DistribuisciCome(const std::array<std::int8_t, 40>& mani);
     // Shifts the whole deal by k seats.
     void RuotaDistribuzione(int k);
     // Records a card played; raises "Carta già giocata!" when it is not in a hand.

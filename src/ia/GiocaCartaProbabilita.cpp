@@ -1,0 +1,39 @@
+#include "ia/GiocaCartaProbabilita.h"
+
+#include "ia/TabelleSorteggio.h"
+#include "ia/TatticaNuova.h"
+#include "ia/TestoNumero.h"
+#include "partita/RegistroPartita.h"
+#include "partita/TipoGiocatori.h"
+
+namespace {
+// The third computer-only series keeps each drawn set of coefficients for this many decisions
+// of the seat: five games of eight cards.
+constexpr int kMossePerSorteggio = 40;
+} // namespace
+
+GiocaCartaProbabilita::GiocaCartaProbabilita(int giocatore, const Coefficienti& coefficienti)
+    : GiocaCartaACaso(giocatore), coefficienti(coefficienti) {}
+
+Carta GiocaCartaProbabilita::ScegliCarta() {
+    Coefficienti nuovi = coefficienti;
+    std::int32_t contatore = contatoreMosse;
+    if (TipoGiocatori() == 3) {
+        if (contatore == 0) {
+            nuovi = SorteggiaTabelle();
+        }
+        contatore = (contatore + 1) % kMossePerSorteggio;
+    }
+    // The coefficients are checked before anything of this strategy changes.
+    TatticaNuova tattica(nuovi);
+    coefficienti = nuovi;
+    contatoreMosse = contatore;
+    return tattica.Scegli(Registro(), giocatore);
+}
+
+std::string GiocaCartaProbabilita::Dettaglio() const {
+    const Coefficienti& c = coefficienti;
+    return "IP " + NumeroFisso(c.IP, 4) + " PP " + NumeroFisso(c.PP, 4) + " CH " +
+           NumeroFisso(c.CH, 4) + " IR " + NumeroFisso(c.IR, 4) + " PS " + NumeroFisso(c.PS, 4) +
+           " MN " + NumeroFisso(c.MN, 4) + " CC " + NumeroFisso(c.CC, 4) + " ";
+}

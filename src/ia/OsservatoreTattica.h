@@ -1,0 +1,25 @@
+#pragma once
+
+#include <string>
+
+// Whoever watches the tactical player think (the AI step window). Each decision arrives in
+// this order: the pattern, the deciding seat, the roles it sees, the candidate lines, the
+// card chosen, then Attendi, which may hold the game until the user lets it go on.
+class OsservatoreTattica {
+public:
+    virtual ~OsservatoreTattica() = default;
+
+    virtual void Schema(const std::string& etichetta) = 0;
+    virtual void Giocatore(int giocatore) = 0;
+    // The role of seats 0..4 as words: "Chiamante ", "Avversario ", "Socio ", "Neutro ".
+    virtual void Analisi(const std::string& ruoli) = 0;
+    // One line per card: the three scores with two decimals and the card's long name.
+    virtual void CarteMigliori(const std::string& righe) = 0;
+    virtual void CartaGiocata(const std::string& nomeLungo) = 0;
+    virtual void Attendi() = 0;
+};
+
+// The process-wide observer; none (nullptr) by default, and then the tactical player builds
+// no text at all.
+void ImpostaOsservatoreTattica(OsservatoreTattica* osservatore);
+OsservatoreTattica* OsservatoreTatticaAttivo();

@@ -1,0 +1,27 @@
+#pragma once
+
+#include <array>
+
+#include "ia/GiocaCartaProbabilita.h"
+#include "ia/SituazioneTattica.h"
+
+// The table of one trump-control estimate: one row per trump strength, one column per seat,
+// negative for the deciding seat's side.
+using TabellaControllo = std::array<std::array<double, 5>, 10>;
+
+// The expected share of the points still to come that the deciding seat gives away (negative)
+// or keeps by playing a given card, judged by who holds the remaining high trumps.
+class ValoreControllo {
+public:
+    // The unseen trumps are the same for every card of the hand: weighed here once.
+    ValoreControllo(const SituazioneTattica& situazione, const Coefficienti& coefficienti);
+
+    double Valuta(const Carta& carta, TabellaControllo* tabella = nullptr) const;
+
+private:
+    SituazioneTattica s;
+    Coefficienti coeff;
+    TabellaControllo ignote{};
+    int puntiIgnote = 0;
+    std::array<bool, 5> mioLato{};
+};

@@ -1,0 +1,34 @@
+#pragma once
+
+#include <array>
+
+#include "ia/GiocaCartaProbabilita.h"
+#include "ia/SituazioneTattica.h"
+
+// The working tables of one trick estimate, for whoever wants to look inside it.
+struct DettaglioPresa {
+    double puntiInGioco = 0.0;
+    std::array<std::array<double, 5>, 20> presa{};
+    std::array<double, 20> pesoRiga{};
+    std::array<double, 5> probabilita{};
+    std::array<double, 5> quota{};
+};
+
+// The expected gain (positive) or loss of card points in the current trick if the deciding
+// seat plays a given card: who might still take the trick, and whether they are on its side.
+class ValorePresa {
+public:
+    ValorePresa(const SituazioneTattica& situazione, const Coefficienti& coefficienti);
+
+    double Valuta(const Carta& carta, DettaglioPresa* dettaglio = nullptr) const;
+
+    // How far seat j taking the trick is good for the deciding seat: 1 its side, 0 the other.
+    double PesoLato(int giocatore) const { return pesoLato[static_cast<std::size_t>(giocatore)]; }
+
+private:
+    SituazioneTattica s;
+    Coefficienti coeff;
+    std::array<double, 5> pesoLato{};
+    std::array<double, 4> scontoPosizione{};
+    double scontoMano = 1.0;
+};
