@@ -1,5 +1,7 @@
 #include "motori/ManagerMotoriOutputGrafico.h"
 
+#include <array>
+
 #include "comune/Errore.h"
 #include "partita/RegistroPartita.h"
 #include "partita/TipoGiocatori.h"
@@ -15,9 +17,18 @@ ManagerMotoriOutputGrafico::ManagerMotoriOutputGrafico(FinestraGioco* finestra, 
 
 void ManagerMotoriOutputGrafico::CartaGiocata(const Carta& carta, int giocatore) {
     finestra->NotificaCartaGiocata(carta, giocatore);
+    // The five seats' points (the record's PuntiGiocatore) in one pass over the deck rather
+    // than five: this runs after every card of every game of a series.
     const RegistroPartita& registro = Registro();
+    std::array<int, 5> punti{};
+    for (int c = 0; c < 40; ++c) {
+        const int possessore = registro.Possessore(c);
+        if (!registro.InMano(c) && !registro.InTavola(c) && possessore >= 0 && possessore < 5) {
+            punti[static_cast<std::size_t>(possessore)] += Carta::DaIndice(c).Punti();
+        }
+    }
     for (int s = 0; s < 5; ++s) {
-        finestra->NotificaPunti(registro.PuntiGiocatore(s), s);
+        finestra->NotificaPunti(punti[static_cast<std::size_t>(s)], s);
     }
 }
 
