@@ -17,16 +17,21 @@ ManagerMotoriOutputGrafico::ManagerMotoriOutputGrafico(FinestraGioco* finestra, 
 
 void ManagerMotoriOutputGrafico::CartaGiocata(const Carta& carta, int giocatore) {
     finestra->NotificaCartaGiocata(carta, giocatore);
-    // The five seats' points (the record's PuntiGiocatore) in one pass over the deck rather
-    // than five: this runs after every card of every game of a series.
+    // Points change only when a trick is collected: recount them (the record's
+    // PuntiGiocatore, for the five seats in one pass) at the first card of each trick or of a
+    // new game, not five times after every card.
     const RegistroPartita& registro = Registro();
-    std::array<int, 5> punti{};
-    for (int c = 0; c < 40; ++c) {
-        const int possessore = registro.Possessore(c);
-        if (!registro.InMano(c) && !registro.InTavola(c) && possessore >= 0 && possessore < 5) {
-            punti[static_cast<std::size_t>(possessore)] += Carta::DaIndice(c).Punti();
+    const int giocate = registro.NumeroCarteGiocate();
+    if (giocate <= carteContate || (giocate - 1) / 5 != (carteContate - 1) / 5) {
+        punti.fill(0);
+        for (int c = 0; c < 40; ++c) {
+            const int possessore = registro.Possessore(c);
+            if (!registro.InMano(c) && !registro.InTavola(c) && possessore >= 0 && possessore < 5) {
+                punti[static_cast<std::size_t>(possessore)] += Carta::DaIndice(c).Punti();
+            }
         }
     }
+    carteContate = giocate;
     for (int s = 0; s < 5; ++s) {
         finestra->NotificaPunti(punti[static_cast<std::size_t>(s)], s);
     }

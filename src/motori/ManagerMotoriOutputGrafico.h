@@ -1,5 +1,6 @@
 #pragma once
 
+#include <array>
 #include <string>
 
 #include "motori/FinestraGioco.h"
@@ -30,4 +31,7 @@ public:
 private:
     FinestraGioco* finestra;
     LogTest logTest;
+    // Each seat's card points as last counted, and the cards played then.
+    std::array<int, 5> punti{};
+    int carteContate = 0;
 };
