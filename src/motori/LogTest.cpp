@@ -19,16 +19,22 @@ std::string LogTest::PercorsoPredefinito() {
     return "test.txt";
 }
 
-bool LogTest::Scrivi(bool vinta, const std::string& dettaglio) const noexcept {
-    // Opened and closed for every line, so that a series stopped at any moment keeps all the
-    // lines written so far.
-    std::FILE* file = std::fopen(percorso.c_str(), "a");
-    if (file == nullptr) {
-        return false;
+bool LogTest::Scrivi(bool vinta, const std::string& dettaglio) noexcept {
+    if (!file) {
+        file.reset(std::fopen(percorso.c_str(), "a"));
+        if (!file) {
+            return false;
+        }
     }
-    bool scritta = std::fputs(vinta ? "OK " : "   ", file) >= 0;
-    scritta =
-        scritta && std::fwrite(dettaglio.data(), 1, dettaglio.size(), file) == dettaglio.size();
-    scritta = scritta && std::fputc('\n', file) != EOF;
-    return std::fclose(file) == 0 && scritta;
+    std::FILE* f = file.get();
+    bool scritta = std::fputs(vinta ? "OK " : "   ", f) >= 0;
+    scritta = scritta && std::fwrite(dettaglio.data(), 1, dettaglio.size(), f) == dettaglio.size();
+    scritta = scritta && std::fputc('\n', f) != EOF;
+    // Every line reaches the file at once, so a series stopped at any moment keeps them all.
+    scritta = std::fflush(f) == 0 && scritta;
+    if (!scritta) {
+        // Opened afresh at the next line, in case the failure passes.
+        file.reset();
+    }
+    return scritta;
 }

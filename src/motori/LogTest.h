@@ -1,5 +1,7 @@
 #pragma once
 
+#include <cstdio>
+#include <memory>
 #include <string>
 
 // The one-line-per-game log of the third computer-only seating: whether the single tactical
@@ -11,7 +13,7 @@ public:
 
     // Appends "OK " (or three blanks when the game was not won), the detail and a line feed;
     // false when the line could not be written.
-    bool Scrivi(bool vinta, const std::string& dettaglio) const noexcept;
+    bool Scrivi(bool vinta, const std::string& dettaglio) noexcept;
 
     const std::string& Percorso() const { return percorso; }
 
@@ -19,5 +21,11 @@ public:
     static std::string PercorsoPredefinito();
 
 private:
+    struct ChiudiFile {
+        void operator()(std::FILE* file) const { std::fclose(file); }
+    };
+
     std::string percorso;
+    // Opened at the first line and kept open: a series writes one line per game.
+    std::unique_ptr<std::FILE, ChiudiFile> file;
 };

@@ -87,7 +87,7 @@ using LogTest_ = AmbienteMotori;
 
 TEST_F(LogTest_, UnaRigaPerVoltaOKOppureTreSpazi) {
     CartellaTemporanea cartella;
-    const LogTest log((cartella / "test.txt").string());
+    LogTest log((cartella / "test.txt").string());
     EXPECT_TRUE(log.Scrivi(true, "IP 1.0000"));
     EXPECT_TRUE(log.Scrivi(false, "IP 2.0000"));
     EXPECT_TRUE(log.Scrivi(true, ""));
