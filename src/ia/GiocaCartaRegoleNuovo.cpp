@@ -86,7 +86,7 @@ Carta GiocaCartaRegoleNuovo::ScegliCarta() {
         }
         const Carta carta = Carta::DaIndice(c);
         double v = ValutaCarta(carta);
-        const int r = Casuale(m);
+        const int r = m > 0 ? Casuale(m) : 0;
         v = v * (r + 10000) * 0.0001;
         if (v > punteggioMigliore) {
             punteggioMigliore = v;

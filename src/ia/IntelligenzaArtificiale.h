@@ -42,8 +42,29 @@ public:
     const _Regola& RegolaN(int i) const { return *regole.at(static_cast<std::size_t>(i)); }
 
 private:
+    // The rules laid out flat for a fast score: every antecedent of every rule in one array.
+    struct Passo {
+        const double* valore;
+        bool negato;
+        bool congiunzione;
+    };
+    struct RegolaCompatta {
+        std::uint32_t inizio;
+        std::uint32_t fine;
+        // From here on only AND follows.
+        std::uint32_t soloE;
+        double peso;
+        Predicato* bersaglio;
+    };
+
     // Declared before the rules, so that the rules are destroyed first.
     std::vector<std::unique_ptr<Predicato>> predicati;
     std::int32_t rumore = 0;
     std::vector<std::unique_ptr<_Regola>> regole;
+    std::vector<Passo> passi;
+    std::vector<RegolaCompatta> compatte;
+    bool modificata = false;
+
+    _Regola& Aggiungi(std::unique_ptr<_Regola> regola);
+    void Compatta();
 };

@@ -15,10 +15,14 @@ public:
         }
         probabilita = p;
     }
+    // Fully true or fully false: always legal.
+    void ImpostaVero(bool vero) { probabilita = vero ? 1.0 : 0.0; }
     double Probabilita() const { return probabilita; }
     const std::string& Nome() const { return nome; }
 
 private:
+    friend class IntelligenzaArtificiale;
+
     double probabilita = 0.0;
     std::string nome;
 

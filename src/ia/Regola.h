@@ -22,6 +22,8 @@ public:
 // The one concrete rule: it either adds its weighted truth to the score or writes its truth
 // into a target predicate. Antecedents grow without limit.
 class _Regola final : public Regola {
+    friend class IntelligenzaArtificiale;
+
 public:
     _Regola(double peso, std::string nome) : peso(peso), nome(std::move(nome)) {}
     _Regola(Predicato& bersaglio, std::string nome)
@@ -79,6 +81,8 @@ private:
 
     Predicato* bersaglio = nullptr;
     std::vector<Legame> antecedenti;
+    // Raised when an antecedent is added, so that the owning engine rebuilds its fast form.
+    bool* modificata = nullptr;
     // Index of the last OR antecedent (0 when there is none): every later one is an AND.
     std::size_t ultimoO = 0;
     double peso = 0.0;
@@ -88,6 +92,9 @@ private:
 
     _Regola& Aggiungi(Predicato& predicato, bool negato, bool congiunzione) {
         antecedenti.push_back({&predicato, negato, congiunzione});
+        if (modificata != nullptr) {
+            *modificata = true;
+        }
         if (!congiunzione) {
             ultimoO = antecedenti.size() - 1;
         }

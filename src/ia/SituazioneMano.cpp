@@ -168,7 +168,7 @@ MascheraPredicati SituazioneMano::Predicati(const Carta& carta) const {
     MascheraPredicati m = situazione;
     const int valore = carta.Valore();
     const int seme = carta.Seme;
-    if (valore <= kSette) {
+    if (valore <= kRe) {
         m |= valore < kFante ? Bit(kGiocaLiscio) : Bit(kGiocaFigure);
     } else {
         m |= Bit(kGiocaCarico);

@@ -1,6 +1,5 @@
 #include "ia/VocabolarioPredicati.h"
 
-#include <bit>
 #include <string>
 
 #include "ia/IntelligenzaArtificiale.h"
@@ -12,10 +11,12 @@ void VocabolarioPredicati::Registra(IntelligenzaArtificiale& ia) {
 }
 
 void VocabolarioPredicati::Imposta(IntelligenzaArtificiale& ia, MascheraPredicati vere) const {
-    ia.AzzeraPredicati();
-    while (vere != 0) {
-        const int i = std::countr_zero(vere);
-        ia.ImpostaProbabilita(*predicati[static_cast<std::size_t>(i)], 1.0);
-        vere &= vere - 1;
+    // The engine of the player holds these predicates alone: writing each of them is the
+    // same as zeroing them all and then raising the true ones.
+    if (ia.NumeroPredicati() != kNumeroPredicati) {
+        ia.AzzeraPredicati();
+    }
+    for (std::size_t i = 0; i < predicati.size(); ++i) {
+        predicati[i]->ImpostaVero(((vere >> i) & 1) != 0);
     }
 }

@@ -1,0 +1,73 @@
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+#include <string>
+#include <sys/wait.h>
+
+namespace {
+
+struct Esito {
+    int stato;
+    std::string uscita;
+    std::string errori;
+};
+
+std::string Leggi(const std::filesystem::path& percorso) {
+    std::ifstream file(percorso, std::ios::binary);
+    std::ostringstream testo;
+    testo << file.rdbuf();
+    return testo.str();
+}
+
+// Runs the checker on a file and collects its exit status and both outputs.
+Esito Controlla(const std::string& file) {
+    const auto cartella = std::filesystem::temp_directory_path();
+    const auto uscita = cartella / "pentaludo_regole_out.txt";
+    const auto errori = cartella / "pentaludo_regole_err.txt";
+    const std::string comando = std::string(PENTALUDO_STRUMENTI_BUILD) + "/pentaludo-regole '" +
+                                file + "' >'" + uscita.string() + "' 2>'" + errori.string() + "'";
+    const int stato = std::system(comando.c_str());
+    return {WIFEXITED(stato) ? WEXITSTATUS(stato) : -1, Leggi(uscita), Leggi(errori)};
+}
+
+std::string File(const std::string& nome, const std::string& contenuto) {
+    const auto percorso = std::filesystem::temp_directory_path() / nome;
+    std::ofstream(percorso, std::ios::binary) << contenuto;
+    return percorso.string();
+}
+
+} // namespace
+
+TEST(PentaludoRegole, StampaLeRegoleCapite) {
+    const Esito esito =
+        Controlla(File("pentaludo_controllo.txt", "# prova\nR2 -30 GiocaCarico !Prendo;\n"
+                                                  "R3 Prendo Prendo|!Briscola;\nR4 0\n"));
+    EXPECT_EQ(esito.stato, 0);
+    EXPECT_EQ(esito.uscita, "R2\tpeso -30\tE GiocaCarico\tENon Prendo\n"
+                            "R3\tbersaglio Prendo\tO Prendo\tENon Briscola\n"
+                            "R4\tpeso 0\n");
+    EXPECT_EQ(esito.errori, "");
+}
+
+TEST(PentaludoRegole, ErroreConLaRiga) {
+    const Esito esito =
+        Controlla(File("pentaludo_controllo_errato.txt", "R1 1 Prendo;\n\nR2 5 GiocaCarichi;\n"));
+    EXPECT_EQ(esito.stato, 1);
+    EXPECT_EQ(esito.errori, "riga 3: Predicato GiocaCarichi Inesistente\n");
+}
+
+TEST(PentaludoRegole, FileCheNonSiApre) {
+    const Esito esito = Controlla("/non/esiste/regole.txt");
+    EXPECT_EQ(esito.stato, 2);
+    EXPECT_NE(esito.errori.find("/non/esiste/regole.txt"), std::string::npos);
+}
+
+TEST(PentaludoRegole, LeRegoleDistribuiteSonoValide) {
+    const Esito esito = Controlla(std::string(PENTALUDO_DATI_SORGENTE) + "/regole.OK.txt");
+    EXPECT_EQ(esito.stato, 0);
+    EXPECT_EQ(esito.errori, "");
+    EXPECT_GT(std::count(esito.uscita.begin(), esito.uscita.end(), '\n'), 10);
+}
