@@ -26,17 +26,15 @@ Ruoli AnalizzatorePartitaSemplice::RuoliVisti(int giocatore, const RegistroParti
     }
     CalcolaSospetti(registro);
 
-    // A seat knows it does not hold the called card: its own suspicion says nothing to it.
     int sospettato = -1;
     for (int g = 0; g < 5; ++g) {
-        if (g == giocatore || sospetto[I(g)] <= 0) {
-            continue;
-        }
-        if (sospettato < 0 || sospetto[I(g)] > sospetto[I(sospettato)]) {
+        if (sospetto[I(g)] > 0 && (sospettato < 0 || sospetto[I(g)] > sospetto[I(sospettato)])) {
             sospettato = g;
         }
     }
-    if (sospettato >= 0 && sospetto[I(sospettato)] >= kSogliaSospetto &&
+    // A seat knows it does not hold the called card: when it is itself the prime suspect it
+    // guesses nothing, as when the caller is.
+    if (sospettato >= 0 && sospettato != giocatore && sospetto[I(sospettato)] >= kSogliaSospetto &&
         ruoli[sospettato] == kRuoloVistoNeutro) {
         for (int g = 0; g < 5; ++g) {
             if (ruoli[g] == kRuoloVistoNeutro) {
