@@ -129,12 +129,12 @@ int main(int argc, char** argv) {
     if (tipi.empty()) {
         tipi = {0, 1, 2, 3};
     }
-    std::printf("%-6s %10s %12s %16s %14s\n", "tipo", "partite", "partite/s", "partite/s cpu",
+    std::printf("%-6s %10s %12s %16s %17s\n", "tipo", "partite", "partite/s", "partite/s cpu",
                 "us cpu per carta");
     for (int tipo : tipi) {
         try {
             const Misura m = MisuraSerie(tipo, partite);
-            std::printf("%-6d %10d %12.0f %16.0f %14.3f\n", tipo, partite, m.partiteAlSecondo,
+            std::printf("%-6d %10d %12.0f %16.0f %17.3f\n", tipo, partite, m.partiteAlSecondo,
                         m.partiteAlSecondoCpu, m.microsecondiPerCarta);
         } catch (const std::exception& e) {
             std::printf("%-6d errore: %s\n", tipo, e.what());
