@@ -57,7 +57,10 @@ void FinestraSilenziosa::NotificaFineLicitazione() {
 }
 
 void FinestraSilenziosa::NotificaPunti(int punti, int giocatore) {
-    Registra({EventoFinestra::kPunti, giocatore, {}, {}, {}, punti});
+    // Five times after every card: nothing to do unless recording.
+    if (registra) {
+        Registra({EventoFinestra::kPunti, giocatore, {}, {}, {}, punti});
+    }
 }
 
 void FinestraSilenziosa::NotificaDistribuzione(const ManiDistribuite* mani, int umano) {
