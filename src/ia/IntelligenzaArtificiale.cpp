@@ -1,5 +1,6 @@
 #include "ia/IntelligenzaArtificiale.h"
 
+#include <bit>
 #include <cmath>
 
 #include "comune/Casuale.h"
@@ -19,7 +20,14 @@ IntelligenzaArtificiale::IntelligenzaArtificiale() {
 IntelligenzaArtificiale::~IntelligenzaArtificiale() = default;
 
 Predicato& IntelligenzaArtificiale::NuovoPredicato(const std::string& nome) {
-    return *predicati.emplace_back(std::make_unique<Predicato>(nome));
+    modificata = true;
+    Predicato& predicato = *predicati.emplace_back(std::make_unique<Predicato>(nome));
+    if (predicati.size() > 64) {
+        mascheraValida = false;
+    } else {
+        predicato.mascheraValida = &mascheraValida;
+    }
+    return predicato;
 }
 
 _Regola& IntelligenzaArtificiale::NuovaRegola(double peso, const std::string& nome) {
@@ -34,27 +42,6 @@ _Regola& IntelligenzaArtificiale::Aggiungi(std::unique_ptr<_Regola> regola) {
     regola->modificata = &modificata;
     modificata = true;
     return *regole.emplace_back(std::move(regola));
-}
-
-void IntelligenzaArtificiale::Compatta() {
-    passi.clear();
-    compatte.clear();
-    for (const auto& regola : regole) {
-        RegolaCompatta compatta{};
-        compatta.inizio = static_cast<std::uint32_t>(passi.size());
-        compatta.soloE = compatta.inizio;
-        for (const auto& legame : regola->antecedenti) {
-            if (!legame.congiunzione) {
-                compatta.soloE = static_cast<std::uint32_t>(passi.size());
-            }
-            passi.push_back({&legame.predicato->probabilita, legame.negato, legame.congiunzione});
-        }
-        compatta.fine = static_cast<std::uint32_t>(passi.size());
-        compatta.peso = regola->peso;
-        compatta.bersaglio = regola->bersaglio;
-        compatte.push_back(compatta);
-    }
-    modificata = false;
 }
 
 Predicato& IntelligenzaArtificiale::CercaPredicato(std::string_view nome) const {
@@ -72,6 +59,30 @@ void IntelligenzaArtificiale::AzzeraPredicati() {
     }
 }
 
+void IntelligenzaArtificiale::ImpostaMaschera(std::uint64_t veri) {
+    if (predicati.size() > 64) {
+        for (std::size_t i = 0; i < predicati.size(); ++i) {
+            predicati[i]->ImpostaVero(i < 64 && ((veri >> i) & 1) != 0);
+        }
+        return;
+    }
+    if (predicati.size() < 64) {
+        veri &= (std::uint64_t{1} << predicati.size()) - 1;
+    }
+    // Only the truths that change need writing while the bits are known.
+    std::uint64_t daScrivere = veri ^ maschera;
+    if (!mascheraValida) {
+        daScrivere =
+            predicati.size() == 64 ? ~std::uint64_t{0} : (std::uint64_t{1} << predicati.size()) - 1;
+    }
+    for (; daScrivere != 0; daScrivere &= daScrivere - 1) {
+        const auto i = static_cast<std::size_t>(std::countr_zero(daScrivere));
+        predicati[i]->probabilita = static_cast<double>((veri >> i) & 1);
+    }
+    maschera = veri;
+    mascheraValida = true;
+}
+
 void IntelligenzaArtificiale::ImpostaRumore(double ampiezza) {
     const double decimillesimi = std::trunc(ampiezza * 10000.0);
     if (std::isnan(decimillesimi)) {
@@ -82,32 +93,12 @@ void IntelligenzaArtificiale::ImpostaRumore(double ampiezza) {
     }
 }
 
-// Each rule as _Regola::Valuta computes it, read from the flat form.
 double IntelligenzaArtificiale::Valuta() {
     if (modificata) {
-        Compatta();
+        compatte.Ricostruisci(predicati, regole);
+        modificata = false;
     }
-    double somma = 0.0;
-    const Passo* const p = passi.data();
-    for (const RegolaCompatta& regola : compatte) {
-        double acc = 1.0;
-        for (std::uint32_t i = regola.inizio; i < regola.fine; ++i) {
-            const double x = p[i].negato ? 1.0 - *p[i].valore : *p[i].valore;
-            if (p[i].congiunzione) {
-                acc *= x;
-                if (acc == 0.0 && i >= regola.soloE) {
-                    break;
-                }
-            } else {
-                acc = acc + x - x * acc;
-            }
-        }
-        if (regola.bersaglio != nullptr) {
-            regola.bersaglio->ImpostaProbabilita(acc);
-        } else {
-            somma += acc * regola.peso;
-        }
-    }
+    const double somma = mascheraValida ? compatte.SommaBinaria(maschera) : compatte.Somma();
     const int k = rumore;
     const int r = k > 0 ? Casuale(2 * k) : 0;
     return somma * (10000 + r - k) * 0.0001;

@@ -8,6 +8,7 @@
 
 #include "ia/Predicato.h"
 #include "ia/Regola.h"
+#include "ia/RegoleCompatte.h"
 
 // A small probabilistic rule engine: named predicates and rules over them that add weighted
 // truths to a score. It knows nothing of cards. Predicates and rules grow without a fixed
@@ -29,6 +30,9 @@ public:
 
     void ImpostaProbabilita(Predicato& predicato, double p) { predicato.ImpostaProbabilita(p); }
     void AzzeraPredicati();
+    // Predicate i (in registration order, up to the 64th) fully true when bit i is set, fully
+    // false otherwise; the predicates past the 64th false. The fast way to set them all.
+    void ImpostaMaschera(std::uint64_t veri);
     // Noise amplitude as a fraction; kept in ten-thousandths.
     void ImpostaRumore(double ampiezza);
     int Rumore() const { return rumore; }
@@ -42,29 +46,16 @@ public:
     const _Regola& RegolaN(int i) const { return *regole.at(static_cast<std::size_t>(i)); }
 
 private:
-    // The rules laid out flat for a fast score: every antecedent of every rule in one array.
-    struct Passo {
-        const double* valore;
-        bool negato;
-        bool congiunzione;
-    };
-    struct RegolaCompatta {
-        std::uint32_t inizio;
-        std::uint32_t fine;
-        // From here on only AND follows.
-        std::uint32_t soloE;
-        double peso;
-        Predicato* bersaglio;
-    };
-
     // Declared before the rules, so that the rules are destroyed first.
     std::vector<std::unique_ptr<Predicato>> predicati;
     std::int32_t rumore = 0;
     std::vector<std::unique_ptr<_Regola>> regole;
-    std::vector<Passo> passi;
-    std::vector<RegolaCompatta> compatte;
+    RegoleCompatte compatte;
+    // Raised by every new rule or antecedent: the flat form is then rebuilt.
     bool modificata = false;
+    // While valid, the truths of all predicates are exactly the bits of maschera.
+    std::uint64_t maschera = 0;
+    bool mascheraValida = true;
 
     _Regola& Aggiungi(std::unique_ptr<_Regola> regola);
-    void Compatta();
 };

@@ -14,17 +14,30 @@ public:
             ProbabilitaIllegale();
         }
         probabilita = p;
+        Cambiato();
     }
     // Fully true or fully false: always legal.
-    void ImpostaVero(bool vero) { probabilita = vero ? 1.0 : 0.0; }
+    void ImpostaVero(bool vero) {
+        probabilita = static_cast<double>(vero);
+        Cambiato();
+    }
     double Probabilita() const { return probabilita; }
     const std::string& Nome() const { return nome; }
 
 private:
     friend class IntelligenzaArtificiale;
+    friend class RegoleCompatte;
 
     double probabilita = 0.0;
     std::string nome;
+    // The owning engine's record of all its truths as bits, which a write from outside voids.
+    bool* mascheraValida = nullptr;
+
+    void Cambiato() {
+        if (mascheraValida != nullptr) {
+            *mascheraValida = false;
+        }
+    }
 
     [[noreturn]] void ProbabilitaIllegale() const;
 };

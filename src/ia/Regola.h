@@ -23,6 +23,7 @@ public:
 // into a target predicate. Antecedents grow without limit.
 class _Regola final : public Regola {
     friend class IntelligenzaArtificiale;
+    friend class RegoleCompatte;
 
 public:
     _Regola(double peso, std::string nome) : peso(peso), nome(std::move(nome)) {}

@@ -5,18 +5,21 @@
 #include "ia/IntelligenzaArtificiale.h"
 
 void VocabolarioPredicati::Registra(IntelligenzaArtificiale& ia) {
+    primi = ia.NumeroPredicati() == 0;
     for (std::size_t i = 0; i < predicati.size(); ++i) {
         predicati[i] = &ia.NuovoPredicato(std::string(kNomiPredicati[i]));
     }
 }
 
 void VocabolarioPredicati::Imposta(IntelligenzaArtificiale& ia, MascheraPredicati vere) const {
-    // The engine of the player holds these predicates alone: writing each of them is the
-    // same as zeroing them all and then raising the true ones.
-    if (ia.NumeroPredicati() != kNumeroPredicati) {
-        ia.AzzeraPredicati();
+    if (primi) {
+        ia.ImpostaMaschera(vere);
+        return;
     }
+    ia.AzzeraPredicati();
     for (std::size_t i = 0; i < predicati.size(); ++i) {
-        predicati[i]->ImpostaVero(((vere >> i) & 1) != 0);
+        if (((vere >> i) & 1) != 0) {
+            predicati[i]->ImpostaVero(true);
+        }
     }
 }

@@ -23,4 +23,6 @@ public:
 
 private:
     std::array<Predicato*, kNumeroPredicati> predicati{};
+    // True when the vocabulary holds the engine's first predicates, bit for bit.
+    bool primi = false;
 };

@@ -1,0 +1,51 @@
+#pragma once
+
+#include <cstdint>
+#include <memory>
+#include <vector>
+
+#include "ia/Predicato.h"
+#include "ia/Regola.h"
+
+// The rules of an engine laid out flat, for a fast score. The result is exactly that of
+// adding up _Regola::Valuta rule by rule. When every predicate is fully true or fully false
+// (as the card player sets them) and there are at most 64, the rules are read as bit masks.
+class RegoleCompatte {
+public:
+    void Ricostruisci(const std::vector<std::unique_ptr<Predicato>>& predicati,
+                      const std::vector<std::unique_ptr<_Regola>>& regole);
+
+    // The sum of the weighted rules; the rules with a target write it, in order.
+    double Somma();
+    // The same when the truths are known to be exactly those bits (predicates in registration
+    // order); the targets written are also set in the bits.
+    double SommaBinaria(std::uint64_t& veri);
+
+private:
+    struct Passo {
+        const double* valore;
+        std::uint64_t bit;
+        bool negato;
+        bool congiunzione;
+    };
+    struct RegolaCompatta {
+        std::uint32_t inizio;
+        std::uint32_t fine;
+        // From here on only AND follows.
+        std::uint32_t soloE;
+        // True when the rule has no OR: its truth is a test of two masks.
+        bool tuttiE;
+        std::uint64_t veri;
+        std::uint64_t falsi;
+        double peso;
+        Predicato* bersaglio;
+        std::uint64_t bitBersaglio;
+    };
+
+    std::vector<Passo> passi;
+    std::vector<RegolaCompatta> compatte;
+    // The value of each predicate, by registration order; empty beyond 64 predicates.
+    std::vector<const double*> valori;
+
+    double SommaGenerale();
+};
