@@ -28,7 +28,9 @@ Carta GiocaCartaProbabilita::ScegliCarta() {
     TatticaNuova tattica(nuovi);
     coefficienti = nuovi;
     contatoreMosse = contatore;
-    return tattica.Scegli(Registro(), giocatore);
+    // A private copy: the decision reads a record nobody can change under it.
+    const RegistroPartita registro = Registro();
+    return tattica.Scegli(registro, giocatore);
 }
 
 std::string GiocaCartaProbabilita::Dettaglio() const {

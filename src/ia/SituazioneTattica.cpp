@@ -45,24 +45,10 @@ SituazioneTattica SituazioneTattica::DaRegistro(const RegistroPartita& registro,
     return s;
 }
 
-bool SituazioneTattica::Batte(const Carta& x, const Carta& y) const {
-    return RegistroPartita::Confronta(y, x, briscola) > 0;
-}
-
 std::uint64_t SituazioneTattica::Maschera(const InsiemeCarte& carte) {
     std::uint64_t maschera = 0;
     for (int i = 0; i < carte.Numero; ++i) {
         maschera |= Bit(carte.Prima(i).Indice());
     }
     return maschera;
-}
-
-InsiemeCarte SituazioneTattica::Insieme(std::uint64_t maschera) {
-    InsiemeCarte carte;
-    for (int c = 0; c < 40; ++c) {
-        if (((maschera >> c) & 1U) != 0) {
-            carte += Carta::DaIndice(c);
-        }
-    }
-    return carte;
 }

@@ -5,8 +5,7 @@
 #include "carte/Briscola.h"
 #include "carte/Carta.h"
 #include "carte/InsiemeCarte.h"
-
-class RegistroPartita;
+#include "partita/RegistroPartita.h"
 
 // What the deciding seat knows when it scores its cards, gathered once per decision. The
 // card sets are kept as bit masks by card index (bit c = card c), so that every membership
@@ -33,19 +32,18 @@ struct SituazioneTattica {
 
     void ImpostaIgnote(const InsiemeCarte& carte) { ignote = Maschera(carte); }
     void ImpostaMano(const InsiemeCarte& carte) { mano = Maschera(carte); }
-    InsiemeCarte Ignote() const { return Insieme(ignote); }
-    InsiemeCarte Mano() const { return Insieme(mano); }
 
     bool Ignota(int indice) const { return ((ignote >> indice) & 1U) != 0; }
     bool InMano(int indice) const { return ((mano >> indice) & 1U) != 0; }
     bool DiBriscola(const Carta& carta) const { return carta.Seme == briscola.SemeGrezzo(); }
     // True when card x beats card y under this game's trump.
-    bool Batte(const Carta& x, const Carta& y) const;
+    bool Batte(const Carta& x, const Carta& y) const {
+        return RegistroPartita::Confronta(y, x, briscola) > 0;
+    }
     // The row of a card in the strength tables: 0..9 for a plain card, 10..19 for a trump.
     int Riga(const Carta& carta) const {
         return DiBriscola(carta) ? 10 + carta.ValoreGrezzo() : carta.ValoreGrezzo();
     }
 
     static std::uint64_t Maschera(const InsiemeCarte& carte);
-    static InsiemeCarte Insieme(std::uint64_t maschera);
 };

@@ -1,5 +1,7 @@
 #include "ia/ValoreControllo.h"
 
+#include <bit>
+
 namespace {
 
 std::size_t I(int i) {
@@ -16,11 +18,8 @@ ValoreControllo::ValoreControllo(const SituazioneTattica& situazione,
                                  const Coefficienti& coefficienti)
     : s(situazione), coeff(coefficienti) {
     const bool ioChiamante = s.io == s.chiamante;
-    for (int u = 0; u < 40; ++u) {
-        if (!s.Ignota(u)) {
-            continue;
-        }
-        const Carta carta = Carta::DaIndice(u);
+    for (std::uint64_t carte = s.ignote; carte != 0; carte &= carte - 1) {
+        const Carta carta = Carta::DaIndice(std::countr_zero(carte));
         puntiIgnote += carta.Punti();
         if (!s.DiBriscola(carta)) {
             continue;
@@ -43,49 +42,59 @@ ValoreControllo::ValoreControllo(const SituazioneTattica& situazione,
     int rimaste = 8 - s.mani;
     for (int k = 9; k >= 0; --k) {
         auto& riga = ignote[I(k)];
-        if (riga[0] + riga[1] + riga[2] + riga[3] + riga[4] == 0.0 || rimaste == 0) {
+        if (SommaRiga(riga) == 0.0 || rimaste == 0) {
             riga.fill(0.0);
         } else {
             --rimaste;
         }
     }
 
+    // The deciding seat's side counts against the total, the other side for it.
     const bool ioDalChiamante = ioChiamante || s.io == s.socio;
     for (int j = 0; j < 5; ++j) {
         const bool latoChiamante = j == s.chiamante || j == s.socio;
         mioLato[I(j)] = latoChiamante == ioDalChiamante;
     }
-}
-
-double ValoreControllo::Valuta(const Carta& carta, TabellaControllo* tabella) const {
-    TabellaControllo t = ignote;
-    int punti = puntiIgnote;
-    for (int u = 0; u < 40; ++u) {
-        if (!s.InMano(u) || u == carta.Indice()) {
-            continue;
-        }
-        const Carta resto = Carta::DaIndice(u);
-        if (s.DiBriscola(resto)) {
-            t[I(resto.ValoreGrezzo())][I(s.io)] = 1.0;
-        }
-        punti += resto.Punti();
-    }
-    // The deciding seat's side counts against the total, the other side for it.
-    for (auto& riga : t) {
+    for (int k = 0; k < 10; ++k) {
+        auto& riga = ignote[I(k)];
         for (int j = 0; j < 5; ++j) {
             if (mioLato[I(j)]) {
                 riga[I(j)] = -riga[I(j)];
             }
         }
+        sommaIgnote[I(k)] = SommaRiga(riga);
+        rigaIgnote[I(k)] =
+            riga[0] != 0.0 || riga[1] != 0.0 || riga[2] != 0.0 || riga[3] != 0.0 || riga[4] != 0.0;
     }
+    for (std::uint64_t resto = s.mano; resto != 0; resto &= resto - 1) {
+        puntiMano += Carta::DaIndice(std::countr_zero(resto)).Punti();
+    }
+}
+
+double ValoreControllo::Valuta(const Carta& carta, TabellaControllo* tabella) const {
+    // The trumps kept: those of the hand but the card played.
+    std::array<bool, 10> tenuta{};
+    if (s.briscola.Nominata()) {
+        const int primaBriscola = 10 * s.briscola.SemeGrezzo();
+        for (int k = 0; k < 10; ++k) {
+            const int u = primaBriscola + k;
+            tenuta[I(k)] = s.InMano(u) && !(Carta::DaIndice(u) == carta);
+        }
+    }
+    const int punti = puntiIgnote + puntiMano - carta.Punti();
 
     double f = 1.0;
     double denominatore = 0.0;
     double totale = 0.0;
-    for (const auto& riga : t) {
-        totale += f * (riga[0] + riga[1] + riga[2] + riga[3] + riga[4]);
-        if (riga[0] != 0.0 || riga[1] != 0.0 || riga[2] != 0.0 || riga[3] != 0.0 ||
-            riga[4] != 0.0) {
+    for (int k = 0; k < 10; ++k) {
+        double somma = sommaIgnote[I(k)];
+        if (tenuta[I(k)]) {
+            auto riga = ignote[I(k)];
+            riga[I(s.io)] = -1.0;
+            somma = SommaRiga(riga);
+        }
+        totale += f * somma;
+        if (rigaIgnote[I(k)] || tenuta[I(k)]) {
             denominatore += f;
             f = f * coeff.IR;
         }
@@ -96,7 +105,12 @@ double ValoreControllo::Valuta(const Carta& carta, TabellaControllo* tabella) co
         risultato += punti * coeff.CC;
     }
     if (tabella != nullptr) {
-        *tabella = t;
+        *tabella = ignote;
+        for (int k = 0; k < 10; ++k) {
+            if (tenuta[I(k)]) {
+                (*tabella)[I(k)][I(s.io)] = -1.0;
+            }
+        }
     }
     return -risultato;
 }

@@ -21,7 +21,16 @@ public:
 private:
     SituazioneTattica s;
     Coefficienti coeff;
+    // The unseen trumps, already signed by side, with each row's sum and whether it has an
+    // entry; the trumps kept in hand only add the deciding seat's -1 to their rows.
     TabellaControllo ignote{};
+    std::array<double, 10> sommaIgnote{};
+    std::array<bool, 10> rigaIgnote{};
     int puntiIgnote = 0;
+    int puntiMano = 0;
     std::array<bool, 5> mioLato{};
+
+    double SommaRiga(const std::array<double, 5>& riga) const {
+        return riga[0] + riga[1] + riga[2] + riga[3] + riga[4];
+    }
 };

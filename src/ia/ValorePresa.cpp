@@ -1,5 +1,6 @@
 #include "ia/ValorePresa.h"
 
+#include <bit>
 #include <cmath>
 
 namespace {
@@ -51,83 +52,96 @@ ValorePresa::ValorePresa(const SituazioneTattica& situazione, const Coefficienti
         scontoPosizione[I(t)] = Potenza1(coeff.PS, t);
     }
     scontoMano = Potenza1(coeff.MN, 7 - s.mani);
+    double f = 1.0;
+    for (double& peso : pesoOrdine) {
+        peso = f;
+        f = f / coeff.IR;
+    }
+    if (s.carteInTavola > 0) {
+        battonoVincente = Battenti(s.vincente, s.ignote | s.mano);
+    }
 }
 
 double ValorePresa::Valuta(const Carta& carta, DettaglioPresa* dettaglio) const {
     const int io = s.io;
     const int n = s.carteInTavola;
+    const std::uint64_t inGioco = s.ignote | s.mano;
     int puntiInGioco = s.puntiTavola;
     int vincitore = s.vincitore;
     Carta vincente = s.vincente;
+    std::uint64_t battono = battonoVincente;
 
     if (n > 0 && !s.Batte(carta, vincente)) {
         puntiInGioco += carta.Punti();
     } else {
-        // A card that takes the lead is at stake only if some unseen card could take it.
         vincitore = io;
         vincente = carta;
-        for (int x = 0; x < 40; ++x) {
-            if (s.Ignota(x) && s.Batte(Carta::DaIndice(x), carta)) {
-                puntiInGioco += carta.Punti();
-                break;
-            }
+        battono = Battenti(carta, inGioco);
+        // A card that takes the lead is at stake only if some unseen card could take it.
+        if ((battono & s.ignote) != 0) {
+            puntiInGioco += carta.Punti();
         }
     }
     const double v = puntiInGioco;
 
-    std::array<std::array<double, 5>, 20> presa{};
+    // Each card that could take the trick has a row of its own, above the winning card's:
+    // only those rows are filled, and the others, all zero, change nothing below.
+    std::array<std::array<double, 5>, 20> presa;
+    std::uint32_t righe = 0;
     const bool ioChiamante = io == s.chiamante;
-    for (int x = 0; x < 40; ++x) {
-        const bool ignota = s.Ignota(x);
-        if (!ignota && !s.InMano(x)) {
-            continue;
-        }
+    for (std::uint64_t resto = battono; resto != 0; resto &= resto - 1) {
+        const int x = std::countr_zero(resto);
         const Carta cartaX = Carta::DaIndice(x);
-        if (!s.Batte(cartaX, vincente)) {
-            continue;
-        }
         const int valore = cartaX.ValoreGrezzo();
-        const int riga = s.Riga(cartaX);
-        auto& righe = presa[I(riga)];
-        if (!ignota) {
-            righe[I(io)] = 1.0;
+        const int r = s.Riga(cartaX);
+        auto& riga = presa[I(r)];
+        riga.fill(0.0);
+        righe |= std::uint32_t{1} << r;
+        if (s.InMano(x)) {
+            riga[I(io)] = 1.0;
         } else if (s.DiBriscola(cartaX)) {
             // An unseen trump is most likely in the caller's hand, the more so the higher.
-            double resto = 1.0;
+            double rimanente = 1.0;
             if (!ioChiamante && PostoValido(s.chiamante)) {
-                righe[I(s.chiamante)] = valore * coeff.CH;
-                resto = 1.0 - valore * coeff.CH;
+                riga[I(s.chiamante)] = valore * coeff.CH;
+                rimanente = 1.0 - valore * coeff.CH;
             }
             for (int j = 0; j < 5; ++j) {
                 if (j != io) {
-                    righe[I(j)] += 0.25 * resto;
+                    riga[I(j)] += 0.25 * rimanente;
                 }
             }
         } else {
-            righe.fill(0.2);
+            riga.fill(0.2);
         }
     }
     const int rigaVincente = s.Riga(vincente);
+    presa[I(rigaVincente)].fill(0.0);
     presa[I(rigaVincente)][I(vincitore)] = 1.0;
+    righe |= std::uint32_t{1} << rigaVincente;
 
-    std::array<double, 20> pesoRiga{};
-    double f = 1.0;
-    for (int r = 19; r >= rigaVincente; --r) {
-        const auto& riga = presa[I(r)];
-        if (riga[0] + riga[1] + riga[2] + riga[3] + riga[4] != 0.0) {
-            pesoRiga[I(r)] = f;
-            f = f / coeff.IR;
-        }
+    // Every filled row has a positive entry: from the top down each weighs 1/IR of the last.
+    std::array<double, 20> pesoRiga;
+    int ordine = 0;
+    for (std::uint32_t resto = righe; resto != 0; ++ordine) {
+        const int r = 31 - std::countl_zero(resto);
+        pesoRiga[I(r)] = pesoOrdine[I(ordine)];
+        resto &= ~(std::uint32_t{1} << r);
     }
 
-    std::array<double, 5> p{};
-    for (int j = 0; j < 5; ++j) {
-        // Rows below the winning card weigh 0 and leave the product as it is.
-        double prodotto = 1.0;
-        for (int r = rigaVincente; r < 20; ++r) {
-            prodotto *= 1.0 - presa[I(r)][I(j)] * pesoRiga[I(r)];
+    // Each seat's product runs over the rows from the bottom up, as over the whole table.
+    std::array<double, 5> prodotto = {1.0, 1.0, 1.0, 1.0, 1.0};
+    for (std::uint32_t resto = righe; resto != 0; resto &= resto - 1) {
+        const int r = std::countr_zero(resto);
+        const auto& riga = presa[I(r)];
+        const double peso = pesoRiga[I(r)];
+        for (int j = 0; j < 5; ++j) {
+            prodotto[I(j)] *= 1.0 - riga[I(j)] * peso;
         }
-        p[I(j)] = 1.0 - prodotto;
+    }
+    std::array<double, 5> p;
+    for (int j = 0; j < 5; ++j) {
+        p[I(j)] = 1.0 - prodotto[I(j)];
     }
     for (int t = 1; t <= n; ++t) {
         const int giaGiocato = (io - t + 5) % 5;
@@ -168,10 +182,29 @@ double ValorePresa::Valuta(const Carta& carta, DettaglioPresa* dettaglio) const 
 
     if (dettaglio != nullptr) {
         dettaglio->puntiInGioco = v;
-        dettaglio->presa = presa;
-        dettaglio->pesoRiga = pesoRiga;
+        for (int r = 0; r < 20; ++r) {
+            if (((righe >> r) & 1U) != 0) {
+                dettaglio->presa[I(r)] = presa[I(r)];
+            } else {
+                dettaglio->presa[I(r)].fill(0.0);
+            }
+        }
+        for (int r = 0; r < 20; ++r) {
+            dettaglio->pesoRiga[I(r)] = ((righe >> r) & 1U) != 0 ? pesoRiga[I(r)] : 0.0;
+        }
         dettaglio->probabilita = p;
         dettaglio->quota = q;
     }
     return v * bilancio;
+}
+
+std::uint64_t ValorePresa::Battenti(const Carta& carta, std::uint64_t tra) const {
+    std::uint64_t battono = 0;
+    for (; tra != 0; tra &= tra - 1) {
+        const int x = std::countr_zero(tra);
+        if (s.Batte(Carta::DaIndice(x), carta)) {
+            battono |= std::uint64_t{1} << x;
+        }
+    }
+    return battono;
 }

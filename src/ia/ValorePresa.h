@@ -1,6 +1,7 @@
 #pragma once
 
 #include <array>
+#include <cstdint>
 
 #include "ia/GiocaCartaProbabilita.h"
 #include "ia/SituazioneTattica.h"
@@ -27,8 +28,15 @@ public:
 
 private:
     SituazioneTattica s;
+    // The cards of the hand or unseen that beat the card winning on the table.
+    std::uint64_t battonoVincente = 0;
     Coefficienti coeff;
     std::array<double, 5> pesoLato{};
     std::array<double, 4> scontoPosizione{};
     double scontoMano = 1.0;
+    // The weight of the i-th row with a taker, counted from the top: 1, 1/IR, 1/IR/IR, ...
+    std::array<double, 20> pesoOrdine{};
+
+    // Those of the given cards that beat carta.
+    std::uint64_t Battenti(const Carta& carta, std::uint64_t tra) const;
 };

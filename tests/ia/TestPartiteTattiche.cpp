@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <memory>
 #include <vector>
@@ -231,10 +232,13 @@ struct Riferimento {
 struct Tavolo {
     std::vector<LicitazioneAPunti> licitazioni;
     std::vector<GiocaCartaProbabilita> strategie;
-    Tavolo() {
+    explicit Tavolo(const std::vector<Coefficienti>& coefficienti = {}) {
         for (int g = 0; g < 5; ++g) {
             licitazioni.emplace_back(g);
-            strategie.emplace_back(g);
+            strategie.emplace_back(
+                g, coefficienti.empty()
+                       ? Coefficienti{}
+                       : coefficienti[static_cast<std::size_t>(g) % coefficienti.size()]);
         }
     }
 };
@@ -321,11 +325,7 @@ protected:
     void TearDown() override { AzzeraStatoGlobale(); }
 };
 
-#if defined(__SANITIZE_ADDRESS__)
-constexpr int kPartite = 300;
-#else
 constexpr int kPartite = 1200;
-#endif
 
 // Seeded games with five tactical players, half of them with the first trick face down,
 // the second half in the third series (coefficients redrawn every 40 decisions): every card
@@ -357,6 +357,29 @@ TEST_F(PartiteTattiche, OgniSceltaEUnaCartaDellaManoDiTurno) {
     EXPECT_EQ(conteggi.decisioni, 40L * kPartite);
     EXPECT_EQ(StoriaPartite().numeroPartite, kPartite);
     EXPECT_GT(conteggi.confrontate, 0);
+}
+
+// Coefficients at the edges of their ranges or far beyond any sensible value (IR = 0 weighs
+// the lower rows infinitely and yields no number at all; huge IP and CC push every total
+// below the starting bar): the player must still play a card of its hand every time.
+TEST_F(PartiteTattiche, CoefficientiEstremiGiocanoSempreUnaCartaDellaMano) {
+    std::vector<Coefficienti> estremi = {
+        {1.0, 0.34, 0.09, 0.0, 0.675, 0.5, 1.2}, {1e12, 0.34, 0.09, 2.15, 0.675, 0.5, 1e12},
+        {0.0, 0.0, 0.0, 0.5, 0.0, 0.0, -1e9},    {1.0, 50.0, 0.11, 1.0, 1.0, 1.0, 0.0},
+        {3.0, 0.34, 0.11, 0.0, 1.0, 0.0, 1e300},
+    };
+    Conteggi conteggi;
+    for (int rotazione = 0; rotazione < 5; ++rotazione) {
+        std::rotate(estremi.begin(), estremi.begin() + 1, estremi.end());
+        Tavolo tavolo(estremi);
+        for (int i = 0; i < 20; ++i) {
+            ImpostaSemeCasuale(static_cast<std::uint32_t>(7000 + 20 * rotazione + i));
+            Partita partita;
+            ASSERT_NO_FATAL_FAILURE(GiocaPartita(partita, tavolo, false, conteggi));
+            ASSERT_EQ(Registro().NumeroCarteGiocate(), 40);
+        }
+    }
+    EXPECT_EQ(conteggi.decisioni, 40L * 100);
 }
 
 } // namespace

@@ -8,7 +8,6 @@
 #include "ia/OsservatoreTattica.h"
 #include "ia/SchemaTattica.h"
 #include "ia/TatticaNuova.h"
-#include "ia/TestoNumero.h"
 
 namespace {
 
@@ -209,34 +208,6 @@ TEST_F(TatticaNuovaTest, LaFinestraRiceveLaDecisioneInOrdine) {
     EXPECT_EQ(osservatore.cartaGiocata, "Asso di Picche");
 }
 
-TEST_F(TatticaNuovaTest, UnaRigaPerCartaNellOrdineDelleCarte) {
-    PartitaInOrdine(0, kAsso, kCuori, 3);
-    ImpostaOsservatoreTattica(&osservatore);
-    Coefficienti c;
-    c.IP = 2.0;
-    TatticaNuova tattica(c);
-    const Carta scelta = tattica.Scegli(registro, 3);
-    ASSERT_EQ(tattica.NumeroCandidate(), 8);
-    std::string attese;
-    double migliore = -1e300;
-    for (int i = 0; i < 8; ++i) {
-        const Candidata& k = tattica.CandidataN(i);
-        EXPECT_EQ(k.carta, Carta::DaIndice(24 + i));
-        EXPECT_EQ(k.valoreTotale, k.valorePresa * 2.0 + k.valoreControllo);
-        attese += "  " + NumeroFisso(k.valorePresa, 2) + "  " + NumeroFisso(k.valoreControllo, 2) +
-                  "  " + NumeroFisso(k.valoreTotale, 2) + "    -  " + k.carta.NomeLungo() + "\n";
-        migliore = std::max(migliore, k.valoreTotale);
-    }
-    EXPECT_EQ(osservatore.righe, attese);
-    EXPECT_EQ(osservatore.cartaGiocata, scelta.NomeLungo());
-    bool trovata = false;
-    for (int i = 0; i < 8; ++i) {
-        trovata = trovata || (tattica.CandidataN(i).carta == scelta &&
-                              tattica.CandidataN(i).valoreTotale == migliore);
-    }
-    EXPECT_TRUE(trovata);
-}
-
 // Seat 3 plays fourth in trick 7 holding the Due and the Quattro di Picche, plain cards worth
 // nothing that cannot take the Donna di Cuori leading: both score exactly alike, and the
 // lower card index (the Due) is played.
@@ -268,19 +239,6 @@ TEST_F(TatticaNuovaTest, ManoVuotaNessunaCarta) {
     TatticaNuova tattica{Coefficienti{}};
     EXPECT_EQ(tattica.Scegli(registro, 2), CartaIndefinita);
     EXPECT_EQ(tattica.NumeroCandidate(), 0);
-}
-
-// Without an observer nobody is called and the choice is the same.
-TEST_F(TatticaNuovaTest, SenzaOsservatoreStessaScelta) {
-    PartitaInOrdine(0, kAsso, kCuori, 3);
-    TatticaNuova senza{Coefficienti{}};
-    const Carta carta = senza.Scegli(registro, 3);
-    ImpostaOsservatoreTattica(&osservatore);
-    TatticaNuova con{Coefficienti{}};
-    EXPECT_EQ(con.Scegli(registro, 3), carta);
-    ImpostaOsservatoreTattica(nullptr);
-    EXPECT_EQ(OsservatoreTatticaAttivo(), nullptr);
-    EXPECT_EQ(osservatore.chiamate.size(), 6u);
 }
 
 } // namespace
