@@ -33,7 +33,7 @@ protected:
 // A table that needs no rules file: random-card players with the real bidding at seats 0..3,
 // and at seat 4 the human through the window or a fifth random player.
 inline std::unique_ptr<ManagerMotoriOutputGrafico>
-TavoloDiProva(FinestraGioco* finestra, bool conUmano, const std::string& logTest = {}) {
+TavoloACaso(FinestraGioco* finestra, bool conUmano, const std::string& logTest = {}) {
     MotoriTavolo motori;
     for (int s = 0; s < 4; ++s) {
         motori[static_cast<std::size_t>(s)] = std::make_unique<MotoreACaso>(s);

@@ -103,7 +103,7 @@ TEST_F(LogTest_, UnLogCheNonSiPuoScrivereNonFermaNulla) {
     // The third seating goes on playing with a log that is a folder.
     ImpostaTipoGiocatori(3);
     FinestraSilenziosa finestra;
-    Semaforo semaforo(TavoloDiProva(&finestra, false, cartella.Percorso().string()), true);
+    Semaforo semaforo(TavoloACaso(&finestra, false, cartella.Percorso().string()), true);
     GiocaPartite(semaforo, 6);
 }
 
@@ -122,7 +122,7 @@ TEST_F(LogTest_, LaTerzaSerieScriveSeIlPosto4HaVinto) {
     const fs::path file = cartella / "test.txt";
     ImpostaTipoGiocatori(3);
     FinestraSilenziosa finestra;
-    Semaforo semaforo(TavoloDiProva(&finestra, false, file.string()), true);
+    Semaforo semaforo(TavoloACaso(&finestra, false, file.string()), true);
     // Fewer games than the history keeps in detail, so that each can be checked.
     GiocaPartite(semaforo, 20);
     const auto righe = Righe(file);
@@ -145,7 +145,7 @@ TEST_F(LogTest_, LeAltreSerieNonToccanoIlLog) {
         AmbienteMotori::Azzera();
         ImpostaTipoGiocatori(tipo);
         FinestraSilenziosa finestra;
-        Semaforo semaforo(TavoloDiProva(&finestra, tipo == 0, file.string()), true);
+        Semaforo semaforo(TavoloACaso(&finestra, tipo == 0, file.string()), true);
         GiocaPartite(semaforo, 3);
     }
     EXPECT_FALSE(fs::exists(file));

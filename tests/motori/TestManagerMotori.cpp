@@ -49,20 +49,20 @@ TEST_F(ManagerMotori_, SenzaFinestraNonSiGioca) {
 
 TEST_F(ManagerMotori_, ElencoDeiTipiUnoARigaSenzaAcapoFinale) {
     FinestraSilenziosa finestra;
-    const auto manager = TavoloDiProva(&finestra, true);
+    const auto manager = TavoloACaso(&finestra, true);
     EXPECT_EQ(manager->DescrizioneMotore(0), "Gioca a Caso ");
     EXPECT_EQ(manager->DescrizioneMotore(4), "GIOCATORE UMANO");
     EXPECT_EQ(manager->DescrizioniMotori(), "Gioca a Caso \r\nGioca a Caso \r\nGioca a Caso \r\n"
                                             "Gioca a Caso \r\nGIOCATORE UMANO");
     EXPECT_EQ(manager->GiocatoreUmano(), 4);
-    EXPECT_EQ(TavoloDiProva(&finestra, false)->GiocatoreUmano(), -1);
+    EXPECT_EQ(TavoloACaso(&finestra, false)->GiocatoreUmano(), -1);
     EXPECT_THROW(manager->DescrizioneMotore(5), Errore);
     EXPECT_THROW(manager->ChiediCarta(-1), Errore);
 }
 
 TEST_F(ManagerMotori_, DopoLaDistribuzioneOgniComputerGiocaConLaBriscolaCheChiamerebbe) {
     FinestraSilenziosa finestra;
-    const auto manager = TavoloDiProva(&finestra, true);
+    const auto manager = TavoloACaso(&finestra, true);
     for (int partita = 0; partita < 20; ++partita) {
         Registro().Distribuisci();
         manager->CarteDistribuite();

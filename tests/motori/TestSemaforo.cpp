@@ -58,7 +58,7 @@ class Semaforo_ : public AmbienteMotori {};
 
 TEST_F(Semaforo_, SenzaNuovaPartitaNonSuccedeNulla) {
     FinestraSilenziosa finestra(true);
-    Semaforo semaforo(TavoloDiProva(&finestra, true), true);
+    Semaforo semaforo(TavoloACaso(&finestra, true), true);
     for (int i = 0; i < 1000; ++i) {
         ASSERT_EQ(semaforo.Passo(), 0);
     }
@@ -77,7 +77,7 @@ TEST_F(Semaforo_, SequenzaDelleNotificheDiUnaPartitaIntera) {
             SCOPED_TRACE(std::string(alBuio ? "al buio" : "normale") + (umano ? ", umano" : ""));
             AmbienteMotori::Azzera();
             FinestraConAzione finestra(true);
-            Semaforo semaforo(TavoloDiProva(&finestra, umano), false);
+            Semaforo semaforo(TavoloACaso(&finestra, umano), false);
             semaforo.ImpostaManoAlBuio(alBuio);
             semaforo.NuovaPartita();
             EXPECT_TRUE(semaforo.InCorso());
@@ -109,7 +109,7 @@ TEST_F(Semaforo_, CarteCoperteSoloNellaPrimaManoAlBuio) {
         AmbienteMotori::Azzera();
         ImpostaTipoGiocatori(1);
         FinestraSilenziosa finestra(true);
-        Semaforo semaforo(TavoloDiProva(&finestra, false), true);
+        Semaforo semaforo(TavoloACaso(&finestra, false), true);
         semaforo.ImpostaManoAlBuio(alBuio);
         semaforo.NuovaPartita();
         int coperte = 0;
@@ -148,7 +148,7 @@ TEST_F(Semaforo_, ChiamataRifiutataNotificataComePassoConIlSuoAutore) {
         }
     };
     FinestraAsso finestra(true);
-    Semaforo semaforo(TavoloDiProva(&finestra, true), false);
+    Semaforo semaforo(TavoloACaso(&finestra, true), false);
     semaforo.NuovaPartita();
     GiocaFinoAllaFine(semaforo);
     int dellUmano = 0;
@@ -170,7 +170,7 @@ TEST_F(Semaforo_, UnUmanoCheNonDecideRitardaLaPartitaSenzaCambiarla) {
     for (int rinvii : {0, 1, 25}) {
         AmbienteMotori::Azzera();
         FinestraSilenziosa finestra(true, rinvii);
-        Semaforo semaforo(TavoloDiProva(&finestra, true), false);
+        Semaforo semaforo(TavoloACaso(&finestra, true), false);
         semaforo.NuovaPartita();
         const int passi = GiocaFinoAllaFine(semaforo);
         if (rinvii == 0) {
@@ -188,7 +188,7 @@ TEST_F(Semaforo_, UnUmanoCheNonDecideRitardaLaPartitaSenzaCambiarla) {
 TEST_F(Semaforo_, UnUmanoCheNonDecideMaiFermaLaPartitaSenzaErrori) {
     FinestraSilenziosa finestra(true, 1 << 30);
     ImpostaSemeCasuale(7);
-    Semaforo semaforo(TavoloDiProva(&finestra, true), false);
+    Semaforo semaforo(TavoloACaso(&finestra, true), false);
     semaforo.NuovaPartita();
     for (int i = 0; i < 2000; ++i) {
         ASSERT_EQ(semaforo.Passo(), 0);
@@ -204,7 +204,7 @@ TEST_F(Semaforo_, UnUmanoCheNonDecideMaiFermaLaPartitaSenzaErrori) {
 TEST_F(Semaforo_, RipartenzaAutomaticaSoloSeRichiesta) {
     FinestraSilenziosa finestra;
     ImpostaTipoGiocatori(1);
-    Semaforo serie(TavoloDiProva(&finestra, false), true);
+    Semaforo serie(TavoloACaso(&finestra, false), true);
     serie.NuovaPartita();
     const Partita* partita = serie.PartitaCorrente();
     for (int g = 1; g <= 7; ++g) {
@@ -215,7 +215,7 @@ TEST_F(Semaforo_, RipartenzaAutomaticaSoloSeRichiesta) {
     EXPECT_EQ(serie.PartitaCorrente(), partita);
 
     AmbienteMotori::Azzera();
-    Semaforo singola(TavoloDiProva(&finestra, true), false);
+    Semaforo singola(TavoloACaso(&finestra, true), false);
     singola.NuovaPartita();
     GiocaFinoAllaFine(singola);
     for (int i = 0; i < 500; ++i) {
@@ -227,7 +227,7 @@ TEST_F(Semaforo_, RipartenzaAutomaticaSoloSeRichiesta) {
 
 TEST_F(Semaforo_, FermaChiudeDopoIlPassoInCorso) {
     FinestraConAzione finestra;
-    Semaforo semaforo(TavoloDiProva(&finestra, false), true);
+    Semaforo semaforo(TavoloACaso(&finestra, false), true);
     finestra.dopoManoRaccolta = [&] { semaforo.Ferma(); };
     semaforo.NuovaPartita();
     int passi = 0;
@@ -244,7 +244,7 @@ TEST_F(Semaforo_, FermaChiudeDopoIlPassoInCorso) {
 
 TEST_F(Semaforo_, NuovaPartitaChiestaDuranteUnPassoAspettaLaFineDelPasso) {
     FinestraConAzione finestra;
-    Semaforo semaforo(TavoloDiProva(&finestra, false), false);
+    Semaforo semaforo(TavoloACaso(&finestra, false), false);
     semaforo.NuovaPartita();
     const Partita* prima = semaforo.PartitaCorrente();
     bool chiesta = false;
@@ -270,7 +270,7 @@ TEST_F(Semaforo_, NuovaPartitaChiestaDuranteUnPassoAspettaLaFineDelPasso) {
 TEST_F(Semaforo_, AzzeraStoriaAzzeraLaSerie) {
     FinestraSilenziosa finestra;
     ImpostaTipoGiocatori(2);
-    Semaforo semaforo(TavoloDiProva(&finestra, false), true);
+    Semaforo semaforo(TavoloACaso(&finestra, false), true);
     semaforo.NuovaPartita();
     for (int g = 0; g < 3; ++g) {
         GiocaFinoAllaFine(semaforo);
@@ -298,7 +298,7 @@ TEST_F(Semaforo_, UnErroreEsceDalPassoELasciaLaPartitaComEra) {
         Carta RichiediCarta() override { return Registro().CartaGiocata(0); }
     };
     FinestraSbaglia finestra(false, 0);
-    Semaforo semaforo(TavoloDiProva(&finestra, true), false);
+    Semaforo semaforo(TavoloACaso(&finestra, true), false);
     semaforo.NuovaPartita();
     while (!(semaforo.PartitaCorrente()->Stato() == 5 && semaforo.GiocatoreCorrente() == 4 &&
              Registro().NumeroCarteGiocate() > 0)) {
