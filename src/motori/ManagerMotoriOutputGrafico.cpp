@@ -52,11 +52,17 @@ void ManagerMotoriOutputGrafico::BriscolaScelta(const Briscola& briscola) {
 void ManagerMotoriOutputGrafico::CarteDistribuite() {
     ManagerMotori::CarteDistribuite();
     const RegistroPartita& registro = Registro();
+    // Each hand in ascending card index, as the record's CartaInMano lists it, in one pass
+    // over the deck.
     ManiDistribuite mani;
-    for (int s = 0; s < 5; ++s) {
-        for (int k = 0; k < 8; ++k) {
-            mani[static_cast<std::size_t>(s)][static_cast<std::size_t>(k)] =
-                registro.CartaInMano(s, k);
+    std::array<std::size_t, 5> carte{};
+    for (int c = 0; c < 40; ++c) {
+        const int giocatore = registro.Possessore(c);
+        if (registro.InMano(c) && giocatore >= 0 && giocatore < 5) {
+            const auto s = static_cast<std::size_t>(giocatore);
+            if (carte[s] < 8) {
+                mani[s][carte[s]++] = Carta::DaIndice(c);
+            }
         }
     }
     finestra->NotificaDistribuzione(&mani, GiocatoreUmano());
