@@ -33,5 +33,5 @@ private:
     LogTest logTest;
     // Each seat's card points as last counted, and the cards played then.
     std::array<int, 5> punti{};
-    int carteContate = 0;
+    int carteContate = 40;
 };
