@@ -4,9 +4,11 @@
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
+#include <ctime>
 #include <filesystem>
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "../tests/ia/PartitaDiProva.h"
 #include "comune/Casuale.h"
@@ -23,12 +25,26 @@ double Secondi(Orologio::time_point da) {
     return std::chrono::duration<double>(Orologio::now() - da).count();
 }
 
+double SecondiCPU(std::clock_t da) {
+    return static_cast<double>(std::clock() - da) / CLOCKS_PER_SEC;
+}
+
+// A moment of a game at which a seat had to play, kept to replay the decision alone.
+struct Momento {
+    RegistroPartita registro;
+    int giocatore;
+    Briscola briscola;
+};
+
 // Counts the decisions of the strategy it wraps.
 class Contatore final : public GiocaCarta {
 public:
     explicit Contatore(GiocaCarta& g) : GiocaCarta(g.Giocatore()), g(g) {}
     Carta ScegliCarta() override {
         g.ImpostaBriscola(briscola);
+        if (decisioni % 7 == 0 && momenti.size() < 20000) {
+            momenti.push_back({Registro(), giocatore, briscola});
+        }
         ++decisioni;
         const auto inizio = Orologio::now();
         const Carta carta = g.ScegliCarta();
@@ -39,6 +55,7 @@ public:
 
     long decisioni = 0;
     double tempo = 0;
+    std::vector<Momento> momenti;
 
 private:
     GiocaCarta& g;
@@ -65,19 +82,44 @@ int main(int argc, char** argv) {
     }
     Partita partita;
     const auto inizio = Orologio::now();
+    const std::clock_t inizioCPU = std::clock();
     for (int n = 0; n < partite; ++n) {
         GiocaPartitaDiProva(partita, giocatori);
     }
     const double totale = Secondi(inizio);
+    const double totaleCPU = SecondiCPU(inizioCPU);
     long decisioni = 0;
     double tempo = 0;
     for (const auto& c : contatori) {
         decisioni += c->decisioni;
         tempo += c->tempo;
     }
-    std::printf("%d partite con cinque giocatori a regole in %.3f s: %.0f partite al secondo\n",
-                partite, totale, partite / totale);
+    std::printf("%d partite con cinque giocatori a regole in %.3f s (%.3f s di CPU): %.0f "
+                "partite al secondo (%.0f per secondo di CPU)\n",
+                partite, totale, totaleCPU, partite / totale, partite / totaleCPU);
     std::printf("%ld decisioni: %.3f microsecondi per decisione (orologio compreso)\n", decisioni,
                 tempo / static_cast<double>(decisioni) * 1e6);
+
+    // The same decisions again, alone, timed by the processor clock (steady on a busy machine).
+    std::vector<Momento> momenti;
+    for (const auto& c : contatori) {
+        momenti.insert(momenti.end(), c->momenti.begin(), c->momenti.end());
+    }
+    const int ripetizioni = 20;
+    const std::clock_t inizioDecisioni = std::clock();
+    int controllo = 0;
+    for (int r = 0; r < ripetizioni; ++r) {
+        for (const Momento& m : momenti) {
+            Registro() = m.registro;
+            GiocaCartaRegoleNuovo& g = *strategie[static_cast<std::size_t>(m.giocatore)];
+            g.ImpostaBriscola(m.briscola);
+            controllo += g.ScegliCarta().Indice();
+        }
+    }
+    const double cpu = SecondiCPU(inizioDecisioni);
+    std::printf("%zu decisioni ripetute %d volte: %.3f microsecondi di CPU per decisione "
+                "(controllo %d)\n",
+                momenti.size(), ripetizioni,
+                cpu / static_cast<double>(momenti.size() * ripetizioni) * 1e6, controllo);
     return 0;
 }

@@ -39,7 +39,7 @@ GiocaCartaRegoleNuovo::GiocaCartaRegoleNuovo(int giocatore, const std::string& n
                                              double rumore)
     : GiocaCartaACaso(giocatore), rumore(rumore),
       ia(std::make_unique<IntelligenzaArtificialeDEBUG>()) {
-    vocabolario.Registra(*ia);
+    vocabolario.RegistraVocabolario(*ia);
     this->nomeFile = nomeFile;
     CaricaRegole(this->nomeFile);
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <string>
+#include <utility>
 
 // A named fact with a degree of truth between 0 and 1, read by the rules of the engine.
 class Predicato {

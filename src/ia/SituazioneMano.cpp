@@ -29,23 +29,23 @@ SituazioneMano::SituazioneMano(const RegistroPartita& registro, int giocatore,
     MascheraPredicati m = 0;
     auto imposta = [&m](IndicePredicato i, bool vero) {
         if (vero) {
-            m |= Bit(i);
+            m |= BitPredicato(i);
         }
     };
     const int mani = registro.ManiComplete();
     const int chiamante = registro.chiamante;
 
-    imposta(kMano1, mani == 0);
-    imposta(kManoAlBuio, mani == 0 && registro.primaManoCoperta == 1);
-    imposta(kMano234, mani >= 1 && mani <= 3);
-    imposta(kMano56, mani == 4 || mani == 5);
-    imposta(kMano7, mani == 6 || mani == 7);
+    imposta(kPredMano1, mani == 0);
+    imposta(kPredManoAlBuio, mani == 0 && registro.primaManoCoperta == 1);
+    imposta(kPredMano234, mani >= 1 && mani <= 3);
+    imposta(kPredMano56, mani == 4 || mani == 5);
+    imposta(kPredMano7, mani == 6 || mani == 7);
 
     // Roles and the called card as the record has them, before any trump substitution.
     const bool socioVero = registro.Socio() == giocatore;
-    imposta(kSocio, socioVero);
-    imposta(kChiamante, !socioVero && chiamante == giocatore);
-    imposta(kAvversario, !socioVero && chiamante != giocatore);
+    imposta(kPredSocio, socioVero);
+    imposta(kPredChiamante, !socioVero && chiamante == giocatore);
+    imposta(kPredAvversario, !socioVero && chiamante != giocatore);
     cartaChiamata = registro.CartaChiamata();
     if (mani == 0) {
         valoreChiamataPrimaMano = registro.chiamata.ValoreVerificato();
@@ -84,40 +84,40 @@ SituazioneMano::SituazioneMano(const RegistroPartita& registro, int giocatore,
     }
     auto giocato = [&haGiocato](int seat) { return seat >= 0 && seat < 5 && haGiocato[I(seat)]; };
 
-    imposta(kBriscolaInTavola, carteInTavola >= 1 && vincente.Seme == briscola);
+    imposta(kPredBriscolaInTavola, carteInTavola >= 1 && vincente.Seme == briscola);
     const int punti = registro.PuntiInTavola();
-    imposta(kNessunPuntoInTavola, punti == 0);
-    imposta(kPochiPuntiInTavola, punti >= 1 && punti <= 9);
-    imposta(kAbbastanzaPuntiInTavola, punti >= 10 && punti <= 19);
-    imposta(kMoltiPuntiInTavola, punti >= 20);
+    imposta(kPredNessunPuntoInTavola, punti == 0);
+    imposta(kPredPochiPuntiInTavola, punti >= 1 && punti <= 9);
+    imposta(kPredAbbastanzaPuntiInTavola, punti >= 10 && punti <= 19);
+    imposta(kPredMoltiPuntiInTavola, punti >= 20);
 
     if (carteInTavola >= 1) {
         const int vincitore = registro.Distribuzione(vincente.Indice());
         if (vincitore == chiamante) {
-            imposta(kChiamanteStaPrendendo, true);
+            imposta(kPredChiamanteStaPrendendo, true);
         } else if (socioPalese >= 0 || socioVero) {
-            imposta(kSocioStaPrendendo, vincitore == socio);
-            imposta(kAvversarioStaPrendendo, vincitore != socio);
+            imposta(kPredSocioStaPrendendo, vincitore == socio);
+            imposta(kPredAvversarioStaPrendendo, vincitore != socio);
         }
     }
 
-    imposta(kPrimoAGiocare, carteInTavola == 0);
-    imposta(kSecondoAGiocare, carteInTavola == 1);
-    imposta(kPenultimoAGiocare, carteInTavola == 3);
-    imposta(kUltimoAGiocare, carteInTavola == 4);
+    imposta(kPredPrimoAGiocare, carteInTavola == 0);
+    imposta(kPredSecondoAGiocare, carteInTavola == 1);
+    imposta(kPredPenultimoAGiocare, carteInTavola == 3);
+    imposta(kPredUltimoAGiocare, carteInTavola == 4);
 
-    imposta(kSuccessivoAlChiamante, giocato(chiamante) && chiamante != giocatore);
-    imposta(kPrecedenteAlChiamante, !giocato(chiamante) && chiamante != giocatore);
+    imposta(kPredSuccessivoAlChiamante, giocato(chiamante) && chiamante != giocatore);
+    imposta(kPredPrecedenteAlChiamante, !giocato(chiamante) && chiamante != giocatore);
     if (socioPalese >= 0) {
-        imposta(kSuccessivoAlSocio, giocato(socioPalese) && !socioVero);
-        imposta(kPrecedenteAlSocio, !giocato(socioPalese) && !socioVero);
+        imposta(kPredSuccessivoAlSocio, giocato(socioPalese) && !socioVero);
+        imposta(kPredPrecedenteAlSocio, !giocato(socioPalese) && !socioVero);
     }
 
     const int turno = registro.turno;
-    imposta(kSonoDopoIlChiamante, (turno + 4) % 5 == chiamante);
-    imposta(kSonoPrimaDelChiamante, (turno + 1) % 5 == chiamante);
-    imposta(kSono2DopoIlChiamante, (turno + 3) % 5 == chiamante);
-    imposta(kSono2PrimaDelChiamante, (turno + 2) % 5 == chiamante);
+    imposta(kPredSonoDopoIlChiamante, (turno + 4) % 5 == chiamante);
+    imposta(kPredSonoPrimaDelChiamante, (turno + 1) % 5 == chiamante);
+    imposta(kPredSono2DopoIlChiamante, (turno + 3) % 5 == chiamante);
+    imposta(kPredSono2PrimaDelChiamante, (turno + 2) % 5 == chiamante);
 
     // One pass over the cards still in a hand.
     int mieBriscole = 0;
@@ -154,12 +154,12 @@ SituazioneMano::SituazioneMano(const RegistroPartita& registro, int giocatore,
         }
     }
     altreBriscole = altre > 0;
-    imposta(kNonRestanoPiuBriscole, altre == 0);
-    imposta(kNonHoBriscole, mieBriscole == 0);
-    imposta(kHoMolteBriscole, mieBriscole >= 3);
-    imposta(kHoMoltiCarichi, mieiCarichi >= 2);
-    imposta(kRischioDiFarmiMangiareIlTre, hoIlTre && !hoLAsso && assoFuori);
-    imposta(kCercoDiMangiareIlTre, hoLAsso && !hoIlTre && treFuori);
+    imposta(kPredNonRestanoPiuBriscole, altre == 0);
+    imposta(kPredNonHoBriscole, mieBriscole == 0);
+    imposta(kPredHoMolteBriscole, mieBriscole >= 3);
+    imposta(kPredHoMoltiCarichi, mieiCarichi >= 2);
+    imposta(kPredRischioDiFarmiMangiareIlTre, hoIlTre && !hoLAsso && assoFuori);
+    imposta(kPredCercoDiMangiareIlTre, hoLAsso && !hoIlTre && treFuori);
 
     situazione = m;
 }
@@ -169,38 +169,38 @@ MascheraPredicati SituazioneMano::Predicati(const Carta& carta) const {
     const int valore = carta.Valore();
     const int seme = carta.Seme;
     if (valore <= kRe) {
-        m |= valore < kFante ? Bit(kGiocaLiscio) : Bit(kGiocaFigure);
+        m |= valore < kFante ? BitPredicato(kPredGiocaLiscio) : BitPredicato(kPredGiocaFigure);
     } else {
-        m |= Bit(kGiocaCarico);
+        m |= BitPredicato(kPredGiocaCarico);
     }
     if (carta == cartaChiamata) {
-        m |= Bit(kSocioSiScopre);
+        m |= BitPredicato(kPredSocioSiScopre);
     }
     if (valore == valoreChiamataPrimaMano) {
-        m |= Bit(kCartaCopertaPrimaMano);
+        m |= BitPredicato(kPredCartaCopertaPrimaMano);
     }
     const bool prendo =
         carteInTavola >= 1 && RegistroPartita::Confronta(vincente, carta, briscolaUsata) > 0;
     if (seme == briscola) {
-        m |= Bit(kBriscola);
+        m |= BitPredicato(kPredBriscola);
     } else if (prendo) {
-        m |= Bit(kStrozza);
+        m |= BitPredicato(kPredStrozza);
     }
     if (prendo) {
-        m |= Bit(kPrendo);
+        m |= BitPredicato(kPredPrendo);
         // Any card left in another hand that beats this one spoils the take, whoever holds it.
         const bool battibile = (seme >= 0 && seme < 4 && massimoAltri[I(seme)] > valore) ||
                                (seme != briscola && altreBriscole);
         if (!battibile) {
-            m |= Bit(kPresaSicura);
+            m |= BitPredicato(kPredPresaSicura);
         }
     }
     if (seme >= 0 && seme < 4) {
         const int f = forza[I(seme)];
         if (f >= 130) {
-            m |= Bit(kSemeMessoBene);
+            m |= BitPredicato(kPredSemeMessoBene);
         } else if (f < 55) {
-            m |= Bit(kSemeMessoMale);
+            m |= BitPredicato(kPredSemeMessoMale);
         }
     }
     return m;

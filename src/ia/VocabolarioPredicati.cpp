@@ -4,7 +4,7 @@
 
 #include "ia/IntelligenzaArtificiale.h"
 
-void VocabolarioPredicati::Registra(IntelligenzaArtificiale& ia) {
+void VocabolarioPredicati::RegistraVocabolario(IntelligenzaArtificiale& ia) {
     primi = ia.NumeroPredicati() == 0;
     for (std::size_t i = 0; i < predicati.size(); ++i) {
         predicati[i] = &ia.NuovoPredicato(std::string(kNomiPredicati[i]));

@@ -12,7 +12,7 @@ class Predicato;
 class VocabolarioPredicati {
 public:
     // Registers the 45 names in their order (before any rule is read).
-    void Registra(IntelligenzaArtificiale& ia);
+    void RegistraVocabolario(IntelligenzaArtificiale& ia);
 
     // Every predicate of the engine back to 0, then 1 for those in the mask.
     void Imposta(IntelligenzaArtificiale& ia, MascheraPredicati vere) const;

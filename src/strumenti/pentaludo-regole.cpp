@@ -49,7 +49,7 @@ int main(int argc, char** argv) {
     }
     IntelligenzaArtificiale ia;
     VocabolarioPredicati vocabolario;
-    vocabolario.Registra(ia);
+    vocabolario.RegistraVocabolario(ia);
     try {
         CaricaRegole(ia, DecodificaTesto(*byte));
     } catch (const ErroreRegole& errore) {

@@ -98,7 +98,7 @@ protected:
         return maschera;
     }
 
-    static bool Vero(MascheraPredicati m, IndicePredicato i) { return (m & Bit(i)) != 0; }
+    static bool Vero(MascheraPredicati m, IndicePredicato i) { return (m & BitPredicato(i)) != 0; }
 
     // The names of the predicates in the mask, for readable failures.
     static std::string Nomi(MascheraPredicati m) {

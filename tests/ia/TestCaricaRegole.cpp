@@ -38,7 +38,7 @@ std::vector<std::string> Descrivi(const IntelligenzaArtificiale& ia) {
 // An engine with the 45 predicates, as the rule-based player has it.
 class LetturaRegole : public ::testing::Test {
 protected:
-    LetturaRegole() { vocabolario.Registra(ia); }
+    LetturaRegole() { vocabolario.RegistraVocabolario(ia); }
 
     IntelligenzaArtificiale ia;
     VocabolarioPredicati vocabolario;
@@ -80,7 +80,7 @@ TEST_F(LetturaRegole, TabellaDegliOperatori) {
     for (const auto& [scritto, atteso] : casi) {
         IntelligenzaArtificiale nuova;
         VocabolarioPredicati v;
-        v.Registra(nuova);
+        v.RegistraVocabolario(nuova);
         std::string testo = "R 1 " + scritto + ";";
         testo.replace(testo.find('A'), 1, "Prendo");
         testo.replace(testo.find('B'), 1, "Briscola");
@@ -96,12 +96,12 @@ TEST_F(LetturaRegole, LeTreRegoleDiEsempio) {
               "R3 Prendo Prendo !Briscola;\n"),
         (Righe{"R1 peso 40 E PresaSicura E GiocaCarico", "R2 peso -30 E GiocaCarico ENon Prendo",
                "R3 bersaglio Prendo E Prendo ENon Briscola"}));
-    vocabolario[kPresaSicura].ImpostaProbabilita(1.0);
-    vocabolario[kGiocaCarico].ImpostaProbabilita(1.0);
-    vocabolario[kPrendo].ImpostaProbabilita(1.0);
-    vocabolario[kBriscola].ImpostaProbabilita(1.0);
+    vocabolario[kPredPresaSicura].ImpostaProbabilita(1.0);
+    vocabolario[kPredGiocaCarico].ImpostaProbabilita(1.0);
+    vocabolario[kPredPrendo].ImpostaProbabilita(1.0);
+    vocabolario[kPredBriscola].ImpostaProbabilita(1.0);
     EXPECT_EQ(ia.Valuta(), 40.0);
-    EXPECT_EQ(vocabolario[kPrendo].Probabilita(), 0.0);
+    EXPECT_EQ(vocabolario[kPredPrendo].Probabilita(), 0.0);
 }
 
 TEST_F(LetturaRegole, FormeDelPeso) {
@@ -235,4 +235,14 @@ TEST_F(LetturaRegole, FileInWindows1252) {
 TEST_F(LetturaRegole, FileIlleggibile) {
     EXPECT_THROW(CaricaRegoleDaFile(ia, "/non/esiste/regole.txt"), ErroreFileRegole);
     EXPECT_EQ(ia.NumeroRegole(), 0);
+}
+
+TEST_F(LetturaRegole, LeRegoleDistribuiteStannoNeiLimitiDelFormatoOriginale) {
+    // Files made for the original program hold at most 1000 rules of 10 antecedents; ours too.
+    CaricaRegoleDaFile(ia, std::string(PENTALUDO_DATI_SORGENTE) + "/regole.OK.txt");
+    ASSERT_GT(ia.NumeroRegole(), 0);
+    EXPECT_LE(ia.NumeroRegole(), 1000);
+    for (int i = 0; i < ia.NumeroRegole(); ++i) {
+        EXPECT_LE(ia.RegolaN(i).Numero(), 10) << ia.RegolaN(i).Nome();
+    }
 }

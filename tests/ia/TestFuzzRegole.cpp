@@ -16,7 +16,7 @@ namespace {
 void LeggiSenzaDanni(const std::string& testo) {
     IntelligenzaArtificiale ia;
     VocabolarioPredicati vocabolario;
-    vocabolario.Registra(ia);
+    vocabolario.RegistraVocabolario(ia);
     int righe = 1;
     for (char c : testo) {
         righe += c == '\n' ? 1 : 0;

@@ -116,13 +116,6 @@ TEST_F(MotoreRegole, CercaPredicatoDistingueLeMaiuscole) {
     }
 }
 
-TEST_F(MotoreRegole, AzzeraPredicatiRiportaTuttoAZero) {
-    a.ImpostaProbabilita(1.0);
-    c.ImpostaProbabilita(0.5);
-    ia.AzzeraPredicati();
-    EXPECT_EQ(a.Probabilita() + b.Probabilita() + c.Probabilita(), 0.0);
-}
-
 TEST_F(MotoreRegole, OltreMilleRegoleEDieciAntecedentiSiCresce) {
     for (int i = 0; i < 1500; ++i) {
         ia.NuovaRegola(1.0, "R" + std::to_string(i));

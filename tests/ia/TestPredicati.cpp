@@ -27,18 +27,19 @@ TEST_F(PredicatiSulTavolo, PrimoAGiocare) {
     Chiama(kAsso, 2, kCuori);
     R().ImpostaTurno(0);
     const MascheraPredicati m = Predicati(0, C(kRe, kFiori));
-    EXPECT_TRUE(Vero(m, kPrimoAGiocare)) << Nomi(m);
-    EXPECT_TRUE(Vero(m, kNessunPuntoInTavola));
-    EXPECT_TRUE(Vero(m, kAvversario));
-    EXPECT_TRUE(Vero(m, kMano1));
-    EXPECT_TRUE(Vero(m, kGiocaFigure));
-    EXPECT_TRUE(Vero(m, kPrecedenteAlChiamante));
-    EXPECT_TRUE(Vero(m, kSono2PrimaDelChiamante));
+    EXPECT_TRUE(Vero(m, kPredPrimoAGiocare)) << Nomi(m);
+    EXPECT_TRUE(Vero(m, kPredNessunPuntoInTavola));
+    EXPECT_TRUE(Vero(m, kPredAvversario));
+    EXPECT_TRUE(Vero(m, kPredMano1));
+    EXPECT_TRUE(Vero(m, kPredGiocaFigure));
+    EXPECT_TRUE(Vero(m, kPredPrecedenteAlChiamante));
+    EXPECT_TRUE(Vero(m, kPredSono2PrimaDelChiamante));
     for (IndicePredicato i :
-         {kPrendo, kStrozza, kPresaSicura, kBriscolaInTavola, kChiamanteStaPrendendo,
-          kSocioStaPrendendo, kAvversarioStaPrendendo, kSecondoAGiocare, kPenultimoAGiocare,
-          kUltimoAGiocare, kManoAlBuio, kSuccessivoAlChiamante, kSuccessivoAlSocio,
-          kPrecedenteAlSocio, kChiamante, kSocio, kBriscola, kSocioSiScopre}) {
+         {kPredPrendo, kPredStrozza, kPredPresaSicura, kPredBriscolaInTavola,
+          kPredChiamanteStaPrendendo, kPredSocioStaPrendendo, kPredAvversarioStaPrendendo,
+          kPredSecondoAGiocare, kPredPenultimoAGiocare, kPredUltimoAGiocare, kPredManoAlBuio,
+          kPredSuccessivoAlChiamante, kPredSuccessivoAlSocio, kPredPrecedenteAlSocio,
+          kPredChiamante, kPredSocio, kPredBriscola, kPredSocioSiScopre}) {
         EXPECT_FALSE(Vero(m, i)) << kNomiPredicati[static_cast<std::size_t>(i)];
     }
 }
@@ -51,23 +52,23 @@ TEST_F(PredicatiSulTavolo, PosizioneNellaPresa) {
     });
     Chiama(kAsso, 0, kCuori);
     R().ImpostaTurno(0);
-    EXPECT_TRUE(Vero(Predicati(0, C(kDue, kFiori)), kPrimoAGiocare));
+    EXPECT_TRUE(Vero(Predicati(0, C(kDue, kFiori)), kPredPrimoAGiocare));
     Gioca({C(kDue, kFiori)}, 1);
-    EXPECT_TRUE(Vero(Predicati(1, C(kSei, kFiori)), kSecondoAGiocare));
+    EXPECT_TRUE(Vero(Predicati(1, C(kSei, kFiori)), kPredSecondoAGiocare));
     Gioca({C(kSei, kFiori)}, 2);
     // Third to play: none of the four places.
     const MascheraPredicati terzo = Predicati(2, C(kSette, kFiori));
     for (IndicePredicato i :
-         {kPrimoAGiocare, kSecondoAGiocare, kPenultimoAGiocare, kUltimoAGiocare}) {
+         {kPredPrimoAGiocare, kPredSecondoAGiocare, kPredPenultimoAGiocare, kPredUltimoAGiocare}) {
         EXPECT_FALSE(Vero(terzo, i)) << Nomi(terzo);
     }
     Gioca({C(kSette, kFiori)}, 3);
-    EXPECT_TRUE(Vero(Predicati(3, C(kCinque, kFiori)), kPenultimoAGiocare));
+    EXPECT_TRUE(Vero(Predicati(3, C(kCinque, kFiori)), kPredPenultimoAGiocare));
     Gioca({C(kCinque, kFiori)}, 4);
     const MascheraPredicati ultimo = Predicati(4, C(kDue, kQuadri));
-    EXPECT_TRUE(Vero(ultimo, kUltimoAGiocare));
-    EXPECT_TRUE(Vero(ultimo, kSuccessivoAlChiamante));
-    EXPECT_FALSE(Vero(ultimo, kPrecedenteAlChiamante));
+    EXPECT_TRUE(Vero(ultimo, kPredUltimoAGiocare));
+    EXPECT_TRUE(Vero(ultimo, kPredSuccessivoAlChiamante));
+    EXPECT_FALSE(Vero(ultimo, kPredPrecedenteAlChiamante));
 }
 
 TEST_F(PredicatiSulTavolo, BriscolaTagliaUnLiscioEStrozzoConUnaCartaPiuAlta) {
@@ -79,19 +80,19 @@ TEST_F(PredicatiSulTavolo, BriscolaTagliaUnLiscioEStrozzoConUnaCartaPiuAlta) {
     Chiama(kTre, 3, kCuori);
     Gioca({C(kRe, kFiori)}, 1);
     const MascheraPredicati taglio = Predicati(1, C(kDue, kCuori));
-    EXPECT_TRUE(Vero(taglio, kBriscola)) << Nomi(taglio);
-    EXPECT_TRUE(Vero(taglio, kPrendo));
-    EXPECT_FALSE(Vero(taglio, kStrozza));
-    EXPECT_TRUE(Vero(taglio, kPochiPuntiInTavola));
-    EXPECT_FALSE(Vero(taglio, kBriscolaInTavola));
+    EXPECT_TRUE(Vero(taglio, kPredBriscola)) << Nomi(taglio);
+    EXPECT_TRUE(Vero(taglio, kPredPrendo));
+    EXPECT_FALSE(Vero(taglio, kPredStrozza));
+    EXPECT_TRUE(Vero(taglio, kPredPochiPuntiInTavola));
+    EXPECT_FALSE(Vero(taglio, kPredBriscolaInTavola));
     const MascheraPredicati strozzo = Predicati(1, C(kAsso, kFiori));
-    EXPECT_TRUE(Vero(strozzo, kStrozza)) << Nomi(strozzo);
-    EXPECT_TRUE(Vero(strozzo, kPrendo));
-    EXPECT_FALSE(Vero(strozzo, kBriscola));
-    EXPECT_TRUE(Vero(strozzo, kGiocaCarico));
+    EXPECT_TRUE(Vero(strozzo, kPredStrozza)) << Nomi(strozzo);
+    EXPECT_TRUE(Vero(strozzo, kPredPrendo));
+    EXPECT_FALSE(Vero(strozzo, kPredBriscola));
+    EXPECT_TRUE(Vero(strozzo, kPredGiocaCarico));
     // A lower card of the led suit and a card of another plain suit do not take.
-    EXPECT_FALSE(Vero(Predicati(1, C(kFante, kFiori)), kPrendo));
-    EXPECT_FALSE(Vero(Predicati(1, C(kTre, kPicche)), kPrendo));
+    EXPECT_FALSE(Vero(Predicati(1, C(kFante, kFiori)), kPredPrendo));
+    EXPECT_FALSE(Vero(Predicati(1, C(kTre, kPicche)), kPredPrendo));
 }
 
 TEST_F(PredicatiSulTavolo, BriscolaInTavolaEChiVincePerPrimo) {
@@ -104,11 +105,11 @@ TEST_F(PredicatiSulTavolo, BriscolaInTavolaEChiVincePerPrimo) {
     Chiama(kAsso, 0, kCuori);
     Gioca({C(kSei, kFiori), C(kAsso, kPicche), C(kQuattro, kCuori)}, 3);
     const MascheraPredicati m = Predicati(3, C(kCinque, kCuori));
-    EXPECT_TRUE(Vero(m, kBriscolaInTavola)) << Nomi(m);
-    EXPECT_TRUE(Vero(m, kAbbastanzaPuntiInTavola));
-    EXPECT_TRUE(Vero(m, kPrendo));
-    EXPECT_FALSE(Vero(m, kStrozza));
-    EXPECT_FALSE(Vero(Predicati(3, C(kTre, kPicche)), kPrendo));
+    EXPECT_TRUE(Vero(m, kPredBriscolaInTavola)) << Nomi(m);
+    EXPECT_TRUE(Vero(m, kPredAbbastanzaPuntiInTavola));
+    EXPECT_TRUE(Vero(m, kPredPrendo));
+    EXPECT_FALSE(Vero(m, kPredStrozza));
+    EXPECT_FALSE(Vero(Predicati(3, C(kTre, kPicche)), kPredPrendo));
 }
 
 TEST_F(PredicatiSulTavolo, PresaSicuraGuastataDaUnaManoCheHaGiaGiocato) {
@@ -120,9 +121,9 @@ TEST_F(PredicatiSulTavolo, PresaSicuraGuastataDaUnaManoCheHaGiaGiocato) {
     Chiama(kRe, 2, kCuori);
     Gioca({C(kRe, kFiori)}, 1);
     const MascheraPredicati tre = Predicati(1, C(kTre, kCuori));
-    EXPECT_TRUE(Vero(tre, kPrendo)) << Nomi(tre);
-    EXPECT_FALSE(Vero(tre, kPresaSicura));
-    EXPECT_TRUE(Vero(tre, kRischioDiFarmiMangiareIlTre));
+    EXPECT_TRUE(Vero(tre, kPredPrendo)) << Nomi(tre);
+    EXPECT_FALSE(Vero(tre, kPredPresaSicura));
+    EXPECT_TRUE(Vero(tre, kPredRischioDiFarmiMangiareIlTre));
 }
 
 TEST_F(PredicatiSulTavolo, PresaSicuraQuandoLAssoDiBriscolaEUscito) {
@@ -138,25 +139,10 @@ TEST_F(PredicatiSulTavolo, PresaSicuraQuandoLAssoDiBriscolaEUscito) {
     R().RaccogliPresa();
     Gioca({C(kRe, kFiori)}, 1);
     const MascheraPredicati tre = Predicati(1, C(kTre, kCuori));
-    EXPECT_TRUE(Vero(tre, kPresaSicura)) << Nomi(tre);
-    EXPECT_FALSE(Vero(tre, kRischioDiFarmiMangiareIlTre));
-    EXPECT_TRUE(Vero(tre, kMano234));
-    EXPECT_FALSE(Vero(tre, kMano1));
-}
-
-TEST_F(PredicatiSulTavolo, PresaSicuraConLAssoDiBriscolaEConLaCartaPiuAlta) {
-    DistribuisciFinche([](const RegistroPartita& r) {
-        return Ha(r, 0, C(kRe, kFiori)) && Ha(r, 1, C(kAsso, kCuori)) &&
-               Ha(r, 1, C(kAsso, kFiori)) && Ha(r, 1, C(kTre, kFiori));
-    });
-    Chiama(kDue, 2, kCuori);
-    Gioca({C(kRe, kFiori)}, 1);
-    const MascheraPredicati asso = Predicati(1, C(kAsso, kCuori));
-    EXPECT_TRUE(Vero(asso, kPresaSicura)) << Nomi(asso);
-    // The Asso of Fiori takes, but some other hand surely keeps a trump.
-    const MascheraPredicati fiori = Predicati(1, C(kAsso, kFiori));
-    EXPECT_TRUE(Vero(fiori, kStrozza));
-    EXPECT_FALSE(Vero(fiori, kPresaSicura));
+    EXPECT_TRUE(Vero(tre, kPredPresaSicura)) << Nomi(tre);
+    EXPECT_FALSE(Vero(tre, kPredRischioDiFarmiMangiareIlTre));
+    EXPECT_TRUE(Vero(tre, kPredMano234));
+    EXPECT_FALSE(Vero(tre, kPredMano1));
 }
 
 TEST_F(PredicatiSulTavolo, RuoliEChiamataScoperta) {
@@ -168,19 +154,19 @@ TEST_F(PredicatiSulTavolo, RuoliEChiamataScoperta) {
     Chiama(kRe, 1, kQuadri);
     R().ImpostaTurno(3);
     const MascheraPredicati socio = Predicati(3, C(kRe, kQuadri));
-    EXPECT_TRUE(Vero(socio, kSocio)) << Nomi(socio);
-    EXPECT_FALSE(Vero(socio, kAvversario));
-    EXPECT_TRUE(Vero(socio, kSocioSiScopre));
-    EXPECT_TRUE(Vero(socio, kBriscola));
-    EXPECT_TRUE(Vero(socio, kSono2DopoIlChiamante));
-    EXPECT_FALSE(Vero(Predicati(3, C(kDue, kFiori)), kSocioSiScopre));
+    EXPECT_TRUE(Vero(socio, kPredSocio)) << Nomi(socio);
+    EXPECT_FALSE(Vero(socio, kPredAvversario));
+    EXPECT_TRUE(Vero(socio, kPredSocioSiScopre));
+    EXPECT_TRUE(Vero(socio, kPredBriscola));
+    EXPECT_TRUE(Vero(socio, kPredSono2DopoIlChiamante));
+    EXPECT_FALSE(Vero(Predicati(3, C(kDue, kFiori)), kPredSocioSiScopre));
     R().ImpostaTurno(1);
     const MascheraPredicati chiamante = Predicati(1, C(kSei, kFiori));
-    EXPECT_TRUE(Vero(chiamante, kChiamante)) << Nomi(chiamante);
-    EXPECT_FALSE(Vero(chiamante, kPrecedenteAlChiamante));
-    EXPECT_FALSE(Vero(chiamante, kSuccessivoAlChiamante));
+    EXPECT_TRUE(Vero(chiamante, kPredChiamante)) << Nomi(chiamante);
+    EXPECT_FALSE(Vero(chiamante, kPredPrecedenteAlChiamante));
+    EXPECT_FALSE(Vero(chiamante, kPredSuccessivoAlChiamante));
     R().ImpostaTurno(4);
-    EXPECT_TRUE(Vero(Predicati(4, C(kDue, kPicche)), kAvversario));
+    EXPECT_TRUE(Vero(Predicati(4, C(kDue, kPicche)), kPredAvversario));
 }
 
 TEST_F(PredicatiSulTavolo, ChiamanteConLaCartaChiamataESocio) {
@@ -188,9 +174,9 @@ TEST_F(PredicatiSulTavolo, ChiamanteConLaCartaChiamataESocio) {
     Chiama(kAsso, 2, kPicche);
     R().ImpostaTurno(2);
     const MascheraPredicati m = Predicati(2, C(kAsso, kPicche));
-    EXPECT_TRUE(Vero(m, kSocio)) << Nomi(m);
-    EXPECT_FALSE(Vero(m, kChiamante));
-    EXPECT_FALSE(Vero(m, kAvversario));
+    EXPECT_TRUE(Vero(m, kPredSocio)) << Nomi(m);
+    EXPECT_FALSE(Vero(m, kPredChiamante));
+    EXPECT_FALSE(Vero(m, kPredAvversario));
 }
 
 TEST_F(PredicatiSulTavolo, ChiStaPrendendo) {
@@ -204,30 +190,30 @@ TEST_F(PredicatiSulTavolo, ChiStaPrendendo) {
     const Carta terzo = AltraCarta(3, {C(kAsso, kFiori)});
     // The caller is winning.
     Gioca({C(kSette, kQuadri)}, 4);
-    EXPECT_TRUE(Vero(Predicati(4, quarto), kChiamanteStaPrendendo));
+    EXPECT_TRUE(Vero(Predicati(4, quarto), kPredChiamanteStaPrendendo));
     // An opponent who does not know the partner, with a non-caller winning: none of three.
     Gioca({C(kAsso, kQuadri)}, 4);
     const MascheraPredicati ignoto = Predicati(4, quarto);
     for (IndicePredicato i :
-         {kChiamanteStaPrendendo, kSocioStaPrendendo, kAvversarioStaPrendendo}) {
+         {kPredChiamanteStaPrendendo, kPredSocioStaPrendendo, kPredAvversarioStaPrendendo}) {
         EXPECT_FALSE(Vero(ignoto, i)) << Nomi(ignoto);
     }
     // The true partner knows: an opponent is winning.
     R().ImpostaTurno(2);
-    EXPECT_TRUE(Vero(Predicati(2, AltraCarta(2, {})), kAvversarioStaPrendendo));
+    EXPECT_TRUE(Vero(Predicati(2, AltraCarta(2, {})), kPredAvversarioStaPrendendo));
     // The partner reveals himself with the called card, which takes the trick.
     Gioca({C(kTre, kFiori)}, 3);
     const MascheraPredicati palese = Predicati(3, terzo);
-    EXPECT_TRUE(Vero(palese, kSocioStaPrendendo)) << Nomi(palese);
-    EXPECT_TRUE(Vero(palese, kSuccessivoAlSocio));
-    EXPECT_TRUE(Vero(palese, kSuccessivoAlChiamante));
-    EXPECT_TRUE(Vero(palese, kBriscolaInTavola));
-    EXPECT_TRUE(Vero(palese, kMoltiPuntiInTavola)) << "11 + 10";
-    EXPECT_FALSE(Vero(palese, kPrendo));
+    EXPECT_TRUE(Vero(palese, kPredSocioStaPrendendo)) << Nomi(palese);
+    EXPECT_TRUE(Vero(palese, kPredSuccessivoAlSocio));
+    EXPECT_TRUE(Vero(palese, kPredSuccessivoAlChiamante));
+    EXPECT_TRUE(Vero(palese, kPredBriscolaInTavola));
+    EXPECT_TRUE(Vero(palese, kPredMoltiPuntiInTavola)) << "11 + 10";
+    EXPECT_FALSE(Vero(palese, kPredPrendo));
     Gioca({terzo}, 4);
     const MascheraPredicati ultimo = Predicati(4, quarto);
-    EXPECT_TRUE(Vero(ultimo, kSocioStaPrendendo));
-    EXPECT_TRUE(Vero(ultimo, kSonoPrimaDelChiamante));
+    EXPECT_TRUE(Vero(ultimo, kPredSocioStaPrendendo));
+    EXPECT_TRUE(Vero(ultimo, kPredSonoPrimaDelChiamante));
 }
 
 TEST_F(PredicatiSulTavolo, AvversarioStaPrendendoConSocioPalese) {
@@ -247,14 +233,14 @@ TEST_F(PredicatiSulTavolo, AvversarioStaPrendendoConSocioPalese) {
     R().RaccogliPresa(2);
     Gioca({C(kAsso, kQuadri)}, 2);
     const MascheraPredicati socio = Predicati(2, C(kDue, kQuadri));
-    EXPECT_TRUE(Vero(socio, kAvversarioStaPrendendo)) << Nomi(socio);
-    EXPECT_TRUE(Vero(socio, kPrecedenteAlChiamante));
-    EXPECT_FALSE(Vero(socio, kPrecedenteAlSocio)) << "the partner himself";
+    EXPECT_TRUE(Vero(socio, kPredAvversarioStaPrendendo)) << Nomi(socio);
+    EXPECT_TRUE(Vero(socio, kPredPrecedenteAlChiamante));
+    EXPECT_FALSE(Vero(socio, kPredPrecedenteAlSocio)) << "the partner himself";
     R().ImpostaTurno(3);
     const MascheraPredicati avversario = Predicati(3, C(kQuattro, kQuadri));
-    EXPECT_TRUE(Vero(avversario, kAvversarioStaPrendendo)) << Nomi(avversario);
-    EXPECT_TRUE(Vero(avversario, kPrecedenteAlSocio));
-    EXPECT_TRUE(Vero(avversario, kPrecedenteAlChiamante));
+    EXPECT_TRUE(Vero(avversario, kPredAvversarioStaPrendendo)) << Nomi(avversario);
+    EXPECT_TRUE(Vero(avversario, kPredPrecedenteAlSocio));
+    EXPECT_TRUE(Vero(avversario, kPredPrecedenteAlChiamante));
 }
 
 TEST_F(PredicatiSulTavolo, PuntiInTavola) {
@@ -265,15 +251,15 @@ TEST_F(PredicatiSulTavolo, PuntiInTavola) {
     });
     Chiama(kAsso, 0, kCuori);
     Gioca({C(kDue, kFiori)}, 1);
-    EXPECT_TRUE(Vero(Predicati(1, C(kFante, kFiori)), kNessunPuntoInTavola));
+    EXPECT_TRUE(Vero(Predicati(1, C(kFante, kFiori)), kPredNessunPuntoInTavola));
     Gioca({C(kFante, kFiori)}, 2);
-    EXPECT_TRUE(Vero(Predicati(2, C(kRe, kQuadri)), kPochiPuntiInTavola));
+    EXPECT_TRUE(Vero(Predicati(2, C(kRe, kQuadri)), kPredPochiPuntiInTavola));
     Gioca({C(kSette, kQuadri)}, 3);
     Gioca({C(kTre, kPicche)}, 4);
     const MascheraPredicati dodici = Predicati(4, C(kDue, kQuadri));
-    EXPECT_TRUE(Vero(dodici, kAbbastanzaPuntiInTavola)) << Nomi(dodici);
-    EXPECT_FALSE(Vero(dodici, kPochiPuntiInTavola));
-    EXPECT_FALSE(Vero(dodici, kMoltiPuntiInTavola));
+    EXPECT_TRUE(Vero(dodici, kPredAbbastanzaPuntiInTavola)) << Nomi(dodici);
+    EXPECT_FALSE(Vero(dodici, kPredPochiPuntiInTavola));
+    EXPECT_FALSE(Vero(dodici, kPredMoltiPuntiInTavola));
 }
 
 TEST_F(PredicatiSulTavolo, CarteInManoDiTutti) {
@@ -298,39 +284,20 @@ TEST_F(PredicatiSulTavolo, CarteInManoDiTutti) {
     Chiama(kDue, 4, seme);
     R().ImpostaTurno(0);
     const MascheraPredicati m = Predicati(0, C(kRe, seme));
-    EXPECT_TRUE(Vero(m, kHoMolteBriscole)) << Nomi(m);
-    EXPECT_TRUE(Vero(m, kHoMoltiCarichi));
-    EXPECT_TRUE(Vero(m, kRischioDiFarmiMangiareIlTre));
-    EXPECT_FALSE(Vero(m, kCercoDiMangiareIlTre));
-    EXPECT_FALSE(Vero(m, kNonHoBriscole));
-    EXPECT_FALSE(Vero(m, kNonRestanoPiuBriscole));
+    EXPECT_TRUE(Vero(m, kPredHoMolteBriscole)) << Nomi(m);
+    EXPECT_TRUE(Vero(m, kPredHoMoltiCarichi));
+    EXPECT_TRUE(Vero(m, kPredRischioDiFarmiMangiareIlTre));
+    EXPECT_FALSE(Vero(m, kPredCercoDiMangiareIlTre));
+    EXPECT_FALSE(Vero(m, kPredNonHoBriscole));
+    EXPECT_FALSE(Vero(m, kPredNonRestanoPiuBriscole));
     // Seat 3, with the Asso of trumps while the Tre is out.
     R().ImpostaTurno(3);
     const MascheraPredicati asso = Predicati(3, C(kAsso, seme));
-    EXPECT_TRUE(Vero(asso, kCercoDiMangiareIlTre)) << Nomi(asso);
-    EXPECT_FALSE(Vero(asso, kRischioDiFarmiMangiareIlTre));
+    EXPECT_TRUE(Vero(asso, kPredCercoDiMangiareIlTre)) << Nomi(asso);
+    EXPECT_FALSE(Vero(asso, kPredRischioDiFarmiMangiareIlTre));
     // Playing the Tre: once it is on the table the Asso's owner no longer hunts it.
     Gioca({C(kTre, seme)}, 3);
-    EXPECT_FALSE(Vero(Predicati(3, C(kAsso, seme)), kCercoDiMangiareIlTre));
-}
-
-TEST_F(PredicatiSulTavolo, NessunaBriscolaInManoONegliAltri) {
-    // Seat 1 holds no trump at all.
-    DistribuisciFinche([](const RegistroPartita& r) {
-        for (int v = 0; v < 10; ++v) {
-            if (Ha(r, 1, C(v, kFiori))) {
-                return false;
-            }
-        }
-        return true;
-    });
-    Chiama(kAsso, 0, kFiori);
-    R().ImpostaTurno(1);
-    const Carta carta = AltraCarta(1, {});
-    const MascheraPredicati m = Predicati(1, carta);
-    EXPECT_TRUE(Vero(m, kNonHoBriscole)) << Nomi(m);
-    EXPECT_FALSE(Vero(m, kHoMolteBriscole));
-    EXPECT_FALSE(Vero(m, kNonRestanoPiuBriscole));
+    EXPECT_FALSE(Vero(Predicati(3, C(kAsso, seme)), kPredCercoDiMangiareIlTre));
 }
 
 TEST_F(PredicatiSulTavolo, NonRestanoPiuBriscoleQuandoSonoTutteMie) {
@@ -365,8 +332,8 @@ TEST_F(PredicatiSulTavolo, NonRestanoPiuBriscoleQuandoSonoTutteMie) {
     R().ImpostaTurno(0);
     const Carta mia = AltraCarta(0, {});
     const MascheraPredicati m = Predicati(0, mia);
-    EXPECT_TRUE(Vero(m, kNonRestanoPiuBriscole)) << Nomi(m);
-    EXPECT_TRUE(Vero(m, kHoMolteBriscole));
+    EXPECT_TRUE(Vero(m, kPredNonRestanoPiuBriscole)) << Nomi(m);
+    EXPECT_TRUE(Vero(m, kPredHoMolteBriscole));
 }
 
 TEST_F(PredicatiSulTavolo, ForzaDelSeme) {
@@ -402,8 +369,8 @@ TEST_F(PredicatiSulTavolo, ForzaDelSeme) {
         R().ImpostaTurno(0);
         EXPECT_EQ(SituazioneMano::ForzaSeme(R(), 0, seme), caso.forza);
         const MascheraPredicati m = Predicati(0, C(caso.valori[0], seme));
-        EXPECT_EQ(Vero(m, kSemeMessoBene), caso.bene) << caso.forza;
-        EXPECT_EQ(Vero(m, kSemeMessoMale), caso.male) << caso.forza;
+        EXPECT_EQ(Vero(m, kPredSemeMessoBene), caso.bene) << caso.forza;
+        EXPECT_EQ(Vero(m, kPredSemeMessoMale), caso.male) << caso.forza;
     }
 }
 
@@ -424,45 +391,37 @@ TEST_F(PredicatiSulTavolo, PrimaManoAlBuioVistaDalChiamanteEDagliAltri) {
 
     const Briscola cuori(kCuori);
     const MascheraPredicati chiamante = Predicati(1, C(kDue, kCuori), cuori);
-    EXPECT_TRUE(Vero(chiamante, kChiamante)) << Nomi(chiamante);
-    EXPECT_TRUE(Vero(chiamante, kManoAlBuio));
-    EXPECT_TRUE(Vero(chiamante, kBriscola));
-    EXPECT_TRUE(Vero(chiamante, kBriscolaInTavola));
-    EXPECT_TRUE(Vero(chiamante, kSocioStaPrendendo)) << "the called card is on the table";
-    EXPECT_TRUE(Vero(chiamante, kSuccessivoAlSocio));
-    EXPECT_FALSE(Vero(chiamante, kSocioSiScopre));
-    EXPECT_FALSE(Vero(chiamante, kNonHoBriscole));
+    EXPECT_TRUE(Vero(chiamante, kPredChiamante)) << Nomi(chiamante);
+    EXPECT_TRUE(Vero(chiamante, kPredManoAlBuio));
+    EXPECT_TRUE(Vero(chiamante, kPredBriscola));
+    EXPECT_TRUE(Vero(chiamante, kPredBriscolaInTavola));
+    EXPECT_TRUE(Vero(chiamante, kPredSocioStaPrendendo)) << "the called card is on the table";
+    EXPECT_TRUE(Vero(chiamante, kPredSuccessivoAlSocio));
+    EXPECT_FALSE(Vero(chiamante, kPredSocioSiScopre));
+    EXPECT_FALSE(Vero(chiamante, kPredNonHoBriscole));
     const MascheraPredicati assoQuadri = Predicati(1, C(kAsso, kQuadri), cuori);
-    EXPECT_TRUE(Vero(assoQuadri, kCartaCopertaPrimaMano)) << Nomi(assoQuadri);
-    EXPECT_FALSE(Vero(assoQuadri, kPrendo));
+    EXPECT_TRUE(Vero(assoQuadri, kPredCartaCopertaPrimaMano)) << Nomi(assoQuadri);
+    EXPECT_FALSE(Vero(assoQuadri, kPredPrendo));
 
     // Another seat sees no trump at all in this trick.
     R().ImpostaTurno(2);
     const MascheraPredicati altro = Predicati(2, C(kTre, kCuori), cuori);
-    EXPECT_TRUE(Vero(altro, kAvversario)) << Nomi(altro);
-    EXPECT_TRUE(Vero(altro, kManoAlBuio));
-    EXPECT_TRUE(Vero(altro, kNonHoBriscole));
-    EXPECT_TRUE(Vero(altro, kNonRestanoPiuBriscole));
-    for (IndicePredicato i :
-         {kBriscola, kBriscolaInTavola, kHoMolteBriscole, kRischioDiFarmiMangiareIlTre,
-          kCercoDiMangiareIlTre, kPrendo, kSocioStaPrendendo, kAvversarioStaPrendendo,
-          kChiamanteStaPrendendo, kSocioSiScopre}) {
+    EXPECT_TRUE(Vero(altro, kPredAvversario)) << Nomi(altro);
+    EXPECT_TRUE(Vero(altro, kPredManoAlBuio));
+    EXPECT_TRUE(Vero(altro, kPredNonHoBriscole));
+    EXPECT_TRUE(Vero(altro, kPredNonRestanoPiuBriscole));
+    for (IndicePredicato i : {kPredBriscola, kPredBriscolaInTavola, kPredHoMolteBriscole,
+                              kPredRischioDiFarmiMangiareIlTre, kPredCercoDiMangiareIlTre,
+                              kPredPrendo, kPredSocioStaPrendendo, kPredAvversarioStaPrendendo,
+                              kPredChiamanteStaPrendendo, kPredSocioSiScopre}) {
         EXPECT_FALSE(Vero(altro, i)) << kNomiPredicati[static_cast<std::size_t>(i)];
     }
-    EXPECT_FALSE(Vero(Predicati(2, C(kDue, kFiori), cuori), kPrendo));
-}
-
-TEST_F(PredicatiSulTavolo, IlSocioVeroNellaPrimaManoAlBuioNonESocio) {
-    DistribuisciFinche([](const RegistroPartita& r) { return Ha(r, 3, C(kAsso, kCuori)); });
-    Chiama(kAsso, 1, kCuori);
-    R().briscola = BriscolaAssente;
-    R().primaManoCoperta = 1;
+    EXPECT_FALSE(Vero(Predicati(2, C(kDue, kFiori), cuori), kPredPrendo));
+    // The record has no called card yet: the true partner is an opponent like the others.
     R().ImpostaTurno(3);
-    const MascheraPredicati m = Predicati(3, C(kAsso, kCuori), Briscola(kCuori));
-    EXPECT_TRUE(Vero(m, kAvversario)) << Nomi(m);
-    EXPECT_FALSE(Vero(m, kSocioSiScopre));
-    EXPECT_TRUE(Vero(m, kCartaCopertaPrimaMano));
-    EXPECT_TRUE(Vero(m, kPrimoAGiocare));
+    const MascheraPredicati socio = Predicati(3, AltraCarta(3, {}), cuori);
+    EXPECT_TRUE(Vero(socio, kPredAvversario)) << Nomi(socio);
+    EXPECT_FALSE(Vero(socio, kPredSocio));
 }
 
 TEST_F(PredicatiSulTavolo, CartaCopertaSoloNellaPrimaMano) {
@@ -471,28 +430,30 @@ TEST_F(PredicatiSulTavolo, CartaCopertaSoloNellaPrimaMano) {
     });
     Chiama(kRe, 2, kCuori);
     R().ImpostaTurno(0);
-    EXPECT_TRUE(Vero(Predicati(0, C(kRe, kFiori)), kCartaCopertaPrimaMano));
-    EXPECT_FALSE(Vero(Predicati(0, C(kRe, kFiori)), kManoAlBuio));
+    EXPECT_TRUE(Vero(Predicati(0, C(kRe, kFiori)), kPredCartaCopertaPrimaMano));
+    EXPECT_FALSE(Vero(Predicati(0, C(kRe, kFiori)), kPredManoAlBuio));
     Gioca({C(kRe, kQuadri)}, 1);
     for (int s = 1; s < 5; ++s) {
         Gioca({AltraCarta(s, {})}, s + 1);
     }
     R().RaccogliPresa(0);
     R().ImpostaTurno(0);
-    EXPECT_FALSE(Vero(Predicati(0, C(kRe, kFiori)), kCartaCopertaPrimaMano));
+    EXPECT_FALSE(Vero(Predicati(0, C(kRe, kFiori)), kPredCartaCopertaPrimaMano));
 }
 
 TEST_F(PredicatiSulTavolo, NumeroDellaMano) {
     DistribuisciFinche([](const RegistroPartita&) { return true; });
     Chiama(kAsso, 0, kCuori);
-    const std::array<IndicePredicato, 8> attesi = {kMano1,  kMano234, kMano234, kMano234,
-                                                   kMano56, kMano56,  kMano7,   kMano7};
+    const std::array<IndicePredicato, 8> attesi = {kPredMano1,   kPredMano234, kPredMano234,
+                                                   kPredMano234, kPredMano56,  kPredMano56,
+                                                   kPredMano7,   kPredMano7};
     for (int mano = 0; mano < 8; ++mano) {
         R().ImpostaTurno(0);
         const MascheraPredicati m = Predicati(0, AltraCarta(0, {}));
-        const MascheraPredicati mani =
-            m & (Bit(kMano1) | Bit(kMano234) | Bit(kMano56) | Bit(kMano7));
-        EXPECT_EQ(mani, Bit(attesi[static_cast<std::size_t>(mano)])) << mano << ": " << Nomi(m);
+        const MascheraPredicati mani = m & (BitPredicato(kPredMano1) | BitPredicato(kPredMano234) |
+                                            BitPredicato(kPredMano56) | BitPredicato(kPredMano7));
+        EXPECT_EQ(mani, BitPredicato(attesi[static_cast<std::size_t>(mano)]))
+            << mano << ": " << Nomi(m);
         for (int s = 0; s < 5; ++s) {
             Gioca({AltraCarta(s, {})}, s + 1);
         }
