@@ -2,6 +2,7 @@
 
 #include <cmath>
 #include <filesystem>
+#include <vector>
 
 #include "comune/Casuale.h"
 #include "comune/Percorsi.h"

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include "PercorsoTemporaneo.h"
+
 #include <algorithm>
 #include <cmath>
 #include <cstdint>
@@ -113,8 +115,7 @@ protected:
 
 private:
     static std::string FilePotenze(int parte) {
-        const auto percorso = std::filesystem::temp_directory_path() /
-                              ("pentaludo_potenze_" + std::to_string(parte) + ".txt");
+        const auto percorso = PercorsoTemporaneo("potenze_" + std::to_string(parte) + ".txt");
         std::ofstream file(percorso);
         for (int i = 30 * parte; i < std::min(30 * parte + 30, int{kNumeroPredicati}); ++i) {
             file << "R" << i << " " << (std::int64_t{1} << (i - 30 * parte)) << " "

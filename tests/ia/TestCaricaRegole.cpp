@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include "PercorsoTemporaneo.h"
+
 #include <filesystem>
 #include <fstream>
 #include <string>
@@ -207,7 +209,7 @@ TEST_F(LetturaRegole, OltreLeCapacitaDelFormatoOriginale) {
 namespace {
 
 std::string ScriviFile(const std::string& nome, const std::string& contenuto) {
-    const auto percorso = std::filesystem::temp_directory_path() / nome;
+    const auto percorso = PercorsoTemporaneo(nome);
     std::ofstream(percorso, std::ios::binary) << contenuto;
     return percorso.string();
 }

@@ -13,7 +13,7 @@ class StrategiaRegole : public TavoloDiProva {
 protected:
     // A rules file in the temporary folder, by full path.
     static std::string FileRegole(const std::string& nome, const std::string& contenuto) {
-        const auto percorso = std::filesystem::temp_directory_path() / nome;
+        const auto percorso = PercorsoTemporaneo(nome);
         std::ofstream(percorso) << contenuto;
         return percorso.string();
     }

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include "ia/PercorsoTemporaneo.h"
+
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
@@ -24,9 +26,8 @@ std::string Leggi(const std::filesystem::path& percorso) {
 
 // Runs the checker on a file and collects its exit status and both outputs.
 Esito Controlla(const std::string& file) {
-    const auto cartella = std::filesystem::temp_directory_path();
-    const auto uscita = cartella / "pentaludo_regole_out.txt";
-    const auto errori = cartella / "pentaludo_regole_err.txt";
+    const auto uscita = PercorsoTemporaneo("regole_out.txt");
+    const auto errori = PercorsoTemporaneo("regole_err.txt");
     const std::string comando = std::string(PENTALUDO_STRUMENTI_BUILD) + "/pentaludo-regole '" +
                                 file + "' >'" + uscita.string() + "' 2>'" + errori.string() + "'";
     const int stato = std::system(comando.c_str());
@@ -34,7 +35,7 @@ Esito Controlla(const std::string& file) {
 }
 
 std::string File(const std::string& nome, const std::string& contenuto) {
-    const auto percorso = std::filesystem::temp_directory_path() / nome;
+    const auto percorso = PercorsoTemporaneo(nome);
     std::ofstream(percorso, std::ios::binary) << contenuto;
     return percorso.string();
 }
