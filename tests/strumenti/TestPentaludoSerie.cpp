@@ -178,7 +178,6 @@ TEST_F(Serie, SalvaECaricaContinuanoLaSerie) {
 }
 
 TEST_F(Serie, OpzioniSbagliateEsconoConStato2SenzaSalvare) {
-    { std::ofstream non("non-una-serie.bri"); }
     std::ofstream(File("non-una-serie.bri")) << "questa non è una serie";
     const std::vector<std::string> sbagliate = {
         "--sconosciuta",
