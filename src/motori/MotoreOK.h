@@ -1,0 +1,14 @@
+#pragma once
+
+#include <string>
+
+#include "motori/Motore.h"
+
+// The standard computer player: bids by hand value, plays by the rules of a rules file.
+class MotoreOK final : public Motore {
+public:
+    static constexpr const char* kFileRegole = "regole.OK.txt";
+
+    // Reads the rules file at once; its failure leaves this constructor.
+    explicit MotoreOK(int giocatore, const std::string& fileRegole = kFileRegole);
+};

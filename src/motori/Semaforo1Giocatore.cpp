@@ -1,0 +1,6 @@
+#include "motori/Semaforo1Giocatore.h"
+
+#include "motori/MM_1Giocatore.h"
+
+Semaforo1Giocatore::Semaforo1Giocatore(FinestraGioco* finestra, const OpzioniTavolo& opzioni)
+    : Semaforo(std::make_unique<MM_1Giocatore>(finestra, opzioni), false) {}

@@ -1,0 +1,176 @@
+#include <gtest/gtest.h>
+
+#include "AmbienteMotori.h"
+#include "SequenzaAttesa.h"
+#include "comune/Errore.h"
+#include "motori/FinestraSilenziosa.h"
+#include "motori/MM_1Giocatore.h"
+#include "motori/MM_SoloComputer1.h"
+#include "motori/MM_SoloComputer2.h"
+#include "motori/MM_SoloComputer3.h"
+#include "motori/MotoreOK.h"
+#include "motori/MotoreProbabilita.h"
+#include "motori/Semaforo1Giocatore.h"
+#include "motori/SemaforoSoloComputer.h"
+#include "motori/VerificaPartita.h"
+
+namespace {
+
+const std::string kRegole = "Migliore regole.OK.txt ";
+const std::string kProbabilita = "Probabilità IP 1.0000 PP 0.3400 CH 0.0900 IR 2.1500 "
+                                 "PS 0.6750 MN 0.5000 CC 1.2000 ";
+
+std::vector<std::string> Righe(const std::string& testo) {
+    std::vector<std::string> righe;
+    std::size_t inizio = 0;
+    for (std::size_t fine; (fine = testo.find("\r\n", inizio)) != std::string::npos;
+         inizio = fine + 2) {
+        righe.push_back(testo.substr(inizio, fine - inizio));
+    }
+    righe.push_back(testo.substr(inizio));
+    return righe;
+}
+
+} // namespace
+
+// The standard players read the shipped rules file from the source tree.
+class Tavoli : public AmbienteMotori {
+protected:
+    void SetUp() override {
+        AmbienteMotori::SetUp();
+        ImpostaCartellaProgramma(PENTALUDO_DATI_SORGENTE);
+    }
+};
+
+TEST_F(Tavoli, DescrizioniDiOgniDisposizione) {
+    FinestraSilenziosa finestra;
+    EXPECT_EQ(Righe(MM_1Giocatore(&finestra).DescrizioniMotori()),
+              (std::vector<std::string>{kRegole, kRegole, kRegole, kRegole, "GIOCATORE UMANO"}));
+    EXPECT_EQ(Righe(MM_SoloComputer1(&finestra).DescrizioniMotori()),
+              (std::vector<std::string>{kRegole, kProbabilita, kRegole, kProbabilita, kRegole}));
+    EXPECT_EQ(Righe(MM_SoloComputer2(&finestra).DescrizioniMotori()),
+              std::vector<std::string>(5, kProbabilita));
+    EXPECT_EQ(Righe(MM_SoloComputer3(&finestra).DescrizioniMotori()),
+              (std::vector<std::string>{kRegole, kRegole, kRegole, kRegole, kProbabilita}));
+}
+
+TEST_F(Tavoli, SoloIlPrimoTavoloHaUnUmanoAlPosto4) {
+    FinestraSilenziosa finestra;
+    EXPECT_EQ(MM_1Giocatore(&finestra).GiocatoreUmano(), 4);
+    EXPECT_EQ(MM_SoloComputer1(&finestra).GiocatoreUmano(), -1);
+    EXPECT_EQ(MM_SoloComputer2(&finestra).GiocatoreUmano(), -1);
+    EXPECT_EQ(MM_SoloComputer3(&finestra).GiocatoreUmano(), -1);
+}
+
+TEST_F(Tavoli, OgniGiocatoreStandardHaLeSueRegole) {
+    FinestraSilenziosa finestra;
+    MM_1Giocatore tavolo(&finestra);
+    for (int a = 0; a < 4; ++a) {
+        for (int b = a + 1; b < 4; ++b) {
+            EXPECT_NE(tavolo.MotoreDi(a).StrategiaCarta(), tavolo.MotoreDi(b).StrategiaCarta());
+        }
+        EXPECT_EQ(tavolo.MotoreDi(a).StrategiaCarta()->Giocatore(), a);
+        EXPECT_EQ(tavolo.MotoreDi(a).StrategiaLicitazione()->Giocatore, a);
+    }
+}
+
+TEST_F(Tavoli, IlPostoSiControllaPrimaDiLeggereLeRegole) {
+    EXPECT_THROW(MotoreOK(0, "regole-che-mancano.txt"), Errore);
+    for (int giocatore : {-1, 5}) {
+        try {
+            MotoreOK motore(giocatore, "regole-che-mancano.txt");
+            FAIL();
+        } catch (const Errore& e) {
+            EXPECT_STREQ(e.what(), "Identificativo del giocatore non valido");
+        }
+        EXPECT_THROW(MotoreProbabilita{giocatore}, Errore);
+    }
+    EXPECT_EQ(MotoreOK(3).DettaglioStrategia(), "");
+    EXPECT_EQ(MotoreProbabilita(2).Descrizione(), kProbabilita);
+}
+
+TEST_F(Tavoli, OpzioniDelTavolo) {
+    FinestraSilenziosa finestra;
+    OpzioniTavolo opzioni;
+    opzioni.fileSfidante = std::string(PENTALUDO_DATI_SORGENTE) + "/regole.OK.txt";
+    opzioni.casuale[1] = true;
+    const auto righe = Righe(MM_SoloComputer2(&finestra, opzioni).DescrizioniMotori());
+    EXPECT_EQ(righe,
+              (std::vector<std::string>{kProbabilita, "Gioca a Caso ", kProbabilita, kProbabilita,
+                                        "Migliore " + opzioni.fileSfidante + " "}));
+    // A random seat takes precedence over the challenger; a human can be replaced too.
+    opzioni.casuale[4] = true;
+    EXPECT_EQ(Righe(MM_1Giocatore(&finestra, opzioni).DescrizioniMotori())[4], "Gioca a Caso ");
+    EXPECT_EQ(MM_1Giocatore(&finestra, opzioni).GiocatoreUmano(), -1);
+
+    OpzioniTavolo senzaRegole;
+    senzaRegole.fileRegole = "regole-che-mancano.txt";
+    EXPECT_THROW(MM_SoloComputer1(&finestra, senzaRegole), Errore);
+    EXPECT_NO_THROW(MM_SoloComputer2(&finestra, senzaRegole));
+}
+
+TEST_F(Tavoli, SemaforiPerOgniTipoDiGiocatori) {
+    FinestraSilenziosa finestra;
+    EXPECT_FALSE(Semaforo1Giocatore(&finestra).RipartenzaAutomatica());
+    for (int tipo = 1; tipo <= 3; ++tipo) {
+        SemaforoSoloComputer semaforo(&finestra, tipo);
+        EXPECT_TRUE(semaforo.RipartenzaAutomatica());
+        EXPECT_TRUE(semaforo.ManoAlBuio());
+        EXPECT_EQ(semaforo.PuntiMonte(), 0);
+    }
+    for (int tipo : {0, 4}) {
+        try {
+            SemaforoSoloComputer semaforo(&finestra, tipo);
+            FAIL();
+        } catch (const Errore& e) {
+            EXPECT_EQ(std::string(e.what()),
+                      "Tipo di giocatori non valido: " + std::to_string(tipo));
+        }
+    }
+}
+
+TEST_F(Tavoli, PartitaConLUmanoSilenzioso) {
+    for (bool alBuio : {false, true}) {
+        AmbienteMotori::Azzera();
+        ImpostaCartellaProgramma(PENTALUDO_DATI_SORGENTE);
+        FinestraSilenziosa finestra(true);
+        Semaforo1Giocatore semaforo(&finestra);
+        semaforo.ImpostaManoAlBuio(alBuio);
+        semaforo.NuovaPartita();
+        for (int passi = 0; semaforo.InCorso(); ++passi) {
+            ASSERT_LT(passi, 100000);
+            ASSERT_EQ(semaforo.Passo(), 0);
+        }
+        const RegistroPartita& r = Registro();
+        ASSERT_EQ(StoriaPartite().numeroPartite, 1);
+        const auto chiamate = VerificaLicitazione(finestra.Eventi(), r, 0);
+        ConfrontaSequenze(finestra.Eventi(), SequenzaAttesa(r, chiamate, 4, alBuio));
+        EXPECT_TRUE(VerificaPartita(r, StoriaPartite(), 0).empty());
+        EXPECT_GT(finestra.Richieste(), 16);
+    }
+}
+
+TEST_F(Tavoli, SerieDiSoliComputer) {
+    for (int tipo = 1; tipo <= 3; ++tipo) {
+        AmbienteMotori::Azzera();
+        ImpostaCartellaProgramma(PENTALUDO_DATI_SORGENTE);
+        ImpostaTipoGiocatori(tipo);
+        FinestraSilenziosa finestra(true);
+        OpzioniTavolo opzioni;
+        opzioni.logTest = "/dev/null";
+        SemaforoSoloComputer semaforo(&finestra, tipo, opzioni);
+        semaforo.NuovaPartita();
+        for (int g = 0; g < 10; ++g) {
+            finestra.AzzeraEventi();
+            for (int passi = 0; StoriaPartite().numeroPartite == g; ++passi) {
+                ASSERT_LT(passi, 100000);
+                ASSERT_EQ(semaforo.Passo(), 0);
+            }
+            const RegistroPartita& r = Registro();
+            const auto chiamate = VerificaLicitazione(finestra.Eventi(), r, g % 5);
+            ConfrontaSequenze(finestra.Eventi(), SequenzaAttesa(r, chiamate, -1, true));
+            EXPECT_TRUE(VerificaPartita(r, StoriaPartite(), g).empty());
+        }
+        EXPECT_EQ(finestra.Richieste(), 0);
+    }
+}

@@ -1,0 +1,216 @@
+#include <gtest/gtest.h>
+
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+#include <string>
+#include <vector>
+
+namespace fs = std::filesystem;
+
+namespace {
+
+struct Esito {
+    int stato = -1;
+    std::string uscita;
+    std::string errori;
+};
+
+// Runs the built tool with the arguments given, from a private folder.
+class Serie : public ::testing::Test {
+protected:
+    void SetUp() override {
+        const auto* info = ::testing::UnitTest::GetInstance()->current_test_info();
+        cartella = fs::temp_directory_path() /
+                   ("pentaludo-serie-" + std::to_string(::getpid()) + "-" + info->name());
+        fs::remove_all(cartella);
+        fs::create_directories(cartella);
+    }
+    void TearDown() override {
+        std::error_code errore;
+        fs::remove_all(cartella, errore);
+    }
+
+    std::string File(const std::string& nome) const { return (cartella / nome).string(); }
+
+    Esito Esegui(const std::string& argomenti) const {
+        const std::string errori = File("stderr.txt");
+        const std::string comando = "cd '" + cartella.string() + "' && '" +
+                                    PENTALUDO_STRUMENTI_BUILD "/pentaludo-serie' " + argomenti +
+                                    " 2>'" + errori + "'";
+        Esito esito;
+        FILE* tubo = ::popen(comando.c_str(), "r");
+        if (tubo == nullptr) {
+            return esito;
+        }
+        char blocco[4096];
+        for (std::size_t letti; (letti = std::fread(blocco, 1, sizeof blocco, tubo)) > 0;) {
+            esito.uscita.append(blocco, letti);
+        }
+        const int stato = ::pclose(tubo);
+        esito.stato = WIFEXITED(stato) ? WEXITSTATUS(stato) : -1;
+        std::ifstream in(errori);
+        std::stringstream testo;
+        testo << in.rdbuf();
+        esito.errori = testo.str();
+        return esito;
+    }
+
+    fs::path cartella;
+};
+
+// The numbers of a JSON array field, e.g. "totale":[1,-2,...].
+std::vector<double> Numeri(const std::string& json, const std::string& chiave) {
+    std::vector<double> numeri;
+    const auto inizio = json.find("\"" + chiave + "\":[");
+    if (inizio == std::string::npos) {
+        return numeri;
+    }
+    std::istringstream in(json.substr(inizio + chiave.size() + 4));
+    double n;
+    char separatore = ',';
+    while (separatore == ',' && in >> n >> separatore) {
+        numeri.push_back(n);
+    }
+    return numeri;
+}
+
+double Campo(const std::string& json, const std::string& chiave) {
+    const auto inizio = json.find("\"" + chiave + "\":");
+    if (inizio == std::string::npos) {
+        return -1e9;
+    }
+    return std::stod(json.substr(inizio + chiave.size() + 3));
+}
+
+std::string Contenuto(const std::string& file) {
+    std::ifstream in(file, std::ios::binary);
+    std::stringstream testo;
+    testo << in.rdbuf();
+    return testo.str();
+}
+
+} // namespace
+
+TEST_F(Serie, StessoSemeStessiPunteggi) {
+    for (const char* tipo : {"0", "1", "2", "3"}) {
+        SCOPED_TRACE(tipo);
+        const std::string opzioni =
+            std::string("--tipo ") + tipo + " --partite 150 --seme 4242 --json --log-test log.txt";
+        const Esito a = Esegui(opzioni);
+        const Esito b = Esegui(opzioni);
+        ASSERT_EQ(a.stato, 0) << a.errori;
+        ASSERT_EQ(b.stato, 0) << b.errori;
+        const auto totale = Numeri(a.uscita, "totale");
+        ASSERT_EQ(totale.size(), 5u);
+        EXPECT_EQ(totale, Numeri(b.uscita, "totale"));
+        EXPECT_EQ(Numeri(a.uscita, "vinte"), Numeri(b.uscita, "vinte"));
+        double somma = 0;
+        for (double t : totale) {
+            somma += t;
+        }
+        EXPECT_EQ(somma, 0.0);
+        EXPECT_EQ(Campo(a.uscita, "partite"), 150);
+        EXPECT_EQ(Campo(a.uscita, "seme"), 4242);
+        EXPECT_EQ(Campo(a.uscita, "tipo"), std::stod(tipo));
+        // Nothing but the one JSON object on standard output.
+        EXPECT_EQ(a.uscita.front(), '{');
+        EXPECT_EQ(a.uscita.find('\n'), a.uscita.size() - 1);
+    }
+}
+
+TEST_F(Serie, VerificaMigliaiaDiPartiteDiOgniTipo) {
+    for (const char* tipo : {"0", "1", "2", "3"}) {
+        for (const char* alBuio : {"0", "1"}) {
+            SCOPED_TRACE(std::string("tipo ") + tipo + ", mano al buio " + alBuio);
+            const Esito e =
+                Esegui(std::string("--verifica --partite 500 --seme 99 --tipo ") + tipo +
+                       " --mano-al-buio " + alBuio + " --log-test log.txt --json");
+            EXPECT_EQ(e.stato, 0) << e.errori;
+            EXPECT_EQ(Campo(e.uscita, "partite"), 500);
+        }
+    }
+}
+
+TEST_F(Serie, LaTerzaSerieScriveUnaRigaPerPartita) {
+    const Esito e = Esegui("--tipo 3 --partite 37 --seme 5 --log-test log.txt --json");
+    ASSERT_EQ(e.stato, 0) << e.errori;
+    std::istringstream log(Contenuto(File("log.txt")));
+    std::vector<std::string> dettagli;
+    for (std::string riga; std::getline(log, riga);) {
+        EXPECT_TRUE(riga.rfind("OK IP ", 0) == 0 || riga.rfind("   IP ", 0) == 0) << riga;
+        dettagli.push_back(riga.substr(3));
+    }
+    const int righe = static_cast<int>(dettagli.size());
+    // The tactical player of this seating draws new coefficients every five games (forty
+    // decisions of its own).
+    for (int g = 0; g < righe; ++g) {
+        EXPECT_EQ(dettagli[std::size_t(g)], dettagli[std::size_t(g - g % 5)]) << "partita " << g;
+    }
+    EXPECT_NE(dettagli.front(), dettagli.back());
+    EXPECT_EQ(righe, 37);
+    EXPECT_EQ(Esegui("--tipo 1 --partite 5 --seme 5 --log-test altro.txt").stato, 0);
+    EXPECT_FALSE(fs::exists(File("altro.txt")));
+}
+
+TEST_F(Serie, SalvaECaricaContinuanoLaSerie) {
+    const Esito prima = Esegui("--tipo 1 --partite 40 --seme 31 --salva a.bri --json");
+    ASSERT_EQ(prima.stato, 0) << prima.errori;
+    ASSERT_TRUE(fs::exists(File("a.bri")));
+
+    // Reading and rewriting without playing changes nothing.
+    ASSERT_EQ(Esegui("--carica a.bri --partite 0 --salva copia.bri --json").stato, 0);
+    EXPECT_EQ(Contenuto(File("a.bri")), Contenuto(File("copia.bri")));
+
+    // Forty games, then thirty-five more, are the same seventy-five games as one series:
+    // the deals of a computer-only series depend on the seed and the game number only.
+    const Esito dopo = Esegui("--tipo 1 --carica a.bri --partite 35 --seme 31 --json");
+    const Esito intera = Esegui("--tipo 1 --partite 75 --seme 31 --json");
+    ASSERT_EQ(dopo.stato, 0) << dopo.errori;
+    ASSERT_EQ(intera.stato, 0) << intera.errori;
+    EXPECT_EQ(Campo(dopo.uscita, "partite"), 75);
+    EXPECT_EQ(Numeri(dopo.uscita, "totale"), Numeri(intera.uscita, "totale"));
+    EXPECT_EQ(Numeri(dopo.uscita, "vinte"), Numeri(intera.uscita, "vinte"));
+}
+
+TEST_F(Serie, OpzioniSbagliateEsconoConStato2SenzaSalvare) {
+    std::ofstream(File("non-una-serie.bri")) << "questa non è una serie";
+    const std::vector<std::string> sbagliate = {
+        "--sconosciuta",
+        "--tipo 4",
+        "--tipo",
+        "--tipo uno",
+        "--partite -1",
+        "--partite 10x",
+        "--seme 4294967296",
+        "--mano-al-buio 2",
+        "--casuale 5",
+        "--casuale 1,,3",
+        "--verifica=1",
+        "--carica manca.bri",
+        "--carica non-una-serie.bri",
+        "--regole manca.txt",
+        "--sfidante manca.txt",
+        "--salva cartella-che-manca/serie.bri",
+    };
+    for (const std::string& opzioni : sbagliate) {
+        const Esito e = Esegui("--partite 3 --seme 1 --salva fatta.bri " + opzioni);
+        EXPECT_EQ(e.stato, 2) << opzioni;
+        EXPECT_FALSE(e.errori.empty()) << opzioni;
+        EXPECT_TRUE(e.uscita.empty()) << opzioni;
+        EXPECT_FALSE(fs::exists(File("fatta.bri"))) << opzioni;
+    }
+}
+
+TEST_F(Serie, TabellaLeggibileConLeDescrizioni) {
+    const Esito e = Esegui("--tipo 1 --partite 20 --seme 3 --casuale 1,3");
+    ASSERT_EQ(e.stato, 0) << e.errori;
+    EXPECT_NE(e.uscita.find("Migliore regole.OK.txt"), std::string::npos) << e.uscita;
+    EXPECT_NE(e.uscita.find("Gioca a Caso"), std::string::npos) << e.uscita;
+    EXPECT_EQ(e.uscita.find("Probabilit"), std::string::npos) << e.uscita;
+    EXPECT_NE(e.uscita.find("partite al secondo"), std::string::npos) << e.uscita;
+}
