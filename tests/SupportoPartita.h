@@ -14,7 +14,6 @@
 
 // Small helpers that set up concrete game situations for the tests.
 
-
 // Puts every process-wide object the tactical tests touch back to its start state.
 inline void AzzeraStatoGlobale() {
     Registro() = RegistroPartita();

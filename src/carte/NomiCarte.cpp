@@ -98,4 +98,6 @@ bool CaricaNomiCarte(const std::string& percorso) {
     return true;
 }
 
-void RipristinaNomiCarte() { Tabelle() = TabelleIniziali(); }
+void RipristinaNomiCarte() {
+    Tabelle() = TabelleIniziali();
+}

@@ -18,11 +18,17 @@ std::string& Cartella() {
 
 } // namespace
 
-void ImpostaCartellaProgramma(const std::string& cartella) { Cartella() = cartella; }
+void ImpostaCartellaProgramma(const std::string& cartella) {
+    Cartella() = cartella;
+}
 
-const std::string& CartellaProgramma() { return Cartella(); }
+const std::string& CartellaProgramma() {
+    return Cartella();
+}
 
-std::string CartellaDatiInstallati() { return PENTALUDO_DATI_INSTALLATI; }
+std::string CartellaDatiInstallati() {
+    return PENTALUDO_DATI_INSTALLATI;
+}
 
 std::vector<std::string> CartelleDati() {
     std::vector<std::string> cartelle{"."};

@@ -18,8 +18,7 @@ std::string DecodificaTesto(std::string_view byte);
 
 // Reads a whole file as bytes; nothing when it cannot be opened or read, or when it holds
 // more than limite bytes.
-std::optional<std::string> LeggiFile(const std::string& percorso,
-                                     std::size_t limite = kLimiteFile);
+std::optional<std::string> LeggiFile(const std::string& percorso, std::size_t limite = kLimiteFile);
 
 // Reads a whole text file and decodes it as above; a leading UTF-8 byte-order mark is dropped.
 std::optional<std::string> LeggiFileTesto(const std::string& percorso,

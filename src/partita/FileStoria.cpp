@@ -17,7 +17,9 @@ namespace {
 constexpr std::size_t kByteIntestazione = 4 + 4 + 5 * (1 + 4 * 3) * 4;
 constexpr std::size_t kBytePartita = 5 * 8 + 4 + 4 + 12 + 20;
 
-std::size_t I(int i) { return static_cast<std::size_t>(i); }
+std::size_t I(int i) {
+    return static_cast<std::size_t>(i);
+}
 
 void ScriviInt32(std::vector<std::uint8_t>& out, std::int32_t valore) {
     const auto v = static_cast<std::uint32_t>(valore);
@@ -34,7 +36,9 @@ std::int32_t LeggiInt32(const std::string& byte, std::size_t posizione) {
     return static_cast<std::int32_t>(v);
 }
 
-bool SeggioValido(int seggio) { return seggio >= 0 && seggio <= 4; }
+bool SeggioValido(int seggio) {
+    return seggio >= 0 && seggio <= 4;
+}
 
 // A bid on the ladder: a rank with 60 points, or the Due with 61..120.
 bool ChiamataValida(const Chiamata& c) {
@@ -124,8 +128,7 @@ bool TipoStoriaPartite::Salva(const std::string& nome) const {
 }
 
 bool TipoStoriaPartite::Carica(const std::string& nome) {
-    const auto letto =
-        LeggiFile(nome, kByteIntestazione + kBytePartita * I(kPartiteTenute));
+    const auto letto = LeggiFile(nome, kByteIntestazione + kBytePartita * I(kPartiteTenute));
     if (!letto) {
         return false;
     }

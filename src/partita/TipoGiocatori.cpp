@@ -6,7 +6,9 @@ namespace {
 int tipoGiocatori = 0;
 }
 
-int TipoGiocatori() { return tipoGiocatori; }
+int TipoGiocatori() {
+    return tipoGiocatori;
+}
 
 void ImpostaTipoGiocatori(int tipo) {
     if (tipo < 0 || tipo > 3) {

@@ -6,7 +6,9 @@
 #include "partita/RegistroPartita.h"
 
 namespace {
-std::size_t I(int i) { return static_cast<std::size_t>(i); }
+std::size_t I(int i) {
+    return static_cast<std::size_t>(i);
+}
 } // namespace
 
 TipoStoriaPartite& StoriaPartite() {
@@ -84,8 +86,9 @@ void TipoStoriaPartite::RegistraPartita(RegistroPartita registro) {
     for (int s = 0; s < 5; ++s) {
         totale[I(s)] += punteggio[I(s)];
         const int esito = punteggio[I(s)] <= 0 ? kPerse : kVinte;
-        const int ruolo = s == chiamante ? kRuoloChiamante : s == socio ? kRuoloSocio
-                                                                        : kRuoloAvversario;
+        const int ruolo = s == chiamante ? kRuoloChiamante
+                          : s == socio   ? kRuoloSocio
+                                         : kRuoloAvversario;
         ++statistiche[I(ruolo)][I(esito)][I(s)];
         ++statistiche[I(kRuoloTutti)][I(esito)][I(s)];
         ++statistiche[I(ruolo)][I(kGiocate)][I(s)];
@@ -106,11 +109,17 @@ int TipoStoriaPartite::Punteggio(int numero, int giocatore) const {
     return Partita(numero).punteggio[I(giocatore)];
 }
 
-int TipoStoriaPartite::Chiamante(int numero) const { return Partita(numero).chiamante; }
+int TipoStoriaPartite::Chiamante(int numero) const {
+    return Partita(numero).chiamante;
+}
 
-int TipoStoriaPartite::Socio(int numero) const { return Partita(numero).socio; }
+int TipoStoriaPartite::Socio(int numero) const {
+    return Partita(numero).socio;
+}
 
-Chiamata TipoStoriaPartite::ChiamataPartita(int numero) const { return Partita(numero).chiamata; }
+Chiamata TipoStoriaPartite::ChiamataPartita(int numero) const {
+    return Partita(numero).chiamata;
+}
 
 bool TipoStoriaPartite::Vincente(int numero, int giocatore) const {
     return Punteggio(numero, giocatore) > 0;

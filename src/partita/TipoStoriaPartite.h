@@ -22,7 +22,12 @@ struct PartitaGiocata {
 };
 
 // Roles and results that index the statistics.
-enum RuoloStatistica { kRuoloChiamante = 0, kRuoloSocio = 1, kRuoloAvversario = 2, kRuoloTutti = 3 };
+enum RuoloStatistica {
+    kRuoloChiamante = 0,
+    kRuoloSocio = 1,
+    kRuoloAvversario = 2,
+    kRuoloTutti = 3
+};
 enum EsitoStatistica { kVinte = 0, kPerse = 1, kGiocate = 2 };
 
 // The score of a series: running totals, the last 25 games in detail, and win/loss counters

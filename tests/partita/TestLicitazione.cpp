@@ -12,7 +12,6 @@
 
 namespace {
 
-
 class StrategiaDiLicitazione : public ConStatoPulito {
 protected:
     // Deals mano to seat giocatore, values it and sets the standing bid.

@@ -14,7 +14,6 @@
 
 namespace {
 
-
 class StatiDellaPartita : public ConStatoPulito {};
 
 std::string Messaggio(const std::function<void()>& operazione) {

@@ -14,7 +14,6 @@
 
 namespace {
 
-
 // Seat s holds the cards 8s .. 8s+7.
 std::array<int, 40> DistribuzioneInOrdine() {
     std::array<int, 40> seggi;

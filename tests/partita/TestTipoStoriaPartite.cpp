@@ -12,7 +12,6 @@
 
 namespace {
 
-
 using Presa = std::pair<std::vector<Carta>, int>;
 
 // A finished game: the chosen deal, bid, caller and trump; the tricks given are collected
