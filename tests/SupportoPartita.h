@@ -5,6 +5,7 @@
 #include <initializer_list>
 #include <vector>
 
+#include "aiuto/AiutoPartita.h"
 #include "carte/Carta.h"
 #include "comune/Casuale.h"
 #include "ia/OsservatoreTattica.h"
@@ -14,40 +15,17 @@
 
 // Small helpers that set up concrete game situations for the tests.
 
-// Puts every process-wide object the tactical tests touch back to its start state.
-inline void AzzeraStatoGlobale() {
-    Registro() = RegistroPartita();
-    StoriaPartite().Azzera();
-    ImpostaTipoGiocatori(0);
-    ImpostaSemeCasuale(5489u);
-    ImpostaOsservatoreTattica(nullptr);
-}
-
 // Deals the listed cards to their seats; the cards not listed fill the hands up to eight, in
 // ascending card index, seat 0 first.
 inline void DistribuisciMani(RegistroPartita& registro,
                              const std::array<std::vector<Carta>, 5>& mani) {
-    std::array<int, 40> posti;
-    posti.fill(-1);
-    std::array<int, 5> contate{};
+    std::vector<std::pair<Carta, int>> fisse;
     for (int g = 0; g < 5; ++g) {
         for (const Carta& carta : mani[static_cast<std::size_t>(g)]) {
-            posti[static_cast<std::size_t>(carta.Indice())] = g;
-            ++contate[static_cast<std::size_t>(g)];
+            fisse.emplace_back(carta, g);
         }
     }
-    int g = 0;
-    for (auto& posto : posti) {
-        if (posto >= 0) {
-            continue;
-        }
-        while (contate[static_cast<std::size_t>(g)] >= 8) {
-            ++g;
-        }
-        posto = g;
-        ++contate[static_cast<std::size_t>(g)];
-    }
-    registro.DistribuisciMani(posti);
+    registro.DistribuisciMani(DistribuzioneCon(fisse));
 }
 
 // Sets the outcome of the bidding: the caller, the bid rank and the trump.

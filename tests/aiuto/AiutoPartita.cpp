@@ -8,6 +8,9 @@
 
 #include "carte/NomiCarte.h"
 #include "comune/Casuale.h"
+#include "comune/Errore.h"
+#include "comune/Percorsi.h"
+#include "ia/OsservatoreTattica.h"
 #include "partita/RegistroPartita.h"
 #include "partita/TipoGiocatori.h"
 #include "partita/TipoStoriaPartite.h"
@@ -20,6 +23,17 @@ void AzzeraStatoGlobale(std::uint32_t seme) {
     RipristinaNomiCarte();
     ImpostaTipoGiocatori(0);
     ImpostaSemeCasuale(seme);
+    ImpostaCartellaProgramma({});
+    ImpostaOsservatoreTattica(nullptr);
+}
+
+std::string Messaggio(const std::function<void()>& operazione) {
+    try {
+        operazione();
+    } catch (const Errore& e) {
+        return e.what();
+    }
+    return "(nessuna eccezione)";
 }
 
 std::array<int, 40> DistribuzioneCon(const std::vector<std::pair<Carta, int>>& fisse) {

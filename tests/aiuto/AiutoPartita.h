@@ -5,6 +5,7 @@
 #include <array>
 #include <cstdint>
 #include <filesystem>
+#include <functional>
 #include <string>
 #include <utility>
 #include <vector>
@@ -18,6 +19,9 @@
 // Puts every process-wide object back as at program start: the record, the history, the
 // card names, the player-type setting and the random generator (seeded with seme).
 void AzzeraStatoGlobale(std::uint32_t seme = 5489u);
+
+// The message of the Errore the operation raises; "(nessuna eccezione)" when it raises none.
+std::string Messaggio(const std::function<void()>& operazione);
 
 // A fixture whose tests start, and end, with clean process-wide state.
 class ConStatoPulito : public ::testing::Test {
@@ -45,6 +49,7 @@ public:
     CartellaTemporanea& operator=(const CartellaTemporanea&) = delete;
 
     const std::filesystem::path& Percorso() const { return percorso; }
+    std::filesystem::path operator/(const std::string& nome) const { return percorso / nome; }
     // The full path of a file in the folder.
     std::string File(const std::string& nome) const;
 

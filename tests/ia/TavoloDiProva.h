@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "PercorsoTemporaneo.h"
+#include "aiuto/AiutoPartita.h"
 
 #include <algorithm>
 #include <cmath>
@@ -28,14 +29,7 @@ protected:
     void SetUp() override { Azzera(); }
     void TearDown() override { Azzera(); }
 
-    static void Azzera() {
-        Registro() = RegistroPartita();
-        StoriaPartite().Azzera();
-        ImpostaTipoGiocatori(0);
-        ImpostaSemeCasuale(1);
-        RipristinaNomiCarte();
-        ImpostaCartellaProgramma("");
-    }
+    static void Azzera() { AzzeraStatoGlobale(1); }
 
     static RegistroPartita& R() { return Registro(); }
 

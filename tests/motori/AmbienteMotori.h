@@ -4,6 +4,7 @@
 
 #include <memory>
 
+#include "aiuto/AiutoPartita.h"
 #include "comune/Casuale.h"
 #include "comune/Percorsi.h"
 #include "motori/FinestraGioco.h"
@@ -21,13 +22,7 @@ protected:
     void SetUp() override { Azzera(); }
     void TearDown() override { Azzera(); }
 
-    static void Azzera() {
-        Registro() = RegistroPartita();
-        StoriaPartite().Azzera();
-        ImpostaTipoGiocatori(0);
-        ImpostaSemeCasuale(12345);
-        ImpostaCartellaProgramma({});
-    }
+    static void Azzera() { AzzeraStatoGlobale(12345); }
 };
 
 // A table that needs no rules file: random-card players with the real bidding at seats 0..3,

@@ -15,30 +15,6 @@ namespace fs = std::filesystem;
 
 namespace {
 
-// A private folder for the files of one test, removed at the end.
-class CartellaTemporanea {
-public:
-    CartellaTemporanea() {
-        const auto* info = ::testing::UnitTest::GetInstance()->current_test_info();
-        percorso = fs::temp_directory_path() /
-                   ("pentaludo-" + std::to_string(::getpid()) + "-" + info->name());
-        fs::remove_all(percorso);
-        fs::create_directories(percorso);
-    }
-    ~CartellaTemporanea() {
-        std::error_code errore;
-        fs::remove_all(percorso, errore);
-    }
-    CartellaTemporanea(const CartellaTemporanea&) = delete;
-    CartellaTemporanea& operator=(const CartellaTemporanea&) = delete;
-
-    fs::path operator/(const std::string& nome) const { return percorso / nome; }
-    const fs::path& Percorso() const { return percorso; }
-
-private:
-    fs::path percorso;
-};
-
 std::vector<std::string> Righe(const fs::path& file) {
     std::ifstream in(file);
     std::vector<std::string> righe;

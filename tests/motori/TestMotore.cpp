@@ -5,30 +5,18 @@
 #include "motori/FinestraSilenziosa.h"
 #include "motori/Motore.h"
 
-namespace {
-
-template <typename F>
-std::string MessaggioDi(F&& f) {
-    try {
-        f();
-    } catch (const Errore& e) {
-        return e.what();
-    }
-    return "nessun errore";
-}
-
-} // namespace
+namespace {} // namespace
 
 using Motore_ = AmbienteMotori;
 
 TEST_F(Motore_, GiocatoreFuoriDalTavoloRifiutato) {
     FinestraSilenziosa finestra;
     for (int giocatore : {-1, 5}) {
-        EXPECT_EQ(MessaggioDi([&] { Motore m(giocatore); }),
+        EXPECT_EQ(Messaggio([&] { Motore m(giocatore); }),
                   "Identificativo del giocatore non valido");
-        EXPECT_EQ(MessaggioDi([&] { MotoreACaso m(giocatore); }),
+        EXPECT_EQ(Messaggio([&] { MotoreACaso m(giocatore); }),
                   "Identificativo del giocatore non valido");
-        EXPECT_EQ(MessaggioDi([&] { MotoreFinestra m(giocatore, &finestra); }),
+        EXPECT_EQ(Messaggio([&] { MotoreFinestra m(giocatore, &finestra); }),
                   "Identificativo del giocatore non valido");
     }
     EXPECT_EQ(Motore(0).Giocatore(), 0);

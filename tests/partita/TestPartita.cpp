@@ -16,15 +16,6 @@ namespace {
 
 class StatiDellaPartita : public ConStatoPulito {};
 
-std::string Messaggio(const std::function<void()>& operazione) {
-    try {
-        operazione();
-    } catch (const Errore& e) {
-        return e.what();
-    }
-    return "(nessuna eccezione)";
-}
-
 Carta PrimaInMano(int s) {
     for (int k = 0; k < 8; ++k) {
         if (Registro().CartaInMano(s, k) != CartaIndefinita) {

@@ -54,15 +54,6 @@ RegistroPartita RegistroConPresa() {
     return r;
 }
 
-std::string Messaggio(const std::function<void()>& operazione) {
-    try {
-        operazione();
-    } catch (const Errore& e) {
-        return e.what();
-    }
-    return "(nessuna eccezione)";
-}
-
 } // namespace
 
 TEST(RegistroPartita, LaCostruzioneDiDefault) {

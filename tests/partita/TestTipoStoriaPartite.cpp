@@ -66,15 +66,6 @@ int Somma(const TipoStoriaPartite& storia, int partita) {
     return somma;
 }
 
-std::string Messaggio(const std::function<void()>& operazione) {
-    try {
-        operazione();
-    } catch (const Errore& e) {
-        return e.what();
-    }
-    return "(nessuna eccezione)";
-}
-
 } // namespace
 
 TEST(TipoStoriaPartite, UnaStoriaNuovaEVuota) {
