@@ -38,7 +38,7 @@ public:
     void ImpostaInLicitazione(bool inGioco);
 
     int ManiComplete() const;
-    int CarteInTavola() const;
+    int CarteInTavola() const { return carteInTavola; }
     int NumeroCarteGiocate() const { return numeroGiocate; }
     bool PartitaFinita() const { return numeroGiocate >= 40; }
     int GiocatoriInLicitazione() const;
@@ -81,6 +81,8 @@ private:
     std::array<std::int8_t, 40> possessore;
     std::array<std::uint8_t, 40> inMano{};
     std::array<std::uint8_t, 40> inTavola{};
+    // How many of inTavola are set, kept with it: the players ask at every decision.
+    std::int8_t carteInTavola = 0;
     std::array<std::uint8_t, 5> inLicitazione;
 
     // The part of a deal after the cards have their seats in possessore.
