@@ -1,6 +1,16 @@
 #include "ia/RegoleCompatte.h"
 
+#include <cmath>
+#include <type_traits>
 #include <unordered_map>
+
+namespace {
+
+// Every integer of magnitude up to 2^53 is a double.
+constexpr std::int64_t kLimiteInteri = std::int64_t{1} << 53;
+constexpr double kInteriEsatti = static_cast<double>(kLimiteInteri);
+
+} // namespace
 
 void RegoleCompatte::Ricostruisci(const std::vector<std::unique_ptr<Predicato>>& predicati,
                                   const std::vector<std::unique_ptr<_Regola>>& regole) {
@@ -24,6 +34,8 @@ void RegoleCompatte::Ricostruisci(const std::vector<std::unique_ptr<Predicato>>&
         }
         return trovato->second;
     };
+    pesiInteri = true;
+    std::int64_t sommaModuli = 0;
     for (const auto& regola : regole) {
         RegolaCompatta compatta{};
         compatta.inizio = static_cast<std::uint32_t>(passi.size());
@@ -48,6 +60,16 @@ void RegoleCompatte::Ricostruisci(const std::vector<std::unique_ptr<Predicato>>&
         }
         compatta.fine = static_cast<std::uint32_t>(passi.size());
         compatta.peso = regola->peso;
+        if (regola->bersaglio == nullptr) {
+            // While the magnitudes add up to at most 2^53 no partial sum can round.
+            const double modulo = std::fabs(regola->peso);
+            pesiInteri = pesiInteri && modulo <= kInteriEsatti && std::trunc(modulo) == modulo;
+            if (pesiInteri) {
+                sommaModuli += static_cast<std::int64_t>(modulo);
+                compatta.pesoIntero = static_cast<std::int64_t>(regola->peso);
+                pesiInteri = sommaModuli <= kLimiteInteri;
+            }
+        }
         compatta.bersaglio = regola->bersaglio;
         compatta.bitBersaglio = bitDi(regola->bersaglio);
         compatte.push_back(compatta);
@@ -99,28 +121,44 @@ double RegoleCompatte::SommaGenerale() {
 }
 
 // With truths of exactly 0 and 1, AND, OR and NOT give exactly 0 or 1, and a false rule adds
-// a zero that leaves the sum as it is: the same result as the general sum.
+// a zero that leaves the sum as it is (it starts at +0 and so is never -0): the same result
+// as the general sum.
 double RegoleCompatte::SommaBinaria(std::uint64_t& veri) {
-    double somma = 0.0;
-    const Passo* const p = passi.data();
+    if (pesiInteri) {
+        return static_cast<double>(SommaBinariaIn<std::int64_t>(veri));
+    }
+    return SommaBinariaIn<double>(veri);
+}
+
+template <typename Somma>
+Somma RegoleCompatte::SommaBinariaIn(std::uint64_t& veri) {
+    Somma somma = 0;
     for (const RegolaCompatta& regola : compatte) {
-        bool vero;
-        if (regola.tuttiE) {
-            vero = (veri & regola.veri) == regola.veri && (veri & regola.falsi) == 0;
-        } else {
-            vero = true;
-            for (std::uint32_t i = regola.inizio; i < regola.fine; ++i) {
-                const bool x = ((veri & p[i].bit) != 0) != p[i].negato;
-                vero = p[i].congiunzione ? vero && x : vero || x;
-            }
-        }
+        const bool vero = Vera(regola, veri);
         if (regola.bersaglio != nullptr) {
             regola.bersaglio->probabilita = static_cast<double>(vero);
             veri = vero ? veri | regola.bitBersaglio : veri & ~regola.bitBersaglio;
+        } else if constexpr (std::is_same_v<Somma, std::int64_t>) {
+            somma += vero ? regola.pesoIntero : 0;
         } else {
-            // A false rule adds a zero, as in the general sum.
+            // A weight that is not finite turns even a false rule into NaN, as in the general
+            // sum: it must still be multiplied.
             somma += regola.peso * static_cast<double>(vero);
         }
     }
     return somma;
+}
+
+bool RegoleCompatte::Vera(const RegolaCompatta& regola, std::uint64_t veri) const {
+    if (regola.tuttiE) {
+        // Every bit of veri that should be set, and none that should be clear.
+        return ((~veri & regola.veri) | (veri & regola.falsi)) == 0;
+    }
+    bool vero = true;
+    for (std::uint32_t i = regola.inizio; i < regola.fine; ++i) {
+        const Passo& passo = passi[i];
+        const bool x = ((veri & passo.bit) != 0) != passo.negato;
+        vero = passo.congiunzione ? vero && x : vero || x;
+    }
+    return vero;
 }

@@ -38,6 +38,8 @@ private:
         std::uint64_t veri;
         std::uint64_t falsi;
         double peso;
+        // The weight as an integer, used when pesiInteri holds.
+        std::int64_t pesoIntero;
         Predicato* bersaglio;
         std::uint64_t bitBersaglio;
     };
@@ -46,6 +48,13 @@ private:
     std::vector<RegolaCompatta> compatte;
     // The value of each predicate, by registration order; empty beyond 64 predicates.
     std::vector<const double*> valori;
+    // True when every weight is an integer and their magnitudes add up to at most 2^53: then
+    // every partial sum of doubles is exact, and adding integers gives the very same double.
+    bool pesiInteri = false;
 
     double SommaGenerale();
+    // Whether the rule holds, its targets' bits as they stand in veri.
+    bool Vera(const RegolaCompatta& regola, std::uint64_t veri) const;
+    template <typename Somma>
+    Somma SommaBinariaIn(std::uint64_t& veri);
 };
