@@ -77,6 +77,22 @@ void RegoleCompatte::Ricostruisci(const std::vector<std::unique_ptr<Predicato>>&
     if (!tuttiNoti) {
         valori.clear();
     }
+    PreparaCoda();
+}
+
+void RegoleCompatte::PreparaCoda() {
+    inizioCoda = compatte.size();
+    while (inizioCoda > 0) {
+        const RegolaCompatta& regola = compatte[inizioCoda - 1];
+        if (!regola.tuttiE || regola.bersaglio != nullptr) {
+            break;
+        }
+        --inizioCoda;
+    }
+    coda.clear();
+    for (std::size_t i = inizioCoda; i < compatte.size(); ++i) {
+        coda.push_back({compatte[i].veri, compatte[i].falsi, compatte[i].pesoIntero});
+    }
 }
 
 double RegoleCompatte::Somma() {
@@ -133,8 +149,14 @@ double RegoleCompatte::SommaBinaria(std::uint64_t& veri) {
 template <typename Somma>
 Somma RegoleCompatte::SommaBinariaIn(std::uint64_t& veri) {
     Somma somma = 0;
-    for (const RegolaCompatta& regola : compatte) {
-        const bool vero = Vera(regola, veri);
+    // Integers add up in any order: the tail of plain rules is summed apart, below.
+    const std::size_t fine = std::is_same_v<Somma, std::int64_t> ? inizioCoda : compatte.size();
+    for (std::size_t i = 0; i < fine; ++i) {
+        const RegolaCompatta& regola = compatte[i];
+        // A rule of ANDs alone wants every bit of veri set that it names plain and none it
+        // names negated.
+        const bool vero = regola.tuttiE ? ((~veri & regola.veri) | (veri & regola.falsi)) == 0
+                                        : VeraPassoPasso(regola, veri);
         if (regola.bersaglio != nullptr) {
             regola.bersaglio->probabilita = static_cast<double>(vero);
             veri = vero ? veri | regola.bitBersaglio : veri & ~regola.bitBersaglio;
@@ -146,14 +168,22 @@ Somma RegoleCompatte::SommaBinariaIn(std::uint64_t& veri) {
             somma += regola.peso * static_cast<double>(vero);
         }
     }
+    if constexpr (std::is_same_v<Somma, std::int64_t>) {
+        somma += SommaCoda(veri);
+    }
     return somma;
 }
 
-bool RegoleCompatte::Vera(const RegolaCompatta& regola, std::uint64_t veri) const {
-    if (regola.tuttiE) {
-        // Every bit of veri that should be set, and none that should be clear.
-        return ((~veri & regola.veri) | (veri & regola.falsi)) == 0;
+std::int64_t RegoleCompatte::SommaCoda(std::uint64_t veri) const {
+    std::int64_t somma = 0;
+    for (const RegolaCoda& regola : coda) {
+        const bool vero = ((~veri & regola.veri) | (veri & regola.falsi)) == 0;
+        somma += vero ? regola.peso : 0;
     }
+    return somma;
+}
+
+bool RegoleCompatte::VeraPassoPasso(const RegolaCompatta& regola, std::uint64_t veri) const {
     bool vero = true;
     for (std::uint32_t i = regola.inizio; i < regola.fine; ++i) {
         const Passo& passo = passi[i];

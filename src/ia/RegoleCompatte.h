@@ -44,6 +44,13 @@ private:
         std::uint64_t bitBersaglio;
     };
 
+    // A weighted rule of ANDs alone, with an integer weight.
+    struct RegolaCoda {
+        std::uint64_t veri;
+        std::uint64_t falsi;
+        std::int64_t peso;
+    };
+
     std::vector<Passo> passi;
     std::vector<RegolaCompatta> compatte;
     // The value of each predicate, by registration order; empty beyond 64 predicates.
@@ -52,9 +59,16 @@ private:
     // every partial sum of doubles is exact, and adding integers gives the very same double.
     bool pesiInteri = false;
 
+    // The rules from inizioCoda on are weighted rules of ANDs alone, which write nothing:
+    // with integer weights they are summed from a compact copy, coda.
+    std::size_t inizioCoda = 0;
+    std::vector<RegolaCoda> coda;
+
+    void PreparaCoda();
+    std::int64_t SommaCoda(std::uint64_t veri) const;
     double SommaGenerale();
-    // Whether the rule holds, its targets' bits as they stand in veri.
-    bool Vera(const RegolaCompatta& regola, std::uint64_t veri) const;
+    // Whether a rule with OR holds, read step by step from the left.
+    bool VeraPassoPasso(const RegolaCompatta& regola, std::uint64_t veri) const;
     template <typename Somma>
     Somma SommaBinariaIn(std::uint64_t& veri);
 };
