@@ -256,22 +256,6 @@ bool RegistroPartita::HaGiocatoInMano(int giocatore) const {
     return false;
 }
 
-int RegistroPartita::Confronta(const Carta& a, const Carta& b, const Briscola& briscola) {
-    if (b == CartaIndefinita) {
-        return -1;
-    }
-    if (a == CartaIndefinita) {
-        return 1;
-    }
-    if (a.Seme == b.Seme) {
-        return b.ValoreGrezzo() - a.ValoreGrezzo();
-    }
-    if (b.Seme == briscola.SemeGrezzo()) {
-        return 1;
-    }
-    return -1;
-}
-
 Carta RegistroPartita::CartaVincente() const {
     Carta migliore;
     const int carte = CarteInTavola();

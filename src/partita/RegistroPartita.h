@@ -60,7 +60,22 @@ public:
 
     // Positive when card b beats card a under the given trump: a higher card of the same
     // suit, or a trump over a card of another suit. The one rule by which a card beats another.
-    static int Confronta(const Carta& a, const Carta& b, const Briscola& briscola);
+    // Inline: the players' scoring loops compare cards by the hundred per decision.
+    static int Confronta(const Carta& a, const Carta& b, const Briscola& briscola) {
+        if (b == CartaIndefinita) {
+            return -1;
+        }
+        if (a == CartaIndefinita) {
+            return 1;
+        }
+        if (a.Seme == b.Seme) {
+            return b.ValoreGrezzo() - a.ValoreGrezzo();
+        }
+        if (b.Seme == briscola.SemeGrezzo()) {
+            return 1;
+        }
+        return -1;
+    }
 
     Carta CartaVincente() const;
     int VincitoreMano() const;
