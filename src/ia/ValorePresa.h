@@ -36,6 +36,18 @@ private:
     double scontoMano = 1.0;
     // The weight of the i-th row with a taker, counted from the top: 1, 1/IR, 1/IR/IR, ...
     std::array<double, 20> pesoOrdine{};
+    // False when extreme coefficients make a row weight infinite: then even a zero entry
+    // counts (0 x infinity is no number), and only the full table gives the right products.
+    bool pesiFiniti = true;
+
+    // For each seat, the product over the rows of the table of 1 - entry x row weight: the
+    // chance that it takes the trick is one minus that. The table is built, and copied out,
+    // only when the detail is asked for.
+    std::array<double, 5> ProdottiDaTabella(std::uint64_t battono, int vincitore,
+                                            const Carta& vincente, DettaglioPresa* dettaglio) const;
+    std::array<double, 5> ProdottiDiretti(std::uint64_t battono, int vincitore,
+                                          const Carta& vincente) const;
+    void MoltiplicaBriscolaIgnota(std::array<double, 5>& prodotto, int valore, double peso) const;
 
     // Those of the given cards that beat carta.
     std::uint64_t Battenti(const Carta& carta, std::uint64_t tra) const;
