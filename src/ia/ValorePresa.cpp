@@ -61,6 +61,21 @@ ValorePresa::ValorePresa(const SituazioneTattica& situazione, const Coefficienti
     if (s.carteInTavola > 0) {
         battonoVincente = Battenti(s.vincente, s.ignote | s.mano);
     }
+    PreparaVociBriscola();
+}
+
+// The row of an unseen trump: a quarter of what the caller is not thought to hold for each
+// other seat, the caller's share added to his own. The same for every card scored.
+void ValorePresa::PreparaVociBriscola() {
+    const bool quotaChiamante = s.io != s.chiamante && PostoValido(s.chiamante);
+    for (int valore = 0; valore < 10; ++valore) {
+        const double rimanente = quotaChiamante ? 1.0 - valore * coeff.CH : 1.0;
+        for (int j = 0; j < 5; ++j) {
+            vociBriscola[I(valore)][I(j)] = quotaChiamante && j == s.chiamante
+                                                ? valore * coeff.CH + 0.25 * rimanente
+                                                : 0.25 * rimanente;
+        }
+    }
 }
 
 double ValorePresa::Valuta(const Carta& carta, DettaglioPresa* dettaglio) const {
@@ -232,10 +247,11 @@ std::array<double, 5> ValorePresa::ProdottiDiretti(std::uint64_t battono, int vi
     righe |= std::uint32_t{1} << rigaVincente;
 
     std::array<double, 5> prodotto = {1.0, 1.0, 1.0, 1.0, 1.0};
+    // From the bottom up: the rows above this one set its place in the order from the top.
+    int sopra = std::popcount(righe);
     for (std::uint32_t resto = righe; resto != 0; resto &= resto - 1) {
         const int r = std::countr_zero(resto);
-        // The rows above this one set its place in the order from the top.
-        const double peso = pesoOrdine[I(std::popcount(righe >> r) - 1)];
+        const double peso = pesoOrdine[I(--sopra)];
         const int x = cartaDiRiga[I(r)];
         if (x == kRigaVincente) {
             prodotto[I(vincitore)] *= 1.0 - 1.0 * peso;
@@ -252,20 +268,12 @@ std::array<double, 5> ValorePresa::ProdottiDiretti(std::uint64_t battono, int vi
     return prodotto;
 }
 
-// The row of an unseen trump: a quarter of what the caller is not thought to hold for each
-// other seat, the caller's share added to his own.
 void ValorePresa::MoltiplicaBriscolaIgnota(std::array<double, 5>& prodotto, int valore,
                                            double peso) const {
-    const bool quotaChiamante = s.io != s.chiamante && PostoValido(s.chiamante);
-    const double rimanente = quotaChiamante ? 1.0 - valore * coeff.CH : 1.0;
     for (int j = 0; j < 5; ++j) {
-        if (j == s.io) {
-            continue;
+        if (j != s.io) {
+            prodotto[I(j)] *= 1.0 - vociBriscola[I(valore)][I(j)] * peso;
         }
-        const double voce = quotaChiamante && j == s.chiamante
-                                ? valore * coeff.CH + 0.25 * rimanente
-                                : 0.25 * rimanente;
-        prodotto[I(j)] *= 1.0 - voce * peso;
     }
 }
 

@@ -39,6 +39,8 @@ private:
     // False when extreme coefficients make a row weight infinite: then even a zero entry
     // counts (0 x infinity is no number), and only the full table gives the right products.
     bool pesiFiniti = true;
+    // The entries of an unseen trump's row by rank, but for the deciding seat's own.
+    std::array<std::array<double, 5>, 10> vociBriscola{};
 
     // For each seat, the product over the rows of the table of 1 - entry x row weight: the
     // chance that it takes the trick is one minus that. The table is built, and copied out,
@@ -47,6 +49,7 @@ private:
                                             const Carta& vincente, DettaglioPresa* dettaglio) const;
     std::array<double, 5> ProdottiDiretti(std::uint64_t battono, int vincitore,
                                           const Carta& vincente) const;
+    void PreparaVociBriscola();
     void MoltiplicaBriscolaIgnota(std::array<double, 5>& prodotto, int valore, double peso) const;
 
     // Those of the given cards that beat carta.
