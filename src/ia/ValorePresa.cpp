@@ -70,11 +70,7 @@ void ValorePresa::PreparaVociBriscola() {
     const bool quotaChiamante = s.io != s.chiamante && PostoValido(s.chiamante);
     for (int valore = 0; valore < 10; ++valore) {
         const double rimanente = quotaChiamante ? 1.0 - valore * coeff.CH : 1.0;
-        for (int j = 0; j < 5; ++j) {
-            vociBriscola[I(valore)][I(j)] = quotaChiamante && j == s.chiamante
-                                                ? valore * coeff.CH + 0.25 * rimanente
-                                                : 0.25 * rimanente;
-        }
+        vociBriscola[I(valore)] = {0.25 * rimanente, valore * coeff.CH + 0.25 * rimanente};
     }
 }
 
@@ -270,9 +266,12 @@ std::array<double, 5> ValorePresa::ProdottiDiretti(std::uint64_t battono, int vi
 
 void ValorePresa::MoltiplicaBriscolaIgnota(std::array<double, 5>& prodotto, int valore,
                                            double peso) const {
+    const bool quotaChiamante = s.io != s.chiamante && PostoValido(s.chiamante);
+    const auto& [altri, chiamante] = vociBriscola[I(valore)];
     for (int j = 0; j < 5; ++j) {
         if (j != s.io) {
-            prodotto[I(j)] *= 1.0 - vociBriscola[I(valore)][I(j)] * peso;
+            const double voce = quotaChiamante && j == s.chiamante ? chiamante : altri;
+            prodotto[I(j)] *= 1.0 - voce * peso;
         }
     }
 }

@@ -39,8 +39,9 @@ private:
     // False when extreme coefficients make a row weight infinite: then even a zero entry
     // counts (0 x infinity is no number), and only the full table gives the right products.
     bool pesiFiniti = true;
-    // The entries of an unseen trump's row by rank, but for the deciding seat's own.
-    std::array<std::array<double, 5>, 10> vociBriscola{};
+    // The entries of an unseen trump's row by rank: any other seat's, and the caller's when
+    // he is not the deciding seat (the deciding seat's own is zero).
+    std::array<std::array<double, 2>, 10> vociBriscola{};
 
     // For each seat, the product over the rows of the table of 1 - entry x row weight: the
     // chance that it takes the trick is one minus that. The table is built, and copied out,
