@@ -1,5 +1,6 @@
 #include "ia/RegoleCompatte.h"
 
+#include <algorithm>
 #include <cmath>
 #include <type_traits>
 #include <unordered_map>
@@ -78,6 +79,29 @@ void RegoleCompatte::Ricostruisci(const std::vector<std::unique_ptr<Predicato>>&
         valori.clear();
     }
     PreparaCoda();
+    PreparaRicordi();
+}
+
+void RegoleCompatte::PreparaRicordi() {
+    ricordiValidi = 0;
+    prossimoRicordo = 0;
+    bersagli.clear();
+    conRicordi = true;
+    for (const RegolaCompatta& regola : compatte) {
+        if (regola.bersaglio != nullptr) {
+            conRicordi = conRicordi && regola.bitBersaglio != 0;
+            bersagli.emplace_back(regola.bersaglio, regola.bitBersaglio);
+        }
+    }
+}
+
+const RegoleCompatte::Ricordo* RegoleCompatte::Ricorda(std::uint64_t veri) const {
+    for (std::size_t i = 0; i < ricordiValidi; ++i) {
+        if (ricordi[i].prima == veri) {
+            return &ricordi[i];
+        }
+    }
+    return nullptr;
 }
 
 void RegoleCompatte::PreparaCoda() {
@@ -140,6 +164,27 @@ double RegoleCompatte::SommaGenerale() {
 // a zero that leaves the sum as it is (it starts at +0 and so is never -0): the same result
 // as the general sum.
 double RegoleCompatte::SommaBinaria(std::uint64_t& veri) {
+    if (!conRicordi) {
+        return SommaBinariaCalcolata(veri);
+    }
+    if (const Ricordo* ricordo = Ricorda(veri)) {
+        // Every target rule writes its target at every score: each ends as its bit is left.
+        for (const auto& [predicato, bit] : bersagli) {
+            predicato->probabilita = static_cast<double>((ricordo->dopo & bit) != 0);
+        }
+        veri = ricordo->dopo;
+        return ricordo->somma;
+    }
+    const std::uint64_t prima = veri;
+    const double somma = SommaBinariaCalcolata(veri);
+    ricordi[prossimoRicordo] = {prima, veri, somma};
+    prossimoRicordo = (prossimoRicordo + 1) % ricordi.size();
+    ricordiValidi =
+        std::max(ricordiValidi, prossimoRicordo == 0 ? ricordi.size() : prossimoRicordo);
+    return somma;
+}
+
+double RegoleCompatte::SommaBinariaCalcolata(std::uint64_t& veri) {
     if (pesiInteri) {
         return static_cast<double>(SommaBinariaIn<std::int64_t>(veri));
     }

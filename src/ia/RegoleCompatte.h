@@ -1,7 +1,9 @@
 #pragma once
 
+#include <array>
 #include <cstdint>
 #include <memory>
+#include <utility>
 #include <vector>
 
 #include "ia/Predicato.h"
@@ -64,6 +66,23 @@ private:
     std::size_t inizioCoda = 0;
     std::vector<RegolaCoda> coda;
 
+    // A binary score depends on the truths alone, and the cards of one hand often give the
+    // same truths: the last few results are remembered, each with the truths its targets
+    // leave. Only when every target has a bit, so that those truths say all it wrote.
+    struct Ricordo {
+        std::uint64_t prima = 0;
+        std::uint64_t dopo = 0;
+        double somma = 0.0;
+    };
+    std::array<Ricordo, 8> ricordi{};
+    std::size_t ricordiValidi = 0;
+    std::size_t prossimoRicordo = 0;
+    bool conRicordi = false;
+    std::vector<std::pair<Predicato*, std::uint64_t>> bersagli;
+
+    void PreparaRicordi();
+    const Ricordo* Ricorda(std::uint64_t veri) const;
+    double SommaBinariaCalcolata(std::uint64_t& veri);
     void PreparaCoda();
     std::int64_t SommaCoda(std::uint64_t veri) const;
     double SommaGenerale();

@@ -156,3 +156,32 @@ TEST(RegoleCompatte, UnaRegolaAggiuntaDopoUnPunteggioConta) {
     ia.ImpostaMaschera(1);
     EXPECT_EQ(ia.Valuta(), 10.0);
 }
+
+// The engine remembers its last scores: the same truths met again, after others in between,
+// must give the same score and leave every target as the rules would write it.
+TEST(RegoleCompatte, LeStesseVeritaRitrovateDannoLoStessoPunteggioEGliStessiBersagli) {
+    std::mt19937 caso(4245);
+    for (int prova = 0; prova < 200; ++prova) {
+        const int numeroPredicati = prova % 2 == 0 ? 45 : 64;
+        Gemelli g;
+        Costruisci(g, numeroPredicati, caso, Pesi::Interi);
+        std::array<std::uint64_t, 12> gruppo{};
+        for (auto& veri : gruppo) {
+            veri = (std::uint64_t{caso()} << 32) | caso();
+        }
+        for (int turno = 0; turno < 60; ++turno) {
+            // A few masks, often repeated, more of them than the engine remembers.
+            const std::uint64_t veri = gruppo[caso() % (turno < 30 ? 3 : gruppo.size())];
+            g.ia.ImpostaMaschera(veri);
+            for (int i = 0; i < numeroPredicati; ++i) {
+                g.predicati[static_cast<std::size_t>(i)]->ImpostaVero(((veri >> i) & 1) != 0);
+            }
+            ASSERT_EQ(g.ia.Valuta(), g.Riferimento()) << prova << " " << turno;
+            for (int i = 0; i < numeroPredicati; ++i) {
+                ASSERT_EQ(g.suoi[static_cast<std::size_t>(i)]->Probabilita(),
+                          g.predicati[static_cast<std::size_t>(i)]->Probabilita())
+                    << prova << " " << turno << " " << i;
+            }
+        }
+    }
+}
