@@ -10,6 +10,19 @@ std::mt19937& Generatore() {
     return generatore;
 }
 
+// The generator as a seed leaves it. The computer-only series reseeds at every game, with
+// one seed five games in a row: copying the kept state is cheaper than seeding again.
+struct StatoSeminato {
+    std::uint32_t seme = 0;
+    bool valido = false;
+    std::mt19937 generatore;
+};
+
+StatoSeminato& UltimoSeme() {
+    static StatoSeminato stato;
+    return stato;
+}
+
 } // namespace
 
 int Casuale(int n) {
@@ -19,7 +32,15 @@ int Casuale(int n) {
     return static_cast<int>(Generatore()() % static_cast<std::uint32_t>(n));
 }
 
-void ImpostaSemeCasuale(std::uint32_t seme) { Generatore().seed(seme); }
+void ImpostaSemeCasuale(std::uint32_t seme) {
+    StatoSeminato& ultimo = UltimoSeme();
+    if (!ultimo.valido || ultimo.seme != seme) {
+        ultimo.generatore.seed(seme);
+        ultimo.seme = seme;
+        ultimo.valido = true;
+    }
+    Generatore() = ultimo.generatore;
+}
 
 std::uint32_t SemeDalOrologio() {
     const auto adesso = std::chrono::system_clock::now().time_since_epoch();

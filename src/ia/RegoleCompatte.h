@@ -1,7 +1,9 @@
 #pragma once
 
+#include <array>
 #include <cstdint>
 #include <memory>
+#include <utility>
 #include <vector>
 
 #include "ia/Predicato.h"
@@ -38,14 +40,54 @@ private:
         std::uint64_t veri;
         std::uint64_t falsi;
         double peso;
+        // The weight as an integer, used when pesiInteri holds.
+        std::int64_t pesoIntero;
         Predicato* bersaglio;
         std::uint64_t bitBersaglio;
+    };
+
+    // A weighted rule of ANDs alone, with an integer weight.
+    struct RegolaCoda {
+        std::uint64_t veri;
+        std::uint64_t falsi;
+        std::int64_t peso;
     };
 
     std::vector<Passo> passi;
     std::vector<RegolaCompatta> compatte;
     // The value of each predicate, by registration order; empty beyond 64 predicates.
     std::vector<const double*> valori;
+    // True when every weight is an integer and their magnitudes add up to at most 2^53: then
+    // every partial sum of doubles is exact, and adding integers gives the very same double.
+    bool pesiInteri = false;
 
+    // The rules from inizioCoda on are weighted rules of ANDs alone, which write nothing:
+    // with integer weights they are summed from a compact copy, coda.
+    std::size_t inizioCoda = 0;
+    std::vector<RegolaCoda> coda;
+
+    // A binary score depends on the truths alone, and the cards of one hand often give the
+    // same truths: the last few results are remembered, each with the truths its targets
+    // leave. Only when every target has a bit, so that those truths say all it wrote.
+    struct Ricordo {
+        std::uint64_t prima = 0;
+        std::uint64_t dopo = 0;
+        double somma = 0.0;
+    };
+    std::array<Ricordo, 8> ricordi{};
+    std::size_t ricordiValidi = 0;
+    std::size_t prossimoRicordo = 0;
+    bool conRicordi = false;
+    std::vector<std::pair<Predicato*, std::uint64_t>> bersagli;
+
+    void PreparaRicordi();
+    const Ricordo* Ricorda(std::uint64_t veri) const;
+    double SommaBinariaCalcolata(std::uint64_t& veri);
+    void PreparaCoda();
+    std::int64_t SommaCoda(std::uint64_t veri) const;
     double SommaGenerale();
+    // Whether a rule with OR holds, read step by step from the left.
+    bool VeraPassoPasso(const RegolaCompatta& regola, std::uint64_t veri) const;
+    template <typename Somma>
+    Somma SommaBinariaIn(std::uint64_t& veri);
 };

@@ -127,29 +127,31 @@ SituazioneMano::SituazioneMano(const RegistroPartita& registro, int giocatore,
     bool hoLAsso = false;
     bool treFuori = false;
     bool assoFuori = false;
-    for (int c = 0; c < 40; ++c) {
-        if (!registro.InMano(c)) {
-            continue;
-        }
-        const int seme = c / 10;
-        const int valore = c % 10;
-        const int chi = registro.Distribuzione(c);
-        if (chi == giocatore) {
-            forza[I(seme)] += kForzaValore[I(valore)];
-            if (seme == briscola) {
-                ++mieBriscole;
-                hoIlTre = hoIlTre || valore == kTre;
-                hoLAsso = hoLAsso || valore == kAsso;
-            } else if (valore >= kTre) {
-                ++mieiCarichi;
+    // Suit by suit and rank by rank, in card index order, without a division per card.
+    for (int seme = 0; seme < 4; ++seme) {
+        for (int valore = 0; valore < 10; ++valore) {
+            const int c = seme * 10 + valore;
+            if (!registro.InMano(c)) {
+                continue;
             }
-        } else if (chi >= 0 && chi < 5) {
-            massimoAltri[I(seme)] =
-                std::max(massimoAltri[I(seme)], static_cast<std::int8_t>(valore));
-            if (seme == briscola) {
-                ++altre;
-                treFuori = treFuori || valore == kTre;
-                assoFuori = assoFuori || valore == kAsso;
+            const int chi = registro.Distribuzione(c);
+            if (chi == giocatore) {
+                forza[I(seme)] += kForzaValore[I(valore)];
+                if (seme == briscola) {
+                    ++mieBriscole;
+                    hoIlTre = hoIlTre || valore == kTre;
+                    hoLAsso = hoLAsso || valore == kAsso;
+                } else if (valore >= kTre) {
+                    ++mieiCarichi;
+                }
+            } else if (chi >= 0 && chi < 5) {
+                massimoAltri[I(seme)] =
+                    std::max(massimoAltri[I(seme)], static_cast<std::int8_t>(valore));
+                if (seme == briscola) {
+                    ++altre;
+                    treFuori = treFuori || valore == kTre;
+                    assoFuori = assoFuori || valore == kAsso;
+                }
             }
         }
     }

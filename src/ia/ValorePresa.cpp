@@ -55,10 +55,22 @@ ValorePresa::ValorePresa(const SituazioneTattica& situazione, const Coefficienti
     double f = 1.0;
     for (double& peso : pesoOrdine) {
         peso = f;
+        pesiFiniti = pesiFiniti && std::isfinite(peso);
         f = f / coeff.IR;
     }
     if (s.carteInTavola > 0) {
         battonoVincente = Battenti(s.vincente, s.ignote | s.mano);
+    }
+    PreparaVociBriscola();
+}
+
+// The row of an unseen trump: a quarter of what the caller is not thought to hold for each
+// other seat, the caller's share added to his own. The same for every card scored.
+void ValorePresa::PreparaVociBriscola() {
+    const bool quotaChiamante = s.io != s.chiamante && PostoValido(s.chiamante);
+    for (int valore = 0; valore < 10; ++valore) {
+        const double rimanente = quotaChiamante ? 1.0 - valore * coeff.CH : 1.0;
+        vociBriscola[I(valore)] = {0.25 * rimanente, valore * coeff.CH + 0.25 * rimanente};
     }
 }
 
@@ -83,7 +95,65 @@ double ValorePresa::Valuta(const Carta& carta, DettaglioPresa* dettaglio) const 
         }
     }
     const double v = puntiInGioco;
+    const bool ioChiamante = io == s.chiamante;
 
+    const std::array<double, 5> prodotto =
+        dettaglio == nullptr && pesiFiniti
+            ? ProdottiDiretti(battono, vincitore, vincente)
+            : ProdottiDaTabella(battono, vincitore, vincente, dettaglio);
+    std::array<double, 5> p;
+    for (int j = 0; j < 5; ++j) {
+        p[I(j)] = 1.0 - prodotto[I(j)];
+    }
+    for (int t = 1; t <= n; ++t) {
+        const int giaGiocato = (io - t + 5) % 5;
+        if (giaGiocato != vincitore) {
+            p[I(giaGiocato)] = 0.0;
+        }
+    }
+    if (vincitore != io) {
+        p[I(io)] = 0.0;
+    }
+    const double esponente = v * coeff.PP;
+    for (double& pj : p) {
+        // (1 + 0)^y - 1 is 0 for every y: no need to compute it.
+        if (pj != 0.0) {
+            pj = Potenza0(1.0 + pj, esponente) - 1.0;
+        }
+    }
+    for (int t = 0; t <= 3 - n; ++t) {
+        p[I((io + 1 + t) % 5)] *= scontoPosizione[I(t)];
+    }
+    if (!ioChiamante && PostoValido(s.chiamante)) {
+        p[I(s.chiamante)] *= scontoMano;
+    }
+
+    const double somma = p[0] + p[1] + p[2] + p[3] + p[4];
+    std::array<double, 5> q{};
+    if (somma == 0.0) {
+        q[I(vincitore)] = 1.0;
+    } else {
+        for (int j = 0; j < 5; ++j) {
+            q[I(j)] = p[I(j)] / somma;
+        }
+    }
+    double bilancio = 0.0;
+    for (int j = 0; j < 5; ++j) {
+        bilancio += (2.0 * pesoLato[I(j)] - 1.0) * q[I(j)];
+    }
+
+    if (dettaglio != nullptr) {
+        dettaglio->puntiInGioco = v;
+        dettaglio->probabilita = p;
+        dettaglio->quota = q;
+    }
+    return v * bilancio;
+}
+
+std::array<double, 5> ValorePresa::ProdottiDaTabella(std::uint64_t battono, int vincitore,
+                                                     const Carta& vincente,
+                                                     DettaglioPresa* dettaglio) const {
+    const int io = s.io;
     // Each card that could take the trick has a row of its own, above the winning card's:
     // only those rows are filled, and the others, all zero, change nothing below.
     std::array<std::array<double, 5>, 20> presa;
@@ -139,49 +209,7 @@ double ValorePresa::Valuta(const Carta& carta, DettaglioPresa* dettaglio) const 
             prodotto[I(j)] *= 1.0 - riga[I(j)] * peso;
         }
     }
-    std::array<double, 5> p;
-    for (int j = 0; j < 5; ++j) {
-        p[I(j)] = 1.0 - prodotto[I(j)];
-    }
-    for (int t = 1; t <= n; ++t) {
-        const int giaGiocato = (io - t + 5) % 5;
-        if (giaGiocato != vincitore) {
-            p[I(giaGiocato)] = 0.0;
-        }
-    }
-    if (vincitore != io) {
-        p[I(io)] = 0.0;
-    }
-    const double esponente = v * coeff.PP;
-    for (double& pj : p) {
-        // (1 + 0)^y - 1 is 0 for every y: no need to compute it.
-        if (pj != 0.0) {
-            pj = Potenza0(1.0 + pj, esponente) - 1.0;
-        }
-    }
-    for (int t = 0; t <= 3 - n; ++t) {
-        p[I((io + 1 + t) % 5)] *= scontoPosizione[I(t)];
-    }
-    if (!ioChiamante && PostoValido(s.chiamante)) {
-        p[I(s.chiamante)] *= scontoMano;
-    }
-
-    const double somma = p[0] + p[1] + p[2] + p[3] + p[4];
-    std::array<double, 5> q{};
-    if (somma == 0.0) {
-        q[I(vincitore)] = 1.0;
-    } else {
-        for (int j = 0; j < 5; ++j) {
-            q[I(j)] = p[I(j)] / somma;
-        }
-    }
-    double bilancio = 0.0;
-    for (int j = 0; j < 5; ++j) {
-        bilancio += (2.0 * pesoLato[I(j)] - 1.0) * q[I(j)];
-    }
-
     if (dettaglio != nullptr) {
-        dettaglio->puntiInGioco = v;
         for (int r = 0; r < 20; ++r) {
             if (((righe >> r) & 1U) != 0) {
                 dettaglio->presa[I(r)] = presa[I(r)];
@@ -192,10 +220,60 @@ double ValorePresa::Valuta(const Carta& carta, DettaglioPresa* dettaglio) const 
         for (int r = 0; r < 20; ++r) {
             dettaglio->pesoRiga[I(r)] = ((righe >> r) & 1U) != 0 ? pesoRiga[I(r)] : 0.0;
         }
-        dettaglio->probabilita = p;
-        dettaglio->quota = q;
     }
-    return v * bilancio;
+    return prodotto;
+}
+
+// The same products without the table. A zero entry gives the factor 1 - 0 x peso, exactly 1,
+// as long as the weight is finite: only the seats with an entry are multiplied.
+std::array<double, 5> ValorePresa::ProdottiDiretti(std::uint64_t battono, int vincitore,
+                                                   const Carta& vincente) const {
+    // The card of each row, as the table would keep it: the last written, the winner's last.
+    constexpr int kRigaVincente = -1;
+    std::array<int, 20> cartaDiRiga;
+    std::uint32_t righe = 0;
+    for (std::uint64_t resto = battono; resto != 0; resto &= resto - 1) {
+        const int x = std::countr_zero(resto);
+        const int r = s.Riga(Carta::DaIndice(x));
+        cartaDiRiga[I(r)] = x;
+        righe |= std::uint32_t{1} << r;
+    }
+    const int rigaVincente = s.Riga(vincente);
+    cartaDiRiga[I(rigaVincente)] = kRigaVincente;
+    righe |= std::uint32_t{1} << rigaVincente;
+
+    std::array<double, 5> prodotto = {1.0, 1.0, 1.0, 1.0, 1.0};
+    // From the bottom up: the rows above this one set its place in the order from the top.
+    int sopra = std::popcount(righe);
+    for (std::uint32_t resto = righe; resto != 0; resto &= resto - 1) {
+        const int r = std::countr_zero(resto);
+        const double peso = pesoOrdine[I(--sopra)];
+        const int x = cartaDiRiga[I(r)];
+        if (x == kRigaVincente) {
+            prodotto[I(vincitore)] *= 1.0 - 1.0 * peso;
+        } else if (s.InMano(x)) {
+            prodotto[I(s.io)] *= 1.0 - 1.0 * peso;
+        } else if (s.DiBriscola(Carta::DaIndice(x))) {
+            MoltiplicaBriscolaIgnota(prodotto, Carta::DaIndice(x).ValoreGrezzo(), peso);
+        } else {
+            for (double& fattore : prodotto) {
+                fattore *= 1.0 - 0.2 * peso;
+            }
+        }
+    }
+    return prodotto;
+}
+
+void ValorePresa::MoltiplicaBriscolaIgnota(std::array<double, 5>& prodotto, int valore,
+                                           double peso) const {
+    const bool quotaChiamante = s.io != s.chiamante && PostoValido(s.chiamante);
+    const auto& [altri, chiamante] = vociBriscola[I(valore)];
+    for (int j = 0; j < 5; ++j) {
+        if (j != s.io) {
+            const double voce = quotaChiamante && j == s.chiamante ? chiamante : altri;
+            prodotto[I(j)] *= 1.0 - voce * peso;
+        }
+    }
 }
 
 std::uint64_t ValorePresa::Battenti(const Carta& carta, std::uint64_t tra) const {

@@ -36,6 +36,22 @@ private:
     double scontoMano = 1.0;
     // The weight of the i-th row with a taker, counted from the top: 1, 1/IR, 1/IR/IR, ...
     std::array<double, 20> pesoOrdine{};
+    // False when extreme coefficients make a row weight infinite: then even a zero entry
+    // counts (0 x infinity is no number), and only the full table gives the right products.
+    bool pesiFiniti = true;
+    // The entries of an unseen trump's row by rank: any other seat's, and the caller's when
+    // he is not the deciding seat (the deciding seat's own is zero).
+    std::array<std::array<double, 2>, 10> vociBriscola{};
+
+    // For each seat, the product over the rows of the table of 1 - entry x row weight: the
+    // chance that it takes the trick is one minus that. The table is built, and copied out,
+    // only when the detail is asked for.
+    std::array<double, 5> ProdottiDaTabella(std::uint64_t battono, int vincitore,
+                                            const Carta& vincente, DettaglioPresa* dettaglio) const;
+    std::array<double, 5> ProdottiDiretti(std::uint64_t battono, int vincitore,
+                                          const Carta& vincente) const;
+    void PreparaVociBriscola();
+    void MoltiplicaBriscolaIgnota(std::array<double, 5>& prodotto, int valore, double peso) const;
 
     // Those of the given cards that beat carta.
     std::uint64_t Battenti(const Carta& carta, std::uint64_t tra) const;

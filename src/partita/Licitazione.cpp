@@ -23,11 +23,11 @@ constexpr std::array<SogliaPunti, 5> kSogliePunti = {
 void LicitazioneAPunti::ValutaMano() {
     sommaSeme.fill(0);
     const RegistroPartita& registro = Registro();
-    for (int k = 0; k < 8; ++k) {
-        const Carta carta = registro.CartaInMano(Giocatore, k);
-        if (carta.Definita()) {
-            sommaSeme[static_cast<std::size_t>(carta.Seme)] +=
-                kValoreMano[static_cast<std::size_t>(carta.ValoreGrezzo())];
+    // A hand is at most eight cards: one pass over the deck finds them all.
+    for (int c = 0; c < 40; ++c) {
+        if (InManoMia(registro, c)) {
+            sommaSeme[static_cast<std::size_t>(c / 10)] +=
+                kValoreMano[static_cast<std::size_t>(c % 10)];
         }
     }
     semeMigliore = 0;
@@ -42,14 +42,11 @@ void LicitazioneAPunti::ValutaMano() {
 }
 
 bool LicitazioneAPunti::HoCarta(int valore) const {
-    const RegistroPartita& registro = Registro();
-    const Carta cercata(valore, semeMigliore);
-    for (int k = 0; k < 8; ++k) {
-        if (registro.CartaInMano(Giocatore, k) == cercata) {
-            return true;
-        }
-    }
-    return false;
+    return InManoMia(Registro(), Carta(valore, semeMigliore).Indice());
+}
+
+bool LicitazioneAPunti::InManoMia(const RegistroPartita& registro, int indice) const {
+    return registro.InMano(indice) && registro.Distribuzione(indice) == Giocatore;
 }
 
 // The highest bid the hand is worth; the two jumps of a very strong hand without the Due also

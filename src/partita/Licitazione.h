@@ -6,6 +6,8 @@
 #include "carte/Briscola.h"
 #include "partita/Chiamata.h"
 
+class RegistroPartita;
+
 // A computer's bidding strategy: values the hand at the deal, bids, names the trump.
 class Licitazione {
 public:
@@ -39,5 +41,7 @@ private:
     std::int32_t semeMigliore = 0;
 
     bool HoCarta(int valore) const;
+    // True when card indice was dealt to this seat and is still in its hand.
+    bool InManoMia(const RegistroPartita& registro, int indice) const;
     Chiamata Massimo(Chiamata& corrente, bool hoDue) const;
 };

@@ -9,7 +9,9 @@
 #include "comune/Errore.h"
 
 namespace {
-std::size_t I(int i) { return static_cast<std::size_t>(i); }
+std::size_t I(int i) {
+    return static_cast<std::size_t>(i);
+}
 } // namespace
 
 RegistroPartita& Registro() {
@@ -30,6 +32,7 @@ void RegistroPartita::Distribuisci() {
         possessore[I(c)] = static_cast<std::int8_t>(c / 8);
         sequenza[I(c)] = -1;
     }
+    carteInTavola = 0;
     for (int n = 0; n < 200; ++n) {
         const int i = Casuale(40);
         const int j = Casuale(40);
@@ -55,6 +58,7 @@ void RegistroPartita::DistribuisciMani(const std::array<int, 40>& seggioPerCarta
         possessore[I(c)] = static_cast<std::int8_t>(seggioPerCarta[I(c)]);
         sequenza[I(c)] = -1;
     }
+    carteInTavola = 0;
     IniziaPartitaDistribuita();
 }
 
@@ -84,6 +88,7 @@ void RegistroPartita::RegistraGiocata(const Carta& carta) {
     }
     inMano[I(c)] = 0;
     inTavola[I(c)] = 1;
+    ++carteInTavola;
     sequenza[I(numeroGiocate)] = static_cast<std::int8_t>(c);
     ++numeroGiocate;
 }
@@ -95,25 +100,28 @@ void RegistroPartita::RaccogliPresa(int giocatore) {
             inTavola[I(c)] = 0;
         }
     }
+    carteInTavola = 0;
 }
 
-void RegistroPartita::RaccogliPresa() { RaccogliPresa(VincitoreMano()); }
+void RegistroPartita::RaccogliPresa() {
+    RaccogliPresa(VincitoreMano());
+}
 
 void RegistroPartita::ImpostaTurno(int giocatore) {
     turno = static_cast<std::int8_t>(((giocatore % 5) + 5) % 5);
 }
 
-bool RegistroPartita::InLicitazione() const { return inLicitazione[I(turno)] != 0; }
+bool RegistroPartita::InLicitazione() const {
+    return inLicitazione[I(turno)] != 0;
+}
 
 void RegistroPartita::ImpostaInLicitazione(bool inGioco) {
     inLicitazione[I(turno)] = inGioco ? 1 : 0;
 }
 
-int RegistroPartita::CarteInTavola() const {
-    return static_cast<int>(std::count(inTavola.begin(), inTavola.end(), 1));
+int RegistroPartita::ManiComplete() const {
+    return (numeroGiocate - CarteInTavola()) / 5;
 }
-
-int RegistroPartita::ManiComplete() const { return (numeroGiocate - CarteInTavola()) / 5; }
 
 int RegistroPartita::GiocatoriInLicitazione() const {
     return static_cast<int>(std::count(inLicitazione.begin(), inLicitazione.end(), 1));
@@ -142,14 +150,15 @@ int RegistroPartita::PuntiChiamante() const {
     return punti;
 }
 
-bool RegistroPartita::ChiamanteVincente() const { return PuntiChiamante() >= chiamata.Punti; }
+bool RegistroPartita::ChiamanteVincente() const {
+    return PuntiChiamante() >= chiamata.Punti;
+}
 
 int RegistroPartita::PuntiInTavola() const {
+    // The cards on the table are the last ones played.
     int punti = 0;
-    for (int c = 0; c < 40; ++c) {
-        if (inTavola[I(c)] != 0) {
-            punti += kPuntiValore[I(c % 10)];
-        }
+    for (int n = numeroGiocate - carteInTavola; n < numeroGiocate; ++n) {
+        punti += kPuntiValore[I(sequenza[I(n)] % 10)];
     }
     return punti;
 }
@@ -247,22 +256,6 @@ bool RegistroPartita::HaGiocatoInMano(int giocatore) const {
     return false;
 }
 
-int RegistroPartita::Confronta(const Carta& a, const Carta& b, const Briscola& briscola) {
-    if (b == CartaIndefinita) {
-        return -1;
-    }
-    if (a == CartaIndefinita) {
-        return 1;
-    }
-    if (a.Seme == b.Seme) {
-        return b.ValoreGrezzo() - a.ValoreGrezzo();
-    }
-    if (b.Seme == briscola.SemeGrezzo()) {
-        return 1;
-    }
-    return -1;
-}
-
 Carta RegistroPartita::CartaVincente() const {
     Carta migliore;
     const int carte = CarteInTavola();
@@ -276,7 +269,9 @@ Carta RegistroPartita::CartaVincente() const {
     return migliore;
 }
 
-int RegistroPartita::VincitoreMano() const { return ChiHaGiocato(CartaVincente()); }
+int RegistroPartita::VincitoreMano() const {
+    return ChiHaGiocato(CartaVincente());
+}
 
 int RegistroPartita::SuperaVincente(const Carta& carta, const Briscola& briscola) const {
     return Confronta(CartaVincente(), carta, briscola);

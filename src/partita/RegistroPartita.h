@@ -38,7 +38,7 @@ public:
     void ImpostaInLicitazione(bool inGioco);
 
     int ManiComplete() const;
-    int CarteInTavola() const;
+    int CarteInTavola() const { return carteInTavola; }
     int NumeroCarteGiocate() const { return numeroGiocate; }
     bool PartitaFinita() const { return numeroGiocate >= 40; }
     int GiocatoriInLicitazione() const;
@@ -60,7 +60,22 @@ public:
 
     // Positive when card b beats card a under the given trump: a higher card of the same
     // suit, or a trump over a card of another suit. The one rule by which a card beats another.
-    static int Confronta(const Carta& a, const Carta& b, const Briscola& briscola);
+    // Inline: the players' scoring loops compare cards by the hundred per decision.
+    static int Confronta(const Carta& a, const Carta& b, const Briscola& briscola) {
+        if (b == CartaIndefinita) {
+            return -1;
+        }
+        if (a == CartaIndefinita) {
+            return 1;
+        }
+        if (a.Seme == b.Seme) {
+            return b.ValoreGrezzo() - a.ValoreGrezzo();
+        }
+        if (b.Seme == briscola.SemeGrezzo()) {
+            return 1;
+        }
+        return -1;
+    }
 
     Carta CartaVincente() const;
     int VincitoreMano() const;
@@ -81,6 +96,8 @@ private:
     std::array<std::int8_t, 40> possessore;
     std::array<std::uint8_t, 40> inMano{};
     std::array<std::uint8_t, 40> inTavola{};
+    // How many of inTavola are set, kept with it: the players ask at every decision.
+    std::int8_t carteInTavola = 0;
     std::array<std::uint8_t, 5> inLicitazione;
 
     // The part of a deal after the cards have their seats in possessore.

@@ -72,3 +72,15 @@ TEST(Casuale, IValoriStannoFraZeroENMenoUno) {
     }
     EXPECT_EQ(Casuale(1), 0);
 }
+
+// The series reseeds with one seed several games in a row: each time the sequence must start
+// again from the seed, however far the last one went and whatever seed came between.
+TEST(Casuale, UnSemeRipetutoRiparteDaCapoDopoMolteEstrazioni) {
+    for (const std::uint32_t seme : {42u, 42u, 43u, 42u}) {
+        ImpostaSemeCasuale(seme);
+        std::mt19937 riferimento(seme);
+        for (int i = 0; i < 2000; ++i) {
+            ASSERT_EQ(Casuale(1000000), static_cast<int>(riferimento() % 1000000u)) << seme;
+        }
+    }
+}

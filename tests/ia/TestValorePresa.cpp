@@ -1,6 +1,11 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <array>
+#include <bit>
 #include <cmath>
+#include <numeric>
+#include <random>
 
 #include "SupportoSituazione.h"
 #include "ia/ValorePresa.h"
@@ -216,3 +221,59 @@ TEST(ValorePresa, CaricaSulCompagnoRisparmiaSullAvversario) {
 }
 
 } // namespace
+
+// The trick value is worked out without its table unless the detail is asked for: both ways
+// must give the very same number, whoever calls, whatever lies on the table.
+TEST(ValorePresa, StessoValoreConESenzaDettaglio) {
+    std::mt19937 caso(2026);
+    auto n = [&caso](int limite) {
+        return static_cast<int>(caso() % static_cast<unsigned>(limite));
+    };
+    for (int prova = 0; prova < 2000; ++prova) {
+        std::array<int, 40> mazzo;
+        std::iota(mazzo.begin(), mazzo.end(), 0);
+        std::shuffle(mazzo.begin(), mazzo.end(), caso);
+        const int io = n(5);
+        const int chiamante = n(6) - 1;
+        const int socio = n(3) == 0 ? n(5) : -1;
+        SituazioneTattica s = Situazione(io, chiamante, socio, {}, {}, n(8));
+        s.briscola = Briscola(n(4));
+        const int sulTavolo = n(5);
+        std::size_t k = 0;
+        for (int t = 0; t < sulTavolo; ++t, ++k) {
+            const Carta carta = Carta::DaIndice(mazzo[k]);
+            s.puntiTavola += carta.Punti();
+            if (t == 0 || s.Batte(carta, s.vincente)) {
+                s.vincente = carta;
+                s.vincitore = (io - sulTavolo + t + 5) % 5;
+            }
+        }
+        s.carteInTavola = sulTavolo;
+        const int inMano = 1 + n(8);
+        for (int i = 0; i < inMano; ++i, ++k) {
+            s.mano |= std::uint64_t{1} << mazzo[k];
+        }
+        // Some of the rest unseen, the others already gathered in tricks.
+        for (const int ignote = n(101); k < mazzo.size(); ++k) {
+            if (n(100) < ignote) {
+                s.ignote |= std::uint64_t{1} << mazzo[k];
+            }
+        }
+        Coefficienti c;
+        if (prova % 2 == 1) {
+            c.CH = n(12) / 100.0;
+            c.IR = 0.25 + n(300) / 100.0;
+            c.PS = n(101) / 100.0;
+            c.MN = n(101) / 100.0;
+        }
+        const ValorePresa valore(s, c);
+        for (std::uint64_t resto = s.mano; resto != 0; resto &= resto - 1) {
+            const Carta carta = Carta::DaIndice(std::countr_zero(resto));
+            DettaglioPresa dettaglio;
+            // Bit for bit: a result that is no number must be the same no number.
+            ASSERT_EQ(std::bit_cast<std::uint64_t>(valore.Valuta(carta)),
+                      std::bit_cast<std::uint64_t>(valore.Valuta(carta, &dettaglio)))
+                << prova;
+        }
+    }
+}

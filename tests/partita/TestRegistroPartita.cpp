@@ -511,3 +511,27 @@ TEST(RegistroPartita, LaCopiaEUnValoreIndipendente) {
 TEST(RegistroPartita, IlRegistroDelProgrammaEUnoSolo) {
     EXPECT_EQ(&Registro(), &Registro());
 }
+
+// The table is counted as the cards go down and up, not recounted: it must agree with the
+// cards marked on the table whenever a trick is gathered, even half-played, and at a new deal.
+TEST(RegistroPartita, LaTavolaResaGiustaDopoUnaPresaRaccoltaAMetaEDopoUnaNuovaDistribuzione) {
+    RegistroPartita r = RegistroConPresa();
+    Gioca(r, {Carta(kRe, kCuori), Carta(kAsso, kQuadri)});
+    r.RaccogliPresa(2);
+    Gioca(r, {Carta(kTre, kFiori), Carta(kDue, kCuori), Carta(kFante, kPicche)});
+    int segnate = 0;
+    for (int c = 0; c < 40; ++c) {
+        segnate += r.InTavola(c) ? 1 : 0;
+    }
+    EXPECT_EQ(segnate, 3);
+    EXPECT_EQ(r.CarteInTavola(), 3);
+    EXPECT_EQ(r.PuntiInTavola(), 10 + 0 + 2);
+    r.DistribuisciMani(DistribuzioneInOrdine());
+    EXPECT_EQ(r.CarteInTavola(), 0);
+    EXPECT_EQ(r.PuntiInTavola(), 0);
+    r.RegistraGiocata(Carta(kAsso, kCuori));
+    ImpostaSemeCasuale(5);
+    r.Distribuisci();
+    EXPECT_EQ(r.CarteInTavola(), 0);
+    EXPECT_EQ(r.PuntiInTavola(), 0);
+}
