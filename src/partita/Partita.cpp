@@ -8,9 +8,13 @@
 
 namespace {
 
-int NumeroPartita() { return StoriaPartite().numeroPartite; }
+int NumeroPartita() {
+    return StoriaPartite().numeroPartite;
+}
 
-void AvanzaTurno(RegistroPartita& registro) { registro.ImpostaTurno(registro.turno + 1); }
+void AvanzaTurno(RegistroPartita& registro) {
+    registro.ImpostaTurno(registro.turno + 1);
+}
 
 } // namespace
 
@@ -126,7 +130,9 @@ void Partita::Punteggi() {
     stato = 9;
 }
 
-void Partita::AzzeraPunteggi() { StoriaPartite().Azzera(); }
+void Partita::AzzeraPunteggi() {
+    StoriaPartite().Azzera();
+}
 
 int PartitaPrimaManoAlBuio::Inizio(int puntiMonte) {
     const int turno = Partita::Inizio(puntiMonte);
