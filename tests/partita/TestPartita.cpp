@@ -46,6 +46,18 @@ int Offri(Partita& p, int n) {
     return p.Licita(Registro().turno, c);
 }
 
+// Deals, seat 0 bids Asso and the others pass, Cuori is trump: the first card is due.
+void IniziaAGiocare(Partita& p) {
+    p.CambiaStato(0);
+    p.Inizio(0);
+    Offri(p, kAsso);
+    for (int i = 0; i < 4; ++i) {
+        Offri(p, kPasso);
+    }
+    p.FineLicitazione();
+    p.ImpostaBriscola(Briscola(kCuori));
+}
+
 // Plays the seat on turn's first card until the trick is full.
 void CompletaPresa(Partita& p) {
     while (p.Stato() == 5) {
@@ -88,14 +100,7 @@ TEST_F(StatiDellaPartita, CambiaStatoAccettaSoloZeroENove) {
 
 TEST_F(StatiDellaPartita, PunteggiPrimaDellaFineSolleva) {
     Partita p;
-    p.CambiaStato(0);
-    p.Inizio(0);
-    Offri(p, kAsso);
-    for (int i = 0; i < 4; ++i) {
-        Offri(p, kPasso);
-    }
-    p.FineLicitazione();
-    p.ImpostaBriscola(Briscola(kCuori));
+    IniziaAGiocare(p);
     ASSERT_EQ(p.Stato(), 5);
     EXPECT_EQ(Messaggio([&] { p.Punteggi(); }),
               "Proclamazione punteggi impossibile prima della fine della partita");
@@ -388,14 +393,7 @@ TEST_F(StatiDellaPartita, UnaPartitaInteraAttraversaGliStatiDellaSpec) {
 
 TEST_F(StatiDellaPartita, GiocareUnaCartaGiaGiocataSollevaESiRestaComeSiEra) {
     Partita p;
-    p.CambiaStato(0);
-    p.Inizio(0);
-    Offri(p, kAsso);
-    for (int i = 0; i < 4; ++i) {
-        Offri(p, kPasso);
-    }
-    p.FineLicitazione();
-    p.ImpostaBriscola(Briscola(kCuori));
+    IniziaAGiocare(p);
     Carta c = PrimaInMano(0);
     EXPECT_EQ(p.Gioca(c), 1);
     Carta ancora = c;
