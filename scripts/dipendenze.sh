@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Installs the Debian packages the build needs, when some are missing.
 set -euo pipefail
-pacchetti=(build-essential cmake libgtest-dev)
+pacchetti=(build-essential cmake libgtest-dev qt6-base-dev fonts-dejavu-core)
 mancanti=()
 for p in "${pacchetti[@]}"; do
     dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || mancanti+=("$p")

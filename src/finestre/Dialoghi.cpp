@@ -1,0 +1,78 @@
+#include "finestre/Dialoghi.h"
+
+#include <QColorDialog>
+#include <QDialog>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QMessageBox>
+
+namespace {
+
+class DialoghiQt final : public Dialoghi {
+public:
+    bool Domanda(QWidget* padre, const QString& titolo, const QString& testo) override {
+        return QMessageBox::question(padre, titolo, testo, QMessageBox::Yes | QMessageBox::No,
+                                     QMessageBox::No) == QMessageBox::Yes;
+    }
+
+    void Messaggio(QWidget* padre, const QString& titolo, const QString& testo,
+                   Icona icona) override {
+        QMessageBox box(padre);
+        box.setWindowTitle(titolo);
+        box.setText(testo);
+        box.setIcon(icona == Icona::Errore         ? QMessageBox::Critical
+                    : icona == Icona::Informazione ? QMessageBox::Information
+                    : icona == Icona::Domanda      ? QMessageBox::Question
+                                                   : QMessageBox::NoIcon);
+        box.setStandardButtons(QMessageBox::Ok);
+        box.exec();
+    }
+
+    std::optional<QColor> ScegliColore(QWidget* padre, const QColor& iniziale) override {
+        const QColor colore = QColorDialog::getColor(iniziale, padre);
+        if (!colore.isValid()) {
+            return std::nullopt;
+        }
+        return colore;
+    }
+
+    QString ApriFile(QWidget* padre, const QString& titolo, const QString& cartella,
+                     const QString& filtro) override {
+        return QFileDialog::getOpenFileName(padre, titolo, cartella, filtro);
+    }
+
+    QString SalvaFile(QWidget* padre, const QString& titolo, const QString& cartella,
+                      const QString& filtro, const QString& estensione) override {
+        QFileDialog dialogo(padre, titolo, cartella, filtro);
+        dialogo.setAcceptMode(QFileDialog::AcceptSave);
+        dialogo.setDefaultSuffix(estensione);
+        if (dialogo.exec() != QDialog::Accepted || dialogo.selectedFiles().isEmpty()) {
+            return {};
+        }
+        return ConEstensione(dialogo.selectedFiles().constFirst(), estensione);
+    }
+
+    int Esegui(QDialog& dialogo) override { return dialogo.exec(); }
+};
+
+std::unique_ptr<Dialoghi>& Corrente() {
+    static std::unique_ptr<Dialoghi> dialoghi = std::make_unique<DialoghiQt>();
+    return dialoghi;
+}
+
+} // namespace
+
+Dialoghi& DialoghiCorrenti() {
+    return *Corrente();
+}
+
+void ImpostaDialoghi(std::unique_ptr<Dialoghi> dialoghi) {
+    Corrente() = dialoghi ? std::move(dialoghi) : std::make_unique<DialoghiQt>();
+}
+
+QString ConEstensione(const QString& nome, const QString& estensione) {
+    if (nome.isEmpty() || !QFileInfo(nome).suffix().isEmpty()) {
+        return nome;
+    }
+    return nome + QLatin1Char('.') + estensione;
+}
