@@ -1,7 +1,10 @@
 #include <QApplication>
 
+#include "finestre/Avvio.h"
+
 int main(int argc, char** argv) {
     QApplication applicazione(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("Pentaludo"));
-    return 0;
+    QStringList argomenti = QApplication::arguments();
+    argomenti.removeFirst();
+    return AvviaGioco(argomenti);
 }

@@ -21,8 +21,7 @@ bool DialoghiFinti::Domanda(QWidget*, const QString& titolo, const QString& test
     return Prossima(risposte, false);
 }
 
-void DialoghiFinti::Messaggio(QWidget*, const QString& titolo, const QString& testo,
-                              Icona icona) {
+void DialoghiFinti::Messaggio(QWidget*, const QString& titolo, const QString& testo, Icona icona) {
     mostrati.push_back({titolo, testo, icona});
 }
 

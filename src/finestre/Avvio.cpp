@@ -1,0 +1,77 @@
+#include "finestre/Avvio.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QFileInfo>
+#include <QStandardPaths>
+
+#include <exception>
+#include <memory>
+
+#include "comune/Percorsi.h"
+#include "finestre/Dialoghi.h"
+#include "finestre/RigaDiComando.h"
+#include "finestre/TfrmBriscolaMain.h"
+#include "finestre/TfrmOpzioni.h"
+#include "ia/RegistraRegole.h"
+#include "partita/TipoGiocatori.h"
+
+QString CartellaDatiGioco(const QString& cartellaProgramma, const QString& nome) {
+    const QString accanto = QDir(cartellaProgramma).filePath(nome);
+    if (QFileInfo(accanto).isDir()) {
+        return accanto;
+    }
+    const QString installata =
+        QDir(QString::fromStdString(CartellaDatiInstallati())).filePath(nome);
+    if (QFileInfo(installata).isDir()) {
+        return installata;
+    }
+    return accanto;
+}
+
+CartelleGioco TrovaCartelleGioco(const QString& cartellaProgramma) {
+    CartelleGioco cartelle;
+    cartelle.carte = CartellaDatiGioco(cartellaProgramma, QStringLiteral("Carte"));
+    cartelle.sfondi = CartellaDatiGioco(cartellaProgramma, QStringLiteral("Sfondi"));
+    const QString nome = QStringLiteral("BriscolaChiamata.ini");
+    const QFileInfo programma(cartellaProgramma);
+    if (programma.isDir() && programma.isWritable()) {
+        cartelle.fileOpzioni = QDir(cartellaProgramma).filePath(nome);
+    } else {
+        const QString configurazione =
+            QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) +
+            QStringLiteral("/pentaludo");
+        QDir().mkpath(configurazione);
+        cartelle.fileOpzioni = QDir(configurazione).filePath(nome);
+    }
+    return cartelle;
+}
+
+int AvviaGioco(const QStringList& argomenti) {
+    const ArgomentiAvvio avvio = LeggiRigaDiComando(argomenti);
+    ImpostaTipoGiocatori(avvio.tipoGiocatori);
+    QApplication::setApplicationName(QStringLiteral("Pentaludo"));
+    QApplication::setApplicationDisplayName(QStringLiteral("Pentaludo"));
+    const QString cartellaProgramma = QCoreApplication::applicationDirPath();
+    ImpostaCartellaProgramma(cartellaProgramma.toStdString());
+    LogIA();
+
+    std::unique_ptr<TfrmBriscolaMain> principale;
+    std::unique_ptr<TfrmOpzioni> opzioni;
+    try {
+        principale = std::make_unique<TfrmBriscolaMain>(avvio.semeCasuale);
+        const CartelleGioco cartelle = TrovaCartelleGioco(cartellaProgramma);
+        opzioni = std::make_unique<TfrmOpzioni>(cartelle.fileOpzioni, cartelle.carte,
+                                                cartelle.sfondi, principale.get());
+        principale->ImpostaFinestraOpzioni(opzioni.get());
+    } catch (const std::exception& e) {
+        DialoghiCorrenti().Messaggio(nullptr, QStringLiteral("Pentaludo"),
+                                     QString::fromUtf8(e.what()), Dialoghi::Icona::Errore);
+        return 1;
+    }
+    principale->show();
+    const int esito = QApplication::exec();
+    // The options are written when their dialog goes, before the window that holds it.
+    opzioni.reset();
+    return esito;
+}

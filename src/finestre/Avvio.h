@@ -1,0 +1,25 @@
+#pragma once
+
+#include <QString>
+
+#include <QStringList>
+
+// Where the window finds what ships with it and where it keeps the options file.
+struct CartelleGioco {
+    // The folder of card sets and the folder of background pictures.
+    QString carte;
+    QString sfondi;
+    // BriscolaChiamata.ini.
+    QString fileOpzioni;
+};
+
+// The program's folder when it holds the named folder, else the installed data folder when
+// that does, else the program's folder.
+QString CartellaDatiGioco(const QString& cartellaProgramma, const QString& nome);
+// "Carte" and "Sfondi" beside the program (or installed); the options file in the program's
+// folder when that can be written, else in the user's configuration folder.
+CartelleGioco TrovaCartelleGioco(const QString& cartellaProgramma);
+
+// Everything from the command line to the end of the event loop; the program's exit status.
+// An error at start-up is shown and gives a non-zero status.
+int AvviaGioco(const QStringList& argomenti);

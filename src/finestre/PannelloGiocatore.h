@@ -1,0 +1,41 @@
+#pragma once
+
+#include <QColor>
+#include <QString>
+
+#include "partita/Chiamata.h"
+
+class QLabel;
+class QPixmap;
+class QWidget;
+
+// One seat's place at the top of the table: the player's name, his bid, the small card shown
+// once he has taken a trick, and where the turn star and the caller's and partner's markers go.
+class PannelloGiocatore {
+public:
+    // The labels are created on tavolo at (sinistra, alto); turno is the window's turn star.
+    PannelloGiocatore(QWidget* tavolo, int alto, int sinistra, QLabel* turno, const QPixmap& preso);
+
+    void ImpostaNome(const QString& nome);
+    // Stores the bid and shows its text (empty for a pass and for no bid).
+    void MostraChiamata(const Chiamata& nuova);
+    void MostraPresa(bool visibile);
+    void ImpostaColore(const QColor& colore);
+    void MostraTurno();
+    // Puts a marker beside the name: at left + 35, or left + 60 when spostato.
+    void PosizionaSegno(QWidget* segno, bool spostato);
+
+    const Chiamata& ChiamataMostrata() const { return chiamata; }
+    QLabel* EtichettaNome() const { return etichettaNome; }
+    QLabel* EtichettaChiamata() const { return etichettaChiamata; }
+    QLabel* ImmaginePresa() const { return immaginePresa; }
+
+private:
+    Chiamata chiamata;
+    QLabel* immaginePresa;
+    QLabel* etichettaNome;
+    QLabel* etichettaChiamata;
+    int alto;
+    int sinistra;
+    QLabel* turno;
+};

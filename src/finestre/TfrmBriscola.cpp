@@ -1,0 +1,272 @@
+#include "finestre/TfrmBriscola.h"
+
+#include <QCloseEvent>
+#include <QCoreApplication>
+#include <QEventLoop>
+#include <QFileInfo>
+#include <QKeyEvent>
+#include <QPainter>
+#include <QTimer>
+
+#include "comune/Casuale.h"
+#include "finestre/CicloGioco.h"
+#include "finestre/Dialoghi.h"
+#include "finestre/ImmagineCarta.h"
+#include "finestre/Maschere.h"
+#include "motori/Semaforo.h"
+
+namespace {
+
+const QString kTitoloDomande = QStringLiteral("Briscola Chiamata");
+
+// The table: its colour and background picture, beneath the cards and panels.
+class SuperficieTavolo final : public QWidget {
+public:
+    SuperficieTavolo(const SfondoTavolo& sfondo, QWidget* padre) : QWidget(padre), sfondo(sfondo) {
+        setAttribute(Qt::WA_OpaquePaintEvent);
+    }
+
+protected:
+    void paintEvent(QPaintEvent*) override {
+        QPainter pittore(this);
+        sfondo.Disegna(pittore, rect());
+    }
+
+private:
+    const SfondoTavolo& sfondo;
+};
+
+// The file of a card's face: suit digit and face digit (Asso 0, Due 1, ..., Re 9).
+QString NomeFileCarta(int indice) {
+    const int faccia = kIndiceFaccia[static_cast<std::size_t>(indice % 10)];
+    return QString::number(indice / 10) + QString::number(faccia);
+}
+
+// Loads name.bmp into normale and, when present, name@2x.bmp into doppia; false when the
+// normal picture could not be loaded (it is left as it was then).
+bool CaricaCoppia(const QString& cartella, const QString& nome, QImage& normale, QImage& doppia) {
+    QImage letta(cartella + QLatin1Char('/') + nome + QStringLiteral(".bmp"));
+    if (letta.isNull()) {
+        return false;
+    }
+    normale = letta;
+    QImage grande(cartella + QLatin1Char('/') + nome + QStringLiteral("@2x.bmp"));
+    doppia = grande.isNull() ? QImage() : grande;
+    return true;
+}
+
+} // namespace
+
+TfrmBriscola::TfrmBriscola(std::uint32_t semeCasuale, QWidget* padre)
+    : QMainWindow(padre), sfondo(QSize(kLarghezzaTavolo, kAltezzaTavolo)),
+      areaTavolo(new SuperficieTavolo(sfondo, this)), mascheraCarta(MascheraCarta(1)),
+      mascheraCarta2x(MascheraCarta(2)) {
+    for (auto& riga : mano) {
+        riga.fill(CartaIndefinita);
+    }
+    manoIniziale = mano;
+    areaTavolo->setFixedSize(kLarghezzaTavolo, kAltezzaTavolo);
+    sfondo.ImpostaTavolo(areaTavolo);
+    setCentralWidget(areaTavolo);
+    setWindowFlags(Qt::Window | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
+                   Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
+    setFocusPolicy(Qt::StrongFocus);
+    ImpostaSemeCasuale(semeCasuale != 0 ? semeCasuale : SemeDalOrologio());
+    // The loop starts as soon as the event loop runs and the other windows exist.
+    QTimer::singleShot(10, this, &TfrmBriscola::TimerStartTimer);
+}
+
+TfrmBriscola::~TfrmBriscola() = default;
+
+void TfrmBriscola::ImpostaSemaforo(std::unique_ptr<Semaforo> nuovo) {
+    semaforo = std::move(nuovo);
+    ciclo = std::make_unique<CicloGioco>(*semaforo,
+                                         [this](const QString& testo) { MostraErrore(testo); });
+    connect(ciclo.get(), &CicloGioco::Fermato, this, [this] {
+        chiusuraConfermata = true;
+        close();
+    });
+}
+
+void TfrmBriscola::TimerStartTimer() {
+    CreaImmaginiCarte();
+    ImpostaOpzioni(true);
+    if (ciclo) {
+        ciclo->Sveglia();
+    }
+}
+
+void TfrmBriscola::CreaImmaginiCarte() {
+    if (immagineCarta[0] != nullptr) {
+        return;
+    }
+    for (int i = 0; i < 40; ++i) {
+        auto* immagine = new ImmagineCarta(i, sfondo, areaTavolo);
+        immagine->ImpostaMaschera(mascheraCarta, mascheraCarta2x);
+        connect(immagine, &ImmagineCarta::Cliccata, this, &TfrmBriscola::CartaCliccata);
+        immagineCarta[static_cast<std::size_t>(i)] = immagine;
+        const Carta carta = Carta::DaIndice(i);
+        mano[static_cast<std::size_t>(i / 8)][static_cast<std::size_t>(i % 8)] = carta;
+        manoIniziale[static_cast<std::size_t>(i / 8)][static_cast<std::size_t>(i % 8)] = carta;
+        coperta[static_cast<std::size_t>(i)] = false;
+        AggiornaImmagine(i);
+    }
+}
+
+ImmagineCarta* TfrmBriscola::Immagine(int indice) const {
+    return indice >= 0 && indice < 40 ? immagineCarta[static_cast<std::size_t>(indice)] : nullptr;
+}
+
+void TfrmBriscola::AggiornaImmagine(int indice) {
+    ImmagineCarta* immagine = Immagine(indice);
+    if (immagine == nullptr) {
+        return;
+    }
+    const auto i = static_cast<std::size_t>(indice);
+    if (coperta[i]) {
+        immagine->ImpostaImmagine(bitmapDorso, bitmapDorso2x);
+    } else {
+        immagine->ImpostaImmagine(bitmapCarta[i], bitmapCarta2x[i]);
+    }
+}
+
+void TfrmBriscola::CaricaImmaginiCarte(const QString& cartella) {
+    bool fallita = !CaricaCoppia(cartella, QStringLiteral("XX"), bitmapDorso, bitmapDorso2x);
+    for (int i = 0; i < 40; ++i) {
+        const auto k = static_cast<std::size_t>(i);
+        if (!CaricaCoppia(cartella, NomeFileCarta(i), bitmapCarta[k], bitmapCarta2x[k])) {
+            fallita = true;
+        }
+        AggiornaImmagine(i);
+    }
+    if (fallita) {
+        DialoghiCorrenti().Messaggio(this, QString(),
+                                     QStringLiteral("Impossibile caricare le immagini delle carte"),
+                                     Dialoghi::Icona::Errore);
+    }
+}
+
+void TfrmBriscola::MettiInMano(int giocatore, int posizione, const Carta& carta, bool nascondi) {
+    if (!carta.Definita() || giocatore < 0 || giocatore > 4 || posizione < 0 || posizione > 7) {
+        return;
+    }
+    if (ImmagineCarta* immagine = Immagine(carta.Indice())) {
+        immagine->ImpostaCliccabile(giocatore == giocatoreUmano);
+        if (nascondi) {
+            immagine->hide();
+        }
+    }
+    mano[static_cast<std::size_t>(giocatore)][static_cast<std::size_t>(posizione)] = carta;
+    manoIniziale[static_cast<std::size_t>(giocatore)][static_cast<std::size_t>(posizione)] = carta;
+}
+
+void TfrmBriscola::MostraCarta(const Carta& carta, int alto, int sinistra) {
+    ImmagineCarta* immagine = carta.Definita() ? Immagine(carta.Indice()) : nullptr;
+    if (immagine == nullptr) {
+        return;
+    }
+    immagine->move(sinistra, alto);
+    immagine->setToolTip(QString::fromStdString(carta.NomeLungo()));
+    AggiornaImmagine(carta.Indice());
+    immagine->show();
+    immagine->raise();
+}
+
+void TfrmBriscola::NascondiCarta(const Carta& carta) {
+    ImmagineCarta* immagine = carta.Definita() ? Immagine(carta.Indice()) : nullptr;
+    if (immagine == nullptr) {
+        return;
+    }
+    immagine->move(5000, immagine->y());
+    immagine->hide();
+    immagine->setToolTip(QString());
+}
+
+void TfrmBriscola::RidisegnaCarta(const Carta& carta) {
+    if (carta.Definita()) {
+        AggiornaImmagine(carta.Indice());
+    }
+}
+
+int TfrmBriscola::TrovaSocio() const {
+    if (!cartaChiamata.Definita()) {
+        return -1;
+    }
+    for (int s = 0; s < 5; ++s) {
+        const auto& dealt = manoIniziale[static_cast<std::size_t>(s)];
+        if (std::find(dealt.begin(), dealt.end(), cartaChiamata) != dealt.end()) {
+            const auto& tenute = mano[static_cast<std::size_t>(s)];
+            const bool ancoraInMano =
+                std::find(tenute.begin(), tenute.end(), cartaChiamata) != tenute.end();
+            return ancoraInMano ? -1 : s;
+        }
+    }
+    return -1;
+}
+
+void TfrmBriscola::CartaCliccata(int indice) {
+    ImpostaCartaScelta(Carta::DaIndice(indice));
+    if (ciclo) {
+        ciclo->Sveglia();
+    }
+}
+
+QString TfrmBriscola::TestoTipiGiocatori() const {
+    if (!semaforo) {
+        return {};
+    }
+    QStringList righe;
+    for (int s = 0; s < 5; ++s) {
+        righe << QString::fromStdString(semaforo->Manager().DescrizioneMotore(s));
+    }
+    return righe.join(QStringLiteral("\r\n"));
+}
+
+void TfrmBriscola::keyReleaseEvent(QKeyEvent* evento) {
+    if (evento->key() == Qt::Key_F10 && !evento->isAutoRepeat()) {
+        DialoghiCorrenti().Messaggio(this, QStringLiteral("Tipi di Giocatori"),
+                                     TestoTipiGiocatori(), Dialoghi::Icona::Nessuna);
+        return;
+    }
+    QMainWindow::keyReleaseEvent(evento);
+}
+
+void TfrmBriscola::Attesa(bool dopoGiocata) {
+    const int durata = dopoGiocata ? attesaGiocata : attesaMano;
+    QCoreApplication::processEvents();
+    if (durata <= 0 || (semaforo && semaforo->Fermato())) {
+        return;
+    }
+    QEventLoop attesa;
+    QTimer::singleShot(durata, &attesa, &QEventLoop::quit);
+    attesaInCorso = &attesa;
+    attesa.exec();
+    attesaInCorso = nullptr;
+}
+
+void TfrmBriscola::MostraErrore(const QString& testo) {
+    DialoghiCorrenti().Messaggio(this, kTitoloDomande, testo, Dialoghi::Icona::Errore);
+}
+
+void TfrmBriscola::closeEvent(QCloseEvent* evento) {
+    if (chiusuraConfermata || !semaforo) {
+        evento->accept();
+        return;
+    }
+    if (!DialoghiCorrenti().Domanda(this, kTitoloDomande,
+                                    QStringLiteral("Vuoi uscire dal gioco ?"))) {
+        evento->ignore();
+        return;
+    }
+    semaforo->Ferma();
+    if (ciclo && ciclo->InPasso()) {
+        // The step under way finishes first; the driver's -1 then closes the window.
+        evento->ignore();
+        if (attesaInCorso != nullptr) {
+            attesaInCorso->quit();
+        }
+        return;
+    }
+    chiusuraConfermata = true;
+    evento->accept();
+}

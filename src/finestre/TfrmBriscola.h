@@ -1,0 +1,106 @@
+#pragma once
+
+#include <QImage>
+#include <QMainWindow>
+#include <QPointer>
+
+#include <array>
+#include <cstdint>
+#include <memory>
+
+#include "finestre/SfondoTavolo.h"
+#include "motori/FinestraGioco.h"
+#include "partita/RegistroPartita.h"
+
+class CicloGioco;
+class ImmagineCarta;
+class QEventLoop;
+class Semaforo;
+class TfrmOpzioni;
+
+// The game window as the engines see it: the 40 card pictures with their faces and back, the
+// hands and the trick as shown, the human's mailboxes, the pauses of play, the loop that drives
+// the game, F10's list of players and the confirmation on closing. The table itself is laid
+// out by the derived windows.
+class TfrmBriscola : public QMainWindow, public FinestraGioco {
+    Q_OBJECT
+
+public:
+    static constexpr int kLarghezzaTavolo = 500;
+    static constexpr int kAltezzaTavolo = 311;
+
+    // Seeds the process-wide generator with semeCasuale (0: from the clock).
+    explicit TfrmBriscola(std::uint32_t semeCasuale, QWidget* padre = nullptr);
+    ~TfrmBriscola() override;
+
+    // The options dialog the window reads its settings from (not owned).
+    void ImpostaFinestraOpzioni(TfrmOpzioni* finestra) { opzioni = finestra; }
+
+    void CreaImmaginiCarte();
+    // Loads the back and the 40 faces; one message for any that failed.
+    void CaricaImmaginiCarte(const QString& cartella);
+    void MettiInMano(int giocatore, int posizione, const Carta& carta, bool nascondi);
+    void MostraCarta(const Carta& carta, int alto, int sinistra);
+    void NascondiCarta(const Carta& carta);
+    void RidisegnaCarta(const Carta& carta);
+    // The seat dealt the called card, once it has played it; -1 before.
+    int TrovaSocio() const;
+
+    // The "Tipi di Giocatori" text: one line per seat.
+    QString TestoTipiGiocatori() const;
+
+    QWidget* AreaTavolo() const { return areaTavolo; }
+    // Null until the start timer has created the pictures.
+    ImmagineCarta* Immagine(int indice) const;
+    Semaforo& SemaforoGioco() const { return *semaforo; }
+    CicloGioco& Ciclo() const { return *ciclo; }
+    const SfondoTavolo& Sfondo() const { return sfondo; }
+    int AttesaGiocataCorrente() const { return attesaGiocata; }
+    int AttesaManoCorrente() const { return attesaMano; }
+
+protected:
+    RegistroPartita registro;
+    std::array<bool, 40> coperta{};
+    std::array<QImage, 40> bitmapCarta;
+    std::array<QImage, 40> bitmapCarta2x;
+    QImage bitmapDorso;
+    QImage bitmapDorso2x;
+    std::array<std::array<Carta, 8>, 5> mano;
+    std::array<std::array<Carta, 8>, 5> manoIniziale;
+    std::array<Carta, 5> tavolo;
+    int giocatoreUmano = -1;
+    bool carteOrdinate = false;
+    int attesaGiocata = 500;
+    int attesaMano = 2500;
+    int numeroCarteInTavola = 0;
+    Carta cartaChiamata;
+    Chiamata chiamataMigliore;
+    TfrmOpzioni* opzioni = nullptr;
+    SfondoTavolo sfondo;
+
+    // Called by the derived window's constructor: the driver of its seating.
+    void ImpostaSemaforo(std::unique_ptr<Semaforo> nuovo);
+    // The pause after a card or bid (dopoGiocata) or after a trick; the window stays live.
+    void Attesa(bool dopoGiocata);
+    // A message box through the dialog seam.
+    void MostraErrore(const QString& testo);
+
+    void keyReleaseEvent(QKeyEvent* evento) override;
+    void closeEvent(QCloseEvent* evento) override;
+
+    // What the start timer does once the event loop runs: pictures, options, first step.
+    virtual void TimerStartTimer();
+
+private:
+    QWidget* areaTavolo;
+    std::array<ImmagineCarta*, 40> immagineCarta{};
+    QImage mascheraCarta;
+    QImage mascheraCarta2x;
+    std::unique_ptr<Semaforo> semaforo;
+    std::unique_ptr<CicloGioco> ciclo;
+    QEventLoop* attesaInCorso = nullptr;
+    bool chiusuraConfermata = false;
+
+    void CartaCliccata(int indice);
+    void AggiornaImmagine(int indice);
+};

@@ -1,0 +1,259 @@
+#include "finestre/TfrmBriscolaMain.h"
+
+#include <QAction>
+#include <QCoreApplication>
+#include <QLabel>
+#include <QLayout>
+#include <QMenuBar>
+
+#include "comune/Casuale.h"
+#include "finestre/CicloGioco.h"
+#include "finestre/Dialoghi.h"
+#include "finestre/Disegni.h"
+#include "finestre/Maschere.h"
+#include "finestre/SuperficieMascherata.h"
+#include "finestre/TfrmOpzioni.h"
+#include "motori/Semaforo1Giocatore.h"
+#include "motori/SemaforoSoloComputer.h"
+#include "partita/TipoGiocatori.h"
+
+#ifndef PENTALUDO_VERSIONE
+#define PENTALUDO_VERSIONE "0"
+#endif
+
+namespace {
+
+int Scala(const QWidget& w) {
+    return w.devicePixelRatioF() > 1.0 ? 2 : 1;
+}
+
+SuperficieMascherata* CreaSegno(const SfondoTavolo& sfondo, QWidget* tavolo, const QColor& colore,
+                                const QString& nome) {
+    auto* segno = new SuperficieMascherata(sfondo, tavolo);
+    segno->resize(25, 25);
+    segno->ImpostaMaschera(MascheraEllisse(24, 24, 1), MascheraEllisse(24, 24, 2));
+    const QString lettera = nome.left(1);
+    segno->ImpostaImmagine(DisegnaPalla(colore, lettera, 1), DisegnaPalla(colore, lettera, 2));
+    segno->setToolTip(nome);
+    segno->hide();
+    return segno;
+}
+
+} // namespace
+
+TfrmBriscolaMain::TfrmBriscolaMain(std::uint32_t semeCasuale, QWidget* padre)
+    : TfrmBriscolaBase(semeCasuale, padre), soloComputer(TipoGiocatori() != 0) {
+    setWindowTitle(QStringLiteral("Pentaludo - Versione ") + QStringLiteral(PENTALUDO_VERSIONE));
+    QWidget* tavolo = AreaTavolo();
+    const int scala = Scala(*this);
+
+    immagineTurno = new QLabel(tavolo);
+    immagineTurno->resize(13, 13);
+    immagineTurno->setPixmap(QPixmap::fromImage(DisegnaStellaTurno(scala)));
+    immagineTurno->setToolTip(QStringLiteral("Tocca a questo giocatore"));
+    immagineTurno->hide();
+
+    const QPixmap preso = QPixmap::fromImage(DisegnaPreso(scala));
+    for (int s = 0; s < 5; ++s) {
+        pannelli[static_cast<std::size_t>(s)] =
+            std::make_unique<PannelloGiocatore>(tavolo, 0, 100 * s, immagineTurno, preso);
+    }
+    paintBoxSocio = CreaSegno(sfondo, tavolo, QColor(30, 80, 200), QStringLiteral("Socio"));
+    paintBoxChiamante = CreaSegno(sfondo, tavolo, QColor(200, 30, 30), QStringLiteral("Chiamante"));
+
+    lblBenvenuto = new QLabel(tavolo);
+    lblBenvenuto->setGeometry(0, 120, kLarghezzaTavolo, 60);
+    lblBenvenuto->setAlignment(Qt::AlignCenter);
+    lblBenvenuto->setWordWrap(true);
+    lblBenvenuto->setText(soloComputer ? QString()
+                                       : QStringLiteral("Per cominciare scegli Partita → "
+                                                        "Nuova Partita (Ctrl+N)"));
+    lblBenvenuto->setAttribute(Qt::WA_TranslucentBackground);
+
+    CreaMenu();
+    const int tipo = TipoGiocatori();
+    if (tipo == 0) {
+        ImpostaSemaforo(std::make_unique<Semaforo1Giocatore>(this));
+    } else {
+        ImpostaSemaforo(std::make_unique<SemaforoSoloComputer>(this, tipo));
+    }
+    layout()->setSizeConstraint(QLayout::SetFixedSize);
+}
+
+TfrmBriscolaMain::~TfrmBriscolaMain() = default;
+
+void TfrmBriscolaMain::CreaMenu() {
+    QMenu* partita = menuBar()->addMenu(QStringLiteral("&Partita"));
+    menuNuovaPartita = partita->addAction(QStringLiteral("&Nuova Partita"));
+    menuNuovaPartita->setShortcut(QKeySequence::New);
+    connect(menuNuovaPartita, &QAction::triggered, this, &TfrmBriscolaMain::menuNuovaPartitaClick);
+    partita->addSeparator();
+    menuOpzioni = partita->addAction(QStringLiteral("&Opzioni"));
+    connect(menuOpzioni, &QAction::triggered, this, [this] { ImpostaOpzioni(false); });
+    partita->addSeparator();
+    menuEsci = partita->addAction(QStringLiteral("&Esci"));
+    menuEsci->setShortcut(QKeySequence::Quit);
+    connect(menuEsci, &QAction::triggered, this, &QWidget::close);
+}
+
+const PannelloGiocatore& TfrmBriscolaMain::Pannello(int giocatore) const {
+    return *pannelli.at(static_cast<std::size_t>(giocatore));
+}
+
+PannelloGiocatore& TfrmBriscolaMain::PannelloDi(int giocatore) {
+    return *pannelli.at(static_cast<std::size_t>(giocatore));
+}
+
+QWidget* TfrmBriscolaMain::SegnoSocio() const {
+    return paintBoxSocio;
+}
+
+QWidget* TfrmBriscolaMain::SegnoChiamante() const {
+    return paintBoxChiamante;
+}
+
+void TfrmBriscolaMain::TimerStartTimer() {
+    TfrmBriscolaBase::TimerStartTimer();
+    // A computer-only series is there to be watched: it starts by itself.
+    if (soloComputer && !SemaforoGioco().PartitaCorrente()) {
+        NuovaPartita();
+    }
+}
+
+void TfrmBriscolaMain::menuNuovaPartitaClick() {
+    if (SemaforoGioco().InCorso()) {
+        if (!DialoghiCorrenti().Domanda(
+                this, QStringLiteral("Briscola Chiamata"),
+                QStringLiteral(
+                    "Vuoi ricominciare la partita ?\r\nI punteggi verranno azzerati."))) {
+            return;
+        }
+        SemaforoGioco().AzzeraStoria();
+    }
+    NuovaPartita();
+}
+
+void TfrmBriscolaMain::NuovaPartita() {
+    lblBenvenuto->hide();
+    TfrmBriscolaBase::NuovaPartita();
+}
+
+void TfrmBriscolaMain::MostraPresa(int giocatore) {
+    if (giocatore >= 0 && giocatore < 5) {
+        PannelloDi(giocatore).MostraPresa(true);
+    }
+}
+
+void TfrmBriscolaMain::DisponiMano(int giocatore) {
+    if (giocatore != giocatoreUmano || giocatore < 0) {
+        return;
+    }
+    auto copia = mano[static_cast<std::size_t>(giocatore)];
+    if (!carteOrdinate) {
+        for (int i = 0; i < 10; ++i) {
+            const int a = Casuale(8);
+            const int b = Casuale(8);
+            std::swap(copia[static_cast<std::size_t>(a)], copia[static_cast<std::size_t>(b)]);
+        }
+    }
+    if (!soloComputer) {
+        for (int k = 0; k < 8; ++k) {
+            if (mano[static_cast<std::size_t>(giocatore)][static_cast<std::size_t>(k)].Definita()) {
+                MostraCarta(copia[static_cast<std::size_t>(k)], 200, 60 * k + 10);
+            }
+        }
+    }
+    QCoreApplication::processEvents();
+}
+
+void TfrmBriscolaMain::TurnoCarta() {
+    MostraLicitazione(false);
+    if (giocatoreUmano >= 0) {
+        PannelloDi(giocatoreUmano).MostraTurno();
+    }
+}
+
+void TfrmBriscolaMain::TurnoChiamata() {
+    if (giocatoreUmano >= 0) {
+        PannelloDi(giocatoreUmano).MostraTurno();
+    }
+}
+
+void TfrmBriscolaMain::MostraCartaGiocata(const Carta& carta, int giocatore) {
+    MostraLicitazione(false);
+    if (ultimoGiocatore >= 0 && ultimoGiocatore < 5) {
+        PannelloDi(ultimoGiocatore).MostraTurno();
+    }
+    if (!soloComputer) {
+        MostraCarta(carta, 70, 100 * giocatore + 20);
+    }
+}
+
+void TfrmBriscolaMain::MostraChiamataGiocatore() {
+    if (ultimoGiocatore < 0 || ultimoGiocatore > 4) {
+        return;
+    }
+    PannelloDi(ultimoGiocatore).MostraTurno();
+    PannelloDi(ultimoGiocatore).MostraChiamata(ultimaChiamata);
+}
+
+void TfrmBriscolaMain::MostraSemeChiamato() {
+    chiamataMigliore.Seme = cartaChiamata.Seme;
+    if (chiamante >= 0) {
+        PannelloDi(chiamante).MostraChiamata(chiamataMigliore);
+    }
+}
+
+void TfrmBriscolaMain::MostraSocio() {
+    if (socio >= 0) {
+        PannelloDi(socio).PosizionaSegno(paintBoxSocio, false);
+    }
+}
+
+void TfrmBriscolaMain::MostraChiamante() {
+    if (chiamante >= 0) {
+        PannelloDi(chiamante).PosizionaSegno(paintBoxChiamante, false);
+    }
+}
+
+void TfrmBriscolaMain::MostraSocioChiamante() {
+    if (chiamante >= 0) {
+        PannelloDi(chiamante).PosizionaSegno(paintBoxSocio, true);
+    }
+}
+
+void TfrmBriscolaMain::PulisciPannelli() {
+    for (int s = 0; s < 5; ++s) {
+        PannelloGiocatore& pannello = PannelloDi(s);
+        if (opzioni != nullptr) {
+            pannello.ImpostaNome(opzioni->NomeGiocatore(s));
+        }
+        pannello.MostraChiamata(ChiamataNulla);
+        pannello.MostraPresa(false);
+    }
+    paintBoxSocio->hide();
+    paintBoxChiamante->hide();
+}
+
+void TfrmBriscolaMain::ImpostaAspetto(bool) {
+    if (opzioni == nullptr) {
+        return;
+    }
+    const QColor testo = opzioni->ColoreTesto();
+    for (int s = 0; s < 5; ++s) {
+        PannelloGiocatore& pannello = PannelloDi(s);
+        pannello.ImpostaNome(opzioni->NomeGiocatore(s));
+        pannello.ImpostaColore(testo);
+        pannello.MostraChiamata(pannello.ChiamataMostrata());
+    }
+    QPalette tavolozza = lblBenvenuto->palette();
+    tavolozza.setColor(QPalette::WindowText, testo);
+    lblBenvenuto->setPalette(tavolozza);
+    sfondo.ImpostaColore(opzioni->ColoreSfondo());
+    // A picture that cannot be loaded leaves the background as it was.
+    sfondo.ImpostaImmagine(opzioni->ImmagineSfondo());
+    AreaTavolo()->update();
+    for (QWidget* figlio : AreaTavolo()->findChildren<QWidget*>()) {
+        figlio->update();
+    }
+}

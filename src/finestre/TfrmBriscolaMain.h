@@ -1,0 +1,65 @@
+#pragma once
+
+#include <array>
+#include <memory>
+
+#include "finestre/PannelloGiocatore.h"
+#include "finestre/TfrmBriscolaBase.h"
+
+class QAction;
+class QLabel;
+class SuperficieMascherata;
+
+// The main window: five seat panels in a row at the top, the trick below them, the human's
+// eight cards at the bottom, the turn star and the caller's and partner's markers, the menus.
+class TfrmBriscolaMain final : public TfrmBriscolaBase {
+    Q_OBJECT
+
+public:
+    // The seating comes from the process-wide player-type setting. Raises when the players
+    // cannot be created (a missing rules file).
+    explicit TfrmBriscolaMain(std::uint32_t semeCasuale, QWidget* padre = nullptr);
+    ~TfrmBriscolaMain() override;
+
+    bool SoloComputer() const { return soloComputer; }
+    const PannelloGiocatore& Pannello(int giocatore) const;
+    QWidget* SegnoSocio() const;
+    QWidget* SegnoChiamante() const;
+    QLabel* ImageTurno() const { return immagineTurno; }
+    QAction* AzioneNuovaPartita() const { return menuNuovaPartita; }
+    QAction* AzioneOpzioni() const { return menuOpzioni; }
+    QAction* AzioneEsci() const { return menuEsci; }
+
+    // "Nuova Partita": asks first when a game is under way (Yes also clears the totals).
+    void menuNuovaPartitaClick();
+
+protected:
+    void MostraPresa(int giocatore) override;
+    void DisponiMano(int giocatore) override;
+    void TurnoCarta() override;
+    void TurnoChiamata() override;
+    void MostraCartaGiocata(const Carta& carta, int giocatore) override;
+    void MostraChiamataGiocatore() override;
+    void MostraSemeChiamato() override;
+    void MostraSocio() override;
+    void MostraChiamante() override;
+    void MostraSocioChiamante() override;
+    void PulisciPannelli() override;
+    void ImpostaAspetto(bool primaVolta) override;
+    void NuovaPartita() override;
+    void TimerStartTimer() override;
+
+private:
+    bool soloComputer;
+    QLabel* immagineTurno;
+    std::array<std::unique_ptr<PannelloGiocatore>, 5> pannelli;
+    SuperficieMascherata* paintBoxSocio;
+    SuperficieMascherata* paintBoxChiamante;
+    QLabel* lblBenvenuto;
+    QAction* menuNuovaPartita = nullptr;
+    QAction* menuOpzioni = nullptr;
+    QAction* menuEsci = nullptr;
+
+    void CreaMenu();
+    PannelloGiocatore& PannelloDi(int giocatore);
+};

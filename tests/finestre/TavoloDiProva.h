@@ -1,0 +1,47 @@
+#pragma once
+
+#include <QString>
+#include <QWidget>
+
+#include <cstdint>
+#include <functional>
+#include <memory>
+
+#include "aiuto/AiutoPartita.h"
+#include "finestre/DialoghiFinti.h"
+
+class TfrmBriscolaMain;
+class TfrmOpzioni;
+
+// The real main window and options dialog, as the program creates them, with an options file
+// of the test's own in a temporary folder, the card sets of the build, scripted dialogs, and
+// clean process-wide state before and after.
+class TavoloDiProva {
+public:
+    // righeOpzioni: the options file (by default both pauses at 0).
+    TavoloDiProva(int tipoGiocatori, std::uint32_t seme,
+                  const QString& righeOpzioni = QStringLiteral("AttesaGiocata=0\r\n"
+                                                               "AttesaMano=0\r\n"));
+    ~TavoloDiProva();
+
+    TfrmBriscolaMain& Finestra() const { return *finestra; }
+    DialoghiFinti& Dialoghi() const { return *dialoghi; }
+    // True once the start timer has run (pictures made, options applied).
+    bool Avviato() const;
+    // Waits, with the event loop running, until the loop idles for the human's choice or
+    // for a new game; false on a time-out.
+    bool AttendiInattivo(int millisecondi = 20000) const;
+
+private:
+    CartellaTemporanea cartella;
+    ConDialoghiFinti dialoghi;
+    std::unique_ptr<TfrmBriscolaMain> finestra;
+    std::unique_ptr<TfrmOpzioni> opzioni;
+};
+
+// Runs the event loop until condizione holds; false on a time-out. Unlike QTest::qWaitFor it
+// never sleeps, so a game stepped by a zero-length timer runs at full speed.
+bool AttendiCondizione(const std::function<bool()>& condizione, int millisecondi = 20000);
+
+// Saves what the widget shows as a PNG in the build tree (for people to look at).
+void SalvaSchermata(QWidget& widget, const QString& nome);

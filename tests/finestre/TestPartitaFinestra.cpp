@@ -1,0 +1,243 @@
+// Whole games through the real main window and Qt's event loop.
+
+#include <gtest/gtest.h>
+
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QProcess>
+#include <QTest>
+#include <QTimer>
+
+#include <sys/resource.h>
+
+#include "finestre/CicloGioco.h"
+#include "finestre/ImmagineCarta.h"
+#include "finestre/TavoloDiProva.h"
+#include "finestre/TfrmBriscolaMain.h"
+#include "motori/Semaforo.h"
+#include "partita/Partita.h"
+#include "partita/RegistroPartita.h"
+#include "partita/TipoStoriaPartite.h"
+
+namespace {
+
+constexpr int kUmano = 4;
+
+int StatoPartita(const TfrmBriscolaMain& finestra) {
+    const Partita* partita = finestra.SemaforoGioco().PartitaCorrente();
+    return partita != nullptr ? partita->Stato() : -1;
+}
+
+std::vector<Carta> ManoUmano() {
+    std::vector<Carta> carte;
+    for (int k = 0; k < 8; ++k) {
+        const Carta c = Registro().CartaInMano(kUmano, k);
+        if (c.Definita()) {
+            carte.push_back(c);
+        }
+    }
+    return carte;
+}
+
+void Clicca(TfrmBriscolaMain& finestra, const Carta& carta) {
+    ImmagineCarta* immagine = finestra.Immagine(carta.Indice());
+    ASSERT_NE(immagine, nullptr);
+    QTest::mouseClick(immagine, Qt::LeftButton, {}, QPoint(27, 50));
+}
+
+// The human's decision when the loop waits for one: a bid when none stands (else a pass),
+// Cuori as trump, the first card of the hand clicked on the table.
+void DecidiComeUmano(TfrmBriscolaMain& finestra) {
+    switch (StatoPartita(finestra)) {
+    case 1:
+        finestra.ImpostaChiamataScelta(
+            Registro().chiamata.Valore == kNessunaChiamata ? Chiamata(kFante) : ChiamataPasso);
+        finestra.Ciclo().Sveglia();
+        break;
+    case 4:
+        finestra.ImpostaBriscolaScelta(Briscola(kCuori));
+        finestra.Ciclo().Sveglia();
+        break;
+    case 5:
+        Clicca(finestra, ManoUmano().front());
+        break;
+    default:
+        break;
+    }
+}
+
+// Plays as the human until the history holds partite games.
+void GiocaFinoA(TavoloDiProva& tavolo, int partite) {
+    while (StoriaPartite().numeroPartite < partite) {
+        ASSERT_TRUE(tavolo.AttendiInattivo());
+        if (!tavolo.Finestra().SemaforoGioco().InCorso()) {
+            tavolo.Finestra().menuNuovaPartitaClick();
+            continue;
+        }
+        DecidiComeUmano(tavolo.Finestra());
+    }
+}
+
+std::array<int, 5> TotaliStoria() {
+    std::array<int, 5> totali{};
+    for (int s = 0; s < 5; ++s) {
+        totali[static_cast<std::size_t>(s)] = StoriaPartite().Totale(s);
+    }
+    return totali;
+}
+
+double SecondiProcessore() {
+    rusage uso{};
+    getrusage(RUSAGE_SELF, &uso);
+    return static_cast<double>(uso.ru_utime.tv_sec + uso.ru_stime.tv_sec) +
+           static_cast<double>(uso.ru_utime.tv_usec + uso.ru_stime.tv_usec) / 1e6;
+}
+
+} // namespace
+
+TEST(FinestraDiGioco, SerieDiSoliComputerUgualeAllaSerieSenzaFinestra) {
+    constexpr std::uint32_t kSeme = 4242;
+    std::array<int, 5> totali{};
+    int partite = 0;
+    {
+        TavoloDiProva tavolo(1, kSeme);
+        ASSERT_TRUE(AttendiCondizione([] { return StoriaPartite().numeroPartite >= 8; }, 60000));
+        tavolo.Finestra().SemaforoGioco().Ferma();
+        ASSERT_TRUE(AttendiCondizione([&] { return tavolo.Finestra().Ciclo().Terminato(); }));
+        partite = StoriaPartite().numeroPartite;
+        totali = TotaliStoria();
+        SalvaSchermata(tavolo.Finestra(), QStringLiteral("serie-D1"));
+        EXPECT_TRUE(tavolo.Dialoghi().mostrati.empty());
+    }
+    QProcess serie;
+    serie.start(QStringLiteral(PENTALUDO_STRUMENTI_BUILD "/pentaludo-serie"),
+                {QStringLiteral("--tipo"), QStringLiteral("1"), QStringLiteral("--seme"),
+                 QString::number(kSeme), QStringLiteral("--partite"), QString::number(partite),
+                 QStringLiteral("--json"), QStringLiteral("--regole"),
+                 QStringLiteral(PENTALUDO_DATI_SORGENTE "/regole.OK.txt")});
+    ASSERT_TRUE(serie.waitForFinished(60000));
+    const QJsonObject risultato = QJsonDocument::fromJson(serie.readAllStandardOutput()).object();
+    ASSERT_EQ(risultato.value(QStringLiteral("partite")).toInt(), partite);
+    const QJsonArray attesi = risultato.value(QStringLiteral("totale")).toArray();
+    for (int s = 0; s < 5; ++s) {
+        EXPECT_EQ(totali[static_cast<std::size_t>(s)], attesi.at(s).toInt()) << "posto " << s;
+    }
+}
+
+TEST(FinestraDiGioco, UnUmanoGiocaPartiteIntereCliccandoLeCarte) {
+    TavoloDiProva tavolo(0, 31);
+    TfrmBriscolaMain& finestra = tavolo.Finestra();
+    ASSERT_TRUE(tavolo.AttendiInattivo());
+    EXPECT_EQ(StatoPartita(finestra), -1) << "no game before Nuova Partita";
+
+    finestra.menuNuovaPartitaClick();
+    ASSERT_TRUE(tavolo.AttendiInattivo());
+    SalvaSchermata(finestra, QStringLiteral("umano-distribuzione"));
+    for (const Carta& c : ManoUmano()) {
+        EXPECT_TRUE(finestra.Immagine(c.Indice())->isVisible());
+        EXPECT_TRUE(finestra.Immagine(c.Indice())->Cliccabile());
+    }
+
+    // A card clicked out of turn lies in the mailbox until a computer's card empties it.
+    bool cliccataFuoriTurno = false;
+    Carta fuoriTurno;
+    while (!(StatoPartita(finestra) == 5 && finestra.SemaforoGioco().GiocatoreCorrente() == 4)) {
+        if (!cliccataFuoriTurno) {
+            fuoriTurno = ManoUmano().back();
+            Clicca(finestra, fuoriTurno);
+            cliccataFuoriTurno = true;
+        }
+        DecidiComeUmano(finestra);
+        ASSERT_TRUE(tavolo.AttendiInattivo());
+    }
+    ASSERT_GT(Registro().NumeroCarteGiocate(), 0) << "the seed must let a computer lead";
+    EXPECT_EQ(Registro().ChiHaGiocato(fuoriTurno), -1);
+
+    const Carta scelta = ManoUmano().front();
+    Clicca(finestra, scelta);
+    ASSERT_TRUE(tavolo.AttendiInattivo());
+    EXPECT_EQ(Registro().ChiHaGiocato(scelta), kUmano);
+    SalvaSchermata(finestra, QStringLiteral("umano-a-meta-presa"));
+
+    GiocaFinoA(tavolo, 3);
+    EXPECT_EQ(StoriaPartite().numeroPartite, 3);
+    int somma = 0;
+    for (int totale : TotaliStoria()) {
+        somma += totale;
+    }
+    EXPECT_EQ(somma, 0);
+    EXPECT_TRUE(tavolo.Dialoghi().mostrati.empty());
+}
+
+TEST(FinestraDiGioco, NuovaPartitaChiedePrimaDiAzzerareIPunteggi) {
+    TavoloDiProva tavolo(0, 8);
+    TfrmBriscolaMain& finestra = tavolo.Finestra();
+    GiocaFinoA(tavolo, 1);
+    ASSERT_TRUE(tavolo.AttendiInattivo());
+    finestra.menuNuovaPartitaClick();
+    ASSERT_TRUE(tavolo.AttendiInattivo());
+    ASSERT_TRUE(finestra.SemaforoGioco().InCorso());
+    const auto totali = TotaliStoria();
+    const RegistroPartita prima = Registro();
+
+    tavolo.Dialoghi().risposte = {false};
+    finestra.menuNuovaPartitaClick();
+    ASSERT_TRUE(tavolo.AttendiInattivo());
+    ASSERT_FALSE(tavolo.Dialoghi().mostrati.empty());
+    EXPECT_EQ(tavolo.Dialoghi().mostrati.back().testo,
+              QStringLiteral("Vuoi ricominciare la partita ?\r\nI punteggi verranno azzerati."));
+    EXPECT_EQ(tavolo.Dialoghi().mostrati.back().titolo, QStringLiteral("Briscola Chiamata"));
+    EXPECT_EQ(TotaliStoria(), totali);
+    EXPECT_EQ(StoriaPartite().numeroPartite, 1);
+    for (int s = 0; s < 5; ++s) {
+        for (int k = 0; k < 8; ++k) {
+            EXPECT_EQ(Registro().CartaDistribuita(s, k), prima.CartaDistribuita(s, k));
+        }
+    }
+
+    tavolo.Dialoghi().risposte = {true};
+    finestra.menuNuovaPartitaClick();
+    ASSERT_TRUE(tavolo.AttendiInattivo());
+    EXPECT_EQ(TotaliStoria(), (std::array<int, 5>{}));
+    EXPECT_EQ(StoriaPartite().numeroPartite, 0);
+    EXPECT_TRUE(finestra.SemaforoGioco().InCorso());
+}
+
+TEST(FinestraDiGioco, ChiudereDuranteUnaPausaFinisceDopoIlPasso) {
+    TavoloDiProva tavolo(1, 5, QStringLiteral("AttesaGiocata=300\r\nAttesaMano=300\r\n"));
+    TfrmBriscolaMain& finestra = tavolo.Finestra();
+    bool nelPasso = false;
+    bool visibileSubito = false;
+    // The close arrives from the event loop, as a click would, inside a pause of a step.
+    QTimer chiusura;
+    chiusura.setInterval(5);
+    QObject::connect(&chiusura, &QTimer::timeout, &finestra, [&] {
+        if (!finestra.Ciclo().InPasso()) {
+            return;
+        }
+        chiusura.stop();
+        nelPasso = true;
+        tavolo.Dialoghi().risposte = {true};
+        finestra.close();
+        visibileSubito = finestra.isVisible();
+    });
+    chiusura.start();
+    ASSERT_TRUE(AttendiCondizione([&] { return !finestra.isVisible(); }, 10000));
+    EXPECT_TRUE(nelPasso);
+    EXPECT_TRUE(visibileSubito);
+    EXPECT_TRUE(finestra.Ciclo().Terminato());
+    EXPECT_EQ(StatoPartita(finestra), 9);
+    EXPECT_EQ(tavolo.Dialoghi().mostrati.back().testo, QStringLiteral("Vuoi uscire dal gioco ?"));
+}
+
+TEST(FinestraDiGioco, MentreAttendeLUmanoNonConsumaProcessore) {
+    TavoloDiProva tavolo(0, 3);
+    tavolo.Finestra().menuNuovaPartitaClick();
+    ASSERT_TRUE(tavolo.AttendiInattivo());
+    ASSERT_TRUE(tavolo.Finestra().SemaforoGioco().InCorso());
+    const double inizio = SecondiProcessore();
+    QTest::qWait(2000);
+    EXPECT_LT(SecondiProcessore() - inizio, 0.1);
+    EXPECT_FALSE(tavolo.Finestra().Ciclo().Attivo());
+}
