@@ -4,6 +4,15 @@
 #include <QDialog>
 #include <QString>
 
+class QCheckBox;
+class QFrame;
+class QLineEdit;
+class QListWidget;
+class QPushButton;
+class QSpinBox;
+class QTabWidget;
+struct ValoriOpzioni;
+
 // The options dialog: the five player names, the table's colours and background picture, the
 // card set, the pauses of automatic play, the face-down first trick and the grouping of the
 // hand by suit. Its controls are the settings for the whole run; the rest of the program reads
@@ -35,4 +44,64 @@ public:
 
     // Writes the options file; false when it could not be written (the old file stays whole).
     bool Salva() const;
+
+    // Puts a new name, drawn from a fixed list and unlike the five names in use, into the
+    // name of row j (1..5).
+    void CreaNomeAutomaticamente(int j);
+
+    // The controls are the settings; tests and the main window may reach them by name.
+    QTabWidget* PageOpzioni;
+    QWidget* tabOpzioni;
+    QWidget* tabGiocatori;
+    QWidget* tabColori;
+    QWidget* tabCarte;
+    QSpinBox* UpDownPuntiMonte;
+    QLineEdit* txtPuntiMonte;
+    QSpinBox* UpDownAttesa1;
+    QLineEdit* txtAttesa1;
+    QSpinBox* UpDownAttesa2;
+    QLineEdit* txtAttesa2;
+    QCheckBox* chkManoAlBuio;
+    QCheckBox* chkCarteOrdinate;
+    QLineEdit* txtNome1;
+    QLineEdit* txtNome2;
+    QLineEdit* txtNome3;
+    QLineEdit* txtNome4;
+    QLineEdit* txtNome5;
+    QPushButton* cmdN1;
+    QPushButton* cmdN2;
+    QPushButton* cmdN3;
+    QPushButton* cmdN4;
+    QPushButton* cmdN5;
+    QFrame* ShapeSfondo;
+    QFrame* ShapeTesto;
+    QLineEdit* txtBitmap;
+    QPushButton* Button1;
+    QListWidget* lstSfondi;
+    QLineEdit* txtDirectory;
+    QListWidget* lstCarte;
+    QPushButton* cmdOK;
+
+protected:
+    bool eventFilter(QObject* oggetto, QEvent* evento) override;
+
+private slots:
+    void Button1Click();
+    void txtDirectoryChange(const QString& testo);
+    void cmdOKClick();
+
+private:
+    void CostruisciPagine();
+    void CaricaOpzioni();
+    ValoriOpzioni Valori() const;
+    void ScegliColore(QFrame* campione);
+    QLineEdit* txtNome(int j) const;
+
+    QString fileOpzioni;
+    QString cartellaCarte;
+    QString cartellaSfondi;
+    // The card set last confirmed with OK, or loaded; OK puts it back when none is chosen.
+    QString carteConfermate;
+    // The colour dialog opens on the colour last chosen in it.
+    QColor ultimoColore;
 };
