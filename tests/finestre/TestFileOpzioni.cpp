@@ -108,18 +108,3 @@ TEST(FileOpzioni, UnTestoNonAggiungeRighe) {
     EXPECT_EQ(riletti.nomi[4], "Eva  ManoAlBuio=0");
     EXPECT_TRUE(riletti.manoAlBuio);
 }
-
-TEST(FileOpzioni, RiletturaDiUnFileScritto) {
-    ValoriOpzioni valori;
-    valori.nomi = {"Anna", "Bice", "Carla", "Dario", "Elio"};
-    valori.coloreSfondo = 0x123456;
-    valori.coloreTesto = 0xFFFFFF;
-    valori.immagineSfondo = "/home/x/prato.bmp";
-    valori.directoryCarte = "Napoletane";
-    valori.puntiMonte = 20;
-    valori.attesaGiocata = 0;
-    valori.attesaMano = 10000;
-    valori.manoAlBuio = false;
-    valori.carteOrdinate = false;
-    EXPECT_EQ(LeggiOpzioni(ScriviOpzioni(valori)), valori);
-}

@@ -37,26 +37,28 @@ public:
     void Messaggio(QWidget*, const QString&, const QString&, Icona) override {}
     std::optional<QColor> ScegliColore(QWidget*, const QColor& iniziale) override {
         coloriIniziali.push_back(iniziale);
-        auto colore = colori.empty() ? std::nullopt : colori.front();
-        if (!colori.empty()) {
-            colori.pop_front();
-        }
-        return colore;
+        return Prossima(colori);
     }
     QString ApriFile(QWidget*, const QString& titolo, const QString& cartella,
                      const QString& filtro) override {
         fileChiesti.push_back({titolo, cartella, filtro});
-        QString scelto = file.empty() ? QString() : file.front();
-        if (!file.empty()) {
-            file.pop_front();
-        }
-        return scelto;
+        return Prossima(file);
     }
     QString SalvaFile(QWidget*, const QString&, const QString&, const QString&,
                       const QString&) override {
         return {};
     }
     int Esegui(QDialog&) override { return 0; }
+
+private:
+    template <typename T>
+    static T Prossima(std::deque<T>& coda) {
+        T primo = coda.empty() ? T() : coda.front();
+        if (!coda.empty()) {
+            coda.pop_front();
+        }
+        return primo;
+    }
 };
 
 QString Q(const fs::path& percorso) {
