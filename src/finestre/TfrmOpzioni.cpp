@@ -372,9 +372,9 @@ void TfrmOpzioni::CreaNomeAutomaticamente(int j) {
         if (r >= static_cast<int>(kNomiAutomatici.size())) {
             continue;
         }
-        const QString candidato = QString::fromUtf8(
-            kNomiAutomatici[static_cast<std::size_t>(r)].data(),
-            static_cast<qsizetype>(kNomiAutomatici[static_cast<std::size_t>(r)].size()));
+        const std::string_view voce = kNomiAutomatici[static_cast<std::size_t>(r)];
+        const QString candidato =
+            QString::fromUtf8(voce.data(), static_cast<qsizetype>(voce.size()));
         bool usato = false;
         for (int i = 0; i < 5; ++i) {
             usato = usato || NomeGiocatore(i) == candidato;
