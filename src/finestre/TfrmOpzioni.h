@@ -4,6 +4,15 @@
 #include <QDialog>
 #include <QString>
 
+class QCheckBox;
+class QFrame;
+class QLineEdit;
+class QListWidget;
+class QPushButton;
+class QSpinBox;
+class QTabWidget;
+struct ValoriOpzioni;
+
 // The options dialog: the five player names, the table's colours and background picture, the
 // card set, the pauses of automatic play, the face-down first trick and the grouping of the
 // hand by suit. Its controls are the settings for the whole run; the rest of the program reads
@@ -35,4 +44,64 @@ public:
 
     // Writes the options file; false when it could not be written (the old file stays whole).
     bool Salva() const;
+
+    // Puts a new name, drawn from a fixed list and unlike the five names in use, into the
+    // name of row j (1..5).
+    void CreaNomeAutomaticamente(int j);
+
+    // The controls are the settings; tests and the main window may reach them by name.
+    QTabWidget* PageOpzioni = nullptr;
+    QWidget* tabOpzioni = nullptr;
+    QWidget* tabGiocatori = nullptr;
+    QWidget* tabColori = nullptr;
+    QWidget* tabCarte = nullptr;
+    QSpinBox* UpDownPuntiMonte = nullptr;
+    QLineEdit* txtPuntiMonte = nullptr;
+    QSpinBox* UpDownAttesa1 = nullptr;
+    QLineEdit* txtAttesa1 = nullptr;
+    QSpinBox* UpDownAttesa2 = nullptr;
+    QLineEdit* txtAttesa2 = nullptr;
+    QCheckBox* chkManoAlBuio = nullptr;
+    QCheckBox* chkCarteOrdinate = nullptr;
+    QLineEdit* txtNome1 = nullptr;
+    QLineEdit* txtNome2 = nullptr;
+    QLineEdit* txtNome3 = nullptr;
+    QLineEdit* txtNome4 = nullptr;
+    QLineEdit* txtNome5 = nullptr;
+    QPushButton* cmdN1 = nullptr;
+    QPushButton* cmdN2 = nullptr;
+    QPushButton* cmdN3 = nullptr;
+    QPushButton* cmdN4 = nullptr;
+    QPushButton* cmdN5 = nullptr;
+    QFrame* ShapeSfondo = nullptr;
+    QFrame* ShapeTesto = nullptr;
+    QLineEdit* txtBitmap = nullptr;
+    QPushButton* Button1 = nullptr;
+    QListWidget* lstSfondi = nullptr;
+    QLineEdit* txtDirectory = nullptr;
+    QListWidget* lstCarte = nullptr;
+    QPushButton* cmdOK = nullptr;
+
+protected:
+    bool eventFilter(QObject* oggetto, QEvent* evento) override;
+
+private slots:
+    void Button1Click();
+    void txtDirectoryChange(const QString& testo);
+    void cmdOKClick();
+
+private:
+    void CostruisciPagine();
+    void CaricaOpzioni();
+    ValoriOpzioni Valori() const;
+    void ScegliColore(QFrame* campione);
+    QLineEdit* txtNome(int j) const;
+
+    QString fileOpzioni;
+    QString cartellaCarte;
+    QString cartellaSfondi;
+    // The card set last confirmed with OK, or loaded; OK puts it back when none is chosen.
+    QString carteConfermate;
+    // The colour dialog opens on the colour last chosen in it.
+    QColor ultimoColore;
 };
