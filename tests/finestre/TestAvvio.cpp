@@ -1,0 +1,50 @@
+// Start-up: the command line and the list of players.
+
+#include <gtest/gtest.h>
+
+#include <QKeyEvent>
+#include <QTest>
+
+#include "finestre/RigaDiComando.h"
+#include "finestre/TavoloDiProva.h"
+#include "finestre/TfrmBriscolaMain.h"
+
+TEST(RigaDiComando, SceltaDeiGiocatoriEDelSeme) {
+    struct Caso {
+        QStringList argomenti;
+        int tipo;
+        std::uint32_t seme;
+    };
+    const std::vector<Caso> casi = {
+        {{}, 0, 0},
+        {{QStringLiteral("d2")}, 2, 0},
+        {{QStringLiteral("xxd2yy")}, 2, 0},
+        {{QStringLiteral("D4")}, 0, 0},
+        {{QStringLiteral("D1"), QStringLiteral("D3")}, 3, 0},
+        {{QStringLiteral("S12"), QStringLiteral("S34")}, 0, 1234},
+        {{QStringLiteral("S")}, 0, 0},
+        {{QStringLiteral("s7"), QStringLiteral("S")}, 0, 7},
+        {{QStringLiteral("S5D1")}, 1, 5},
+        {{QStringLiteral("D"), QStringLiteral("1")}, 0, 0},
+        {{QStringLiteral("S99999999999")}, 0, static_cast<std::uint32_t>(99999999999ULL)},
+    };
+    for (const Caso& caso : casi) {
+        const ArgomentiAvvio letti = LeggiRigaDiComando(caso.argomenti);
+        EXPECT_EQ(letti.tipoGiocatori, caso.tipo) << caso.argomenti.join(' ').toStdString();
+        EXPECT_EQ(letti.semeCasuale, caso.seme) << caso.argomenti.join(' ').toStdString();
+    }
+}
+
+TEST(TipiDiGiocatori, F10MostraIlGiocatoreUmanoAlQuintoPosto) {
+    TavoloDiProva tavolo(0, 1);
+    ASSERT_TRUE(AttendiCondizione([&] { return tavolo.Avviato(); }));
+    tavolo.Dialoghi().mostrati.clear();
+    QTest::keyRelease(&tavolo.Finestra(), Qt::Key_F10);
+    ASSERT_EQ(tavolo.Dialoghi().mostrati.size(), 1u);
+    const auto& box = tavolo.Dialoghi().mostrati.front();
+    EXPECT_EQ(box.titolo, QStringLiteral("Tipi di Giocatori"));
+    const QStringList righe = box.testo.split(QStringLiteral("\r\n"));
+    ASSERT_EQ(righe.size(), 5);
+    EXPECT_EQ(righe[4], QStringLiteral("GIOCATORE UMANO"));
+    EXPECT_FALSE(box.testo.endsWith(QStringLiteral("\r\n")));
+}
