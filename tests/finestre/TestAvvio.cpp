@@ -5,6 +5,11 @@
 #include <QKeyEvent>
 #include <QTest>
 
+#include <QCoreApplication>
+#include <QDir>
+
+#include "comune/Percorsi.h"
+#include "finestre/Avvio.h"
 #include "finestre/RigaDiComando.h"
 #include "finestre/TavoloDiProva.h"
 #include "finestre/TfrmBriscolaMain.h"
@@ -47,4 +52,23 @@ TEST(TipiDiGiocatori, F10MostraIlGiocatoreUmanoAlQuintoPosto) {
     ASSERT_EQ(righe.size(), 5);
     EXPECT_EQ(righe[4], QStringLiteral("GIOCATORE UMANO"));
     EXPECT_FALSE(box.testo.endsWith(QStringLiteral("\r\n")));
+}
+
+TEST(Avvio, SenzaRegoleUnMessaggioEUnoStatoDiErrore) {
+    ConDialoghiFinti dialoghi;
+    CartellaTemporanea vuota;
+    const QString prima = QDir::currentPath();
+    ASSERT_TRUE(QDir::setCurrent(QString::fromStdString(vuota.Percorso().string())));
+    ImpostaCartellaProgramma(QCoreApplication::applicationDirPath().toStdString());
+    if (!TrovaFileDati("regole.OK.txt").empty()) {
+        QDir::setCurrent(prima);
+        GTEST_SKIP() << "regole.OK.txt is installed on this machine";
+    }
+    const int esito = AvviaGioco({});
+    QDir::setCurrent(prima);
+    AzzeraStatoGlobale();
+    EXPECT_NE(esito, 0);
+    ASSERT_EQ(dialoghi->mostrati.size(), 1u);
+    EXPECT_TRUE(dialoghi->mostrati[0].testo.contains(QStringLiteral("regole.OK.txt")));
+    EXPECT_EQ(dialoghi->mostrati[0].icona, Dialoghi::Icona::Errore);
 }
