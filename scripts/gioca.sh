@@ -6,5 +6,5 @@ bash scripts/costruisci.sh build
 if [ -x build/src/finestre/pentaludo ]; then
     exec build/src/finestre/pentaludo "$@"
 fi
-echo
-echo "La finestra del gioco non c'è ancora: sono pronti il motore di gioco e gli strumenti in build/src/strumenti."
+
+
