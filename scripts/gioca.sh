@@ -1,10 +1,6 @@
 #!/usr/bin/env bash
-# Builds everything and starts the game.
+# Builds everything and starts the game; the arguments go to the game (D1, S1234, ...).
 set -euo pipefail
 cd "$(dirname "$0")/.."
 bash scripts/costruisci.sh build
-if [ -x build/src/finestre/pentaludo ]; then
-    exec build/src/finestre/pentaludo "$@"
-fi
-
-
+exec build/src/finestre/pentaludo "$@"
