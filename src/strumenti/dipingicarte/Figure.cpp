@@ -67,9 +67,9 @@ void Busto(QPainter& p, const Abito& abito, double cx) {
 // Heads and headgear are drawn a little larger than the body would ask: at 55 x 101 the face
 // and what it wears are what tell the ranks apart.
 void IngrandisciTesta(QPainter& p, double cx) {
-    p.translate(cx, 17.0);
+    p.translate(cx, 13.0);
     p.scale(1.18, 1.18);
-    p.translate(-cx, -17.0);
+    p.translate(-cx, -13.0);
 }
 
 void Testa(QPainter& p, double cx) {

@@ -89,7 +89,12 @@ void DisegnaIndice(QPainter& p, const Mazzo& mazzo, int seme, int faccia) {
     p.setBrush(ColoreSeme(mazzo.stile, seme));
     p.drawPath(testo);
     p.restore();
-    DisegnaSimbolo(p, mazzo.stile, seme, QRectF(colonna - 3.75, 15.5, 7.5, 7.5));
+    if (mazzo.stile == Stile::Italiano && seme >= 2) {
+        // Lying across so small a box a club or a sword would be a smudge: stand it upright.
+        DisegnaSimbolo(p, mazzo.stile, seme, QRectF(colonna - 3.0, 14.5, 6.0, 10.5), false, true);
+    } else {
+        DisegnaSimbolo(p, mazzo.stile, seme, QRectF(colonna - 3.75, 15.5, 7.5, 7.5));
+    }
 }
 
 // Pip centres of Asso..Sette on a printed deck: two columns, three rows, the Sette's extra
