@@ -241,3 +241,38 @@ TEST(FinestraDiGioco, MentreAttendeLUmanoNonConsumaProcessore) {
     EXPECT_LT(SecondiProcessore() - inizio, 0.1);
     EXPECT_FALSE(tavolo.Finestra().Ciclo().Attivo());
 }
+
+TEST(FinestraDiGioco, UnErroreNelPassoSiMostraEFermaLaPartitaFinoAUnaNuova) {
+    TavoloDiProva tavolo(0, 12);
+    TfrmBriscolaMain& finestra = tavolo.Finestra();
+    finestra.menuNuovaPartitaClick();
+    while (!(StatoPartita(finestra) == 5 && finestra.SemaforoGioco().GiocatoreCorrente() == 4)) {
+        ASSERT_TRUE(tavolo.AttendiInattivo());
+        DecidiComeUmano(finestra);
+    }
+    // A card already on the table: the game refuses it.
+    const int giocate = Registro().NumeroCarteGiocate();
+    ASSERT_GT(giocate, 0) << "the seed must let a computer lead";
+    const Carta altrui = Registro().CartaGiocata(0);
+    tavolo.Dialoghi().mostrati.clear();
+    finestra.ImpostaCartaScelta(altrui);
+    finestra.Ciclo().Sveglia();
+    ASSERT_TRUE(tavolo.AttendiInattivo());
+    ASSERT_EQ(tavolo.Dialoghi().mostrati.size(), 1u);
+    EXPECT_EQ(tavolo.Dialoghi().mostrati[0].icona, Dialoghi::Icona::Errore);
+    EXPECT_EQ(tavolo.Dialoghi().mostrati[0].testo, QStringLiteral("Carta già giocata!"));
+    EXPECT_TRUE(finestra.Ciclo().Bloccato());
+
+    // A click no longer moves the stopped game.
+    Clicca(finestra, ManoUmano().front());
+    ASSERT_TRUE(tavolo.AttendiInattivo());
+    EXPECT_EQ(Registro().NumeroCarteGiocate(), giocate);
+
+    tavolo.Dialoghi().risposte = {true};
+    finestra.menuNuovaPartitaClick();
+    ASSERT_TRUE(tavolo.AttendiInattivo());
+    EXPECT_FALSE(finestra.Ciclo().Bloccato());
+    EXPECT_TRUE(finestra.SemaforoGioco().InCorso());
+    GiocaFinoA(tavolo, 1);
+    EXPECT_EQ(StoriaPartite().numeroPartite, 1);
+}
