@@ -68,6 +68,7 @@ PanelPunti::PanelPunti(bool soloComputer, std::function<QString(int)> nomeGiocat
     lista->setHeaderLabels({QStringLiteral("Partita"), QStringLiteral("Chiamante"),
                             QStringLiteral("Socio"), QStringLiteral("Chiamata"), QString(),
                             QString(), QString(), QString(), QString()});
+    lista->setColumnWidth(0, 50);
     lista->setColumnWidth(1, 75);
     lista->setColumnWidth(2, 75);
     lista->setColumnWidth(3, 80);
@@ -211,6 +212,9 @@ void PanelPunti::AggiornaPunti() {
             riga->setTextAlignment(kColonneFisse + s, Qt::AlignRight | Qt::AlignVCenter);
             correnti[static_cast<std::size_t>(s)] -= storia->Punteggio(g, s);
         }
+        for (int c = 0; c < lista->columnCount(); ++c) {
+            riga->setForeground(c, coloreTesto);
+        }
         righe.append(riga);
     }
     lista->addTopLevelItems(righe);
@@ -232,14 +236,22 @@ void PanelPunti::StatisticheGiocatore(int giocatore) {
 }
 
 void PanelPunti::ImpostaColori(const QColor& sfondo, const QColor& testo) {
+    coloreTesto = testo;
+    for (int i = 0; i < lista->topLevelItemCount(); ++i) {
+        for (int c = 0; c < lista->columnCount(); ++c) {
+            lista->topLevelItem(i)->setForeground(c, testo);
+        }
+    }
     QPalette tavolozza = palette();
     tavolozza.setColor(QPalette::Window, sfondo);
     setPalette(tavolozza);
     QPalette tavolozzaLista = lista->palette();
     tavolozzaLista.setColor(QPalette::Base, sfondo);
     tavolozzaLista.setColor(QPalette::Window, sfondo);
+    tavolozzaLista.setColor(QPalette::Text, testo);
+    tavolozzaLista.setColor(QPalette::WindowText, testo);
     lista->setPalette(tavolozzaLista);
-    ColoreTesto(lista, testo);
+    lista->viewport()->setPalette(tavolozzaLista);
     ColoreTesto(puntiGioc, testo);
     for (QLabel* etichetta : punti) {
         ColoreTesto(etichetta, testo);

@@ -60,6 +60,7 @@ private:
     bool soloComputer;
     bool modoPercentuale = false;
     int posizione = 4;
+    QColor coloreTesto = Qt::black;
     std::function<QString(int)> nomeGiocatore;
     const TipoStoriaPartite* storia;
     std::array<QLabel*, 5> punti{};
