@@ -178,9 +178,7 @@ void PanelPunti::SvuotaLista() {
 void PanelPunti::AggiornaPunti() {
     lista->hide();
     lista->clear();
-    for (int s = 0; s < 5; ++s) {
-        lista->headerItem()->setText(kColonneFisse + s, nomeGiocatore(s));
-    }
+    ImpostaNomi();
     StatisticheGiocatore(posizione);
 
     const int partite = storia->numeroPartite;
@@ -232,6 +230,12 @@ void PanelPunti::StatisticheGiocatore(int giocatore) {
                                      ? Percentuale(storia->Rapporto(c, r, giocatore))
                                      : QString::number(storia->Statistiche(c, r, giocatore)));
         }
+    }
+}
+
+void PanelPunti::ImpostaNomi() {
+    for (int s = 0; s < 5; ++s) {
+        lista->headerItem()->setText(kColonneFisse + s, nomeGiocatore(s));
     }
 }
 

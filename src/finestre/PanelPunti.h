@@ -31,6 +31,8 @@ public:
     void StatisticheGiocatore(int giocatore);
     // Empties the list of games (the history was cleared).
     void SvuotaLista();
+    // The current player names over the seats' columns.
+    void ImpostaNomi();
     // The window's colour behind everything, the text colour on the list and the totals.
     void ImpostaColori(const QColor& sfondo, const QColor& testo);
 

@@ -279,6 +279,7 @@ void TfrmBriscolaMain::ImpostaAspetto(bool) {
     lblBenvenuto->setPalette(tavolozza);
     sfondo.ImpostaColore(opzioni->ColoreSfondo());
     panelPunti->ImpostaColori(opzioni->ColoreSfondo(), testo);
+    panelPunti->ImpostaNomi();
     panelPunti->StatisticheGiocatore(panelPunti->GiocatoreScelto());
     // A picture that cannot be loaded leaves the background as it was.
     sfondo.ImpostaImmagine(opzioni->ImmagineSfondo());
