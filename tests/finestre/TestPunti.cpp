@@ -208,6 +208,9 @@ TEST(Punti, FinePartitaDiceChiHaVintoConIPuntiDelChiamantePrima) {
         EXPECT_EQ(tavolo.Dialoghi().mostrati[0].titolo, QStringLiteral("Fine Partita"));
         EXPECT_EQ(tavolo.Dialoghi().mostrati[0].icona, Dialoghi::Icona::Informazione);
         EXPECT_FALSE(tavolo.Finestra().ImageTurno()->isVisibleTo(&tavolo.Finestra()));
+        for (int s = 0; s < 5; ++s) {
+            EXPECT_TRUE(tavolo.Finestra().Pannello(s).ChiamataMostrata().Testo().empty());
+        }
     }
 }
 
