@@ -1,6 +1,7 @@
 #include "finestre/TfrmBriscolaMain.h"
 
 #include <QAction>
+#include <QActionGroup>
 #include <QCoreApplication>
 #include <QLabel>
 #include <QLayout>
@@ -11,6 +12,8 @@
 #include "finestre/Dialoghi.h"
 #include "finestre/Disegni.h"
 #include "finestre/Maschere.h"
+#include "finestre/PanelPunti.h"
+#include "finestre/SerieSalvata.h"
 #include "finestre/SuperficieMascherata.h"
 #include "finestre/TfrmOpzioni.h"
 #include "motori/Semaforo1Giocatore.h"
@@ -70,6 +73,13 @@ TfrmBriscolaMain::TfrmBriscolaMain(std::uint32_t semeCasuale, QWidget* padre)
                                                         "Nuova Partita (Ctrl+N)"));
     lblBenvenuto->setAttribute(Qt::WA_TranslucentBackground);
 
+    panelPunti = new PanelPunti(
+        soloComputer,
+        [this](int giocatore) {
+            return opzioni != nullptr ? opzioni->NomeGiocatore(giocatore) : QString();
+        },
+        tavolo);
+
     CreaMenu();
     const int tipo = TipoGiocatori();
     if (tipo == 0) {
@@ -87,6 +97,11 @@ void TfrmBriscolaMain::CreaMenu() {
     menuNuovaPartita = partita->addAction(QStringLiteral("&Nuova Partita"));
     menuNuovaPartita->setShortcut(QKeySequence::New);
     connect(menuNuovaPartita, &QAction::triggered, this, &TfrmBriscolaMain::menuNuovaPartitaClick);
+    menuSalvaPartita = partita->addAction(QStringLiteral("&Salva Partita"));
+    connect(menuSalvaPartita, &QAction::triggered, this, &TfrmBriscolaMain::menuSalvaPartitaClick);
+    menuCaricaPartita = partita->addAction(QStringLiteral("&Carica Partita"));
+    connect(menuCaricaPartita, &QAction::triggered, this,
+            &TfrmBriscolaMain::menuCaricaPartitaClick);
     partita->addSeparator();
     menuOpzioni = partita->addAction(QStringLiteral("&Opzioni"));
     connect(menuOpzioni, &QAction::triggered, this, [this] { ImpostaOpzioni(false); });
@@ -94,6 +109,18 @@ void TfrmBriscolaMain::CreaMenu() {
     menuEsci = partita->addAction(QStringLiteral("&Esci"));
     menuEsci->setShortcut(QKeySequence::Quit);
     connect(menuEsci, &QAction::triggered, this, &QWidget::close);
+
+    QMenu* mostra = menuBar()->addMenu(QStringLiteral("&Mostra"));
+    auto* gruppo = new QActionGroup(mostra);
+    menuMostraPartita = mostra->addAction(QStringLiteral("&Partita"));
+    menuMostraPunti = mostra->addAction(QStringLiteral("P&unti"));
+    for (QAction* voce : {menuMostraPartita, menuMostraPunti}) {
+        voce->setCheckable(true);
+        gruppo->addAction(voce);
+    }
+    menuMostraPartita->setChecked(true);
+    connect(menuMostraPartita, &QAction::triggered, this, [this] { menuPuntiPartitaClick(false); });
+    connect(menuMostraPunti, &QAction::triggered, this, [this] { menuPuntiPartitaClick(true); });
 }
 
 const PannelloGiocatore& TfrmBriscolaMain::Pannello(int giocatore) const {
@@ -129,6 +156,7 @@ void TfrmBriscolaMain::menuNuovaPartitaClick() {
             return;
         }
         SemaforoGioco().AzzeraStoria();
+        panelPunti->SvuotaLista();
     }
     NuovaPartita();
 }
@@ -250,10 +278,63 @@ void TfrmBriscolaMain::ImpostaAspetto(bool) {
     tavolozza.setColor(QPalette::WindowText, testo);
     lblBenvenuto->setPalette(tavolozza);
     sfondo.ImpostaColore(opzioni->ColoreSfondo());
+    panelPunti->ImpostaColori(opzioni->ColoreSfondo(), testo);
+    panelPunti->ImpostaNomi();
+    panelPunti->StatisticheGiocatore(panelPunti->GiocatoreScelto());
     // A picture that cannot be loaded leaves the background as it was.
     sfondo.ImpostaImmagine(opzioni->ImmagineSfondo());
     AreaTavolo()->update();
     for (QWidget* figlio : AreaTavolo()->findChildren<QWidget*>()) {
         figlio->update();
+    }
+}
+
+void TfrmBriscolaMain::MostraFinePartita() {
+    for (int s = 0; s < 5; ++s) {
+        PannelloDi(s).MostraChiamata(ChiamataNulla);
+    }
+    immagineTurno->hide();
+    panelPunti->AggiornaPunti();
+    if (soloComputer || giocatoreUmano < 0) {
+        return;
+    }
+    // By the end of the game the called card has been played: the record knows both sides.
+    bool vinto = registro.ChiamanteVincente();
+    if (giocatoreUmano != registro.chiamante && giocatoreUmano != registro.Socio()) {
+        vinto = !vinto;
+    }
+    const int punti = registro.PuntiChiamante();
+    const QString testo =
+        (vinto ? QStringLiteral("Hai vinto per ") : QStringLiteral("Hai perso per ")) +
+        QString::number(punti) + QStringLiteral(" a ") + QString::number(120 - punti);
+    DialoghiCorrenti().Messaggio(this, QStringLiteral("Fine Partita"), testo,
+                                 Dialoghi::Icona::Informazione);
+}
+
+void TfrmBriscolaMain::MostraPunti(bool visibile) {
+    punteggiVisibili = visibile;
+    panelPunti->setVisible(visibile);
+    panelPunti->raise();
+}
+
+void TfrmBriscolaMain::menuPuntiPartitaClick(bool punti) {
+    (punti ? menuMostraPunti : menuMostraPartita)->setChecked(true);
+    MostraPunti(punti);
+}
+
+void TfrmBriscolaMain::menuSalvaPartitaClick() {
+    try {
+        SalvaSerie(this);
+    } catch (const std::exception& e) {
+        MostraErrore(QString::fromStdString(e.what()));
+    }
+}
+
+void TfrmBriscolaMain::menuCaricaPartitaClick() {
+    try {
+        CaricaSerie(this);
+        panelPunti->AggiornaPunti();
+    } catch (const std::exception& e) {
+        MostraErrore(QString::fromStdString(e.what()));
     }
 }

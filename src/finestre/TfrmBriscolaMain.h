@@ -8,6 +8,7 @@
 
 class QAction;
 class QLabel;
+class PanelPunti;
 class SuperficieMascherata;
 
 // The main window: five seat panels in a row at the top, the trick below them, the human's
@@ -33,6 +34,17 @@ public:
     // "Nuova Partita": asks first when a game is under way (Yes also clears the totals).
     void menuNuovaPartitaClick();
 
+    PanelPunti& Punti() const { return *panelPunti; }
+    QAction* AzioneSalvaPartita() const { return menuSalvaPartita; }
+    QAction* AzioneCaricaPartita() const { return menuCaricaPartita; }
+    QAction* AzioneMostraPartita() const { return menuMostraPartita; }
+    QAction* AzioneMostraPunti() const { return menuMostraPunti; }
+    bool PunteggiVisibili() const { return punteggiVisibili; }
+    void menuSalvaPartitaClick();
+    // Also refreshes the score panel when the load failed or was cancelled.
+    void menuCaricaPartitaClick();
+    void menuPuntiPartitaClick(bool punti);
+
 protected:
     void MostraPresa(int giocatore) override;
     void DisponiMano(int giocatore) override;
@@ -48,6 +60,8 @@ protected:
     void ImpostaAspetto(bool primaVolta) override;
     void NuovaPartita() override;
     void TimerStartTimer() override;
+    void MostraFinePartita() override;
+    void MostraPunti(bool visibile) override;
 
 private:
     bool soloComputer;
@@ -59,6 +73,12 @@ private:
     QAction* menuNuovaPartita = nullptr;
     QAction* menuOpzioni = nullptr;
     QAction* menuEsci = nullptr;
+    PanelPunti* panelPunti = nullptr;
+    bool punteggiVisibili = false;
+    QAction* menuSalvaPartita = nullptr;
+    QAction* menuCaricaPartita = nullptr;
+    QAction* menuMostraPartita = nullptr;
+    QAction* menuMostraPunti = nullptr;
 
     void CreaMenu();
     PannelloGiocatore& PannelloDi(int giocatore);
