@@ -7,6 +7,7 @@
 #include "finestre/TfrmBriscolaBase.h"
 
 class QAction;
+class PanelLicitazione;
 class QLabel;
 class SuperficieMascherata;
 
@@ -33,6 +34,13 @@ public:
     // "Nuova Partita": asks first when a game is under way (Yes also clears the totals).
     void menuNuovaPartitaClick();
 
+    PanelLicitazione* Licitazione() const { return panelLicitazione; }
+    // The bidding panel's clicks: each fills the human's mailbox and wakes the game.
+    void ClickChiamata(QObject* sender);
+    void SemeClick(QObject* sender);
+    void cmdMenoClick();
+    void cmdPiuClick();
+
 protected:
     void MostraPresa(int giocatore) override;
     void DisponiMano(int giocatore) override;
@@ -49,6 +57,10 @@ protected:
     void NuovaPartita() override;
     void TimerStartTimer() override;
 
+    void PreparaLicitazione() override;
+    void MostraLicitazione(bool visibile) override;
+    void TurnoBriscola() override;
+
 private:
     bool soloComputer;
     QLabel* immagineTurno;
@@ -59,6 +71,7 @@ private:
     QAction* menuNuovaPartita = nullptr;
     QAction* menuOpzioni = nullptr;
     QAction* menuEsci = nullptr;
+    PanelLicitazione* panelLicitazione;
 
     void CreaMenu();
     PannelloGiocatore& PannelloDi(int giocatore);
