@@ -5,7 +5,7 @@
 #include <QPainterPath>
 #include <QRadialGradient>
 
-#include <cmath>
+#include <algorithm>
 
 namespace {
 
@@ -76,7 +76,8 @@ QImage DisegnaOvale(const QColor& colore, bool premuto, int scala) {
 }
 
 QImage DisegnaSeme(int seme, int scala) {
-    QImage immagine = Bianca(26, 26, scala);
+    QImage immagine(26 * scala, 26 * scala, QImage::Format_ARGB32_Premultiplied);
+    immagine.fill(Qt::transparent);
     QPainter pittore(&immagine);
     pittore.setRenderHint(QPainter::Antialiasing);
     pittore.scale(scala, scala);
@@ -127,8 +128,7 @@ QImage DisegnaSeme(int seme, int scala) {
     return immagine;
 }
 
-QImage InRiquadro(const QImage& immagine, int larghezza, int altezza) {
-    const int scala = static_cast<int>(std::lround(std::max(1.0, immagine.devicePixelRatio())));
+QImage InRiquadro(const QImage& immagine, int larghezza, int altezza, int scala) {
     QImage riquadro(larghezza * scala, altezza * scala, QImage::Format_RGB32);
     riquadro.fill(Qt::white);
     QImage sorgente = immagine;

@@ -12,10 +12,11 @@
 QImage DisegnaDisco(const QColor& colore, int lato, bool premuto, int scala);
 // A shaded oval filling an 80 x 23 picture (the pass buttons).
 QImage DisegnaOvale(const QColor& colore, bool premuto, int scala);
-// A suit symbol (0 Cuori, 1 Quadri, 2 Fiori, 3 Picche) on white, 26 x 26: what the suit
-// buttons show until a card set gives its own pictures.
+// A suit symbol (0 Cuori, 1 Quadri, 2 Fiori, 3 Picche), 26 x 26 on a see-through ground: what
+// the suit buttons show until a card set gives its own pictures.
 QImage DisegnaSeme(int seme, int scala);
 
-// The picture placed, unscaled, in the corner of a white w x h picture (at the picture's own
-// scale): how a face or a mask smaller or larger than its paint box is drawn without stretching.
-QImage InRiquadro(const QImage& immagine, int larghezza, int altezza);
+// The picture, drawn at the given scale, placed unscaled in the corner of a white w x h picture
+// of that scale: how a face or a mask smaller or larger than its paint box is drawn without
+// stretching.
+QImage InRiquadro(const QImage& immagine, int larghezza, int altezza, int scala);

@@ -72,7 +72,7 @@ QLabel* Etichetta(QWidget* padre, const QRect& area, const QString& testo, int p
                   bool grassetto, const QColor& colore) {
     auto* etichetta = new QLabel(testo, padre);
     etichetta->setGeometry(area);
-    etichetta->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+    etichetta->setAlignment(Qt::AlignCenter);
     QFont carattere(QStringLiteral("Arial"));
     carattere.setPixelSize(pixel);
     carattere.setBold(grassetto);
@@ -116,8 +116,7 @@ PanelLicitazione::PanelLicitazione(const SfondoTavolo& sfondo, QWidget* tavolo)
     const FacciaPulsante mascheraOvale = MascheraDi(80, 23);
     const FacciaPulsante mascheraPiccola = MascheraDi(24, 24);
 
-    for (std::size_t i = 0; i < kPostiValore.size(); ++i) {
-        const PostoValore& posto = kPostiValore[i];
+    for (const PostoValore& posto : kPostiValore) {
         QLabel* etichetta =
             Etichetta(this, posto.etichetta, QString::fromLatin1(posto.testo), 27, true, kRosso);
         etichetta->setWordWrap(true);
@@ -126,12 +125,15 @@ PanelLicitazione::PanelLicitazione(const SfondoTavolo& sfondo, QWidget* tavolo)
             CreaPulsante(QRect(posto.faccia, QSize(49, 49)), etichetta, discoGiallo, discoGialloGiu,
                          mascheraDisco);
     }
+    // The small pass captions sit at the top of their labels, in the middle of the oval.
     labelPasso[0] =
         Etichetta(this, QRect(1, 107, 81, 33), QStringLiteral("PASSO"), 12, true, kAcqua);
+    labelPasso[0]->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     pulsantiPasso[0] =
         CreaPulsante(QRect(0, 104, 81, 33), labelPasso[0], ovale, ovaleGiu, mascheraOvale);
     labelPasso[1] =
         Etichetta(this, QRect(418, 108, 81, 30), QStringLiteral(" PASSO"), 12, true, kAcqua);
+    labelPasso[1]->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     pulsantiPasso[1] =
         CreaPulsante(QRect(419, 104, 81, 33), labelPasso[1], ovale, ovaleGiu, mascheraOvale);
     for (const PostoSeme& posto : kPostiSeme) {

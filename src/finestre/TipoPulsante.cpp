@@ -11,8 +11,8 @@ namespace {
 FacciaPulsante AlRiquadro(const FacciaPulsante& faccia, const QWidget& riquadro) {
     const int w = riquadro.width();
     const int h = riquadro.height();
-    return {faccia.normale.isNull() ? QImage() : InRiquadro(faccia.normale, w, h),
-            faccia.doppia.isNull() ? QImage() : InRiquadro(faccia.doppia, w, h)};
+    return {faccia.normale.isNull() ? QImage() : InRiquadro(faccia.normale, w, h, 1),
+            faccia.doppia.isNull() ? QImage() : InRiquadro(faccia.doppia, w, h, 2)};
 }
 
 } // namespace
