@@ -348,3 +348,13 @@ TEST(PanelLicitazione, UnPulsantePremutoCambiaFacciaESiSposta) {
     EXPECT_NE(faccia.pixelColor(24, 24), tavolo0);
     SalvaSchermata(panel, QStringLiteral("licitazione-pannello"));
 }
+
+TEST(PanelLicitazione, NascostoQuandoGiocanoSoloIComputer) {
+    TavoloDiProva tavolo(1, 5);
+    bool maiVisibile = true;
+    ASSERT_TRUE(AttendiCondizione([&] {
+        maiVisibile = maiVisibile && tavolo.Finestra().Licitazione()->isHidden();
+        return StoriaPartite().numeroPartite >= 1;
+    }));
+    EXPECT_TRUE(maiVisibile);
+}
