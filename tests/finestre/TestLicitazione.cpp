@@ -358,3 +358,32 @@ TEST(PanelLicitazione, NascostoQuandoGiocanoSoloIComputer) {
     }));
     EXPECT_TRUE(maiVisibile);
 }
+
+TEST(PanelLicitazione, ISemiSiCaricanoFinoAlPrimoCheManca) {
+    TavoloDiProva tavolo(0, 3);
+    ASSERT_TRUE(tavolo.AttendiInattivo());
+    PanelLicitazione& panel = *tavolo.Finestra().Licitazione();
+    std::array<QImage, 4> prima;
+    for (int s = 0; s < 4; ++s) {
+        prima[static_cast<std::size_t>(s)] = panel.ImmagineSeme(s)->pixmap().toImage();
+        ASSERT_FALSE(prima[static_cast<std::size_t>(s)].isNull());
+    }
+    CartellaTemporanea cartella;
+    std::array<QImage, 4> nuove;
+    for (int s : {0, 1, 3}) {
+        QImage immagine(26, 26, QImage::Format_RGB32);
+        immagine.fill(QColor(40 * s, 200, 100));
+        nuove[static_cast<std::size_t>(s)] = immagine;
+        ASSERT_TRUE(
+            immagine.save(QString::fromStdString(cartella.File("S" + std::to_string(s) + ".bmp"))));
+    }
+    panel.CaricaSemi(QString::fromStdString(cartella.Percorso().string()));
+    const auto Mostrata = [&](int s) {
+        return panel.ImmagineSeme(s)->pixmap().toImage().convertToFormat(QImage::Format_RGB32);
+    };
+    EXPECT_EQ(Mostrata(0), nuove[0]);
+    EXPECT_EQ(Mostrata(1), nuove[1]);
+    // S2 is missing: it and everything after it stay as they were.
+    EXPECT_EQ(Mostrata(2), prima[2].convertToFormat(QImage::Format_RGB32));
+    EXPECT_EQ(Mostrata(3), prima[3].convertToFormat(QImage::Format_RGB32));
+}
