@@ -12,6 +12,7 @@
 #include "finestre/Dialoghi.h"
 #include "finestre/Disegni.h"
 #include "finestre/Maschere.h"
+#include "finestre/PanelLicitazione.h"
 #include "finestre/PanelPunti.h"
 #include "finestre/SerieSalvata.h"
 #include "finestre/SuperficieMascherata.h"
@@ -79,6 +80,13 @@ TfrmBriscolaMain::TfrmBriscolaMain(std::uint32_t semeCasuale, QWidget* padre)
             return opzioni != nullptr ? opzioni->NomeGiocatore(giocatore) : QString();
         },
         tavolo);
+    panelLicitazione = new PanelLicitazione(sfondo, tavolo);
+    connect(panelLicitazione, &PanelLicitazione::ChiamataCliccata, this,
+            &TfrmBriscolaMain::ClickChiamata);
+    connect(panelLicitazione, &PanelLicitazione::SemeCliccato, this, &TfrmBriscolaMain::SemeClick);
+    connect(panelLicitazione, &PanelLicitazione::MenoCliccato, this,
+            &TfrmBriscolaMain::cmdMenoClick);
+    connect(panelLicitazione, &PanelLicitazione::PiuCliccato, this, &TfrmBriscolaMain::cmdPiuClick);
 
     CreaMenu();
     const int tipo = TipoGiocatori();
@@ -223,6 +231,7 @@ void TfrmBriscolaMain::MostraChiamataGiocatore() {
     }
     PannelloDi(ultimoGiocatore).MostraTurno();
     PannelloDi(ultimoGiocatore).MostraChiamata(ultimaChiamata);
+    panelLicitazione->SeguiChiamata(ultimaChiamata);
 }
 
 void TfrmBriscolaMain::MostraSemeChiamato() {
@@ -283,6 +292,8 @@ void TfrmBriscolaMain::ImpostaAspetto(bool) {
     panelPunti->StatisticheGiocatore(panelPunti->GiocatoreScelto());
     // A picture that cannot be loaded leaves the background as it was.
     sfondo.ImpostaImmagine(opzioni->ImmagineSfondo());
+    panelLicitazione->CaricaSemi(opzioni->DirectoryCarte());
+    panelLicitazione->ImpostaNomi();
     AreaTavolo()->update();
     for (QWidget* figlio : AreaTavolo()->findChildren<QWidget*>()) {
         figlio->update();
@@ -337,4 +348,50 @@ void TfrmBriscolaMain::menuCaricaPartitaClick() {
     } catch (const std::exception& e) {
         MostraErrore(QString::fromStdString(e.what()));
     }
+}
+
+void TfrmBriscolaMain::PreparaLicitazione() {
+    if (!soloComputer) {
+        panelLicitazione->Prepara();
+    }
+}
+
+void TfrmBriscolaMain::MostraLicitazione(bool visibile) {
+    // Computer-only play is only watched: nobody bids from the panel.
+    if (visibile && !soloComputer) {
+        panelLicitazione->show();
+        // Above the trick row's cards, which are made after the panel.
+        panelLicitazione->raise();
+    } else {
+        panelLicitazione->hide();
+    }
+}
+
+void TfrmBriscolaMain::TurnoBriscola() {
+    MostraLicitazione(true);
+    if (giocatoreUmano >= 0) {
+        PannelloDi(giocatoreUmano).MostraTurno();
+    }
+    panelLicitazione->ModoSeme();
+}
+
+void TfrmBriscolaMain::ClickChiamata(QObject* sender) {
+    ImpostaChiamataScelta(panelLicitazione->ChiamataDi(sender));
+    Ciclo().Sveglia();
+}
+
+void TfrmBriscolaMain::SemeClick(QObject* sender) {
+    const int seme = panelLicitazione->SemeDi(sender);
+    if (seme >= 0) {
+        ImpostaBriscolaScelta(Briscola(seme));
+        Ciclo().Sveglia();
+    }
+}
+
+void TfrmBriscolaMain::cmdMenoClick() {
+    panelLicitazione->Diminuisci(chiamataMigliore.Punti + 1);
+}
+
+void TfrmBriscolaMain::cmdPiuClick() {
+    panelLicitazione->Aumenta();
 }

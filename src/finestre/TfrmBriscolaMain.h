@@ -7,6 +7,7 @@
 #include "finestre/TfrmBriscolaBase.h"
 
 class QAction;
+class PanelLicitazione;
 class QLabel;
 class PanelPunti;
 class SuperficieMascherata;
@@ -44,6 +45,12 @@ public:
     // Also refreshes the score panel when the load failed or was cancelled.
     void menuCaricaPartitaClick();
     void menuPuntiPartitaClick(bool punti);
+    PanelLicitazione* Licitazione() const { return panelLicitazione; }
+    // The bidding panel's clicks: each fills the human's mailbox and wakes the game.
+    void ClickChiamata(QObject* sender);
+    void SemeClick(QObject* sender);
+    void cmdMenoClick();
+    void cmdPiuClick();
 
 protected:
     void MostraPresa(int giocatore) override;
@@ -63,6 +70,10 @@ protected:
     void MostraFinePartita() override;
     void MostraPunti(bool visibile) override;
 
+    void PreparaLicitazione() override;
+    void MostraLicitazione(bool visibile) override;
+    void TurnoBriscola() override;
+
 private:
     bool soloComputer;
     QLabel* immagineTurno;
@@ -79,6 +90,7 @@ private:
     QAction* menuCaricaPartita = nullptr;
     QAction* menuMostraPartita = nullptr;
     QAction* menuMostraPunti = nullptr;
+    PanelLicitazione* panelLicitazione;
 
     void CreaMenu();
     PannelloGiocatore& PannelloDi(int giocatore);
