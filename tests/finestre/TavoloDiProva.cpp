@@ -17,7 +17,7 @@ TavoloDiProva::TavoloDiProva(int tipoGiocatori, std::uint32_t seme, const QStrin
     AzzeraStatoGlobale();
     ImpostaTipoGiocatori(tipoGiocatori);
     ImpostaCartellaProgramma(PENTALUDO_DATI_SORGENTE);
-    const QString fileOpzioni = QString::fromStdString(cartella.File("BriscolaChiamata.ini"));
+    fileOpzioni = QString::fromStdString(cartella.File("BriscolaChiamata.ini"));
     QFile file(fileOpzioni);
     if (file.open(QIODevice::WriteOnly)) {
         file.write(righeOpzioni.toUtf8());

@@ -26,6 +26,7 @@ public:
 
     TfrmBriscolaMain& Finestra() const { return *finestra; }
     DialoghiFinti& Dialoghi() const { return *dialoghi; }
+    const QString& FileOpzioni() const { return fileOpzioni; }
     // True once the start timer has run (pictures made, options applied).
     bool Avviato() const;
     // Waits, with the event loop running, until the loop idles for the human's choice or
@@ -34,6 +35,7 @@ public:
 
 private:
     CartellaTemporanea cartella;
+    QString fileOpzioni;
     ConDialoghiFinti dialoghi;
     std::unique_ptr<TfrmBriscolaMain> finestra;
     std::unique_ptr<TfrmOpzioni> opzioni;

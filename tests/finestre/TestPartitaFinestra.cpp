@@ -2,19 +2,26 @@
 
 #include <gtest/gtest.h>
 
+#include <QAction>
+#include <QFile>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QLabel>
+#include <QLineEdit>
 #include <QProcess>
+#include <QSpinBox>
 #include <QTest>
 #include <QTimer>
 
 #include <sys/resource.h>
 
+#include "carte/NomiCarte.h"
 #include "finestre/CicloGioco.h"
 #include "finestre/ImmagineCarta.h"
 #include "finestre/TavoloDiProva.h"
 #include "finestre/TfrmBriscolaMain.h"
+#include "finestre/TfrmOpzioni.h"
 #include "motori/Semaforo.h"
 #include "partita/Partita.h"
 #include "partita/RegistroPartita.h"
@@ -280,4 +287,27 @@ TEST(FinestraDiGioco, UnErroreNelPassoSiMostraEFermaLaPartitaFinoAUnaNuova) {
     EXPECT_TRUE(finestra.SemaforoGioco().InCorso());
     GiocaFinoA(tavolo, 1);
     EXPECT_EQ(StoriaPartite().numeroPartite, 1);
+}
+
+TEST(FinestraDiGioco, LeOpzioniConfermateValgonoSubitoESonoScritte) {
+    TavoloDiProva tavolo(0, 2);
+    TfrmBriscolaMain& finestra = tavolo.Finestra();
+    ASSERT_TRUE(tavolo.AttendiInattivo());
+    tavolo.Dialoghi().azioni.push_back([](QDialog& dialogo) {
+        auto& opzioni = dynamic_cast<TfrmOpzioni&>(dialogo);
+        opzioni.UpDownAttesa1->setValue(700);
+        opzioni.txtDirectory->setText(QStringLiteral("Napoletane"));
+        opzioni.txtNome1->setText(QStringLiteral("Ada"));
+        return int{QDialog::Accepted};
+    });
+    finestra.AzioneOpzioni()->trigger();
+    EXPECT_EQ(finestra.AttesaGiocataCorrente(), 700);
+    EXPECT_EQ(NomeSeme(0, false), "Coppe") << "the new card set's names are loaded";
+    EXPECT_EQ(finestra.Pannello(0).EtichettaNome()->text(), QStringLiteral("Ada"));
+    QFile file(tavolo.FileOpzioni());
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    const QByteArray scritto = file.readAll();
+    EXPECT_TRUE(scritto.contains("AttesaGiocata=700\r\n"));
+    EXPECT_TRUE(scritto.contains("DirectoryCarte=Napoletane\r\n"));
+    EXPECT_TRUE(tavolo.Dialoghi().mostrati.empty());
 }
