@@ -19,13 +19,6 @@
 
 namespace {
 
-constexpr int kUmano = 4;
-
-int StatoPartita(const TfrmBriscolaMain& finestra) {
-    const Partita* partita = finestra.SemaforoGioco().PartitaCorrente();
-    return partita != nullptr ? partita->Stato() : -1;
-}
-
 void Clicca(QWidget* controllo) {
     ASSERT_NE(controllo, nullptr);
     ASSERT_TRUE(controllo->isVisible());

@@ -29,61 +29,9 @@
 
 namespace {
 
-constexpr int kUmano = 4;
-
-int StatoPartita(const TfrmBriscolaMain& finestra) {
-    const Partita* partita = finestra.SemaforoGioco().PartitaCorrente();
-    return partita != nullptr ? partita->Stato() : -1;
-}
-
-std::vector<Carta> ManoUmano() {
-    std::vector<Carta> carte;
-    for (int k = 0; k < 8; ++k) {
-        const Carta c = Registro().CartaInMano(kUmano, k);
-        if (c.Definita()) {
-            carte.push_back(c);
-        }
-    }
-    return carte;
-}
-
-void Clicca(TfrmBriscolaMain& finestra, const Carta& carta) {
-    ImmagineCarta* immagine = finestra.Immagine(carta.Indice());
-    ASSERT_NE(immagine, nullptr);
-    QTest::mouseClick(immagine, Qt::LeftButton, {}, QPoint(27, 50));
-}
-
-// The human's decision when the loop waits for one: a bid when none stands (else a pass),
-// Cuori as trump, the first card of the hand clicked on the table.
-void DecidiComeUmano(TfrmBriscolaMain& finestra) {
-    switch (StatoPartita(finestra)) {
-    case 1:
-        finestra.ImpostaChiamataScelta(
-            Registro().chiamata.Valore == kNessunaChiamata ? Chiamata(kFante) : ChiamataPasso);
-        finestra.Ciclo().Sveglia();
-        break;
-    case 4:
-        finestra.ImpostaBriscolaScelta(Briscola(kCuori));
-        finestra.Ciclo().Sveglia();
-        break;
-    case 5:
-        Clicca(finestra, ManoUmano().front());
-        break;
-    default:
-        break;
-    }
-}
-
 // Plays as the human until the history holds partite games.
 void GiocaFinoA(TavoloDiProva& tavolo, int partite) {
-    while (StoriaPartite().numeroPartite < partite) {
-        ASSERT_TRUE(tavolo.AttendiInattivo());
-        if (!tavolo.Finestra().SemaforoGioco().InCorso()) {
-            tavolo.Finestra().menuNuovaPartitaClick();
-            continue;
-        }
-        DecidiComeUmano(tavolo.Finestra());
-    }
+    GiocaFinche(tavolo, [partite] { return StoriaPartite().numeroPartite >= partite; });
 }
 
 std::array<int, 5> TotaliStoria() {

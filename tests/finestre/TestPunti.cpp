@@ -27,8 +27,6 @@
 
 namespace {
 
-constexpr int kUmano = 4;
-
 // A finished game: chiamante bids puntiChiamata on a Due whose holder satisfies socioAmmesso,
 // and the caller's side takes exactly puntiLato card points (the tricks are given by hand).
 RegistroPartita PartitaFinita(int chiamante, int puntiChiamata, int puntiLato,
@@ -113,51 +111,6 @@ QStringList Istantanea(const PanelPunti& panel) {
         }
     }
     return testi;
-}
-
-int StatoPartita(const TfrmBriscolaMain& finestra) {
-    const Partita* partita = finestra.SemaforoGioco().PartitaCorrente();
-    return partita != nullptr ? partita->Stato() : -1;
-}
-
-// The human's decision when the loop waits for one: a bid when none stands, else a pass;
-// Cuori as trump; the first card of the hand clicked on the table.
-void DecidiComeUmano(TfrmBriscolaMain& finestra) {
-    switch (StatoPartita(finestra)) {
-    case 1:
-        finestra.ImpostaChiamataScelta(
-            Registro().chiamata.Valore == kNessunaChiamata ? Chiamata(kFante) : ChiamataPasso);
-        finestra.Ciclo().Sveglia();
-        break;
-    case 4:
-        finestra.ImpostaBriscolaScelta(Briscola(kCuori));
-        finestra.Ciclo().Sveglia();
-        break;
-    case 5:
-        for (int k = 0; k < 8; ++k) {
-            const Carta c = Registro().CartaInMano(kUmano, k);
-            if (c.Definita()) {
-                QTest::mouseClick(finestra.Immagine(c.Indice()), Qt::LeftButton, {},
-                                  QPoint(27, 50));
-                break;
-            }
-        }
-        break;
-    default:
-        break;
-    }
-}
-
-// Plays as the human until the condition holds (starting a game when none is under way).
-void GiocaFinche(TavoloDiProva& tavolo, const std::function<bool()>& fine) {
-    while (!fine()) {
-        ASSERT_TRUE(tavolo.AttendiInattivo());
-        if (!tavolo.Finestra().SemaforoGioco().InCorso()) {
-            tavolo.Finestra().menuNuovaPartitaClick();
-            continue;
-        }
-        DecidiComeUmano(tavolo.Finestra());
-    }
 }
 
 // The end-of-game text as the rules of the game give it, from the cards each seat took.
