@@ -4,6 +4,7 @@
 #include <QCoreApplication>
 #include <QLabel>
 #include <QLayout>
+#include <QMenu>
 #include <QMenuBar>
 
 #include "comune/Casuale.h"
@@ -12,7 +13,9 @@
 #include "finestre/Disegni.h"
 #include "finestre/Maschere.h"
 #include "finestre/SuperficieMascherata.h"
+#include "finestre/TfrmAboutBox.h"
 #include "finestre/TfrmOpzioni.h"
+#include "finestre/TfrmStato.h"
 #include "motori/Semaforo1Giocatore.h"
 #include "motori/SemaforoSoloComputer.h"
 #include "partita/TipoGiocatori.h"
@@ -94,6 +97,42 @@ void TfrmBriscolaMain::CreaMenu() {
     menuEsci = partita->addAction(QStringLiteral("&Esci"));
     menuEsci->setShortcut(QKeySequence::Quit);
     connect(menuEsci, &QAction::triggered, this, &QWidget::close);
+    CreaMenuInfo();
+}
+
+void TfrmBriscolaMain::CreaMenuInfo() {
+    QMenu* mostra = nullptr;
+    for (QAction* voce : menuBar()->actions()) {
+        if (voce->menu() != nullptr && voce->text() == QStringLiteral("&Mostra")) {
+            mostra = voce->menu();
+        }
+    }
+    if (mostra == nullptr) {
+        mostra = menuBar()->addMenu(QStringLiteral("&Mostra"));
+    }
+    mostra->addSeparator();
+    menuStatoIA = mostra->addAction(QStringLiteral("Stato &IA"));
+    menuStatoIA->setShortcut(Qt::Key_F9);
+    connect(menuStatoIA, &QAction::triggered, this, [this] {
+        if (frmStato != nullptr) {
+            frmStato->show();
+            frmStato->raise();
+        }
+    });
+    menuInfo = menuBar()->addAction(QStringLiteral("&Info"));
+    connect(menuInfo, &QAction::triggered, this, [this] {
+        if (frmAboutBox != nullptr) {
+            DialoghiCorrenti().Esegui(*frmAboutBox);
+        }
+    });
+}
+
+void TfrmBriscolaMain::ImpostaFinestreInfo(TfrmAboutBox* about, TfrmStato* stato) {
+    frmAboutBox = about;
+    frmStato = stato;
+    if (frmStato != nullptr) {
+        frmStato->ImpostaFinestraGioco(this);
+    }
 }
 
 const PannelloGiocatore& TfrmBriscolaMain::Pannello(int giocatore) const {

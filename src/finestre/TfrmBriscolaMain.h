@@ -9,6 +9,8 @@
 class QAction;
 class QLabel;
 class SuperficieMascherata;
+class TfrmAboutBox;
+class TfrmStato;
 
 // The main window: five seat panels in a row at the top, the trick below them, the human's
 // eight cards at the bottom, the turn star and the caller's and partner's markers, the menus.
@@ -29,6 +31,11 @@ public:
     QAction* AzioneNuovaPartita() const { return menuNuovaPartita; }
     QAction* AzioneOpzioni() const { return menuOpzioni; }
     QAction* AzioneEsci() const { return menuEsci; }
+    QAction* AzioneStatoIA() const { return menuStatoIA; }
+    QAction* AzioneInfo() const { return menuInfo; }
+
+    // The about box ("Info") and the AI step window ("Mostra" -> "Stato IA", F9); not owned.
+    void ImpostaFinestreInfo(TfrmAboutBox* about, TfrmStato* stato);
 
     // "Nuova Partita": asks first when a game is under way (Yes also clears the totals).
     void menuNuovaPartitaClick();
@@ -59,7 +66,12 @@ private:
     QAction* menuNuovaPartita = nullptr;
     QAction* menuOpzioni = nullptr;
     QAction* menuEsci = nullptr;
+    QAction* menuStatoIA = nullptr;
+    QAction* menuInfo = nullptr;
+    TfrmAboutBox* frmAboutBox = nullptr;
+    TfrmStato* frmStato = nullptr;
 
     void CreaMenu();
+    void CreaMenuInfo();
     PannelloGiocatore& PannelloDi(int giocatore);
 };
