@@ -81,12 +81,12 @@ TfrmStato::~TfrmStato() {
 }
 
 void TfrmStato::CreaPaginaCarte(QWidget* pagina) {
-    NuovaEtichetta(pagina, QStringLiteral("Chiamata"), 6, 10, 62);
-    EditChiamata = NuovaCasella(pagina, QStringLiteral("EditChiamata"), 70, 8, 150);
-    NuovaEtichetta(pagina, QStringLiteral("Chiamante"), 6, 34, 62);
-    EditChiamante = NuovaCasella(pagina, QStringLiteral("EditChiamante"), 70, 32, 110);
-    NuovaEtichetta(pagina, QStringLiteral("Socio"), 190, 34, 40);
-    EditSocio = NuovaCasella(pagina, QStringLiteral("EditSocio"), 230, 32, 128);
+    NuovaEtichetta(pagina, QStringLiteral("Chiamata"), 6, 10, 72);
+    EditChiamata = NuovaCasella(pagina, QStringLiteral("EditChiamata"), 80, 8, 150);
+    NuovaEtichetta(pagina, QStringLiteral("Chiamante"), 6, 34, 72);
+    EditChiamante = NuovaCasella(pagina, QStringLiteral("EditChiamante"), 80, 32, 110);
+    NuovaEtichetta(pagina, QStringLiteral("Socio"), 198, 34, 36);
+    EditSocio = NuovaCasella(pagina, QStringLiteral("EditSocio"), 236, 32, 126);
     NuovaEtichetta(pagina, QStringLiteral("Giocatore"), 6, 58, 72);
     NuovaEtichetta(pagina, QStringLiteral("In mano"), 80, 58, 100);
     NuovaEtichetta(pagina, QStringLiteral("Distribuite"), 222, 58, 100);
@@ -96,6 +96,12 @@ void TfrmStato::CreaPaginaCarte(QWidget* pagina) {
         EditMano[s] = NuovaCasella(pagina, QStringLiteral("Edit%1").arg(s + 1), 80, alto, 140);
         EditDistribuite[s] =
             NuovaCasella(pagina, QStringLiteral("Edit%1").arg(s + 6), 222, alto, 140);
+        // Eight short names fill the box: a smaller font shows them all.
+        for (QLineEdit* carte : {EditMano[s], EditDistribuite[s]}) {
+            QFont piccolo = carte->font();
+            piccolo.setPointSizeF(piccolo.pointSizeF() * 0.85);
+            carte->setFont(piccolo);
+        }
     }
     grpGiocatore = new QGroupBox(QStringLiteral("Giocatore"), pagina);
     grpGiocatore->setObjectName(QStringLiteral("grpGiocatore"));
@@ -161,8 +167,10 @@ void TfrmStato::TimerTimer() {
     }
     for (int s = 0; s < 5; ++s) {
         EditMano[s]->setText(NomiBrevi([&](int k) { return registro.CartaInMano(s, k); }));
+        EditMano[s]->setCursorPosition(0);
         EditDistribuite[s]->setText(
             NomiBrevi([&](int k) { return registro.CartaDistribuita(s, k); }));
+        EditDistribuite[s]->setCursorPosition(0);
         EditNome[s]->setText(nomeGiocatore(s));
     }
 }
@@ -204,6 +212,8 @@ void TfrmStato::Attendi() {
         return;
     }
     inAttesa = 1;
+    // The table as it is at this decision, without waiting for the next refresh.
+    TimerTimer();
     QEventLoop ciclo;
     attesa = &ciclo;
     ciclo.exec();
