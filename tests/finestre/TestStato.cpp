@@ -42,7 +42,8 @@ class Stato : public ConStatoPulito {};
 
 // Attendi holds only with "Auto" up and the window shown. A zero-length timer, which can only
 // run once Attendi processes events, records whether the decision was held and presses
-// "Continua" (of either page): a decision that does not wait returns before the timer runs.
+// "Continua" (of either page) or hides the window: a decision that does not wait returns
+// before the timer runs.
 TEST_F(Stato, AttendeSoloConAutoSuEFinestraVisibileFinoAContinua) {
     struct Caso {
         bool autoGiu;
@@ -60,10 +61,15 @@ TEST_F(Stato, AttendeSoloConAutoSuEFinestraVisibileFinoAContinua) {
         bool trattenuta = false;
         QTimer::singleShot(0, &stato, [&] {
             trattenuta = stato.InAttesa();
-            Pulsante(stato, caso.continua)->click();
+            if (caso.continua != nullptr) {
+                Pulsante(stato, caso.continua)->click();
+            } else {
+                stato.hide();
+            }
         });
         stato.Attendi();
-        EXPECT_EQ(trattenuta, caso.attende) << caso.continua << caso.autoGiu << caso.visibile;
+        EXPECT_EQ(trattenuta, caso.attende)
+            << (caso.continua != nullptr ? caso.continua : "hide") << caso.autoGiu << caso.visibile;
         EXPECT_FALSE(stato.InAttesa());
         QCoreApplication::processEvents();
     }
