@@ -11,6 +11,8 @@ struct CartelleGioco {
     QString sfondi;
     // BriscolaChiamata.ini.
     QString fileOpzioni;
+    // The manual's page (manuale/index.html).
+    QString manuale;
 };
 
 // The program's folder when it holds the named folder, else the installed data folder when

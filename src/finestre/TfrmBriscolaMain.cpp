@@ -5,6 +5,7 @@
 #include <QCoreApplication>
 #include <QLabel>
 #include <QLayout>
+#include <QMenu>
 #include <QMenuBar>
 
 #include "comune/Casuale.h"
@@ -16,7 +17,9 @@
 #include "finestre/PanelPunti.h"
 #include "finestre/SerieSalvata.h"
 #include "finestre/SuperficieMascherata.h"
+#include "finestre/TfrmAboutBox.h"
 #include "finestre/TfrmOpzioni.h"
+#include "finestre/TfrmStato.h"
 #include "motori/Semaforo1Giocatore.h"
 #include "motori/SemaforoSoloComputer.h"
 #include "partita/TipoGiocatori.h"
@@ -129,6 +132,33 @@ void TfrmBriscolaMain::CreaMenu() {
     menuMostraPartita->setChecked(true);
     connect(menuMostraPartita, &QAction::triggered, this, [this] { menuPuntiPartitaClick(false); });
     connect(menuMostraPunti, &QAction::triggered, this, [this] { menuPuntiPartitaClick(true); });
+    CreaMenuInfo(mostra);
+}
+
+void TfrmBriscolaMain::CreaMenuInfo(QMenu* mostra) {
+    mostra->addSeparator();
+    menuStatoIA = mostra->addAction(QStringLiteral("Stato &IA"));
+    menuStatoIA->setShortcut(Qt::Key_F9);
+    connect(menuStatoIA, &QAction::triggered, this, [this] {
+        if (frmStato != nullptr) {
+            frmStato->show();
+            frmStato->raise();
+        }
+    });
+    menuInfo = menuBar()->addAction(QStringLiteral("&Info"));
+    connect(menuInfo, &QAction::triggered, this, [this] {
+        if (frmAboutBox != nullptr) {
+            DialoghiCorrenti().Esegui(*frmAboutBox);
+        }
+    });
+}
+
+void TfrmBriscolaMain::ImpostaFinestreInfo(TfrmAboutBox* about, TfrmStato* stato) {
+    frmAboutBox = about;
+    frmStato = stato;
+    if (frmStato != nullptr) {
+        frmStato->ImpostaFinestraGioco(this);
+    }
 }
 
 const PannelloGiocatore& TfrmBriscolaMain::Pannello(int giocatore) const {

@@ -7,10 +7,13 @@
 #include "finestre/TfrmBriscolaBase.h"
 
 class QAction;
+class QMenu;
 class PanelLicitazione;
 class QLabel;
 class PanelPunti;
 class SuperficieMascherata;
+class TfrmAboutBox;
+class TfrmStato;
 
 // The main window: five seat panels in a row at the top, the trick below them, the human's
 // eight cards at the bottom, the turn star and the caller's and partner's markers, the menus.
@@ -31,6 +34,11 @@ public:
     QAction* AzioneNuovaPartita() const { return menuNuovaPartita; }
     QAction* AzioneOpzioni() const { return menuOpzioni; }
     QAction* AzioneEsci() const { return menuEsci; }
+    QAction* AzioneStatoIA() const { return menuStatoIA; }
+    QAction* AzioneInfo() const { return menuInfo; }
+
+    // The about box ("Info") and the AI step window ("Mostra" -> "Stato IA", F9); not owned.
+    void ImpostaFinestreInfo(TfrmAboutBox* about, TfrmStato* stato);
 
     // "Nuova Partita": asks first when a game is under way (Yes also clears the totals).
     void menuNuovaPartitaClick();
@@ -91,7 +99,12 @@ private:
     QAction* menuMostraPartita = nullptr;
     QAction* menuMostraPunti = nullptr;
     PanelLicitazione* panelLicitazione;
+    QAction* menuStatoIA = nullptr;
+    QAction* menuInfo = nullptr;
+    TfrmAboutBox* frmAboutBox = nullptr;
+    TfrmStato* frmStato = nullptr;
 
     void CreaMenu();
+    void CreaMenuInfo(QMenu* mostra);
     PannelloGiocatore& PannelloDi(int giocatore);
 };
