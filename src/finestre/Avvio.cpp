@@ -37,8 +37,12 @@ CartelleGioco TrovaCartelleGioco(const QString& cartellaProgramma) {
     cartelle.carte = CartellaDatiGioco(cartellaProgramma, QStringLiteral("Carte"));
     cartelle.sfondi = CartellaDatiGioco(cartellaProgramma, QStringLiteral("Sfondi"));
     const QString nome = QStringLiteral("BriscolaChiamata.ini");
+    // A build tree or a portable copy keeps its options beside the program; an installed game
+    // (its data under share/) never writes into bin/, even where it could.
     const QFileInfo programma(cartellaProgramma);
-    if (programma.isDir() && programma.isWritable()) {
+    const bool portatile =
+        QFileInfo(QDir(cartellaProgramma).filePath(QStringLiteral("Carte"))).isDir();
+    if (portatile && programma.isWritable()) {
         cartelle.fileOpzioni = QDir(cartellaProgramma).filePath(nome);
     } else {
         const QString configurazione =

@@ -44,8 +44,9 @@ cd "$altrove"
 
 [ -d "$prefisso/share/pentaludo/Carte" ] || errore "nessun mazzo di carte in share/pentaludo/Carte"
 
-# No pauses, so that a game takes a moment; the options file goes where the game keeps it.
-if [ -w "$prefisso/bin" ]; then opzioni=$prefisso/bin; else opzioni=$casa/.config/pentaludo; fi
+# No pauses, so that a game takes a moment. An installed game keeps its options in the user's
+# configuration folder, never in bin/, even where bin/ can be written.
+opzioni=$casa/.config/pentaludo
 mkdir -p "$opzioni"
 printf 'AttesaGiocata=0\r\nAttesaMano=0\r\n' >"$opzioni/BriscolaChiamata.ini"
 env -u XDG_CONFIG_HOME HOME="$casa" QT_QPA_PLATFORM=offscreen \
