@@ -36,7 +36,7 @@ const std::string kNapoletane = "[Nomi]\r\n"
 
 } // namespace
 
-TEST_F(NomiCarte, INomiPredefinitiSonoQuelliDellaSpec) {
+TEST_F(NomiCarte, INomiPredefinitiSonoQuelliItaliani) {
     const char* valori[10] = {"Asso", "Due",   "Tre",   "Quattro", "Cinque",
                               "Sei",  "Sette", "Fante", "Donna",   "Re"};
     const char* lettere[10] = {"A", "2", "3", "4", "5", "6", "7", "F", "D", "R"};
