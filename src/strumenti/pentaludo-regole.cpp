@@ -42,18 +42,23 @@ int main(int argc, char** argv) {
         return 2;
     }
     const std::string nomeFile = argv[1];
-    const auto byte = LeggiFile(nomeFile);
-    if (!byte) {
+    const LetturaFile lettura = LeggiFileRegolare(nomeFile);
+    if (lettura.esito == EsitoLettura::NonAperto) {
         std::cerr << "Impossibile aprire il file delle regole \"" << nomeFile << "\"\n";
+        return 2;
+    }
+    if (lettura.esito != EsitoLettura::Letto) {
+        std::cerr << "Il file delle regole \"" << nomeFile << "\" " << MotivoLettura(lettura.esito)
+                  << '\n';
         return 2;
     }
     IntelligenzaArtificiale ia;
     VocabolarioPredicati vocabolario;
     vocabolario.RegistraVocabolario(ia);
     try {
-        CaricaRegole(ia, DecodificaTesto(*byte));
+        CaricaRegole(ia, DecodificaTesto(lettura.byte));
     } catch (const ErroreRegole& errore) {
-        std::cerr << "riga " << errore.Riga() << ": " << errore.what() << '\n';
+        std::cerr << ErroreRegole(errore.what(), errore.Riga(), nomeFile).Posizione() << '\n';
         return 1;
     }
     for (int i = 0; i < ia.NumeroRegole(); ++i) {
