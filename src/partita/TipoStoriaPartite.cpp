@@ -13,7 +13,8 @@ std::size_t I(int i) {
 } // namespace
 
 TipoStoriaPartite& StoriaPartite() {
-    static TipoStoriaPartite storia;
+    // One per thread: series played side by side each have their own.
+    thread_local TipoStoriaPartite storia;
     return storia;
 }
 

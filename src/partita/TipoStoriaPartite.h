@@ -99,5 +99,5 @@ private:
     std::unique_ptr<std::array<PartitaGiocata, kPartiteTenute>> partite;
 };
 
-// The one history of the series in progress.
+// The one history of the series in progress (one per thread, as the game record).
 TipoStoriaPartite& StoriaPartite();
