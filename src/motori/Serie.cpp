@@ -129,6 +129,21 @@ const std::string& Serie::LogTest() const {
     return manager != nullptr ? manager->Log().Percorso() : nessuno;
 }
 
+std::vector<GruppoPosti> Serie::Confronti() const {
+    if (gruppi.size() != 2) {
+        return gruppi.size() > 2 ? gruppi : std::vector<GruppoPosti>{};
+    }
+    const auto Posti = [](const GruppoPosti& g) {
+        return std::count(g.posti.begin(), g.posti.end(), true);
+    };
+    const GruppoPosti& a = gruppi[0];
+    const GruppoPosti& b = gruppi[1];
+    if (Posti(a) != Posti(b)) {
+        return {Posti(a) < Posti(b) ? a : b};
+    }
+    return {a.posti[4] ? a : b};
+}
+
 std::uint32_t Serie::SemeQuota(std::uint32_t seme, int quota) {
     if (quota == 0) {
         return seme;

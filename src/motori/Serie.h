@@ -73,6 +73,9 @@ public:
     const std::array<std::string, 5>& Descrizioni() const { return descrizioni; }
     // The seats grouped by how they play; one group when all play alike.
     const std::vector<GruppoPosti>& Gruppi() const { return gruppi; }
+    // The groups worth comparing with the other seats: none when all play alike; of two
+    // groups, the one that says it all (the smaller; between equals, the one with seat 4).
+    std::vector<GruppoPosti> Confronti() const;
     // The number of shares actually played (never more than the games).
     int Fili() const { return fili; }
     // Where the third seating logs its games.

@@ -22,12 +22,12 @@
 #include <thread>
 #include <vector>
 
+#include "StampaSerie.h"
 #include "comune/Casuale.h"
 #include "comune/Errore.h"
 #include "comune/Percorsi.h"
 #include "ia/ErroreRegole.h"
 #include "motori/Serie.h"
-#include "motori/StatisticaSerie.h"
 #include "partita/TipoStoriaPartite.h"
 
 namespace {
@@ -192,179 +192,6 @@ std::string CartellaEseguibile(const char* argv0) {
     return std::filesystem::absolute(argv0, errore).parent_path().string();
 }
 
-std::string TestoJson(const std::string& testo) {
-    std::string json = "\"";
-    for (const char c : testo) {
-        const auto u = static_cast<unsigned char>(c);
-        if (c == '"' || c == '\\') {
-            json += '\\';
-            json += c;
-        } else if (u < 0x20) {
-            char codice[8];
-            std::snprintf(codice, sizeof codice, "\\u%04x", u);
-            json += codice;
-        } else {
-            json += c;
-        }
-    }
-    return json + "\"";
-}
-
-std::string Numero(double valore, int decimali) {
-    char testo[64];
-    std::snprintf(testo, sizeof testo, "%.*f", decimali, valore);
-    return testo;
-}
-
-// A figure of the statistics; null in JSON, a dash in the table, when there is none yet.
-std::string NumeroJson(double valore) {
-    return std::isfinite(valore) ? Numero(valore, 6) : "null";
-}
-std::string NumeroTabella(double valore, int decimali) {
-    return std::isfinite(valore) ? Numero(valore, decimali) : "-";
-}
-std::string Intervallo(const Stima& stima) {
-    return "[" + NumeroTabella(stima.minimo, 4) + ", " + NumeroTabella(stima.massimo, 4) + "]";
-}
-
-struct Risultato {
-    std::uint32_t seme = 0;
-    int fili = 1;
-    std::array<std::string, 5> descrizioni;
-    std::vector<GruppoPosti> gruppi;
-    EsitoSerie esito;
-};
-
-double Media(int totale, int partite) {
-    return partite > 0 ? static_cast<double>(totale) / partite : 0.0;
-}
-
-int ChiamanteVince(const TipoStoriaPartite& storia) {
-    int vinte = 0;
-    for (int s = 0; s < 5; ++s) {
-        vinte += storia.Statistiche(kRuoloChiamante, kVinte, s);
-    }
-    return vinte;
-}
-
-double PartiteAlSecondo(const Risultato& r) {
-    return r.esito.secondi > 0.0 ? static_cast<double>(r.esito.giocate) / r.esito.secondi : 0.0;
-}
-
-// The groups worth comparing with the rest: none when every seat plays alike; of two groups,
-// one says it all (the smaller; the one with seat 4 between equals).
-std::vector<GruppoPosti> Confronti(const std::vector<GruppoPosti>& gruppi) {
-    if (gruppi.size() != 2) {
-        return gruppi.size() > 2 ? gruppi : std::vector<GruppoPosti>{};
-    }
-    const auto Posti = [](const GruppoPosti& g) {
-        return std::count(g.posti.begin(), g.posti.end(), true);
-    };
-    const GruppoPosti& a = gruppi[0];
-    const GruppoPosti& b = gruppi[1];
-    if (Posti(a) != Posti(b)) {
-        return {Posti(a) < Posti(b) ? a : b};
-    }
-    return {a.posti[4] ? a : b};
-}
-
-std::string ElencoPosti(const GruppoPosti& gruppo, const char* separatore) {
-    std::string elenco;
-    for (int s = 0; s < 5; ++s) {
-        if (gruppo.posti[static_cast<std::size_t>(s)]) {
-            elenco += (elenco.empty() ? "" : separatore) + std::to_string(s);
-        }
-    }
-    return elenco;
-}
-
-void StampaJson(const OpzioniRiga& opzioni, const Risultato& r) {
-    const TipoStoriaPartite& storia = StoriaPartite();
-    const StatisticaSerie& statistica = r.esito.statistica;
-    std::ostringstream out;
-    const auto Lista = [&](auto valore) {
-        out << '[';
-        for (int s = 0; s < 5; ++s) {
-            out << (s > 0 ? "," : "") << valore(s);
-        }
-        out << ']';
-    };
-    out << "{\"tipo\":" << opzioni.serie.tipo << ",\"partite\":" << storia.numeroPartite
-        << ",\"seme\":" << r.seme << ",\"fili\":" << r.fili << ",\"descrizioni\":";
-    Lista([&](int s) { return TestoJson(r.descrizioni[static_cast<std::size_t>(s)]); });
-    out << ",\"totale\":";
-    Lista([&](int s) { return storia.Totale(s); });
-    out << ",\"media\":";
-    Lista([&](int s) { return Numero(Media(storia.Totale(s), storia.numeroPartite), 6); });
-    out << ",\"vinte\":";
-    Lista([&](int s) { return storia.Statistiche(kRuoloTutti, kVinte, s); });
-    out << ",\"chiamante_vince\":" << ChiamanteVince(storia)
-        << ",\"partite_statistica\":" << statistica.Partite() << ",\"media_statistica\":";
-    Lista([&](int s) { return NumeroJson(statistica.Posto(s).media); });
-    out << ",\"errore_standard\":";
-    Lista([&](int s) { return NumeroJson(statistica.Posto(s).erroreStandard); });
-    out << ",\"ic95\":";
-    Lista([&](int s) {
-        const Stima stima = statistica.Posto(s);
-        return "[" + NumeroJson(stima.minimo) + "," + NumeroJson(stima.massimo) + "]";
-    });
-    out << ",\"gruppi\":[";
-    const auto confronti = Confronti(r.gruppi);
-    for (std::size_t g = 0; g < confronti.size(); ++g) {
-        const Stima stima = statistica.Differenza(confronti[g].posti);
-        out << (g > 0 ? "," : "") << "{\"posti\":[" << ElencoPosti(confronti[g], ",")
-            << "],\"giocatore\":" << TestoJson(confronti[g].nome)
-            << ",\"differenza\":" << NumeroJson(stima.media)
-            << ",\"errore_standard\":" << NumeroJson(stima.erroreStandard) << ",\"ic95\":["
-            << NumeroJson(stima.minimo) << "," << NumeroJson(stima.massimo) << "]}";
-    }
-    out << "],\"secondi\":" << Numero(r.esito.secondi, 3)
-        << ",\"partite_al_secondo\":" << Numero(PartiteAlSecondo(r), 1) << "}\n";
-    std::cout << out.str();
-}
-
-void StampaTabella(const OpzioniRiga& opzioni, const Risultato& r) {
-    const TipoStoriaPartite& storia = StoriaPartite();
-    const StatisticaSerie& statistica = r.esito.statistica;
-    const int partite = storia.numeroPartite;
-    std::printf("Serie di tipo %d, seme %u: %d partite%s\n\n", opzioni.serie.tipo, r.seme, partite,
-                opzioni.serie.manoAlBuio ? ", prima mano al buio" : "");
-    std::printf("%-5s %8s %9s %9s %20s %10s %7s %10s  %s\n", "Posto", "Totale", "Media", "Err.std.",
-                "IC 95%", "Chiamante", "Socio", "Avversario", "Giocatore");
-    for (int s = 0; s < 5; ++s) {
-        const Stima stima = statistica.Posto(s);
-        std::printf("%-5d %8d %9.4f %9s %20s %10d %7d %10d  %s\n", s, storia.Totale(s),
-                    Media(storia.Totale(s), partite),
-                    NumeroTabella(stima.erroreStandard, 4).c_str(), Intervallo(stima).c_str(),
-                    storia.Statistiche(kRuoloChiamante, kVinte, s),
-                    storia.Statistiche(kRuoloSocio, kVinte, s),
-                    storia.Statistiche(kRuoloAvversario, kVinte, s),
-                    r.descrizioni[static_cast<std::size_t>(s)].c_str());
-    }
-    std::printf("\n(partite vinte da chiamante, da socio, da avversario)\n");
-    if (statistica.Partite() != partite) {
-        std::printf("(errore standard e intervallo sulle %lld partite giocate ora)\n",
-                    statistica.Partite());
-    }
-    const auto confronti = Confronti(r.gruppi);
-    if (!confronti.empty()) {
-        std::printf("\nPunti a partita di un gruppo meno quelli degli altri posti:\n");
-    }
-    for (const GruppoPosti& gruppo : confronti) {
-        const Stima stima = statistica.Differenza(gruppo.posti);
-        std::printf("  posti %-9s %+9.4f  err.std. %s  IC 95%% %s  %s\n",
-                    ElencoPosti(gruppo, ",").c_str(), stima.media,
-                    NumeroTabella(stima.erroreStandard, 4).c_str(), Intervallo(stima).c_str(),
-                    gruppo.nome.c_str());
-    }
-    const int vinte = ChiamanteVince(storia);
-    std::printf("\nIl chiamante vince %d partite su %d (%.1f%%)\n", vinte, partite,
-                partite > 0 ? 100.0 * vinte / partite : 0.0);
-    std::printf("Velocità: %lld partite in %.3f secondi, %.0f partite al secondo (%d %s)\n",
-                r.esito.giocate, r.esito.secondi, PartiteAlSecondo(r), r.fili,
-                r.fili == 1 ? "filo" : "fili");
-}
-
 // Progress on a terminal, at most twice a second.
 class Progresso {
 public:
@@ -394,7 +221,7 @@ private:
 int Esegui(const std::vector<std::string>& argomenti, const char* argv0) {
     OpzioniRiga opzioni;
     std::unique_ptr<Serie> serie;
-    Risultato risultato;
+    RisultatoSerie risultato;
     try {
         opzioni = LeggiOpzioni(argomenti);
         if (opzioni.aiuto) {
@@ -414,12 +241,14 @@ int Esegui(const std::vector<std::string>& argomenti, const char* argv0) {
         if (!opzioni.carica.empty() && !StoriaPartite().Carica(opzioni.carica, &motivo)) {
             throw Errore("impossibile caricare la serie " + opzioni.carica + ": " + motivo);
         }
+        risultato.tipo = opzioni.serie.tipo;
+        risultato.manoAlBuio = opzioni.serie.manoAlBuio;
         risultato.seme = opzioni.serie.seme != 0 ? opzioni.serie.seme : SemeDalOrologio();
         opzioni.serie.seme = risultato.seme;
         serie = std::make_unique<Serie>(opzioni.serie);
         risultato.fili = serie->Fili();
         risultato.descrizioni = serie->Descrizioni();
-        risultato.gruppi = serie->Gruppi();
+        risultato.confronti = serie->Confronti();
     } catch (const ErroreRegole& e) {
         std::cerr << e.Posizione() << '\n';
         return kEsitoOpzioni;
@@ -451,9 +280,9 @@ int Esegui(const std::vector<std::string>& argomenti, const char* argv0) {
     }
 
     if (opzioni.json) {
-        StampaJson(opzioni, risultato);
+        StampaJson(risultato);
     } else {
-        StampaTabella(opzioni, risultato);
+        StampaTabella(risultato);
     }
     if (!opzioni.salva.empty() && !StoriaPartite().Salva(opzioni.salva)) {
         std::cerr << "pentaludo-serie: impossibile salvare la serie in " << opzioni.salva << '\n';

@@ -96,7 +96,14 @@ TEST_F(SerieSenzaFinestra, IGruppiSonoIPostiCheGiocanoAlloStessoModo) {
     }
     EXPECT_EQ(serie.Gruppi()[1].nome, "Gioca a Caso");
     EXPECT_EQ(serie.Gruppi()[3].nome.rfind("sfidante ", 0), 0u);
-    EXPECT_EQ(Serie(Opzioni(2, 0, 1)).Gruppi().size(), 1u);
+    EXPECT_EQ(serie.Confronti().size(), 4u);
+    // Two groups: the smaller one against the rest says it all.
+    const Serie tipo1(Opzioni(1, 0, 1));
+    ASSERT_EQ(tipo1.Confronti().size(), 1u);
+    EXPECT_EQ(tipo1.Confronti()[0].posti, (std::array<bool, 5>{false, true, false, true, false}));
+    const Serie tipo2(Opzioni(2, 0, 1));
+    EXPECT_EQ(tipo2.Gruppi().size(), 1u);
+    EXPECT_TRUE(tipo2.Confronti().empty());
 }
 
 TEST_F(SerieSenzaFinestra, LeRigheDelRegistroPerseSiContano) {
