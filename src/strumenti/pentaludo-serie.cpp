@@ -8,7 +8,6 @@
 #include <array>
 #include <charconv>
 #include <chrono>
-#include <cmath>
 #include <cstdio>
 #include <exception>
 #include <filesystem>
@@ -16,7 +15,6 @@
 #include <limits>
 #include <memory>
 #include <optional>
-#include <sstream>
 #include <string>
 #include <string_view>
 #include <thread>

@@ -775,8 +775,8 @@ std::size_t PosizioneStatistica(int seggio, int ruolo, int esito) {
 } // namespace
 
 TEST_F(FileStoria, UnaSerieCheLaProssimaPartitaFarebbeTraboccareSiRifiuta) {
-    TipoStoriaPartite trenta;
-    const Byte valido = StoriaDiPartiteNote(30, trenta).File();
+    TipoStoriaPartite ventisette;
+    const Byte valido = StoriaDiPartiteNote(27, ventisette).File();
     struct Caso {
         std::size_t posizione;
         std::int32_t valore;
@@ -797,12 +797,12 @@ TEST_F(FileStoria, UnaSerieCheLaProssimaPartitaFarebbeTraboccareSiRifiuta) {
         SCOPED_TRACE(std::to_string(c.posizione) + " = " + std::to_string(c.valore));
         Byte file = valido;
         ScriviInt32(file, c.posizione, c.valore);
-        TipoStoriaPartite storia = trenta;
+        TipoStoriaPartite storia = ventisette;
         std::string motivo;
         EXPECT_EQ(storia.CaricaDaByte(std::string(file.begin(), file.end()), &motivo), c.accettato);
         if (!c.accettato) {
             EXPECT_EQ(motivo, "ha contatori al limite: un'altra partita li farebbe traboccare");
-            Identiche(storia, trenta);
+            Identiche(storia, ventisette);
             continue;
         }
         // The edge value still takes a game (game 13 gives the caller all 120 points, with the
