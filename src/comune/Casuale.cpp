@@ -5,8 +5,9 @@
 
 namespace {
 
+// One generator per thread: series played side by side draw each from its own.
 std::mt19937& Generatore() {
-    static std::mt19937 generatore(5489u);
+    thread_local std::mt19937 generatore(5489u);
     return generatore;
 }
 
@@ -19,7 +20,7 @@ struct StatoSeminato {
 };
 
 StatoSeminato& UltimoSeme() {
-    static StatoSeminato stato;
+    thread_local StatoSeminato stato;
     return stato;
 }
 
