@@ -55,6 +55,14 @@ std::optional<long long> Intero(std::string_view testo) {
     return negativo ? -valore : valore;
 }
 
+// A text as one line of the file holds it: a stray CR left inside a line reads, and is written,
+// as a blank, so that what is read is always what is written back.
+std::string SenzaACapo(std::string testo) {
+    std::replace_if(
+        testo.begin(), testo.end(), [](char c) { return c == '\r' || c == '\n'; }, ' ');
+    return testo;
+}
+
 class Valori {
 public:
     explicit Valori(std::string_view testo) : righe(Righe(testo)) {}
@@ -66,7 +74,7 @@ public:
         if (riga == righe.end() || riga->second.empty()) {
             return std::nullopt;
         }
-        return std::string(riga->second);
+        return SenzaACapo(std::string(riga->second));
     }
 
     long long Numero(std::string_view chiave, long long predefinito, long long minimo,
@@ -79,12 +87,6 @@ public:
 private:
     std::vector<std::pair<std::string_view, std::string_view>> righe;
 };
-
-std::string SenzaACapo(std::string testo) {
-    std::replace_if(
-        testo.begin(), testo.end(), [](char c) { return c == '\r' || c == '\n'; }, ' ');
-    return testo;
-}
 
 } // namespace
 

@@ -107,4 +107,10 @@ TEST(FileOpzioni, UnTestoNonAggiungeRighe) {
     const ValoriOpzioni riletti = LeggiOpzioni(testo);
     EXPECT_EQ(riletti.nomi[4], "Eva  ManoAlBuio=0");
     EXPECT_TRUE(riletti.manoAlBuio);
+
+    // A CR left inside a line reads as the blank it is written as: reading is stable.
+    const ValoriOpzioni conCR = LeggiOpzioni("Nome3=Ada\r\r\nImmagineSfondo=a\rb\r\n");
+    EXPECT_EQ(conCR.nomi[2], "Ada ");
+    EXPECT_EQ(conCR.immagineSfondo, "a b");
+    EXPECT_EQ(LeggiOpzioni(ScriviOpzioni(conCR)), conCR);
 }
