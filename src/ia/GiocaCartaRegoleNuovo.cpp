@@ -72,8 +72,7 @@ double GiocaCartaRegoleNuovo::ValutaCarta(const Carta& carta) {
     return ia->Valuta();
 }
 
-Carta GiocaCartaRegoleNuovo::ScegliCarta() {
-    const RegistroPartita& registro = Registro();
+Carta GiocaCartaRegoleNuovo::ScegliCartaDa(const RegistroPartita& registro) {
     const SituazioneTemporanea pulizia(situazione);
     situazione.emplace(registro, giocatore, briscola);
 
@@ -95,7 +94,7 @@ Carta GiocaCartaRegoleNuovo::ScegliCarta() {
         }
     }
     if (migliore == CartaIndefinita) {
-        return GiocaCartaACaso::ScegliCarta();
+        return GiocaCartaACaso::ScegliCartaDa(registro);
     }
     return migliore;
 }

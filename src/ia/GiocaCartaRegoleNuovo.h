@@ -18,7 +18,7 @@ public:
     GiocaCartaRegoleNuovo(int giocatore, const std::string& nomeFile, double rumore);
     ~GiocaCartaRegoleNuovo() override;
 
-    Carta ScegliCarta() override;
+    Carta ScegliCartaDa(const RegistroPartita& registro) override;
     std::string Nome() const override { return "Migliore " + nomeFile; }
 
     virtual void ImpostaPredicati(const Carta& carta);
