@@ -126,6 +126,25 @@ void RegistroPartita::ScambiaCarte(int a, int b) {
     }
 }
 
+RegistroPartita RegistroPartita::InizioDelGioco() const {
+    RegistroPartita inizio = *this;
+    for (int c = 0; c < 40; ++c) {
+        inizio.inMano[I(c)] = distribuzione[I(c)] >= 0 ? 1 : 0;
+        inizio.inTavola[I(c)] = 0;
+        inizio.possessore[I(c)] = distribuzione[I(c)];
+    }
+    inizio.sequenza.fill(-1);
+    inizio.numeroGiocate = 0;
+    inizio.carteInTavola = 0;
+    if (numeroLicitazioni > 0) {
+        inizio.ImpostaTurno(licitatori[0]);
+    }
+    if (primaManoCoperta == 1) {
+        inizio.briscola = BriscolaAssente;
+    }
+    return inizio;
+}
+
 void RegistroPartita::RuotaDistribuzione(int k) {
     for (int c = 0; c < 40; ++c) {
         if (possessore[I(c)] < 0) {

@@ -30,6 +30,10 @@ public:
     // where one was played the other was. A world that differs from this one only in hidden
     // cards is this record with some cards swapped.
     void ScambiaCarte(int a, int b);
+    // This game as it stood when the first card was led: the same deal, bids and trump
+    // (none yet in a face-down first trick), every card back in its hand, the first bidder to
+    // lead.
+    RegistroPartita InizioDelGioco() const;
     // Shifts the whole deal by k seats.
     void RuotaDistribuzione(int k);
     // Each accepted bid is higher than the last and each seat passes once: at most 70 bids
