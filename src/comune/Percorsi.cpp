@@ -6,6 +6,9 @@
 #ifndef PENTALUDO_DATI_INSTALLATI
 #define PENTALUDO_DATI_INSTALLATI "/usr/local/share/pentaludo"
 #endif
+#ifndef PENTALUDO_DATI_RELATIVI
+#define PENTALUDO_DATI_RELATIVI "../share/pentaludo"
+#endif
 
 namespace fs = std::filesystem;
 
@@ -27,6 +30,15 @@ const std::string& CartellaProgramma() {
 }
 
 std::string CartellaDatiInstallati() {
+    // An install copied or moved to another prefix keeps its data beside its executables.
+    if (!CartellaProgramma().empty()) {
+        std::error_code errore;
+        const fs::path accanto =
+            (fs::path(CartellaProgramma()) / PENTALUDO_DATI_RELATIVI).lexically_normal();
+        if (fs::is_directory(accanto, errore)) {
+            return accanto.string();
+        }
+    }
     return PENTALUDO_DATI_INSTALLATI;
 }
 

@@ -10,7 +10,8 @@
 void ImpostaCartellaProgramma(const std::string& cartella);
 const std::string& CartellaProgramma();
 
-// The installed data folder (share/pentaludo).
+// The installed data folder: share/pentaludo beside the program's bin folder when there is
+// one, else where the build meant to install it.
 std::string CartellaDatiInstallati();
 
 // The folders searched for a data file, in order, without repetitions.

@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QDir>
 #include <QFileInfo>
+#include <QIcon>
 #include <QStandardPaths>
 
 #include <exception>
@@ -11,8 +12,10 @@
 #include "comune/Percorsi.h"
 #include "finestre/Dialoghi.h"
 #include "finestre/RigaDiComando.h"
+#include "finestre/TfrmAboutBox.h"
 #include "finestre/TfrmBriscolaMain.h"
 #include "finestre/TfrmOpzioni.h"
+#include "finestre/TfrmStato.h"
 #include "ia/RegistraRegole.h"
 #include "partita/TipoGiocatori.h"
 
@@ -34,8 +37,12 @@ CartelleGioco TrovaCartelleGioco(const QString& cartellaProgramma) {
     cartelle.carte = CartellaDatiGioco(cartellaProgramma, QStringLiteral("Carte"));
     cartelle.sfondi = CartellaDatiGioco(cartellaProgramma, QStringLiteral("Sfondi"));
     const QString nome = QStringLiteral("BriscolaChiamata.ini");
+    // A build tree or a portable copy keeps its options beside the program; an installed game
+    // (its data under share/) never writes into bin/, even where it could.
     const QFileInfo programma(cartellaProgramma);
-    if (programma.isDir() && programma.isWritable()) {
+    const bool portatile =
+        QFileInfo(QDir(cartellaProgramma).filePath(QStringLiteral("Carte"))).isDir();
+    if (portatile && programma.isWritable()) {
         cartelle.fileOpzioni = QDir(cartellaProgramma).filePath(nome);
     } else {
         const QString configurazione =
@@ -44,6 +51,8 @@ CartelleGioco TrovaCartelleGioco(const QString& cartellaProgramma) {
         QDir().mkpath(configurazione);
         cartelle.fileOpzioni = QDir(configurazione).filePath(nome);
     }
+    cartelle.manuale = QDir(CartellaDatiGioco(cartellaProgramma, QStringLiteral("manuale")))
+                           .filePath(QStringLiteral("index.html"));
     return cartelle;
 }
 
@@ -52,18 +61,27 @@ int AvviaGioco(const QStringList& argomenti) {
     ImpostaTipoGiocatori(avvio.tipoGiocatori);
     QApplication::setApplicationName(QStringLiteral("Pentaludo"));
     QApplication::setApplicationDisplayName(QStringLiteral("Pentaludo"));
+    QApplication::setDesktopFileName(QStringLiteral("org.pentaludo.Pentaludo"));
+    QApplication::setWindowIcon(QIcon(QStringLiteral(":/pentaludo/pentaludo-128.png")));
     const QString cartellaProgramma = QCoreApplication::applicationDirPath();
     ImpostaCartellaProgramma(cartellaProgramma.toStdString());
     LogIA();
 
     std::unique_ptr<TfrmBriscolaMain> principale;
     std::unique_ptr<TfrmOpzioni> opzioni;
+    std::unique_ptr<TfrmAboutBox> about;
+    std::unique_ptr<TfrmStato> stato;
     try {
         principale = std::make_unique<TfrmBriscolaMain>(avvio.semeCasuale);
         const CartelleGioco cartelle = TrovaCartelleGioco(cartellaProgramma);
         opzioni = std::make_unique<TfrmOpzioni>(cartelle.fileOpzioni, cartelle.carte,
                                                 cartelle.sfondi, principale.get());
         principale->ImpostaFinestraOpzioni(opzioni.get());
+        about = std::make_unique<TfrmAboutBox>(cartelle.manuale, principale.get());
+        stato = std::make_unique<TfrmStato>(
+            [finestra = opzioni.get()](int i) { return finestra->NomeGiocatore(i); },
+            principale.get());
+        principale->ImpostaFinestreInfo(about.get(), stato.get());
     } catch (const std::exception& e) {
         DialoghiCorrenti().Messaggio(nullptr, QStringLiteral("Pentaludo"),
                                      QString::fromUtf8(e.what()), Dialoghi::Icona::Errore);
@@ -71,6 +89,8 @@ int AvviaGioco(const QStringList& argomenti) {
     }
     principale->show();
     const int esito = QApplication::exec();
+    stato.reset();
+    about.reset();
     // The options are written when their dialog goes, before the window that holds it.
     opzioni.reset();
     return esito;

@@ -11,13 +11,16 @@ struct CartelleGioco {
     QString sfondi;
     // BriscolaChiamata.ini.
     QString fileOpzioni;
+    // The manual's page (manuale/index.html).
+    QString manuale;
 };
 
 // The program's folder when it holds the named folder, else the installed data folder when
 // that does, else the program's folder.
 QString CartellaDatiGioco(const QString& cartellaProgramma, const QString& nome);
 // "Carte" and "Sfondi" beside the program (or installed); the options file in the program's
-// folder when that can be written, else in the user's configuration folder.
+// folder when the game's data is there too and the folder can be written, else in the user's
+// configuration folder.
 CartelleGioco TrovaCartelleGioco(const QString& cartellaProgramma);
 
 // Everything from the command line to the end of the event loop; the program's exit status.

@@ -265,6 +265,7 @@ void TfrmBriscola::closeEvent(QCloseEvent* evento) {
         if (attesaInCorso != nullptr) {
             attesaInCorso->quit();
         }
+        emit ChiusuraDuranteIlPasso();
         return;
     }
     chiusuraConfermata = true;

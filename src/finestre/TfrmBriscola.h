@@ -58,6 +58,11 @@ public:
     int AttesaGiocataCorrente() const { return attesaGiocata; }
     int AttesaManoCorrente() const { return attesaMano; }
 
+signals:
+    // The user confirmed closing while a step is under way: whatever holds the step (a
+    // held decision) lets it go, so that the step returns and the window can close.
+    void ChiusuraDuranteIlPasso();
+
 protected:
     RegistroPartita registro;
     std::array<bool, 40> coperta{};

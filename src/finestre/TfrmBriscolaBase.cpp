@@ -151,6 +151,8 @@ void TfrmBriscolaBase::ImpostaOpzioni(bool primaVolta) {
     const QString precedente = opzioni->DirectoryCarte();
     if (!primaVolta) {
         DialoghiCorrenti().Esegui(*opzioni);
+        // Written at once as well as at the end, so a crash never loses what was just chosen.
+        opzioni->Salva();
     }
     const QString directoryCarte = opzioni->DirectoryCarte();
     if (primaVolta || directoryCarte != precedente) {

@@ -1,9 +1,11 @@
 #include "finestre/TfrmBriscolaMain.h"
 
 #include <QAction>
+#include <QActionGroup>
 #include <QCoreApplication>
 #include <QLabel>
 #include <QLayout>
+#include <QMenu>
 #include <QMenuBar>
 
 #include "comune/Casuale.h"
@@ -11,8 +13,13 @@
 #include "finestre/Dialoghi.h"
 #include "finestre/Disegni.h"
 #include "finestre/Maschere.h"
+#include "finestre/PanelLicitazione.h"
+#include "finestre/PanelPunti.h"
+#include "finestre/SerieSalvata.h"
 #include "finestre/SuperficieMascherata.h"
+#include "finestre/TfrmAboutBox.h"
 #include "finestre/TfrmOpzioni.h"
+#include "finestre/TfrmStato.h"
 #include "motori/Semaforo1Giocatore.h"
 #include "motori/SemaforoSoloComputer.h"
 #include "partita/TipoGiocatori.h"
@@ -70,6 +77,20 @@ TfrmBriscolaMain::TfrmBriscolaMain(std::uint32_t semeCasuale, QWidget* padre)
                                                         "Nuova Partita (Ctrl+N)"));
     lblBenvenuto->setAttribute(Qt::WA_TranslucentBackground);
 
+    panelPunti = new PanelPunti(
+        soloComputer,
+        [this](int giocatore) {
+            return opzioni != nullptr ? opzioni->NomeGiocatore(giocatore) : QString();
+        },
+        tavolo);
+    panelLicitazione = new PanelLicitazione(sfondo, tavolo);
+    connect(panelLicitazione, &PanelLicitazione::ChiamataCliccata, this,
+            &TfrmBriscolaMain::ClickChiamata);
+    connect(panelLicitazione, &PanelLicitazione::SemeCliccato, this, &TfrmBriscolaMain::SemeClick);
+    connect(panelLicitazione, &PanelLicitazione::MenoCliccato, this,
+            &TfrmBriscolaMain::cmdMenoClick);
+    connect(panelLicitazione, &PanelLicitazione::PiuCliccato, this, &TfrmBriscolaMain::cmdPiuClick);
+
     CreaMenu();
     const int tipo = TipoGiocatori();
     if (tipo == 0) {
@@ -87,6 +108,11 @@ void TfrmBriscolaMain::CreaMenu() {
     menuNuovaPartita = partita->addAction(QStringLiteral("&Nuova Partita"));
     menuNuovaPartita->setShortcut(QKeySequence::New);
     connect(menuNuovaPartita, &QAction::triggered, this, &TfrmBriscolaMain::menuNuovaPartitaClick);
+    menuSalvaPartita = partita->addAction(QStringLiteral("&Salva Partita"));
+    connect(menuSalvaPartita, &QAction::triggered, this, &TfrmBriscolaMain::menuSalvaPartitaClick);
+    menuCaricaPartita = partita->addAction(QStringLiteral("&Carica Partita"));
+    connect(menuCaricaPartita, &QAction::triggered, this,
+            &TfrmBriscolaMain::menuCaricaPartitaClick);
     partita->addSeparator();
     menuOpzioni = partita->addAction(QStringLiteral("&Opzioni"));
     connect(menuOpzioni, &QAction::triggered, this, [this] { ImpostaOpzioni(false); });
@@ -94,6 +120,45 @@ void TfrmBriscolaMain::CreaMenu() {
     menuEsci = partita->addAction(QStringLiteral("&Esci"));
     menuEsci->setShortcut(QKeySequence::Quit);
     connect(menuEsci, &QAction::triggered, this, &QWidget::close);
+
+    QMenu* mostra = menuBar()->addMenu(QStringLiteral("&Mostra"));
+    auto* gruppo = new QActionGroup(mostra);
+    menuMostraPartita = mostra->addAction(QStringLiteral("&Partita"));
+    menuMostraPunti = mostra->addAction(QStringLiteral("P&unti"));
+    for (QAction* voce : {menuMostraPartita, menuMostraPunti}) {
+        voce->setCheckable(true);
+        gruppo->addAction(voce);
+    }
+    menuMostraPartita->setChecked(true);
+    connect(menuMostraPartita, &QAction::triggered, this, [this] { menuPuntiPartitaClick(false); });
+    connect(menuMostraPunti, &QAction::triggered, this, [this] { menuPuntiPartitaClick(true); });
+    CreaMenuInfo(mostra);
+}
+
+void TfrmBriscolaMain::CreaMenuInfo(QMenu* mostra) {
+    mostra->addSeparator();
+    menuStatoIA = mostra->addAction(QStringLiteral("Stato &IA"));
+    menuStatoIA->setShortcut(Qt::Key_F9);
+    connect(menuStatoIA, &QAction::triggered, this, [this] {
+        if (frmStato != nullptr) {
+            frmStato->show();
+            frmStato->raise();
+        }
+    });
+    menuInfo = menuBar()->addAction(QStringLiteral("&Info"));
+    connect(menuInfo, &QAction::triggered, this, [this] {
+        if (frmAboutBox != nullptr) {
+            DialoghiCorrenti().Esegui(*frmAboutBox);
+        }
+    });
+}
+
+void TfrmBriscolaMain::ImpostaFinestreInfo(TfrmAboutBox* about, TfrmStato* stato) {
+    frmAboutBox = about;
+    frmStato = stato;
+    if (frmStato != nullptr) {
+        frmStato->ImpostaFinestraGioco(this);
+    }
 }
 
 const PannelloGiocatore& TfrmBriscolaMain::Pannello(int giocatore) const {
@@ -129,6 +194,7 @@ void TfrmBriscolaMain::menuNuovaPartitaClick() {
             return;
         }
         SemaforoGioco().AzzeraStoria();
+        panelPunti->SvuotaLista();
     }
     NuovaPartita();
 }
@@ -195,6 +261,7 @@ void TfrmBriscolaMain::MostraChiamataGiocatore() {
     }
     PannelloDi(ultimoGiocatore).MostraTurno();
     PannelloDi(ultimoGiocatore).MostraChiamata(ultimaChiamata);
+    panelLicitazione->SeguiChiamata(ultimaChiamata);
 }
 
 void TfrmBriscolaMain::MostraSemeChiamato() {
@@ -250,10 +317,111 @@ void TfrmBriscolaMain::ImpostaAspetto(bool) {
     tavolozza.setColor(QPalette::WindowText, testo);
     lblBenvenuto->setPalette(tavolozza);
     sfondo.ImpostaColore(opzioni->ColoreSfondo());
+    panelPunti->ImpostaColori(opzioni->ColoreSfondo(), testo);
+    panelPunti->ImpostaNomi();
+    panelPunti->StatisticheGiocatore(panelPunti->GiocatoreScelto());
     // A picture that cannot be loaded leaves the background as it was.
     sfondo.ImpostaImmagine(opzioni->ImmagineSfondo());
+    panelLicitazione->CaricaSemi(opzioni->DirectoryCarte());
+    panelLicitazione->ImpostaNomi();
     AreaTavolo()->update();
     for (QWidget* figlio : AreaTavolo()->findChildren<QWidget*>()) {
         figlio->update();
     }
+}
+
+void TfrmBriscolaMain::MostraFinePartita() {
+    for (int s = 0; s < 5; ++s) {
+        PannelloDi(s).MostraChiamata(ChiamataNulla);
+    }
+    immagineTurno->hide();
+    panelPunti->AggiornaPunti();
+    if (soloComputer || giocatoreUmano < 0) {
+        return;
+    }
+    // By the end of the game the called card has been played: the record knows both sides.
+    bool vinto = registro.ChiamanteVincente();
+    if (giocatoreUmano != registro.chiamante && giocatoreUmano != registro.Socio()) {
+        vinto = !vinto;
+    }
+    const int punti = registro.PuntiChiamante();
+    const QString testo =
+        (vinto ? QStringLiteral("Hai vinto per ") : QStringLiteral("Hai perso per ")) +
+        QString::number(punti) + QStringLiteral(" a ") + QString::number(120 - punti);
+    DialoghiCorrenti().Messaggio(this, QStringLiteral("Fine Partita"), testo,
+                                 Dialoghi::Icona::Informazione);
+}
+
+void TfrmBriscolaMain::MostraPunti(bool visibile) {
+    punteggiVisibili = visibile;
+    panelPunti->setVisible(visibile);
+    panelPunti->raise();
+}
+
+void TfrmBriscolaMain::menuPuntiPartitaClick(bool punti) {
+    (punti ? menuMostraPunti : menuMostraPartita)->setChecked(true);
+    MostraPunti(punti);
+}
+
+void TfrmBriscolaMain::menuSalvaPartitaClick() {
+    try {
+        SalvaSerie(this);
+    } catch (const std::exception& e) {
+        MostraErrore(QString::fromStdString(e.what()));
+    }
+}
+
+void TfrmBriscolaMain::menuCaricaPartitaClick() {
+    try {
+        CaricaSerie(this);
+        panelPunti->AggiornaPunti();
+    } catch (const std::exception& e) {
+        MostraErrore(QString::fromStdString(e.what()));
+    }
+}
+
+void TfrmBriscolaMain::PreparaLicitazione() {
+    if (!soloComputer) {
+        panelLicitazione->Prepara();
+    }
+}
+
+void TfrmBriscolaMain::MostraLicitazione(bool visibile) {
+    // Computer-only play is only watched: nobody bids from the panel.
+    if (visibile && !soloComputer) {
+        panelLicitazione->show();
+        // Above the trick row's cards, which are made after the panel.
+        panelLicitazione->raise();
+    } else {
+        panelLicitazione->hide();
+    }
+}
+
+void TfrmBriscolaMain::TurnoBriscola() {
+    MostraLicitazione(true);
+    if (giocatoreUmano >= 0) {
+        PannelloDi(giocatoreUmano).MostraTurno();
+    }
+    panelLicitazione->ModoSeme();
+}
+
+void TfrmBriscolaMain::ClickChiamata(QObject* sender) {
+    ImpostaChiamataScelta(panelLicitazione->ChiamataDi(sender));
+    Ciclo().Sveglia();
+}
+
+void TfrmBriscolaMain::SemeClick(QObject* sender) {
+    const int seme = panelLicitazione->SemeDi(sender);
+    if (seme >= 0) {
+        ImpostaBriscolaScelta(Briscola(seme));
+        Ciclo().Sveglia();
+    }
+}
+
+void TfrmBriscolaMain::cmdMenoClick() {
+    panelLicitazione->Diminuisci(chiamataMigliore.Punti + 1);
+}
+
+void TfrmBriscolaMain::cmdPiuClick() {
+    panelLicitazione->Aumenta();
 }

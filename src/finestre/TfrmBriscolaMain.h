@@ -7,8 +7,13 @@
 #include "finestre/TfrmBriscolaBase.h"
 
 class QAction;
+class QMenu;
+class PanelLicitazione;
 class QLabel;
+class PanelPunti;
 class SuperficieMascherata;
+class TfrmAboutBox;
+class TfrmStato;
 
 // The main window: five seat panels in a row at the top, the trick below them, the human's
 // eight cards at the bottom, the turn star and the caller's and partner's markers, the menus.
@@ -29,9 +34,31 @@ public:
     QAction* AzioneNuovaPartita() const { return menuNuovaPartita; }
     QAction* AzioneOpzioni() const { return menuOpzioni; }
     QAction* AzioneEsci() const { return menuEsci; }
+    QAction* AzioneStatoIA() const { return menuStatoIA; }
+    QAction* AzioneInfo() const { return menuInfo; }
+
+    // The about box ("Info") and the AI step window ("Mostra" -> "Stato IA", F9); not owned.
+    void ImpostaFinestreInfo(TfrmAboutBox* about, TfrmStato* stato);
 
     // "Nuova Partita": asks first when a game is under way (Yes also clears the totals).
     void menuNuovaPartitaClick();
+
+    PanelPunti& Punti() const { return *panelPunti; }
+    QAction* AzioneSalvaPartita() const { return menuSalvaPartita; }
+    QAction* AzioneCaricaPartita() const { return menuCaricaPartita; }
+    QAction* AzioneMostraPartita() const { return menuMostraPartita; }
+    QAction* AzioneMostraPunti() const { return menuMostraPunti; }
+    bool PunteggiVisibili() const { return punteggiVisibili; }
+    void menuSalvaPartitaClick();
+    // Also refreshes the score panel when the load failed or was cancelled.
+    void menuCaricaPartitaClick();
+    void menuPuntiPartitaClick(bool punti);
+    PanelLicitazione* Licitazione() const { return panelLicitazione; }
+    // The bidding panel's clicks: each fills the human's mailbox and wakes the game.
+    void ClickChiamata(QObject* sender);
+    void SemeClick(QObject* sender);
+    void cmdMenoClick();
+    void cmdPiuClick();
 
 protected:
     void MostraPresa(int giocatore) override;
@@ -48,6 +75,12 @@ protected:
     void ImpostaAspetto(bool primaVolta) override;
     void NuovaPartita() override;
     void TimerStartTimer() override;
+    void MostraFinePartita() override;
+    void MostraPunti(bool visibile) override;
+
+    void PreparaLicitazione() override;
+    void MostraLicitazione(bool visibile) override;
+    void TurnoBriscola() override;
 
 private:
     bool soloComputer;
@@ -59,7 +92,19 @@ private:
     QAction* menuNuovaPartita = nullptr;
     QAction* menuOpzioni = nullptr;
     QAction* menuEsci = nullptr;
+    PanelPunti* panelPunti = nullptr;
+    bool punteggiVisibili = false;
+    QAction* menuSalvaPartita = nullptr;
+    QAction* menuCaricaPartita = nullptr;
+    QAction* menuMostraPartita = nullptr;
+    QAction* menuMostraPunti = nullptr;
+    PanelLicitazione* panelLicitazione;
+    QAction* menuStatoIA = nullptr;
+    QAction* menuInfo = nullptr;
+    TfrmAboutBox* frmAboutBox = nullptr;
+    TfrmStato* frmStato = nullptr;
 
     void CreaMenu();
+    void CreaMenuInfo(QMenu* mostra);
     PannelloGiocatore& PannelloDi(int giocatore);
 };

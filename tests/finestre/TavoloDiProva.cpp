@@ -3,6 +3,7 @@
 #include <QDir>
 #include <QEventLoop>
 #include <QFile>
+#include <QTest>
 #include <QTimer>
 
 #include "comune/Percorsi.h"
@@ -11,13 +12,15 @@
 #include "finestre/TfrmBriscolaMain.h"
 #include "finestre/TfrmOpzioni.h"
 #include "motori/Semaforo.h"
+#include "partita/Partita.h"
+#include "partita/RegistroPartita.h"
 #include "partita/TipoGiocatori.h"
 
 TavoloDiProva::TavoloDiProva(int tipoGiocatori, std::uint32_t seme, const QString& righeOpzioni) {
     AzzeraStatoGlobale();
     ImpostaTipoGiocatori(tipoGiocatori);
     ImpostaCartellaProgramma(PENTALUDO_DATI_SORGENTE);
-    const QString fileOpzioni = QString::fromStdString(cartella.File("BriscolaChiamata.ini"));
+    fileOpzioni = QString::fromStdString(cartella.File("BriscolaChiamata.ini"));
     QFile file(fileOpzioni);
     if (file.open(QIODevice::WriteOnly)) {
         file.write(righeOpzioni.toUtf8());
@@ -72,4 +75,59 @@ bool AttendiCondizione(const std::function<bool()>& condizione, int millisecondi
     controllo.start();
     ciclo.exec();
     return condizione();
+}
+
+int StatoPartita(const TfrmBriscolaMain& finestra) {
+    const Partita* partita = finestra.SemaforoGioco().PartitaCorrente();
+    return partita != nullptr ? partita->Stato() : -1;
+}
+
+std::vector<Carta> ManoUmano() {
+    std::vector<Carta> carte;
+    for (int k = 0; k < 8; ++k) {
+        const Carta c = Registro().CartaInMano(kUmano, k);
+        if (c.Definita()) {
+            carte.push_back(c);
+        }
+    }
+    return carte;
+}
+
+void Clicca(TfrmBriscolaMain& finestra, const Carta& carta) {
+    ImmagineCarta* immagine = finestra.Immagine(carta.Indice());
+    ASSERT_NE(immagine, nullptr);
+    QTest::mouseClick(immagine, Qt::LeftButton, {}, QPoint(27, 50));
+}
+
+void DecidiComeUmano(TfrmBriscolaMain& finestra) {
+    switch (StatoPartita(finestra)) {
+    case 1:
+        finestra.ImpostaChiamataScelta(
+            Registro().chiamata.Valore == kNessunaChiamata ? Chiamata(kFante) : ChiamataPasso);
+        finestra.Ciclo().Sveglia();
+        break;
+    case 4:
+        finestra.ImpostaBriscolaScelta(Briscola(kCuori));
+        finestra.Ciclo().Sveglia();
+        break;
+    case 5:
+        Clicca(finestra, ManoUmano().front());
+        break;
+    default:
+        break;
+    }
+}
+
+void GiocaFinche(TavoloDiProva& tavolo, const std::function<bool()>& fine) {
+    while (!fine()) {
+        ASSERT_TRUE(tavolo.AttendiInattivo());
+        if (!tavolo.Finestra().SemaforoGioco().InCorso()) {
+            tavolo.Finestra().menuNuovaPartitaClick();
+            continue;
+        }
+        DecidiComeUmano(tavolo.Finestra());
+        if (::testing::Test::HasFatalFailure()) {
+            return;
+        }
+    }
 }

@@ -6,6 +6,9 @@
 #include <cstdint>
 #include <functional>
 #include <memory>
+#include <vector>
+
+#include "carte/Carta.h"
 
 #include "aiuto/AiutoPartita.h"
 #include "finestre/DialoghiFinti.h"
@@ -26,6 +29,7 @@ public:
 
     TfrmBriscolaMain& Finestra() const { return *finestra; }
     DialoghiFinti& Dialoghi() const { return *dialoghi; }
+    const QString& FileOpzioni() const { return fileOpzioni; }
     // True once the start timer has run (pictures made, options applied).
     bool Avviato() const;
     // Waits, with the event loop running, until the loop idles for the human's choice or
@@ -34,6 +38,7 @@ public:
 
 private:
     CartellaTemporanea cartella;
+    QString fileOpzioni;
     ConDialoghiFinti dialoghi;
     std::unique_ptr<TfrmBriscolaMain> finestra;
     std::unique_ptr<TfrmOpzioni> opzioni;
@@ -42,6 +47,21 @@ private:
 // Runs the event loop until condizione holds; false on a time-out. Unlike QTest::qWaitFor it
 // never sleeps, so a game stepped by a zero-length timer runs at full speed.
 bool AttendiCondizione(const std::function<bool()>& condizione, int millisecondi = 20000);
+
+// The human's seat.
+inline constexpr int kUmano = 4;
+
+// The state of the window's game; -1 before the first one.
+int StatoPartita(const TfrmBriscolaMain& finestra);
+// The cards the human still holds.
+std::vector<Carta> ManoUmano();
+// A click on the card's picture, as the mouse gives it.
+void Clicca(TfrmBriscolaMain& finestra, const Carta& carta);
+// The human's decision when the loop waits for one: a bid when none stands (else a pass),
+// Cuori as trump, the first card of the hand clicked on the table.
+void DecidiComeUmano(TfrmBriscolaMain& finestra);
+// Plays as the human until fine holds, starting a game when none is under way.
+void GiocaFinche(TavoloDiProva& tavolo, const std::function<bool()>& fine);
 
 // Saves what the widget shows as a PNG in the build tree (for people to look at).
 void SalvaSchermata(QWidget& widget, const QString& nome);

@@ -7,6 +7,7 @@
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QFileInfo>
 
 #include "comune/Percorsi.h"
 #include "finestre/Avvio.h"
@@ -71,4 +72,23 @@ TEST(Avvio, SenzaRegoleUnMessaggioEUnoStatoDiErrore) {
     ASSERT_EQ(dialoghi->mostrati.size(), 1u);
     EXPECT_TRUE(dialoghi->mostrati[0].testo.contains(QStringLiteral("regole.OK.txt")));
     EXPECT_EQ(dialoghi->mostrati[0].icona, Dialoghi::Icona::Errore);
+}
+
+TEST(Avvio, IlFileDelleOpzioniStaAccantoAlProgrammaSoloSeLoAccompagnaIlGioco) {
+    CartellaTemporanea cartella;
+    const QString radice = QString::fromStdString(cartella.Percorso().string());
+    const QByteArray configurazionePrima = qgetenv("XDG_CONFIG_HOME");
+    qputenv("XDG_CONFIG_HOME", (radice + QStringLiteral("/config")).toUtf8());
+    const QString portatile = radice + QStringLiteral("/portatile");
+    const QString installato = radice + QStringLiteral("/prefisso/bin");
+    QDir().mkpath(portatile + QStringLiteral("/Carte"));
+    QDir().mkpath(installato);
+
+    EXPECT_EQ(TrovaCartelleGioco(portatile).fileOpzioni,
+              portatile + QStringLiteral("/BriscolaChiamata.ini"));
+    EXPECT_EQ(TrovaCartelleGioco(portatile).carte, portatile + QStringLiteral("/Carte"));
+    EXPECT_EQ(TrovaCartelleGioco(installato).fileOpzioni,
+              radice + QStringLiteral("/config/pentaludo/BriscolaChiamata.ini"));
+    EXPECT_TRUE(QFileInfo(radice + QStringLiteral("/config/pentaludo")).isDir());
+    qputenv("XDG_CONFIG_HOME", configurazionePrima);
 }

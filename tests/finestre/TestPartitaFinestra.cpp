@@ -2,19 +2,26 @@
 
 #include <gtest/gtest.h>
 
+#include <QAction>
+#include <QFile>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QLabel>
+#include <QLineEdit>
 #include <QProcess>
+#include <QSpinBox>
 #include <QTest>
 #include <QTimer>
 
 #include <sys/resource.h>
 
+#include "carte/NomiCarte.h"
 #include "finestre/CicloGioco.h"
 #include "finestre/ImmagineCarta.h"
 #include "finestre/TavoloDiProva.h"
 #include "finestre/TfrmBriscolaMain.h"
+#include "finestre/TfrmOpzioni.h"
 #include "motori/Semaforo.h"
 #include "partita/Partita.h"
 #include "partita/RegistroPartita.h"
@@ -22,61 +29,9 @@
 
 namespace {
 
-constexpr int kUmano = 4;
-
-int StatoPartita(const TfrmBriscolaMain& finestra) {
-    const Partita* partita = finestra.SemaforoGioco().PartitaCorrente();
-    return partita != nullptr ? partita->Stato() : -1;
-}
-
-std::vector<Carta> ManoUmano() {
-    std::vector<Carta> carte;
-    for (int k = 0; k < 8; ++k) {
-        const Carta c = Registro().CartaInMano(kUmano, k);
-        if (c.Definita()) {
-            carte.push_back(c);
-        }
-    }
-    return carte;
-}
-
-void Clicca(TfrmBriscolaMain& finestra, const Carta& carta) {
-    ImmagineCarta* immagine = finestra.Immagine(carta.Indice());
-    ASSERT_NE(immagine, nullptr);
-    QTest::mouseClick(immagine, Qt::LeftButton, {}, QPoint(27, 50));
-}
-
-// The human's decision when the loop waits for one: a bid when none stands (else a pass),
-// Cuori as trump, the first card of the hand clicked on the table.
-void DecidiComeUmano(TfrmBriscolaMain& finestra) {
-    switch (StatoPartita(finestra)) {
-    case 1:
-        finestra.ImpostaChiamataScelta(
-            Registro().chiamata.Valore == kNessunaChiamata ? Chiamata(kFante) : ChiamataPasso);
-        finestra.Ciclo().Sveglia();
-        break;
-    case 4:
-        finestra.ImpostaBriscolaScelta(Briscola(kCuori));
-        finestra.Ciclo().Sveglia();
-        break;
-    case 5:
-        Clicca(finestra, ManoUmano().front());
-        break;
-    default:
-        break;
-    }
-}
-
 // Plays as the human until the history holds partite games.
 void GiocaFinoA(TavoloDiProva& tavolo, int partite) {
-    while (StoriaPartite().numeroPartite < partite) {
-        ASSERT_TRUE(tavolo.AttendiInattivo());
-        if (!tavolo.Finestra().SemaforoGioco().InCorso()) {
-            tavolo.Finestra().menuNuovaPartitaClick();
-            continue;
-        }
-        DecidiComeUmano(tavolo.Finestra());
-    }
+    GiocaFinche(tavolo, [partite] { return StoriaPartite().numeroPartite >= partite; });
 }
 
 std::array<int, 5> TotaliStoria() {
@@ -167,7 +122,12 @@ TEST(FinestraDiGioco, UnUmanoGiocaPartiteIntereCliccandoLeCarte) {
         somma += totale;
     }
     EXPECT_EQ(somma, 0);
-    EXPECT_TRUE(tavolo.Dialoghi().mostrati.empty());
+    // Only the end of each game speaks (and, until the card sets are built, the pictures).
+    for (const auto& box : tavolo.Dialoghi().mostrati) {
+        if (box.testo != QStringLiteral("Impossibile caricare le immagini delle carte")) {
+            EXPECT_EQ(box.titolo, QStringLiteral("Fine Partita")) << box.testo.toStdString();
+        }
+    }
 }
 
 TEST(FinestraDiGioco, NuovaPartitaChiedePrimaDiAzzerareIPunteggi) {
@@ -275,4 +235,27 @@ TEST(FinestraDiGioco, UnErroreNelPassoSiMostraEFermaLaPartitaFinoAUnaNuova) {
     EXPECT_TRUE(finestra.SemaforoGioco().InCorso());
     GiocaFinoA(tavolo, 1);
     EXPECT_EQ(StoriaPartite().numeroPartite, 1);
+}
+
+TEST(FinestraDiGioco, LeOpzioniConfermateValgonoSubitoESonoScritte) {
+    TavoloDiProva tavolo(0, 2);
+    TfrmBriscolaMain& finestra = tavolo.Finestra();
+    ASSERT_TRUE(tavolo.AttendiInattivo());
+    tavolo.Dialoghi().azioni.push_back([](QDialog& dialogo) {
+        auto& opzioni = dynamic_cast<TfrmOpzioni&>(dialogo);
+        opzioni.UpDownAttesa1->setValue(700);
+        opzioni.txtDirectory->setText(QStringLiteral("Napoletane"));
+        opzioni.txtNome1->setText(QStringLiteral("Ada"));
+        return int{QDialog::Accepted};
+    });
+    finestra.AzioneOpzioni()->trigger();
+    EXPECT_EQ(finestra.AttesaGiocataCorrente(), 700);
+    EXPECT_EQ(NomeSeme(0, false), "Coppe") << "the new card set's names are loaded";
+    EXPECT_EQ(finestra.Pannello(0).EtichettaNome()->text(), QStringLiteral("Ada"));
+    QFile file(tavolo.FileOpzioni());
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    const QByteArray scritto = file.readAll();
+    EXPECT_TRUE(scritto.contains("AttesaGiocata=700\r\n"));
+    EXPECT_TRUE(scritto.contains("DirectoryCarte=Napoletane\r\n"));
+    EXPECT_TRUE(tavolo.Dialoghi().mostrati.empty());
 }

@@ -1,0 +1,91 @@
+#pragma once
+
+#include <QWidget>
+
+#include <array>
+
+#include "finestre/TipoPulsante.h"
+#include "partita/Chiamata.h"
+
+class QLabel;
+class SfondoTavolo;
+
+// Where the human bids and, as caller, names the trump suit: ten rank buttons in an arc, two
+// pass buttons, a points counter with minus and plus, and four suit buttons. It lies over the
+// table, which shows through everywhere but the buttons' faces. A click only tells the window
+// which control was clicked; the window fills its mailbox.
+class PanelLicitazione final : public QWidget {
+    Q_OBJECT
+
+public:
+    static constexpr int kPuntiMassimi = 120;
+
+    // Created hidden, at its place on tavolo.
+    PanelLicitazione(const SfondoTavolo& sfondo, QWidget* tavolo);
+    ~PanelLicitazione() override;
+
+    // A new auction: every rank, both passes and the counter at 61; no suit.
+    void Prepara();
+    // Follows a bid made at the table: the counter stays above its points, and unless it is a
+    // pass the ranks it reaches can no longer be called.
+    void SeguiChiamata(const Chiamata& chiamata);
+    // Only the suits can be chosen: the other faces stay, empty.
+    void ModoSeme();
+
+    int Punti() const { return punti; }
+    // One point down, not below minimo; one point up, not above 120. Either way the counter's
+    // tooltip is rewritten.
+    void Diminuisci(int minimo);
+    void Aumenta();
+
+    // Rank captions and tooltips, and suit tooltips, from the current card names.
+    void ImpostaNomi();
+    // The suit pictures S0..S3 of a card set (with S0@2x... when present); the first picture
+    // that cannot be loaded ends the loading, silently.
+    void CaricaSemi(const QString& cartella);
+
+    // The bid a click on the control stands for: a rank, a pass, or the Due at the points
+    // shown; the no-bid value for any other control.
+    Chiamata ChiamataDi(const QObject* comando) const;
+    // The suit of a suit picture; -1 for any other control.
+    int SemeDi(const QObject* comando) const;
+
+    QLabel* EtichettaValore(int valore) const;
+    QLabel* EtichettaPasso(int quale) const;
+    QLabel* EtichettaPunti() const { return labelPunti; }
+    QLabel* EtichettaMeno() const { return labelMeno; }
+    QLabel* EtichettaPiu() const { return labelPiu; }
+    QLabel* ImmagineSeme(int seme) const;
+    const RegistroPulsanti& Pulsanti() const { return pulsanti; }
+
+signals:
+    void ChiamataCliccata(QObject* comando);
+    void SemeCliccato(QObject* comando);
+    void MenoCliccato();
+    void PiuCliccato();
+
+protected:
+    bool eventFilter(QObject* oggetto, QEvent* evento) override;
+
+private:
+    const SfondoTavolo& sfondo;
+    RegistroPulsanti pulsanti;
+    std::array<TipoPulsante*, 10> pulsantiValore{};
+    std::array<TipoPulsante*, 2> pulsantiPasso{};
+    std::array<TipoPulsante*, 4> pulsantiSeme{};
+    TipoPulsante* pulsanteMeno = nullptr;
+    TipoPulsante* pulsantePiu = nullptr;
+    TipoPulsante* pulsantePunti = nullptr;
+    std::array<QLabel*, 10> labelValore{};
+    std::array<QLabel*, 2> labelPasso{};
+    std::array<QLabel*, 4> immagineSeme{};
+    QLabel* labelMeno = nullptr;
+    QLabel* labelPiu = nullptr;
+    QLabel* labelPunti = nullptr;
+    int punti = 61;
+
+    TipoPulsante* CreaPulsante(const QRect& riquadro, QWidget* comando, const FacciaPulsante& su,
+                               const FacciaPulsante& giu, const FacciaPulsante& maschera);
+    void ImpostaPunti(int nuovi);
+    void Cliccato(QObject* comando);
+};

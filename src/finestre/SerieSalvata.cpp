@@ -1,0 +1,82 @@
+#include "finestre/SerieSalvata.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QString>
+
+#include <cerrno>
+
+#include "finestre/Dialoghi.h"
+#include "partita/TipoStoriaPartite.h"
+
+namespace {
+
+const QString kTitolo = QStringLiteral("Briscola Chiamata");
+const QString kFiltro = QStringLiteral("Partite a Briscola Chiamata (*.bri)");
+
+// Why a file could not be written, as far as the folder tells.
+QString MotivoScrittura(const QString& nome, int errore) {
+    const QFileInfo file(nome);
+    const QFileInfo cartella(file.absolutePath());
+    if (!cartella.isDir()) {
+        return QStringLiteral("la cartella non esiste");
+    }
+    if (file.isDir()) {
+        return QStringLiteral("con questo nome c'è una cartella");
+    }
+    if (!cartella.isWritable() || errore == EACCES || errore == EPERM) {
+        return QStringLiteral("permesso negato");
+    }
+    if (errore == ENOSPC) {
+        return QStringLiteral("spazio esaurito sul disco");
+    }
+    if (errore == EROFS) {
+        return QStringLiteral("il disco è in sola lettura");
+    }
+    return QStringLiteral("errore di scrittura");
+}
+
+QString Visibile(const QString& nome) {
+    return QDir::toNativeSeparators(nome);
+}
+
+} // namespace
+
+bool SalvaSerie(QWidget* padre) {
+    const QString nome = DialoghiCorrenti().SalvaFile(padre, QStringLiteral("Salva Partita"),
+                                                      QString(), kFiltro, QStringLiteral("bri"));
+    if (nome.isEmpty()) {
+        return false;
+    }
+    errno = 0;
+    if (StoriaPartite().Salva(QFile::encodeName(nome).toStdString())) {
+        return true;
+    }
+    const int errore = errno;
+    DialoghiCorrenti().Messaggio(padre, kTitolo,
+                                 QStringLiteral("Impossibile salvare la partita in %1: %2.")
+                                     .arg(Visibile(nome), MotivoScrittura(nome, errore)),
+                                 Dialoghi::Icona::Errore);
+    return false;
+}
+
+bool CaricaSerie(QWidget* padre) {
+    const QString nome =
+        DialoghiCorrenti().ApriFile(padre, QStringLiteral("Carica Partita"), QString(), kFiltro);
+    if (nome.isEmpty()) {
+        return false;
+    }
+    if (StoriaPartite().Carica(QFile::encodeName(nome).toStdString())) {
+        return true;
+    }
+    const QFileInfo file(nome);
+    const QString testo =
+        !file.exists() ? QStringLiteral("Impossibile aprire %1: il file non esiste.")
+        : !file.isFile() || !file.isReadable()
+            ? QStringLiteral("Impossibile aprire %1: il file non si può leggere.")
+            : QStringLiteral("%1 non è una partita salvata valida: la serie in corso non è "
+                             "stata cambiata.");
+    DialoghiCorrenti().Messaggio(padre, kTitolo, testo.arg(Visibile(nome)),
+                                 Dialoghi::Icona::Errore);
+    return false;
+}

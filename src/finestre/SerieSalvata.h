@@ -1,0 +1,12 @@
+#pragma once
+
+class QWidget;
+
+// "Salva Partita" and "Carica Partita": the series of games so far (the history, never the
+// game on the table) to and from a .bri file chosen by the user. Every failure is told to the
+// user; a failed load leaves the series as it was.
+
+// True when the series was written.
+bool SalvaSerie(QWidget* padre);
+// True when a series was read and replaced the one in memory.
+bool CaricaSerie(QWidget* padre);

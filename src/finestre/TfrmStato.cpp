@@ -1,0 +1,238 @@
+#include "finestre/TfrmStato.h"
+
+#include <QEventLoop>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTabWidget>
+#include <QTimer>
+
+#include "finestre/TfrmBriscola.h"
+#include "partita/RegistroPartita.h"
+
+namespace {
+
+QLineEdit* NuovaCasella(QWidget* pagina, const QString& nome, int sinistra, int alto,
+                        int larghezza) {
+    auto* casella = new QLineEdit(pagina);
+    casella->setObjectName(nome);
+    casella->setReadOnly(true);
+    casella->setGeometry(sinistra, alto, larghezza, 21);
+    return casella;
+}
+
+QLabel* NuovaEtichetta(QWidget* pagina, const QString& testo, int sinistra, int alto, int larghezza,
+                       int altezza = 17) {
+    auto* etichetta = new QLabel(testo, pagina);
+    etichetta->setGeometry(sinistra, alto, larghezza, altezza);
+    return etichetta;
+}
+
+QPushButton* NuovoPulsante(QWidget* pagina, const QString& nome, const QString& testo, int sinistra,
+                           int alto) {
+    auto* pulsante = new QPushButton(testo, pagina);
+    pulsante->setObjectName(nome);
+    pulsante->setGeometry(sinistra, alto, 80, 25);
+    return pulsante;
+}
+
+void ColoraRosso(QLabel* etichetta) {
+    QPalette colori = etichetta->palette();
+    colori.setColor(QPalette::WindowText, Qt::red);
+    etichetta->setPalette(colori);
+}
+
+// The short names of a seat's cards, each followed by a blank; undefined cards are skipped.
+template <typename Lettura>
+QString NomiBrevi(Lettura carta) {
+    QString testo;
+    for (int k = 0; k < 8; ++k) {
+        const Carta c = carta(k);
+        if (c.Definita()) {
+            testo += QString::fromStdString(c.NomeBreve()) + QLatin1Char(' ');
+        }
+    }
+    return testo;
+}
+
+} // namespace
+
+TfrmStato::TfrmStato(std::function<QString(int)> nomeGiocatore, QWidget* padre)
+    : QWidget(padre, Qt::Tool), nomeGiocatore(std::move(nomeGiocatore)),
+      pagine(new QTabWidget(this)), Timer(new QTimer(this)) {
+    setWindowTitle(QStringLiteral("Stato"));
+    setFixedSize(kLarghezza, kAltezza);
+    pagine->setGeometry(0, 0, kLarghezza, kAltezza);
+    auto* carte = new QWidget;
+    auto* dettaglio = new QWidget;
+    pagine->addTab(carte, QStringLiteral("Carte Giocate"));
+    pagine->addTab(dettaglio, QStringLiteral("Dettaglio"));
+    CreaPaginaCarte(carte);
+    CreaPaginaDettaglio(dettaglio);
+    Timer->setInterval(300);
+    connect(Timer, &QTimer::timeout, this, &TfrmStato::TimerTimer);
+}
+
+TfrmStato::~TfrmStato() {
+    if (OsservatoreTatticaAttivo() == this) {
+        ImpostaOsservatoreTattica(nullptr);
+    }
+}
+
+void TfrmStato::CreaPaginaCarte(QWidget* pagina) {
+    NuovaEtichetta(pagina, QStringLiteral("Chiamata"), 6, 10, 72);
+    EditChiamata = NuovaCasella(pagina, QStringLiteral("EditChiamata"), 80, 8, 150);
+    NuovaEtichetta(pagina, QStringLiteral("Chiamante"), 6, 34, 72);
+    EditChiamante = NuovaCasella(pagina, QStringLiteral("EditChiamante"), 80, 32, 110);
+    NuovaEtichetta(pagina, QStringLiteral("Socio"), 198, 34, 36);
+    EditSocio = NuovaCasella(pagina, QStringLiteral("EditSocio"), 236, 32, 126);
+    NuovaEtichetta(pagina, QStringLiteral("Giocatore"), 6, 58, 72);
+    NuovaEtichetta(pagina, QStringLiteral("In mano"), 80, 58, 100);
+    NuovaEtichetta(pagina, QStringLiteral("Distribuite"), 222, 58, 100);
+    for (int s = 0; s < 5; ++s) {
+        const int alto = 76 + 23 * s;
+        EditNome[s] = NuovaCasella(pagina, QStringLiteral("EditNome%1").arg(s + 1), 6, alto, 72);
+        EditMano[s] = NuovaCasella(pagina, QStringLiteral("Edit%1").arg(s + 1), 80, alto, 140);
+        EditDistribuite[s] =
+            NuovaCasella(pagina, QStringLiteral("Edit%1").arg(s + 6), 222, alto, 140);
+        // Eight short names fill the box: a smaller font shows them all.
+        for (QLineEdit* carte : {EditMano[s], EditDistribuite[s]}) {
+            QFont piccolo = carte->font();
+            piccolo.setPointSizeF(piccolo.pointSizeF() * 0.85);
+            carte->setFont(piccolo);
+        }
+    }
+    grpGiocatore = new QGroupBox(QStringLiteral("Giocatore"), pagina);
+    grpGiocatore->setObjectName(QStringLiteral("grpGiocatore"));
+    grpGiocatore->setGeometry(6, 194, 356, 180);
+    NuovaEtichetta(grpGiocatore, QStringLiteral("Schema"), 8, 20, 50);
+    txtSchema = NuovaEtichetta(grpGiocatore, QString(), 60, 20, 288);
+    txtSchema->setObjectName(QStringLiteral("txtSchema"));
+    txtAnalisi = NuovaEtichetta(grpGiocatore, QString(), 8, 40, 340);
+    txtAnalisi->setObjectName(QStringLiteral("txtAnalisi"));
+    ColoraRosso(txtAnalisi);
+    txtCarteMigliori = NuovaEtichetta(grpGiocatore, QString(), 8, 60, 340, 86);
+    txtCarteMigliori->setObjectName(QStringLiteral("txtCarteMigliori"));
+    txtCarteMigliori->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    QFont piccolo = txtCarteMigliori->font();
+    piccolo.setPointSizeF(piccolo.pointSizeF() * 0.8);
+    txtCarteMigliori->setFont(piccolo);
+    txtCartaGiocata = NuovaEtichetta(grpGiocatore, QString(), 8, 148, 340, 26);
+    txtCartaGiocata->setObjectName(QStringLiteral("txtCartaGiocata"));
+    ColoraRosso(txtCartaGiocata);
+    QFont grande = txtCartaGiocata->font();
+    grande.setPointSizeF(grande.pointSizeF() * 1.5);
+    grande.setBold(true);
+    txtCartaGiocata->setFont(grande);
+    cmdAuto = NuovoPulsante(pagina, QStringLiteral("cmdAuto"), QStringLiteral("Auto"), 6, 382);
+    cmdAuto->setCheckable(true);
+    cmdCont = NuovoPulsante(pagina, QStringLiteral("cmdCont"), QStringLiteral("Continua"), 92, 382);
+    connect(cmdCont, &QPushButton::clicked, this, &TfrmStato::cmdContClick);
+}
+
+void TfrmStato::CreaPaginaDettaglio(QWidget* pagina) {
+    cmdAutoDet = NuovoPulsante(pagina, QStringLiteral("cmdAutoDet"), QStringLiteral("Auto"), 6, 5);
+    cmdAutoDet->setCheckable(true);
+    cmdAutoDet->setChecked(true);
+    cmdContDet =
+        NuovoPulsante(pagina, QStringLiteral("cmdContDet"), QStringLiteral("Continua"), 92, 5);
+    connect(cmdContDet, &QPushButton::clicked, this, &TfrmStato::cmdContClick);
+    txtCarta = NuovaEtichetta(pagina, QString(), 180, 8, 180);
+    txtCarta->setObjectName(QStringLiteral("txtCarta"));
+    QFont grassetto = txtCarta->font();
+    grassetto.setBold(true);
+    txtCarta->setFont(grassetto);
+    ColoraRosso(txtCarta);
+    // A grid for a detailed view of the decision; nothing writes to it yet.
+    for (int r = 0; r < 20; ++r) {
+        for (int c = 0; c < 5; ++c) {
+            NuovaEtichetta(pagina, QString(), 10 + 70 * c, 35 + 15 * r, 65, 15);
+        }
+    }
+}
+
+void TfrmStato::ImpostaFinestraGioco(TfrmBriscola* finestra) {
+    connect(finestra, &TfrmBriscola::ChiusuraDuranteIlPasso, this, &TfrmStato::Rilascia);
+}
+
+void TfrmStato::TimerTimer() {
+    const RegistroPartita& registro = Registro();
+    EditChiamata->setText(QString::fromStdString(registro.CartaChiamata().NomeLungo()));
+    if (registro.chiamante >= 0) {
+        EditChiamante->setText(nomeGiocatore(registro.chiamante));
+    }
+    if (registro.Socio() >= 0) {
+        EditSocio->setText(nomeGiocatore(registro.Socio()));
+    }
+    for (int s = 0; s < 5; ++s) {
+        EditMano[s]->setText(NomiBrevi([&](int k) { return registro.CartaInMano(s, k); }));
+        EditMano[s]->setCursorPosition(0);
+        EditDistribuite[s]->setText(
+            NomiBrevi([&](int k) { return registro.CartaDistribuita(s, k); }));
+        EditDistribuite[s]->setCursorPosition(0);
+        EditNome[s]->setText(nomeGiocatore(s));
+    }
+}
+
+void TfrmStato::cmdContClick() {
+    Rilascia();
+}
+
+void TfrmStato::Rilascia() {
+    inAttesa = 0;
+    if (attesa != nullptr) {
+        attesa->quit();
+    }
+}
+
+void TfrmStato::Schema(const std::string& etichetta) {
+    txtSchema->setText(QString::fromStdString(etichetta));
+}
+
+void TfrmStato::Giocatore(int giocatore) {
+    grpGiocatore->setTitle(nomeGiocatore(giocatore));
+}
+
+void TfrmStato::Analisi(const std::string& ruoli) {
+    txtAnalisi->setText(QString::fromStdString(ruoli));
+}
+
+void TfrmStato::CarteMigliori(const std::string& righe) {
+    txtCarteMigliori->setText(QString::fromStdString(righe));
+}
+
+void TfrmStato::CartaGiocata(const std::string& nomeLungo) {
+    txtCartaGiocata->setText(QString::fromStdString(nomeLungo));
+}
+
+void TfrmStato::Attendi() {
+    // Never nested: the game loop starts no step while this one is held.
+    if (cmdAuto->isChecked() || !isVisible() || attesa != nullptr) {
+        return;
+    }
+    inAttesa = 1;
+    // The table as it is at this decision, without waiting for the next refresh.
+    TimerTimer();
+    QEventLoop ciclo;
+    attesa = &ciclo;
+    ciclo.exec();
+    attesa = nullptr;
+    inAttesa = 0;
+}
+
+void TfrmStato::showEvent(QShowEvent* evento) {
+    QWidget::showEvent(evento);
+    ImpostaOsservatoreTattica(this);
+    TimerTimer();
+    Timer->start();
+}
+
+void TfrmStato::hideEvent(QHideEvent* evento) {
+    QWidget::hideEvent(evento);
+    Timer->stop();
+    if (OsservatoreTatticaAttivo() == this) {
+        ImpostaOsservatoreTattica(nullptr);
+    }
+    Rilascia();
+}
