@@ -67,6 +67,11 @@ void GiocaCartaRegoleNuovo::ImpostaPredicati(const Carta& carta) {
     vocabolario.Imposta(*ia, letta.Predicati(carta));
 }
 
+double GiocaCartaRegoleNuovo::ValutaPredicati(MascheraPredicati vere) {
+    vocabolario.Imposta(*ia, vere);
+    return ia->Valuta();
+}
+
 double GiocaCartaRegoleNuovo::ValutaCarta(const Carta& carta) {
     ImpostaPredicati(carta);
     return ia->Valuta();

@@ -23,6 +23,9 @@ public:
 
     virtual void ImpostaPredicati(const Carta& carta);
     virtual double ValutaCarta(const Carta& carta);
+    // The score of the rules when exactly these predicates hold: what ValutaCarta gives for a
+    // card whose predicates they are.
+    double ValutaPredicati(MascheraPredicati vere);
 
 private:
     double rumore;

@@ -1,8 +1,10 @@
 #pragma once
 
 #include <array>
+#include <cstdint>
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "carte/Briscola.h"
 #include "carte/Carta.h"
@@ -22,7 +24,7 @@ public:
     SimulatorePartita& operator=(const SimulatorePartita&) = delete;
 
     // Plays registro (the bidding over) to its end and returns the five scores. A trump still
-    // to name is the caller's best suit by hand value, or trumpDi when he is that seat.
+    // to name is the caller's best suit by hand value, or briscolaDi when he is seggio.
     std::array<int, 5> GiocaFinoAllaFine(RegistroPartita& registro, int seggio = -1,
                                          const Briscola& briscolaDi = BriscolaIndefinita);
 
@@ -34,6 +36,22 @@ public:
     // them (ties to the lower suit), and that value.
     static int SemeMigliore(const RegistroPartita& registro, int giocatore, int* somma = nullptr);
 
+    // The standard player's own choice, through its strategy at that seat: slower, the same
+    // card (the tests compare the two).
+    Carta CartaStandardLenta(const RegistroPartita& registro, int giocatore);
+
 private:
+    std::unique_ptr<GiocaCartaRegoleNuovo> regole;
     std::array<std::unique_ptr<GiocaCartaRegoleNuovo>, 5> giocatori;
+    // The rules' score depends on the predicates alone, and playouts meet the same few
+    // thousand sets of predicates over and over: the scores are remembered, each set in one
+    // place of a table given by its bits.
+    struct Ricordo {
+        std::uint64_t vere = 0;
+        double valore = 0.0;
+        bool valido = false;
+    };
+    std::vector<Ricordo> ricordi;
+
+    double Valore(std::uint64_t vere);
 };

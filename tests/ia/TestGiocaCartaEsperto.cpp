@@ -6,6 +6,7 @@
 
 #include "aiuto/AiutoPartita.h"
 #include "comune/Casuale.h"
+#include "comune/Errore.h"
 #include "ia/GiocaCartaEsperto.h"
 #include "ia/MondiPossibili.h"
 #include "ia/SimulatorePartita.h"
@@ -66,9 +67,11 @@ RegistroPartita Posizione(std::uint32_t seme, bool alBuio, int carte, int giocat
         case 6:
             p->FineMano();
             break;
-        default:
+        case 7:
             p->RaccogliMano();
             break;
+        default:
+            throw Errore("Il giocatore non gioca più in questa partita");
         }
     }
 }
@@ -162,6 +165,20 @@ TEST(GiocaCartaEsperto, IMondiTengonoCioCheIlGiocatoreVede) {
             EXPECT_GT(possibili.Peso(m, Standard()), 0.0);
         }
     }
+}
+
+TEST(SimulatorePartita, SceglieLaCartaDelGiocatoreStandard) {
+    int decisioni = 0;
+    for (std::uint32_t seme = 40; seme < 70; ++seme) {
+        for (int carte = 0; carte < 36; carte += 3) {
+            const RegistroPartita r =
+                Posizione(seme, seme % 2 == 0, carte, static_cast<int>(seme % 5));
+            ASSERT_EQ(Standard().CartaStandard(r, r.turno),
+                      Standard().CartaStandardLenta(r, r.turno));
+            ++decisioni;
+        }
+    }
+    EXPECT_EQ(decisioni, 30 * 12);
 }
 
 TEST(GiocaCartaEsperto, LeSimulazioniNonToccanoLoStatoDelProcesso) {
