@@ -4,7 +4,7 @@
 #include <array>
 #include <cctype>
 #include <optional>
-#include <sstream>
+#include <string_view>
 #include <vector>
 
 #include "carte/Carta.h"
@@ -36,7 +36,7 @@ const std::string& Vuoto() {
     return vuoto;
 }
 
-bool UgualiSenzaMaiuscole(const std::string& a, const std::string& b) {
+bool UgualiSenzaMaiuscole(std::string_view a, std::string_view b) {
     return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
                return std::tolower(static_cast<unsigned char>(x)) ==
                       std::tolower(static_cast<unsigned char>(y));
@@ -44,7 +44,7 @@ bool UgualiSenzaMaiuscole(const std::string& a, const std::string& b) {
 }
 
 // The value of the first line whose text before the first "=" is the key, ignoring case.
-std::string ValoreChiave(const std::vector<std::string>& righe, const std::string& chiave) {
+std::string ValoreChiave(const std::vector<std::string>& righe, std::string_view chiave) {
     for (const auto& riga : righe) {
         const auto uguale = riga.find('=');
         if (uguale != std::string::npos && UgualiSenzaMaiuscole(riga.substr(0, uguale), chiave)) {
@@ -72,29 +72,45 @@ const std::string& NomeSeme(int seme, bool breve) {
     return breve ? Tabelle().lettereSemi[i] : Tabelle().nomiSemi[i];
 }
 
-bool CaricaNomiCarte(const std::string& percorso) {
-    const auto testo = LeggiFileTesto(percorso);
-    if (!testo) {
-        return false;
-    }
+void CaricaNomiCarteDaByte(std::string_view byte) {
+    // Lines end with LF, CR LF or a lone CR.
     std::vector<std::string> righe;
-    std::istringstream flusso(*testo);
-    for (std::string riga; std::getline(flusso, riga);) {
-        if (!riga.empty() && riga.back() == '\r') {
-            riga.pop_back();
-        }
-        righe.push_back(riga);
+    const std::string testo = DecodificaTestoFile(byte);
+    std::size_t inizio = 0;
+    while (inizio <= testo.size()) {
+        const std::size_t fine = std::min(testo.find_first_of("\r\n", inizio), testo.size());
+        righe.push_back(testo.substr(inizio, fine - inizio));
+        inizio = fine + (testo.compare(fine, 2, "\r\n") == 0 ? 2 : 1);
     }
+    // The keys are spelled out: building them with operator+ makes GCC 12 warn falsely
+    // (-Wrestrict) at -O3.
+    static constexpr std::array<const char*, 10> kChiaviNomi = {"C0", "C1", "C2", "C3", "C4",
+                                                                "C5", "C6", "C7", "C8", "C9"};
+    static constexpr std::array<const char*, 10> kChiaviLettere = {"B0", "B1", "B2", "B3", "B4",
+                                                                   "B5", "B6", "B7", "B8", "B9"};
+    static constexpr std::array<const char*, 4> kChiaviSemi = {"S0", "S1", "S2", "S3"};
+    static constexpr std::array<const char*, 4> kChiaviLettereSemi = {"SB0", "SB1", "SB2", "SB3"};
     TabelleNomi nuove;
     for (std::size_t i = 0; i < 10; ++i) {
-        nuove.nomiValori[i] = ValoreChiave(righe, "C" + std::to_string(i));
-        nuove.lettereValori[i] = ValoreChiave(righe, "B" + std::to_string(i));
+        nuove.nomiValori[i] = ValoreChiave(righe, kChiaviNomi[i]);
+        nuove.lettereValori[i] = ValoreChiave(righe, kChiaviLettere[i]);
     }
     for (std::size_t i = 0; i < 4; ++i) {
-        nuove.nomiSemi[i] = ValoreChiave(righe, "S" + std::to_string(i));
-        nuove.lettereSemi[i] = ValoreChiave(righe, "SB" + std::to_string(i));
+        nuove.nomiSemi[i] = ValoreChiave(righe, kChiaviSemi[i]);
+        nuove.lettereSemi[i] = ValoreChiave(righe, kChiaviLettereSemi[i]);
     }
     Tabelle() = std::move(nuove);
+}
+
+bool CaricaNomiCarte(const std::string& percorso, std::string* motivo) {
+    const LetturaFile lettura = LeggiFileRegolare(percorso);
+    if (lettura.esito != EsitoLettura::Letto) {
+        if (motivo != nullptr) {
+            *motivo = MotivoLettura(lettura.esito);
+        }
+        return false;
+    }
+    CaricaNomiCarteDaByte(lettura.byte);
     return true;
 }
 

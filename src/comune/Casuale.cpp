@@ -13,14 +13,15 @@ struct StatoSeminato {
 };
 
 StatoSeminato& UltimoSeme() {
-    static StatoSeminato stato;
+    thread_local StatoSeminato stato;
     return stato;
 }
 
 } // namespace
 
+// One generator per thread: series played side by side draw each from its own.
 GeneratoreCasuale& GeneratoreProcesso() {
-    static GeneratoreCasuale generatore;
+    thread_local GeneratoreCasuale generatore;
     return generatore;
 }
 

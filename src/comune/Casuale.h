@@ -4,8 +4,9 @@
 #include <random>
 
 // A pseudo-random generator whose sequence the C++ standard fixes (std::mt19937), so that a
-// seed gives the same games on every machine. The process-wide one serves the game; a
-// simulation owns its own, so that it never moves the game's sequence.
+// seed gives the same games on every machine. The program's one serves the game, one per
+// thread (series played side by side draw each from its own); a simulation owns its own, so
+// that it never moves the game's sequence.
 class GeneratoreCasuale {
 public:
     GeneratoreCasuale() = default;
@@ -31,13 +32,13 @@ private:
     friend void ImpostaSemeCasuale(std::uint32_t seme);
 };
 
-// The process-wide generator.
+// The program's generator (this thread's).
 GeneratoreCasuale& GeneratoreProcesso();
 
-// A value in 0..n-1 from the process-wide generator; 0, without drawing, when n <= 0.
+// A value in 0..n-1 from the program's generator; 0, without drawing, when n <= 0.
 int Casuale(int n);
 
-// Reseeds the process-wide generator.
+// Reseeds the program's generator.
 void ImpostaSemeCasuale(std::uint32_t seme);
 
 // A seed taken from the clock, for a seed of 0 on the command line.

@@ -1,14 +1,18 @@
 #include "comune/Testo.h"
 
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
 #include <array>
+#include <cerrno>
 #include <cstdint>
-#include <filesystem>
-#include <fstream>
-#include <iterator>
+#include <utility>
 
 namespace {
 
 constexpr std::string_view kMarcaUTF8 = "\xEF\xBB\xBF";
+constexpr std::size_t kMiB = 1024 * 1024;
 
 // Unicode code points of the bytes 0x80..0x9F in Windows-1252; 0 where the code page has
 // no character (those bytes become U+FFFD).
@@ -93,43 +97,96 @@ std::string DecodificaTesto(std::string_view byte) {
     return uscita;
 }
 
-std::optional<std::string> LeggiFile(const std::string& percorso, std::size_t limite) {
-    std::error_code errore;
-    if (std::filesystem::is_directory(percorso, errore)) {
-        return std::nullopt;
+LetturaFile LeggiFileRegolare(const std::string& percorso, std::size_t limite) {
+    LetturaFile lettura;
+    // Looked at before opening, so that a device is never opened; looked at again once open,
+    // in case the name was replaced in between. A FIFO is opened without waiting for a writer.
+    struct stat stato {};
+    if (percorso.empty() || ::stat(percorso.c_str(), &stato) != 0) {
+        return lettura;
     }
-    std::ifstream file(percorso, std::ios::binary);
-    if (!file) {
-        return std::nullopt;
+    if (!S_ISREG(stato.st_mode)) {
+        lettura.esito = EsitoLettura::NonRegolare;
+        return lettura;
     }
-    // Read in blocks, one byte past the limit at most, so that a device or a huge file never
-    // fills the memory.
-    std::string contenuto;
+    const int fd = ::open(percorso.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY);
+    if (fd < 0) {
+        return lettura;
+    }
+    lettura.esito = EsitoLettura::Letto;
+    if (::fstat(fd, &stato) != 0) {
+        lettura.esito = EsitoLettura::ErroreLettura;
+    } else if (!S_ISREG(stato.st_mode)) {
+        lettura.esito = EsitoLettura::NonRegolare;
+    } else if (static_cast<std::uintmax_t>(stato.st_size) > limite) {
+        lettura.esito = EsitoLettura::TroppoGrande;
+    }
+    // Read one byte past the limit at most: the file may grow while it is read.
     std::array<char, 4096> blocco;
-    while (contenuto.size() <= limite) {
-        const std::size_t resto = limite - contenuto.size();
+    while (lettura.esito == EsitoLettura::Letto) {
+        const std::size_t resto = limite - lettura.byte.size();
         const std::size_t voluti = resto >= blocco.size() ? blocco.size() : resto + 1;
-        file.read(blocco.data(), static_cast<std::streamsize>(voluti));
-        contenuto.append(blocco.data(), static_cast<std::size_t>(file.gcount()));
-        if (!file) {
+        const ssize_t letti = ::read(fd, blocco.data(), voluti);
+        if (letti < 0 && errno == EINTR) {
+            continue;
+        }
+        if (letti < 0) {
+            lettura.esito = EsitoLettura::ErroreLettura;
+        } else if (letti == 0) {
             break;
+        } else {
+            lettura.byte.append(blocco.data(), static_cast<std::size_t>(letti));
+            if (lettura.byte.size() > limite) {
+                lettura.esito = EsitoLettura::TroppoGrande;
+            }
         }
     }
-    if (file.bad() || contenuto.size() > limite) {
+    ::close(fd);
+    if (lettura.esito != EsitoLettura::Letto) {
+        lettura.byte.clear();
+    }
+    return lettura;
+}
+
+std::string MotivoLettura(EsitoLettura esito, std::size_t limite) {
+    switch (esito) {
+    case EsitoLettura::Letto:
+        return "è stato letto";
+    case EsitoLettura::NonAperto:
+        return "non si può aprire";
+    case EsitoLettura::NonRegolare:
+        return "non è un file regolare";
+    case EsitoLettura::TroppoGrande:
+        return "è troppo grande (più di " +
+               (limite >= kMiB && limite % kMiB == 0 ? std::to_string(limite / kMiB) + " MiB"
+                                                     : std::to_string(limite) + " byte") +
+               ")";
+    case EsitoLettura::ErroreLettura:
+        break;
+    }
+    return "non si può leggere";
+}
+
+std::optional<std::string> LeggiFile(const std::string& percorso, std::size_t limite) {
+    LetturaFile lettura = LeggiFileRegolare(percorso, limite);
+    if (lettura.esito != EsitoLettura::Letto) {
         return std::nullopt;
     }
-    return contenuto;
+    return std::move(lettura.byte);
+}
+
+std::string DecodificaTestoFile(std::string_view byte) {
+    // Editors on Windows often start a UTF-8 file with a byte-order mark; it is no text.
+    if (byte.starts_with(kMarcaUTF8)) {
+        byte.remove_prefix(kMarcaUTF8.size());
+    }
+    return DecodificaTesto(byte);
 }
 
 std::optional<std::string> LeggiFileTesto(const std::string& percorso, std::size_t limite) {
-    auto byte = LeggiFile(percorso, limite);
+    const auto byte = LeggiFile(percorso, limite);
     if (!byte) {
         return std::nullopt;
     }
-    // Editors on Windows often start a UTF-8 file with a byte-order mark; it is no text.
-    std::string_view testo(*byte);
-    if (testo.starts_with(kMarcaUTF8)) {
-        testo.remove_prefix(kMarcaUTF8.size());
-    }
-    return DecodificaTesto(testo);
+    return DecodificaTestoFile(*byte);
 }

@@ -65,7 +65,7 @@ int AvviaGioco(const QStringList& argomenti) {
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/pentaludo/pentaludo-128.png")));
     const QString cartellaProgramma = QCoreApplication::applicationDirPath();
     ImpostaCartellaProgramma(cartellaProgramma.toStdString());
-    LogIA();
+    AvviaLogIA();
 
     std::unique_ptr<TfrmBriscolaMain> principale;
     std::unique_ptr<TfrmOpzioni> opzioni;

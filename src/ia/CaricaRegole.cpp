@@ -43,7 +43,7 @@ public:
         while (i < testo.size()) {
             auto c = static_cast<unsigned char>(testo[i++]);
             if (c == '#') {
-                while (i < testo.size() && testo[i] != '\n') {
+                while (i < testo.size() && testo[i] != '\n' && testo[i] != '\r') {
                     ++i;
                 }
                 if (i == testo.size()) {
@@ -65,7 +65,7 @@ public:
                 ChiudiToken();
                 // The token that ";" ends still belongs to the rule it closes.
                 if (fineRegola) {
-                    campo = 0;
+                    FineRegola();
                 }
             } else {
                 if (token.empty()) {
@@ -73,11 +73,13 @@ public:
                 }
                 token += static_cast<char>(c);
             }
-            if (c == '\n') {
+            // Lines end with LF, CR LF or a lone CR.
+            if (c == '\n' || (c == '\r' && (i == testo.size() || testo[i] != '\n'))) {
                 ++riga;
             }
         }
         ChiudiToken();
+        FineRegola();
     }
 
 private:
@@ -85,6 +87,7 @@ private:
     std::string token;
     int riga = 1;
     int rigaToken = 1;
+    int rigaNome = 1;
     int campo = 0;
     bool e = true;
     bool non = false;
@@ -108,9 +111,19 @@ private:
         }
     }
 
+    // A rule with a name and nothing else would be dropped without a word: most likely its
+    // weight was left out.
+    void FineRegola() {
+        if (campo == 1) {
+            throw ErroreRegole("La regola " + nome + " non ha né peso né bersaglio", rigaNome);
+        }
+        campo = 0;
+    }
+
     void Gestisci() {
         if (campo == 0) {
             nome = token;
+            rigaNome = rigaToken;
             campo = 1;
         } else if (campo == 1) {
             campo = 2;
@@ -139,9 +152,13 @@ void CaricaRegole(IntelligenzaArtificiale& ia, std::string_view testo) {
 }
 
 void CaricaRegoleDaFile(IntelligenzaArtificiale& ia, const std::string& percorso) {
-    const auto byte = LeggiFile(percorso);
-    if (!byte) {
-        throw ErroreFileRegole::Illeggibile(percorso);
+    const LetturaFile lettura = LeggiFileRegolare(percorso);
+    if (lettura.esito != EsitoLettura::Letto) {
+        throw ErroreFileRegole::NonLetto(percorso, lettura.esito);
     }
-    CaricaRegole(ia, DecodificaTesto(*byte));
+    try {
+        CaricaRegole(ia, DecodificaTesto(lettura.byte));
+    } catch (const ErroreRegole& errore) {
+        throw ErroreRegole(errore.what(), errore.Riga(), percorso);
+    }
 }

@@ -14,3 +14,10 @@ ErroreFileRegole ErroreFileRegole::NonTrovato(const std::string& nomeFile,
 ErroreFileRegole ErroreFileRegole::Illeggibile(const std::string& percorso) {
     return {"Impossibile leggere il file delle regole \"" + percorso + "\"", percorso};
 }
+
+ErroreFileRegole ErroreFileRegole::NonLetto(const std::string& percorso, EsitoLettura esito) {
+    if (esito == EsitoLettura::NonRegolare || esito == EsitoLettura::TroppoGrande) {
+        return {"Il file delle regole \"" + percorso + "\" " + MotivoLettura(esito), percorso};
+    }
+    return Illeggibile(percorso);
+}

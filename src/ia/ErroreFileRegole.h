@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "comune/Errore.h"
+#include "comune/Testo.h"
 
 // A rules file that cannot be found or read. The core never ends the program: the caller
 // shows the message, which names the file and the folders searched.
@@ -14,6 +15,8 @@ public:
                                        const std::vector<std::string>& cartelle);
     // The file exists but could not be read.
     static ErroreFileRegole Illeggibile(const std::string& percorso);
+    // The file was not read, for the reason given: not a regular file, too large, ...
+    static ErroreFileRegole NonLetto(const std::string& percorso, EsitoLettura esito);
 
     const std::string& NomeFile() const { return nomeFile; }
 

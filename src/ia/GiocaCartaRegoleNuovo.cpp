@@ -51,6 +51,10 @@ void GiocaCartaRegoleNuovo::CaricaRegole(const std::string& nome) {
     const std::string percorso = TrovaFileDati(nome);
     if (percorso.empty()) {
         const std::filesystem::path cercato(nome);
+        std::error_code errore;
+        if (std::filesystem::exists(cercato, errore)) {
+            throw ErroreFileRegole::NonLetto(nome, EsitoLettura::NonRegolare);
+        }
         throw ErroreFileRegole::NonTrovato(nome, cercato.has_parent_path()
                                                      ? std::vector{cercato.parent_path().string()}
                                                      : CartelleDati());

@@ -42,3 +42,7 @@ RegistraRegole& LogIA() {
     static RegistraRegole log;
     return log;
 }
+
+RegistraRegole& AvviaLogIA() {
+    return LogIA();
+}

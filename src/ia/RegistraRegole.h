@@ -22,5 +22,10 @@ private:
     void Apri(bool incrementale);
 };
 
-// The log of the whole run; the first call creates it.
+// The log of the whole run; the first call creates the file.
 RegistraRegole& LogIA();
+
+// The program's start-up calls this once, before any window: it creates IAlog.txt in the
+// temporary folder (emptying an earlier one) with its header line. A log that cannot be
+// created is no error.
+RegistraRegole& AvviaLogIA();

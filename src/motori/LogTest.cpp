@@ -3,6 +3,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
+#include <string>
 
 LogTest::LogTest(std::string percorso)
     : percorso(percorso.empty() ? PercorsoPredefinito() : std::move(percorso)) {}
@@ -20,21 +21,19 @@ std::string LogTest::PercorsoPredefinito() {
 }
 
 bool LogTest::Scrivi(bool vinta, const std::string& dettaglio) noexcept {
-    if (!file) {
-        file.reset(std::fopen(percorso.c_str(), "a"));
-        if (!file) {
-            return false;
+    bool scritta = false;
+    try {
+        // One write of the whole line: lines of series played side by side never mix.
+        const std::string riga = (vinta ? "OK " : "   ") + dettaglio + '\n';
+        if (std::FILE* f = std::fopen(percorso.c_str(), "a")) {
+            scritta = std::fwrite(riga.data(), 1, riga.size(), f) == riga.size();
+            scritta = std::fclose(f) == 0 && scritta;
         }
+    } catch (...) {
+        scritta = false;
     }
-    std::FILE* f = file.get();
-    bool scritta = std::fputs(vinta ? "OK " : "   ", f) >= 0;
-    scritta = scritta && std::fwrite(dettaglio.data(), 1, dettaglio.size(), f) == dettaglio.size();
-    scritta = scritta && std::fputc('\n', f) != EOF;
-    // Every line reaches the file at once, so a series stopped at any moment keeps them all.
-    scritta = std::fflush(f) == 0 && scritta;
     if (!scritta) {
-        // Opened afresh at the next line, in case the failure passes.
-        file.reset();
+        ++righePerse;
     }
     return scritta;
 }

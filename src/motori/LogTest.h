@@ -1,11 +1,11 @@
 #pragma once
 
-#include <cstdio>
-#include <memory>
 #include <string>
 
 // The one-line-per-game log of the third computer-only seating: whether the single tactical
-// player won, and with which coefficients. A log that cannot be written never stops a series.
+// player won, and with which coefficients. Each line opens, appends to and closes the file, so
+// that a log removed or rotated during a series gets the later lines. A log that cannot be
+// written never stops a series; the lines lost are counted.
 class LogTest {
 public:
     // An empty path means the default place.
@@ -16,16 +16,13 @@ public:
     bool Scrivi(bool vinta, const std::string& dettaglio) noexcept;
 
     const std::string& Percorso() const { return percorso; }
+    // Lines that could not be written.
+    long long RighePerse() const { return righePerse; }
 
     // test.txt in ~/Desktop when that folder exists, else in the current folder.
     static std::string PercorsoPredefinito();
 
 private:
-    struct ChiudiFile {
-        void operator()(std::FILE* file) const { std::fclose(file); }
-    };
-
     std::string percorso;
-    // Opened at the first line and kept open: a series writes one line per game.
-    std::unique_ptr<std::FILE, ChiudiFile> file;
+    long long righePerse = 0;
 };

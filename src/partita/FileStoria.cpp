@@ -2,13 +2,10 @@
 // game held in the ring.
 #include <algorithm>
 #include <cstdint>
-#include <cstdio>
-#include <filesystem>
-#include <fstream>
-#include <optional>
 #include <string>
-#include <vector>
+#include <string_view>
 
+#include "comune/ScritturaAtomica.h"
 #include "comune/Testo.h"
 #include "partita/TipoStoriaPartite.h"
 
@@ -21,19 +18,30 @@ std::size_t I(int i) {
     return static_cast<std::size_t>(i);
 }
 
-void ScriviInt32(std::vector<std::uint8_t>& out, std::int32_t valore) {
+void ScriviInt32(std::string& out, std::int32_t valore) {
     const auto v = static_cast<std::uint32_t>(valore);
     for (int k = 0; k < 4; ++k) {
-        out.push_back(static_cast<std::uint8_t>(v >> (8 * k)));
+        out.push_back(static_cast<char>(v >> (8 * k)));
     }
 }
 
-std::int32_t LeggiInt32(const std::string& byte, std::size_t posizione) {
+std::int32_t LeggiInt32(std::string_view byte, std::size_t posizione) {
     std::uint32_t v = 0;
     for (std::size_t k = 0; k < 4; ++k) {
         v |= static_cast<std::uint32_t>(static_cast<std::uint8_t>(byte[posizione + k])) << (8 * k);
     }
     return static_cast<std::int32_t>(v);
+}
+
+const char* const kNonValida = "non è una serie valida";
+const char* const kPiena = "ha contatori al limite: un'altra partita li farebbe traboccare";
+
+// Gives the reason of a refusal to the caller who asked for it; false, for a refusal.
+bool Motivo(std::string* motivo, const std::string& testo) {
+    if (motivo != nullptr) {
+        *motivo = testo;
+    }
+    return false;
 }
 
 bool SeggioValido(int seggio) {
@@ -53,8 +61,8 @@ bool ChiamataValida(const Chiamata& c) {
 
 } // namespace
 
-bool TipoStoriaPartite::Salva(const std::string& nome) const {
-    std::vector<std::uint8_t> out;
+std::string TipoStoriaPartite::SalvaInByte() const {
+    std::string out;
     ScriviInt32(out, 1);
     ScriviInt32(out, numeroPartite);
     for (int s = 0; s < 5; ++s) {
@@ -70,12 +78,12 @@ bool TipoStoriaPartite::Salva(const std::string& nome) const {
         const PartitaGiocata& p = (*partite)[I(g)];
         // The game as it lies in memory: scores, card points, two bytes of alignment, the
         // bid. Each seat's score and points fields are four bytes read from it.
-        std::vector<std::uint8_t> e;
+        std::string e;
         for (int s = 0; s < 5; ++s) {
-            e.push_back(static_cast<std::uint8_t>(p.punteggio[I(s)]));
+            e.push_back(static_cast<char>(p.punteggio[I(s)]));
         }
         for (int s = 0; s < 5; ++s) {
-            e.push_back(p.punti[I(s)]);
+            e.push_back(static_cast<char>(p.punti[I(s)]));
         }
         e.push_back(0);
         e.push_back(0);
@@ -98,51 +106,40 @@ bool TipoStoriaPartite::Salva(const std::string& nome) const {
         for (int k = 0; k < 20; ++k) {
             const auto basso = static_cast<std::uint8_t>(p.mazzo[I(2 * k)] & 0x0F);
             const auto alto = static_cast<std::uint8_t>(p.mazzo[I(2 * k + 1)] & 0x0F);
-            out.push_back(static_cast<std::uint8_t>(basso | (alto << 4)));
+            out.push_back(static_cast<char>(basso | (alto << 4)));
         }
     }
 
-    // Written beside the target and renamed over it, so that a failed save never destroys
-    // an earlier one.
-    const std::string temporaneo = nome + ".tmp";
-    {
-        std::ofstream file(temporaneo, std::ios::binary | std::ios::trunc);
-        if (!file) {
-            return false;
-        }
-        file.write(reinterpret_cast<const char*>(out.data()),
-                   static_cast<std::streamsize>(out.size()));
-        file.close();
-        if (!file) {
-            std::remove(temporaneo.c_str());
-            return false;
-        }
-    }
-    std::error_code errore;
-    std::filesystem::rename(temporaneo, nome, errore);
-    if (errore) {
-        std::remove(temporaneo.c_str());
-        return false;
-    }
-    return true;
+    return out;
 }
 
-bool TipoStoriaPartite::Carica(const std::string& nome) {
-    const auto letto = LeggiFile(nome, kByteIntestazione + kBytePartita * I(kPartiteTenute));
-    if (!letto) {
+bool TipoStoriaPartite::Salva(const std::string& nome) const {
+    return ScriviFileAtomico(nome, SalvaInByte());
+}
+
+bool TipoStoriaPartite::Carica(const std::string& nome, std::string* motivo) {
+    const LetturaFile lettura =
+        LeggiFileRegolare(nome, kByteIntestazione + kBytePartita * I(kPartiteTenute));
+    if (lettura.esito != EsitoLettura::Letto) {
+        // Too large for a series is no series.
+        Motivo(motivo, lettura.esito == EsitoLettura::TroppoGrande ? kNonValida
+                                                                   : MotivoLettura(lettura.esito));
         return false;
     }
-    const std::string& byte = *letto;
+    return CaricaDaByte(lettura.byte, motivo);
+}
+
+bool TipoStoriaPartite::CaricaDaByte(std::string_view byte, std::string* motivo) {
     if (byte.size() < kByteIntestazione) {
-        return false;
+        return Motivo(motivo, kNonValida);
     }
     const std::int32_t numero = LeggiInt32(byte, 4);
     if (numero < 0) {
-        return false;
+        return Motivo(motivo, kNonValida);
     }
     const int tenute = std::min(numero, kPartiteTenute);
     if (byte.size() != kByteIntestazione + kBytePartita * I(tenute)) {
-        return false;
+        return Motivo(motivo, kNonValida);
     }
 
     // Everything is read into a new history first, so that a bad file changes nothing.
@@ -174,17 +171,35 @@ bool TipoStoriaPartite::Carica(const std::string& nome) {
         p.chiamata.Punti = LeggiInt32(byte, pos + 8);
         pos += 12;
         if (!SeggioValido(p.chiamante) || !SeggioValido(p.socio) || !ChiamataValida(p.chiamata)) {
-            return false;
+            return Motivo(motivo, kNonValida);
         }
         for (int k = 0; k < 20; ++k) {
             const auto b = static_cast<std::uint8_t>(byte[pos++]);
             p.mazzo[I(2 * k)] = static_cast<std::int8_t>(b & 0x0F);
             p.mazzo[I(2 * k + 1)] = static_cast<std::int8_t>(b >> 4);
             if (!SeggioValido(p.mazzo[I(2 * k)]) || !SeggioValido(p.mazzo[I(2 * k + 1)])) {
-                return false;
+                return Motivo(motivo, kNonValida);
             }
         }
     }
+    // The next game must not take a counter past the 32-bit range.
+    if (nuova.Piena()) {
+        return Motivo(motivo, kPiena);
+    }
     *this = nuova;
     return true;
+}
+
+bool PartitaGiocataValida(const PartitaGiocata& p) {
+    if (!SeggioValido(p.chiamante) || !SeggioValido(p.socio) || !ChiamataValida(p.chiamata)) {
+        return false;
+    }
+    const auto Seggio = [](std::int8_t s) { return SeggioValido(s); };
+    const auto Punteggio = [](std::int8_t p) {
+        return p >= -TipoStoriaPartite::kPunteggioMassimo &&
+               p <= TipoStoriaPartite::kPunteggioMassimo;
+    };
+    return std::all_of(p.mazzo.begin(), p.mazzo.end(), Seggio) &&
+           std::all_of(p.punteggio.begin(), p.punteggio.end(), Punteggio) &&
+           std::all_of(p.punti.begin(), p.punti.end(), [](std::uint8_t x) { return x <= 120; });
 }

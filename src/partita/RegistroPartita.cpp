@@ -15,7 +15,8 @@ std::size_t I(int i) {
 } // namespace
 
 RegistroPartita& Registro() {
-    static RegistroPartita registro;
+    // One per thread: series played side by side each have their own.
+    thread_local RegistroPartita registro;
     return registro;
 }
 

@@ -131,5 +131,6 @@ private:
     void IniziaPartitaDistribuita();
 };
 
-// The one record of the game in progress.
+// The one record of the game in progress (one per thread, so that series can be played side
+// by side; a program with one thread has just one).
 RegistroPartita& Registro();

@@ -1,6 +1,7 @@
 #include "partita/TipoStoriaPartite.h"
 
 #include <algorithm>
+#include <limits>
 
 #include "comune/Errore.h"
 #include "partita/RegistroPartita.h"
@@ -12,7 +13,8 @@ std::size_t I(int i) {
 } // namespace
 
 TipoStoriaPartite& StoriaPartite() {
-    static TipoStoriaPartite storia;
+    // One per thread: series played side by side each have their own.
+    thread_local TipoStoriaPartite storia;
     return storia;
 }
 
@@ -80,7 +82,7 @@ void TipoStoriaPartite::RegistraPartita(RegistroPartita registro) {
     const int chiamante = registro.chiamante;
     const int socio = registro.Socio();
 
-    PartitaGiocata& partita = (*partite)[I(numeroPartite % kPartiteTenute)];
+    PartitaGiocata partita;
     for (int s = 0; s < 5; ++s) {
         partita.punteggio[I(s)] = static_cast<std::int8_t>(punteggio[I(s)]);
         partita.punti[I(s)] = static_cast<std::uint8_t>(registro.PuntiGiocatore(s));
@@ -91,10 +93,28 @@ void TipoStoriaPartite::RegistraPartita(RegistroPartita registro) {
     for (int c = 0; c < 40; ++c) {
         partita.mazzo[I(c)] = static_cast<std::int8_t>(registro.Distribuzione(c));
     }
+    Aggiungi(partita);
+}
 
+void TipoStoriaPartite::AggiungiPartita(const PartitaGiocata& partita) {
+    if (!PartitaGiocataValida(partita)) {
+        throw Errore("Partita non valida per la storia della serie");
+    }
+    Aggiungi(partita);
+}
+
+void TipoStoriaPartite::Aggiungi(const PartitaGiocata& partita) {
+    if (Piena()) {
+        throw Errore("La serie ha raggiunto il limite delle partite che può contare: "
+                     "per continuare, iniziane una nuova");
+    }
+    (*partite)[I(numeroPartite % kPartiteTenute)] = partita;
+    const int chiamante = partita.chiamante;
+    const int socio = partita.socio;
     for (int s = 0; s < 5; ++s) {
-        totale[I(s)] += punteggio[I(s)];
-        const int esito = punteggio[I(s)] <= 0 ? kPerse : kVinte;
+        const int punteggio = partita.punteggio[I(s)];
+        totale[I(s)] += punteggio;
+        const int esito = punteggio <= 0 ? kPerse : kVinte;
         const int ruolo = s == chiamante ? kRuoloChiamante
                           : s == socio   ? kRuoloSocio
                                          : kRuoloAvversario;
@@ -104,6 +124,26 @@ void TipoStoriaPartite::RegistraPartita(RegistroPartita registro) {
         ++statistiche[I(kRuoloTutti)][I(kGiocate)][I(s)];
     }
     ++numeroPartite;
+}
+
+bool TipoStoriaPartite::Piena() const {
+    constexpr std::int32_t kMassimo = std::numeric_limits<std::int32_t>::max();
+    constexpr std::int32_t kMinimo = std::numeric_limits<std::int32_t>::min();
+    const auto Colma = [](std::int32_t contatore) { return contatore == kMassimo; };
+    const auto AlBordo = [](std::int32_t t) {
+        return t > kMassimo - kPunteggioMassimo || t < kMinimo + kPunteggioMassimo;
+    };
+    if (Colma(numeroPartite) || std::any_of(totale.begin(), totale.end(), AlBordo)) {
+        return true;
+    }
+    for (const auto& perRuolo : statistiche) {
+        for (const auto& perEsito : perRuolo) {
+            if (std::any_of(perEsito.begin(), perEsito.end(), Colma)) {
+                return true;
+            }
+        }
+    }
+    return false;
 }
 
 int TipoStoriaPartite::PrimaPartitaTenuta() const {

@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <memory>
 #include <string>
+#include <string_view>
 
 #include "partita/Chiamata.h"
 
@@ -21,6 +22,10 @@ struct PartitaGiocata {
     friend bool operator==(const PartitaGiocata&, const PartitaGiocata&) = default;
 };
 
+// True for a game the history could have scored: seats 0..4, a bid on the ladder, card points
+// and scores in their ranges.
+bool PartitaGiocataValida(const PartitaGiocata& partita);
+
 // Roles and results that index the statistics.
 enum RuoloStatistica {
     kRuoloChiamante = 0,
@@ -35,6 +40,9 @@ enum EsitoStatistica { kVinte = 0, kPerse = 1, kGiocate = 2 };
 class TipoStoriaPartite {
 public:
     static constexpr int kPartiteTenute = 25;
+    // The largest change one game makes to a seat's total: the caller who called his own
+    // card (-1 + 3 + 2) with the highest multiplier (4).
+    static constexpr int kPunteggioMassimo = 16;
 
     std::array<std::int32_t, 5> totale{};
     std::int32_t numeroPartite = 0;
@@ -45,8 +53,16 @@ public:
     TipoStoriaPartite& operator=(const TipoStoriaPartite& altra);
     ~TipoStoriaPartite();
 
-    // Scores a finished game and adds it to the series.
+    // Scores a finished game and adds it to the series. Raises Errore, changing nothing, when
+    // the series is full (below).
     void RegistraPartita(RegistroPartita registro);
+    // Adds a game scored elsewhere (by another process of a parallel series), as
+    // RegistraPartita would have; raises Errore, changing nothing, for a game that is not
+    // valid or a full series.
+    void AggiungiPartita(const PartitaGiocata& partita);
+    // True when one more game could take a counter (the count, a total, a statistic) past
+    // the 32-bit range: no game can be added then.
+    bool Piena() const;
 
     int Totale(int giocatore) const { return totale[static_cast<std::size_t>(giocatore)]; }
     int PrimaPartitaTenuta() const;
@@ -62,16 +78,24 @@ public:
     void Azzera();
 
     // Writes the series; false when the file could not be written (an earlier file under
-    // that name is then left as it was).
+    // that name is then left as it was). The file is replaced as a whole (see
+    // ScriviFileAtomico): its permissions stay, a symbolic link is written through.
     bool Salva(const std::string& nome) const;
-    // Reads a series; false, with the history unchanged, when the file cannot be read or is
-    // not a valid series.
-    bool Carica(const std::string& nome);
+    // The bytes of the .bri file.
+    std::string SalvaInByte() const;
+    // Reads a series; false, with the history unchanged, when the file cannot be read, is
+    // not a regular file, is not a valid series or is full (Piena). The reason, to follow the
+    // file name in a message, goes to motivo when given: "non è un file regolare", ...
+    bool Carica(const std::string& nome, std::string* motivo = nullptr);
+    // The same from the bytes of a .bri file.
+    bool CaricaDaByte(std::string_view byte, std::string* motivo = nullptr);
 
     friend bool operator==(const TipoStoriaPartite& a, const TipoStoriaPartite& b);
 
 private:
     std::array<std::array<std::array<std::int32_t, 5>, 3>, 4> statistiche{};
+
+    void Aggiungi(const PartitaGiocata& partita);
     std::unique_ptr<std::array<PartitaGiocata, kPartiteTenute>> partite;
 };
 
@@ -80,5 +104,5 @@ private:
 // internal-error message before the fortieth card.
 std::array<int, 5> PunteggiPartita(const RegistroPartita& registro);
 
-// The one history of the series in progress.
+// The one history of the series in progress (one per thread, as the game record).
 TipoStoriaPartite& StoriaPartite();

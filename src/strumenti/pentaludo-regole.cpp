@@ -21,17 +21,19 @@ std::string Antecedente(const _Regola& regola, int i) {
     return operatore + " " + regola.Antecedente(i).Nome();
 }
 
+// Written piece by piece: a literal joined to a string with operator+ makes GCC 12 warn
+// falsely (-Wrestrict) at -O3.
 void Stampa(const _Regola& regola) {
-    std::string riga = regola.Nome() + "\t";
+    std::cout << regola.Nome() << '\t';
     if (regola.Bersaglio() != nullptr) {
-        riga += "bersaglio " + regola.Bersaglio()->Nome();
+        std::cout << "bersaglio " << regola.Bersaglio()->Nome();
     } else {
-        riga += "peso " + std::to_string(std::llround(regola.Peso()));
+        std::cout << "peso " << std::llround(regola.Peso());
     }
     for (int i = 0; i < regola.Numero(); ++i) {
-        riga += "\t" + Antecedente(regola, i);
+        std::cout << '\t' << Antecedente(regola, i);
     }
-    std::cout << riga << '\n';
+    std::cout << '\n';
 }
 
 } // namespace
@@ -42,18 +44,23 @@ int main(int argc, char** argv) {
         return 2;
     }
     const std::string nomeFile = argv[1];
-    const auto byte = LeggiFile(nomeFile);
-    if (!byte) {
+    const LetturaFile lettura = LeggiFileRegolare(nomeFile);
+    if (lettura.esito == EsitoLettura::NonAperto) {
         std::cerr << "Impossibile aprire il file delle regole \"" << nomeFile << "\"\n";
+        return 2;
+    }
+    if (lettura.esito != EsitoLettura::Letto) {
+        std::cerr << "Il file delle regole \"" << nomeFile << "\" " << MotivoLettura(lettura.esito)
+                  << '\n';
         return 2;
     }
     IntelligenzaArtificiale ia;
     VocabolarioPredicati vocabolario;
     vocabolario.RegistraVocabolario(ia);
     try {
-        CaricaRegole(ia, DecodificaTesto(*byte));
+        CaricaRegole(ia, DecodificaTesto(lettura.byte));
     } catch (const ErroreRegole& errore) {
-        std::cerr << "riga " << errore.Riga() << ": " << errore.what() << '\n';
+        std::cerr << ErroreRegole(errore.what(), errore.Riga(), nomeFile).Posizione() << '\n';
         return 1;
     }
     for (int i = 0; i < ia.NumeroRegole(); ++i) {

@@ -1,9 +1,10 @@
-// Plays series of games without a window, through the same driver, managers, engines and
-// game objects the window uses, and reports the scores: to compare players, measure strength
-// and speed, and make long soak runs.
+// Plays series of games without a window (the core's Serie: the same driver, managers,
+// engines and game objects the window uses) and reports the scores with how sure they are: to
+// compare players, measure strength and speed, and make long soak runs.
 
 #include <unistd.h>
 
+#include <algorithm>
 #include <array>
 #include <charconv>
 #include <chrono>
@@ -14,21 +15,17 @@
 #include <limits>
 #include <memory>
 #include <optional>
-#include <sstream>
 #include <string>
 #include <string_view>
+#include <thread>
 #include <vector>
 
+#include "StampaSerie.h"
 #include "comune/Casuale.h"
 #include "comune/Errore.h"
 #include "comune/Percorsi.h"
-#include "motori/FinestraSilenziosa.h"
-#include "motori/OpzioniTavolo.h"
-#include "motori/Semaforo1Giocatore.h"
-#include "motori/SemaforoSoloComputer.h"
-#include "motori/VerificaPartita.h"
-#include "partita/RegistroPartita.h"
-#include "partita/TipoGiocatori.h"
+#include "ia/ErroreRegole.h"
+#include "motori/Serie.h"
 #include "partita/TipoStoriaPartite.h"
 
 namespace {
@@ -43,18 +40,17 @@ public:
     using std::runtime_error::runtime_error;
 };
 
-struct OpzioniSerie {
-    int tipo = 1;
-    long long partite = 1000;
-    std::uint32_t seme = 0;
-    bool manoAlBuio = true;
-    OpzioniTavolo tavolo;
+struct OpzioniRiga {
+    OpzioniSerie serie;
     std::string carica;
     std::string salva;
-    bool verifica = false;
     bool json = false;
     bool aiuto = false;
 };
+
+int ProcessoriDisponibili() {
+    return static_cast<int>(std::max(1u, std::thread::hardware_concurrency()));
+}
 
 const char* const kUso =
     "Uso: pentaludo-serie [opzioni]\n"
@@ -73,6 +69,8 @@ const char* const kUso =
     "  --salva FILE       salva la serie alla fine\n"
     "  --log-test FILE    dove scrive il registro di prova la terza serie\n"
     "  --verifica         controlla ogni partita; esce con stato 3 a una violazione\n"
+    "  --fili N           serie giocate in parallelo (predefinito: i processori);\n"
+    "                     i risultati dipendono solo dal seme e da N\n"
     "  --json             stampa solo un oggetto JSON con i risultati\n";
 
 long long LeggiNumero(std::string_view opzione, std::string_view testo, long long minimo,
@@ -101,8 +99,10 @@ std::array<bool, 5> LeggiPosti(std::string_view opzione, std::string_view testo)
     return posti;
 }
 
-OpzioniSerie LeggiOpzioni(const std::vector<std::string>& argomenti) {
-    OpzioniSerie opzioni;
+OpzioniRiga LeggiOpzioni(const std::vector<std::string>& argomenti) {
+    OpzioniRiga opzioni;
+    opzioni.serie.seme = 0;
+    opzioni.serie.fili = ProcessoriDisponibili();
     for (std::size_t i = 0; i < argomenti.size(); ++i) {
         std::string nome = argomenti[i];
         std::optional<std::string> valore;
@@ -132,34 +132,37 @@ OpzioniSerie LeggiOpzioni(const std::vector<std::string>& argomenti) {
             return file;
         };
         if (nome == "--tipo") {
-            opzioni.tipo = static_cast<int>(LeggiNumero(nome, Valore(), 0, 3));
+            opzioni.serie.tipo = static_cast<int>(LeggiNumero(nome, Valore(), 0, 3));
         } else if (nome == "--partite") {
-            opzioni.partite =
+            opzioni.serie.partite =
                 LeggiNumero(nome, Valore(), 0, std::numeric_limits<std::int32_t>::max());
         } else if (nome == "--seme") {
-            opzioni.seme = static_cast<std::uint32_t>(
+            opzioni.serie.seme = static_cast<std::uint32_t>(
                 LeggiNumero(nome, Valore(), 0, std::numeric_limits<std::uint32_t>::max()));
         } else if (nome == "--mano-al-buio") {
-            opzioni.manoAlBuio = LeggiNumero(nome, Valore(), 0, 1) == 1;
+            opzioni.serie.manoAlBuio = LeggiNumero(nome, Valore(), 0, 1) == 1;
         } else if (nome == "--regole") {
-            opzioni.tavolo.fileRegole = File();
+            opzioni.serie.tavolo.fileRegole = File();
         } else if (nome == "--sfidante") {
-            opzioni.tavolo.fileSfidante = File();
+            opzioni.serie.tavolo.fileSfidante = File();
         } else if (nome == "--casuale") {
-            opzioni.tavolo.casuale = LeggiPosti(nome, Valore());
+            opzioni.serie.tavolo.casuale = LeggiPosti(nome, Valore());
         } else if (nome == "--esperto") {
-            opzioni.tavolo.esperto = LeggiPosti(nome, Valore());
+            opzioni.serie.tavolo.esperto = LeggiPosti(nome, Valore());
         } else if (nome == "--budget-esperto") {
-            opzioni.tavolo.budgetEsperto = static_cast<int>(LeggiNumero(nome, Valore(), 1, 100000));
+            opzioni.serie.tavolo.budgetEsperto =
+                static_cast<int>(LeggiNumero(nome, Valore(), 1, 100000));
         } else if (nome == "--carica") {
             opzioni.carica = File();
         } else if (nome == "--salva") {
             opzioni.salva = File();
         } else if (nome == "--log-test") {
-            opzioni.tavolo.logTest = File();
+            opzioni.serie.tavolo.logTest = File();
+        } else if (nome == "--fili") {
+            opzioni.serie.fili = static_cast<int>(LeggiNumero(nome, Valore(), 1, 256));
         } else if (nome == "--verifica") {
             SenzaValore();
-            opzioni.verifica = true;
+            opzioni.serie.verifica = true;
         } else if (nome == "--json") {
             SenzaValore();
             opzioni.json = true;
@@ -174,7 +177,7 @@ OpzioniSerie LeggiOpzioni(const std::vector<std::string>& argomenti) {
 
 // The place of the saved series is checked before anything is played; the rules files are
 // checked by the players that read them, when the table is built.
-void VerificaSalvataggio(const OpzioniSerie& opzioni) {
+void VerificaSalvataggio(const OpzioniRiga& opzioni) {
     if (!opzioni.salva.empty()) {
         namespace fs = std::filesystem;
         std::error_code errore;
@@ -195,203 +198,97 @@ std::string CartellaEseguibile(const char* argv0) {
     return std::filesystem::absolute(argv0, errore).parent_path().string();
 }
 
-std::string TestoJson(const std::string& testo) {
-    std::string json = "\"";
-    for (const char c : testo) {
-        const auto u = static_cast<unsigned char>(c);
-        if (c == '"' || c == '\\') {
-            json += '\\';
-            json += c;
-        } else if (u < 0x20) {
-            char codice[8];
-            std::snprintf(codice, sizeof codice, "\\u%04x", u);
-            json += codice;
-        } else {
-            json += c;
+// Progress on a terminal, at most twice a second.
+class Progresso {
+public:
+    Progresso(bool attivo, long long partite) : attivo(attivo), partite(partite) {}
+    ~Progresso() {
+        if (scritto) {
+            std::fprintf(stderr, "\r%40s\r", "");
         }
     }
-    return json + "\"";
-}
 
-std::string Numero(double valore, int decimali) {
-    char testo[64];
-    std::snprintf(testo, sizeof testo, "%.*f", decimali, valore);
-    return testo;
-}
+    void operator()(long long giocate) {
+        const auto adesso = std::chrono::steady_clock::now();
+        if (attivo && adesso - ultimo > std::chrono::milliseconds(500)) {
+            ultimo = adesso;
+            scritto = true;
+            std::fprintf(stderr, "\rPartite giocate: %lld/%lld", giocate, partite);
+        }
+    }
 
-struct Risultato {
-    std::uint32_t seme = 0;
-    long long giocate = 0;
-    double secondi = 0.0;
-    std::array<std::string, 5> descrizioni;
+private:
+    bool attivo;
+    long long partite;
+    bool scritto = false;
+    std::chrono::steady_clock::time_point ultimo = std::chrono::steady_clock::now();
 };
 
-double Media(int totale, int partite) {
-    return partite > 0 ? static_cast<double>(totale) / partite : 0.0;
-}
-
-int ChiamanteVince(const TipoStoriaPartite& storia) {
-    int vinte = 0;
-    for (int s = 0; s < 5; ++s) {
-        vinte += storia.Statistiche(kRuoloChiamante, kVinte, s);
-    }
-    return vinte;
-}
-
-double PartiteAlSecondo(const Risultato& r) {
-    return r.secondi > 0.0 ? static_cast<double>(r.giocate) / r.secondi : 0.0;
-}
-
-void StampaJson(const OpzioniSerie& opzioni, const Risultato& r) {
-    const TipoStoriaPartite& storia = StoriaPartite();
-    std::ostringstream out;
-    const auto Lista = [&](auto valore) {
-        out << '[';
-        for (int s = 0; s < 5; ++s) {
-            out << (s > 0 ? "," : "") << valore(s);
-        }
-        out << ']';
-    };
-    out << "{\"tipo\":" << opzioni.tipo << ",\"partite\":" << storia.numeroPartite
-        << ",\"seme\":" << r.seme << ",\"descrizioni\":";
-    Lista([&](int s) { return TestoJson(r.descrizioni[static_cast<std::size_t>(s)]); });
-    out << ",\"totale\":";
-    Lista([&](int s) { return storia.Totale(s); });
-    out << ",\"media\":";
-    Lista([&](int s) { return Numero(Media(storia.Totale(s), storia.numeroPartite), 6); });
-    out << ",\"vinte\":";
-    Lista([&](int s) { return storia.Statistiche(kRuoloTutti, kVinte, s); });
-    out << ",\"chiamante_vince\":" << ChiamanteVince(storia)
-        << ",\"secondi\":" << Numero(r.secondi, 3)
-        << ",\"partite_al_secondo\":" << Numero(PartiteAlSecondo(r), 1) << "}\n";
-    std::cout << out.str();
-}
-
-void StampaTabella(const OpzioniSerie& opzioni, const Risultato& r) {
-    const TipoStoriaPartite& storia = StoriaPartite();
-    const int partite = storia.numeroPartite;
-    std::printf("Serie di tipo %d, seme %u: %d partite%s\n\n", opzioni.tipo, r.seme, partite,
-                opzioni.manoAlBuio ? ", prima mano al buio" : "");
-    std::printf("%-5s %8s %9s %10s %7s %10s  %s\n", "Posto", "Totale", "Media", "Chiamante",
-                "Socio", "Avversario", "Giocatore");
-    for (int s = 0; s < 5; ++s) {
-        std::printf("%-5d %8d %9.4f %10d %7d %10d  %s\n", s, storia.Totale(s),
-                    Media(storia.Totale(s), partite),
-                    storia.Statistiche(kRuoloChiamante, kVinte, s),
-                    storia.Statistiche(kRuoloSocio, kVinte, s),
-                    storia.Statistiche(kRuoloAvversario, kVinte, s),
-                    r.descrizioni[static_cast<std::size_t>(s)].c_str());
-    }
-    std::printf("\n(partite vinte da chiamante, da socio, da avversario)\n");
-    const int vinte = ChiamanteVince(storia);
-    std::printf("Il chiamante vince %d partite su %d (%.1f%%)\n", vinte, partite,
-                partite > 0 ? 100.0 * vinte / partite : 0.0);
-    std::printf("Velocità: %lld partite in %.3f secondi, %.0f partite al secondo\n", r.giocate,
-                r.secondi, PartiteAlSecondo(r));
-}
-
-std::unique_ptr<Semaforo> CreaSemaforo(FinestraGioco& finestra, const OpzioniSerie& opzioni) {
-    if (opzioni.tipo == 0) {
-        return std::make_unique<Semaforo1Giocatore>(&finestra, opzioni.tavolo);
-    }
-    return std::make_unique<SemaforoSoloComputer>(&finestra, opzioni.tipo, opzioni.tavolo);
-}
-
-// Plays the games; false when a check failed (already reported).
-bool GiocaSerie(Semaforo& semaforo, const OpzioniSerie& opzioni, Risultato& risultato) {
-    const TipoStoriaPartite& storia = StoriaPartite();
-    const bool progresso = !opzioni.json && isatty(STDERR_FILENO) == 1;
-    const auto inizio = std::chrono::steady_clock::now();
-    auto ultimoProgresso = inizio;
-    int contate = storia.numeroPartite;
-    semaforo.NuovaPartita();
-    while (risultato.giocate < opzioni.partite) {
-        semaforo.Passo();
-        if (storia.numeroPartite == contate) {
-            continue;
-        }
-        contate = storia.numeroPartite;
-        ++risultato.giocate;
-        if (opzioni.verifica) {
-            const auto errori = VerificaPartita(Registro(), storia, contate - 1);
-            if (!errori.empty()) {
-                std::cerr << "Verifica fallita nella partita " << contate - 1 << ":\n";
-                for (const auto& e : errori) {
-                    std::cerr << "  " << e << '\n';
-                }
-                return false;
-            }
-        }
-        if (!semaforo.InCorso() && !semaforo.RipartenzaAutomatica() &&
-            risultato.giocate < opzioni.partite) {
-            semaforo.NuovaPartita();
-        }
-        if (progresso && (risultato.giocate & 255) == 0) {
-            const auto adesso = std::chrono::steady_clock::now();
-            if (adesso - ultimoProgresso > std::chrono::milliseconds(500)) {
-                ultimoProgresso = adesso;
-                std::fprintf(stderr, "\rPartite giocate: %lld/%lld", risultato.giocate,
-                             opzioni.partite);
-            }
-        }
-    }
-    if (progresso && ultimoProgresso != inizio) {
-        std::fprintf(stderr, "\r%40s\r", "");
-    }
-    risultato.secondi =
-        std::chrono::duration<double>(std::chrono::steady_clock::now() - inizio).count();
-    return true;
-}
-
 int Esegui(const std::vector<std::string>& argomenti, const char* argv0) {
-    OpzioniSerie opzioni;
-    std::unique_ptr<Semaforo> semaforo;
-    FinestraSilenziosa finestra;
-    Risultato risultato;
+    OpzioniRiga opzioni;
+    std::unique_ptr<Serie> serie;
+    RisultatoSerie risultato;
     try {
         opzioni = LeggiOpzioni(argomenti);
         if (opzioni.aiuto) {
             std::cout << kUso;
             return 0;
         }
-        ImpostaCartellaProgramma(CartellaEseguibile(argv0));
         VerificaSalvataggio(opzioni);
-        ImpostaTipoGiocatori(opzioni.tipo);
-        if (!opzioni.carica.empty() && !StoriaPartite().Carica(opzioni.carica)) {
-            throw ErroreOpzioni("Serie salvata illeggibile o non valida: " + opzioni.carica);
-        }
-        risultato.seme = opzioni.seme != 0 ? opzioni.seme : SemeDalOrologio();
-        ImpostaSemeCasuale(risultato.seme);
-        try {
-            semaforo = CreaSemaforo(finestra, opzioni);
-        } catch (const std::exception& e) {
-            throw ErroreOpzioni(e.what());
-        }
-        semaforo->ImpostaManoAlBuio(opzioni.manoAlBuio);
-        for (int s = 0; s < 5; ++s) {
-            risultato.descrizioni[static_cast<std::size_t>(s)] =
-                semaforo->Manager().DescrizioneMotore(s);
-        }
     } catch (const ErroreOpzioni& e) {
         std::cerr << "pentaludo-serie: " << e.what()
                   << "\nPer l'elenco delle opzioni: pentaludo-serie --aiuto\n";
         return kEsitoOpzioni;
     }
-
+    // Files named on the command line: the message says what is wrong with them.
     try {
-        if (!GiocaSerie(*semaforo, opzioni, risultato)) {
-            return kEsitoVerifica;
+        ImpostaCartellaProgramma(CartellaEseguibile(argv0));
+        std::string motivo;
+        if (!opzioni.carica.empty() && !StoriaPartite().Carica(opzioni.carica, &motivo)) {
+            throw Errore("impossibile caricare la serie " + opzioni.carica + ": " + motivo);
         }
+        risultato.tipo = opzioni.serie.tipo;
+        risultato.manoAlBuio = opzioni.serie.manoAlBuio;
+        risultato.seme = opzioni.serie.seme != 0 ? opzioni.serie.seme : SemeDalOrologio();
+        opzioni.serie.seme = risultato.seme;
+        serie = std::make_unique<Serie>(opzioni.serie);
+        risultato.fili = serie->Fili();
+        risultato.descrizioni = serie->Descrizioni();
+        risultato.confronti = serie->Confronti();
+    } catch (const ErroreRegole& e) {
+        std::cerr << e.Posizione() << '\n';
+        return kEsitoOpzioni;
     } catch (const std::exception& e) {
-        std::cerr << "pentaludo-serie: errore nella partita " << StoriaPartite().numeroPartite
-                  << ": " << e.what() << '\n';
+        std::cerr << "pentaludo-serie: " << e.what() << '\n';
+        return kEsitoOpzioni;
+    }
+
+    {
+        Progresso progresso(!opzioni.json && isatty(STDERR_FILENO) == 1, opzioni.serie.partite);
+        risultato.esito = serie->Gioca(std::ref(progresso));
+    }
+    const EsitoSerie& esito = risultato.esito;
+    if (esito.righeLogPerse > 0) {
+        std::cerr << "pentaludo-serie: impossibile scrivere il registro di prova in "
+                  << serie->LogTest() << " (" << esito.righeLogPerse << " righe perse)\n";
+    }
+    if (esito.partitaViolata >= 0) {
+        std::cerr << "Verifica fallita nella partita " << esito.partitaViolata << ":\n";
+        for (const auto& v : esito.violazioni) {
+            std::cerr << "  " << v << '\n';
+        }
+        return kEsitoVerifica;
+    }
+    if (!esito.errore.empty()) {
+        std::cerr << "pentaludo-serie: errore nella partita " << esito.partitaErrore << ": "
+                  << esito.errore << '\n';
         return kEsitoErrore;
     }
 
     if (opzioni.json) {
-        StampaJson(opzioni, risultato);
+        StampaJson(risultato);
     } else {
-        StampaTabella(opzioni, risultato);
+        StampaTabella(risultato);
     }
     if (!opzioni.salva.empty() && !StoriaPartite().Salva(opzioni.salva)) {
         std::cerr << "pentaludo-serie: impossibile salvare la serie in " << opzioni.salva << '\n';

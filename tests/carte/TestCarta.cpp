@@ -166,8 +166,8 @@ TEST_F(CartaConNomi, LaCartaIndefinitaHaNomiVuoti) {
     EXPECT_EQ(CartaIndefinita.NomeBreve(), "");
 }
 
-TEST_F(CartaConNomi, IlNomeLungoSegueLaSpecAllaLettera) {
-    // A suit without a rank still gets " di " and the suit name, as the Part says.
+TEST_F(CartaConNomi, IlNomeLungoDiUnaCartaIncompletaHaSoloLeSueParti) {
+    // A suit without a rank still gets " di " and the suit name; a rank without a suit, its name.
     Carta senzaValore;
     senzaValore.Seme = 2;
     EXPECT_EQ(senzaValore.NomeLungo(), " di Fiori");

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
+
 #include <iterator>
 #include <random>
 #include <string>
@@ -36,7 +38,7 @@ const std::string kNapoletane = "[Nomi]\r\n"
 
 } // namespace
 
-TEST_F(NomiCarte, INomiPredefinitiSonoQuelliDellaSpec) {
+TEST_F(NomiCarte, INomiPredefinitiSonoQuelliItaliani) {
     const char* valori[10] = {"Asso", "Due",   "Tre",   "Quattro", "Cinque",
                               "Sei",  "Sette", "Fante", "Donna",   "Re"};
     const char* lettere[10] = {"A", "2", "3", "4", "5", "6", "7", "F", "D", "R"};
@@ -93,6 +95,31 @@ TEST_F(NomiCarte, UnFileMancanteLasciaTuttiINomi) {
     NomiPredefinitiIntatti();
     EXPECT_FALSE(CaricaNomiCarte(cartella.Percorso().string()));
     NomiPredefinitiIntatti();
+}
+
+TEST_F(NomiCarte, SoloUnFileRegolareSiLegge) {
+    // A FIFO would wait for a writer for ever; a device may never end.
+    const std::string fifo = cartella.File("fifo.ini");
+    ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
+    for (const std::string& percorso :
+         {fifo, std::string("/dev/zero"), cartella.Percorso().string()}) {
+        std::string motivo;
+        EXPECT_FALSE(CaricaNomiCarte(percorso, &motivo)) << percorso;
+        EXPECT_EQ(motivo, "non è un file regolare") << percorso;
+        NomiPredefinitiIntatti();
+    }
+    std::string motivo;
+    EXPECT_FALSE(CaricaNomiCarte(cartella.File("NonCe.ini"), &motivo));
+    EXPECT_EQ(motivo, "non si può aprire");
+}
+
+TEST_F(NomiCarte, UnCROSoloChiudeLaRiga) {
+    ScriviByte(ini, "S0=Coppe\rS1=Denari\r\nS2=Bastoni\nC8=Cavallo\r");
+    ASSERT_TRUE(CaricaNomiCarte(ini));
+    EXPECT_EQ(NomeSeme(0, false), "Coppe");
+    EXPECT_EQ(NomeSeme(1, false), "Denari");
+    EXPECT_EQ(NomeSeme(2, false), "Bastoni");
+    EXPECT_EQ(NomeValore(8, false), "Cavallo");
 }
 
 TEST_F(NomiCarte, UnFileMancanteDopoUnMazzoLasciaINomiDelMazzo) {

@@ -2,11 +2,14 @@
 
 #include "PercorsoTemporaneo.h"
 
+#include <sys/stat.h>
+
 #include <filesystem>
 #include <fstream>
 #include <string>
 #include <vector>
 
+#include "comune/Testo.h"
 #include "ia/CaricaRegole.h"
 #include "ia/ErroreFileRegole.h"
 #include "ia/ErroreRegole.h"
@@ -162,8 +165,36 @@ TEST_F(LetturaRegole, SenzaPuntoEVirgolaFinale) {
               (Righe{"R1 peso 1 E Prendo", "R2 peso 2 E Briscola"}));
 }
 
-TEST_F(LetturaRegole, RegolaConSoloIlNomeNonCreaNulla) {
-    EXPECT_EQ(Leggi("Solo; R 1 Prendo;"), Righe{"R peso 1 E Prendo"});
+TEST_F(LetturaRegole, RegolaSenzaPesoDaLErroreConLaRigaDelNome) {
+    const std::vector<std::pair<std::string, std::pair<std::string, int>>> casi = {
+        {"R; S 10 Prendo;", {"La regola R non ha né peso né bersaglio", 1}},
+        {"R1 1 Prendo;\n\n  Solo\n;", {"La regola Solo non ha né peso né bersaglio", 3}},
+        {"R1 1 Prendo;\nUltima # senza peso", {"La regola Ultima non ha né peso né bersaglio", 2}},
+    };
+    for (const auto& [testo, atteso] : casi) {
+        IntelligenzaArtificiale altra;
+        VocabolarioPredicati v;
+        v.RegistraVocabolario(altra);
+        try {
+            CaricaRegole(altra, testo);
+            ADD_FAILURE() << testo;
+        } catch (const ErroreRegole& e) {
+            EXPECT_EQ((std::pair<std::string, int>{e.what(), e.Riga()}), atteso) << testo;
+        }
+    }
+    // Empty rules between two ";" are no rules at all.
+    EXPECT_EQ(Leggi(";; R 1 Prendo;;"), Righe{"R peso 1 E Prendo"});
+}
+
+TEST_F(LetturaRegole, UnCROSoloChiudeLaRigaComeLF) {
+    // Line ends of old Macintosh editors: the line of an error and the end of a comment.
+    EXPECT_EQ(Errore("R1 1 Prendo;\rR2 2 Prendo;\r\r# commento\rR3 3 prendo;"),
+              (std::pair<std::string, int>{"Predicato prendo Inesistente", 5}));
+    IntelligenzaArtificiale altra;
+    VocabolarioPredicati v;
+    v.RegistraVocabolario(altra);
+    CaricaRegole(altra, "# commento\rR1 1 Prendo;\r\n# altro\r\nR2 2 Briscola;");
+    EXPECT_EQ(Descrivi(altra), (Righe{"R1 peso 1 E Prendo", "R2 peso 2 E Briscola"}));
 }
 
 TEST_F(LetturaRegole, NomeSbagliatoDaLErroreConLaRiga) {
@@ -237,6 +268,48 @@ TEST_F(LetturaRegole, FileInWindows1252) {
 TEST_F(LetturaRegole, FileIlleggibile) {
     EXPECT_THROW(CaricaRegoleDaFile(ia, "/non/esiste/regole.txt"), ErroreFileRegole);
     EXPECT_EQ(ia.NumeroRegole(), 0);
+}
+
+TEST_F(LetturaRegole, SoloUnFileRegolareSiLegge) {
+    // A FIFO would wait for a writer for ever; a device may never end.
+    const auto fifo = PercorsoTemporaneo("regole_fifo");
+    std::filesystem::remove(fifo);
+    ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
+    const auto grande = PercorsoTemporaneo("regole_grandi.txt");
+    std::filesystem::remove(grande);
+    std::ofstream(grande, std::ios::binary).close();
+    std::filesystem::resize_file(grande, kLimiteFile + 1);
+    const std::vector<std::pair<std::string, std::string>> casi = {
+        {fifo.string(), "Il file delle regole \"" + fifo.string() + "\" non è un file regolare"},
+        {"/dev/zero", "Il file delle regole \"/dev/zero\" non è un file regolare"},
+        {std::filesystem::temp_directory_path().string(),
+         "Il file delle regole \"" + std::filesystem::temp_directory_path().string() +
+             "\" non è un file regolare"},
+        {grande.string(),
+         "Il file delle regole \"" + grande.string() + "\" è troppo grande (più di 16 MiB)"},
+    };
+    for (const auto& [percorso, messaggio] : casi) {
+        try {
+            CaricaRegoleDaFile(ia, percorso);
+            ADD_FAILURE() << percorso;
+        } catch (const ErroreFileRegole& e) {
+            EXPECT_EQ(e.what(), messaggio);
+        }
+    }
+    EXPECT_EQ(ia.NumeroRegole(), 0);
+    std::filesystem::remove(fifo);
+    std::filesystem::remove(grande);
+}
+
+TEST_F(LetturaRegole, UnErroreNelFilePortaIlNomeDelFile) {
+    const std::string percorso = ScriviFile("regole_errate.txt", "R1 1 Prendo;\nR2 2 prendo;");
+    try {
+        CaricaRegoleDaFile(ia, percorso);
+        FAIL();
+    } catch (const ErroreRegole& e) {
+        EXPECT_EQ(e.Posizione(), percorso + " riga 2: Predicato prendo Inesistente");
+    }
+    std::filesystem::remove(percorso);
 }
 
 TEST_F(LetturaRegole, LeRegoleDistribuiteStannoNeiLimitiDelFormatoOriginale) {

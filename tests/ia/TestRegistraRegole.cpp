@@ -44,3 +44,12 @@ TEST(RegistraRegole, IlLogDelProgrammaStaNellaCartellaTemporanea) {
     EXPECT_EQ(&log, &LogIA());
     EXPECT_EQ(log.Percorso(), (std::filesystem::temp_directory_path() / "IAlog.txt").string());
 }
+
+TEST(RegistraRegole, LAvvioCreaIlLogDelProgramma) {
+    // The first call of the process creates the file in the temporary folder; a later call
+    // gives the same log.
+    RegistraRegole& log = AvviaLogIA();
+    EXPECT_EQ(&log, &LogIA());
+    ASSERT_TRUE(log.Aperto());
+    EXPECT_EQ(PrimaRiga(log.Percorso()), "DATI INCREMENTALI");
+}

@@ -71,9 +71,25 @@ TEST_F(LogTest_, UnaRigaPerVoltaOKOppureTreSpazi) {
               (std::vector<std::string>{"OK IP 1.0000", "   IP 2.0000", "OK "}));
 }
 
+TEST_F(LogTest_, UnLogSpostatoORimossoRiceveLeRigheSeguenti) {
+    CartellaTemporanea cartella;
+    LogTest log((cartella / "test.txt").string());
+    EXPECT_TRUE(log.Scrivi(true, "uno"));
+    fs::rename(cartella / "test.txt", cartella / "test.txt.1");
+    EXPECT_TRUE(log.Scrivi(false, "due"));
+    fs::remove(cartella / "test.txt");
+    EXPECT_TRUE(log.Scrivi(true, "tre"));
+    EXPECT_EQ(Righe(cartella / "test.txt.1"), std::vector<std::string>{"OK uno"});
+    EXPECT_EQ(Righe(cartella / "test.txt"), std::vector<std::string>{"OK tre"});
+    EXPECT_EQ(log.RighePerse(), 0);
+}
+
 TEST_F(LogTest_, UnLogCheNonSiPuoScrivereNonFermaNulla) {
     CartellaTemporanea cartella;
-    EXPECT_FALSE(LogTest((cartella / "manca" / "test.txt").string()).Scrivi(true, "x"));
+    LogTest manca((cartella / "manca" / "test.txt").string());
+    EXPECT_FALSE(manca.Scrivi(true, "x"));
+    EXPECT_FALSE(manca.Scrivi(true, "y"));
+    EXPECT_EQ(manca.RighePerse(), 2);
     EXPECT_FALSE(LogTest(cartella.Percorso().string()).Scrivi(false, "x"));
 
     // The third seating goes on playing with a log that is a folder.

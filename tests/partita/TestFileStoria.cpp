@@ -2,11 +2,15 @@
 
 #include <algorithm>
 #include <array>
+#include <csignal>
 #include <cstdint>
 #include <filesystem>
 #include <limits>
 #include <random>
+#include <set>
 #include <string>
+#include <sys/resource.h>
+#include <sys/wait.h>
 #include <unistd.h>
 #include <vector>
 
@@ -203,6 +207,15 @@ void Identiche(const TipoStoriaPartite& a, const TipoStoriaPartite& b) {
 class FileStoria : public ConStatoPulito {
 protected:
     CartellaTemporanea cartella;
+
+    // The names in the test's folder.
+    std::set<std::string> ElencoCartella() const {
+        std::set<std::string> nomi;
+        for (const auto& voce : fs::directory_iterator(cartella.Percorso())) {
+            nomi.insert(voce.path().filename().string());
+        }
+        return nomi;
+    }
 };
 
 } // namespace
@@ -630,21 +643,29 @@ TEST_F(SalvataggioFallito, InUnaCartellaSenzaPermessoDiScrittura) {
     FileIntatto();
 }
 
-TEST_F(SalvataggioFallito, QuandoIlFileTemporaneoNonSiPuoCreare) {
-    // Something that is not a file already sits where the temporary file goes.
-    fs::create_directory(nome + ".tmp");
-    EXPECT_FALSE(nuova.Salva(nome));
+TEST_F(SalvataggioFallito, QuandoIlDiscoEPieno) {
+    // A child process whose files may not grow past 100 bytes: the write fails half way.
+    const pid_t figlio = ::fork();
+    ASSERT_GE(figlio, 0);
+    if (figlio == 0) {
+        std::signal(SIGXFSZ, SIG_IGN);
+        const rlimit limite{100, 100};
+        ::setrlimit(RLIMIT_FSIZE, &limite);
+        ::_exit(nuova.Salva(nome) ? 1 : 0);
+    }
+    int stato = 0;
+    ASSERT_EQ(::waitpid(figlio, &stato, 0), figlio);
+    EXPECT_TRUE(WIFEXITED(stato) && WEXITSTATUS(stato) == 0) << "il salvataggio non è fallito";
     FileIntatto();
+    EXPECT_EQ(ElencoCartella(), (std::set<std::string>{"serie.bri"}));
 }
 
-TEST_F(SalvataggioFallito, QuandoIlDiscoEPieno) {
-    if (!fs::exists("/dev/full")) {
-        GTEST_SKIP() << "manca /dev/full";
-    }
-    fs::create_symlink("/dev/full", nome + ".tmp");
-    EXPECT_FALSE(nuova.Salva(nome));
-    FileIntatto();
-    EXPECT_FALSE(fs::is_symlink(nome + ".tmp"));
+TEST_F(SalvataggioFallito, QuandoIlNomePortaAUnDispositivo) {
+    const std::string collegamento = cartella.File("pieno.bri");
+    fs::create_symlink("/dev/full", collegamento);
+    EXPECT_FALSE(nuova.Salva(collegamento));
+    EXPECT_TRUE(fs::is_symlink(collegamento));
+    EXPECT_EQ(ElencoCartella(), (std::set<std::string>{"pieno.bri", "serie.bri"}));
 }
 
 TEST_F(SalvataggioFallito, QuandoIlNomeEUnaCartella) {
@@ -655,4 +676,170 @@ TEST_F(SalvataggioFallito, QuandoIlNomeEUnaCartella) {
     EXPECT_TRUE(fs::is_directory(cartellaNome + "/dentro"));
     EXPECT_FALSE(fs::exists(cartellaNome + ".tmp"));
     FileIntatto();
+}
+
+// ---- The save replaces the target and nothing else.
+
+TEST_F(FileStoria, SalvareNonToccaNientAltroNellaCartella) {
+    // An unrelated file named as the old temporary file was.
+    ScriviByte(cartella.File("serie.bri.tmp"), std::string("non mio"));
+    ScriviByte(cartella.File("altro.txt"), std::string("altro"));
+    TipoStoriaPartite storia;
+    StoriaDiPartiteNote(4, storia);
+    ASSERT_TRUE(storia.Salva(cartella.File("serie.bri")));
+    ASSERT_TRUE(storia.Salva(cartella.File("serie.bri")));
+    EXPECT_EQ(ElencoCartella(), (std::set<std::string>{"altro.txt", "serie.bri", "serie.bri.tmp"}));
+    const Byte nonMio = LeggiByte(cartella.File("serie.bri.tmp"));
+    EXPECT_EQ(std::string(nonMio.begin(), nonMio.end()), "non mio");
+}
+
+TEST_F(FileStoria, UnNomeDi255ByteSiSalva) {
+    const std::string nome = std::string(251, 'n') + ".bri";
+    TipoStoriaPartite storia;
+    StoriaDiPartiteNote(2, storia);
+    ASSERT_TRUE(storia.Salva(cartella.File(nome)));
+    TipoStoriaPartite letta;
+    ASSERT_TRUE(letta.Carica(cartella.File(nome)));
+    EXPECT_EQ(letta, storia);
+    EXPECT_EQ(ElencoCartella(), (std::set<std::string>{nome}));
+}
+
+TEST_F(FileStoria, SiSalvaAttraversoUnCollegamentoSimbolico) {
+    fs::create_directory(cartella / "vere");
+    TipoStoriaPartite vecchia;
+    StoriaDiPartiteNote(1, vecchia);
+    ASSERT_TRUE(vecchia.Salva(cartella.File("vere/serie.bri")));
+    fs::create_symlink("vere/serie.bri", cartella / "serie.bri");
+    // A link to a file that does not exist yet creates that file.
+    fs::create_symlink("vere/nuova.bri", cartella / "nuova.bri");
+    TipoStoriaPartite storia;
+    StoriaDiPartiteNote(3, storia);
+    for (const std::string nome : {"serie.bri", "nuova.bri"}) {
+        ASSERT_TRUE(storia.Salva(cartella.File(nome))) << nome;
+        EXPECT_TRUE(fs::is_symlink(cartella / nome)) << nome;
+        TipoStoriaPartite letta;
+        ASSERT_TRUE(letta.Carica(cartella.File("vere/" + nome))) << nome;
+        EXPECT_EQ(letta, storia) << nome;
+    }
+    EXPECT_EQ(fs::read_symlink(cartella / "serie.bri"), "vere/serie.bri");
+    EXPECT_EQ(ElencoCartella(), (std::set<std::string>{"nuova.bri", "serie.bri", "vere"}));
+}
+
+TEST_F(FileStoria, IlFileTieneISuoiPermessi) {
+    const std::string nome = cartella.File("serie.bri");
+    TipoStoriaPartite storia;
+    StoriaDiPartiteNote(2, storia);
+    for (const auto permessi :
+         {fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read,
+          fs::perms::owner_read | fs::perms::owner_write | fs::perms::others_read |
+              fs::perms::others_write}) {
+        ASSERT_TRUE(storia.Salva(nome));
+        fs::permissions(nome, permessi);
+        ASSERT_TRUE(storia.Salva(nome));
+        EXPECT_EQ(fs::status(nome).permissions(), permessi);
+    }
+}
+
+TEST_F(FileStoria, SoloUnFileRegolareSiCarica) {
+    const std::string fifo = cartella.File("fifo.bri");
+    ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
+    TipoStoriaPartite storia;
+    StoriaDiPartiteNote(2, storia);
+    const TipoStoriaPartite prima = storia;
+    for (const std::string& nome : {fifo, std::string("/dev/zero"), cartella.Percorso().string()}) {
+        std::string motivo;
+        EXPECT_FALSE(storia.Carica(nome, &motivo)) << nome;
+        EXPECT_EQ(motivo, "non è un file regolare") << nome;
+        Identiche(storia, prima);
+    }
+    std::string motivo;
+    EXPECT_FALSE(storia.Carica(cartella.File("manca.bri"), &motivo));
+    EXPECT_EQ(motivo, "non si può aprire");
+}
+
+// ---- Counters near the 32-bit limit.
+
+namespace {
+
+constexpr std::int32_t kMassimo = std::numeric_limits<std::int32_t>::max();
+constexpr std::int32_t kMinimo = std::numeric_limits<std::int32_t>::min();
+
+// Byte offsets in the header of a seat's total and of one of its statistics.
+std::size_t PosizioneTotale(int seggio) {
+    return 8 + 52 * static_cast<std::size_t>(seggio);
+}
+std::size_t PosizioneStatistica(int seggio, int ruolo, int esito) {
+    return PosizioneTotale(seggio) + 4 + 4 * static_cast<std::size_t>(ruolo * 3 + esito);
+}
+
+} // namespace
+
+TEST_F(FileStoria, UnaSerieCheLaProssimaPartitaFarebbeTraboccareSiRifiuta) {
+    TipoStoriaPartite ventisette;
+    const Byte valido = StoriaDiPartiteNote(27, ventisette).File();
+    struct Caso {
+        std::size_t posizione;
+        std::int32_t valore;
+        bool accettato;
+    };
+    const std::vector<Caso> casi = {
+        {4, kMassimo - 1, true},
+        {4, kMassimo, false},
+        {PosizioneTotale(2), kMassimo - TipoStoriaPartite::kPunteggioMassimo, true},
+        {PosizioneTotale(2), kMassimo - TipoStoriaPartite::kPunteggioMassimo + 1, false},
+        {PosizioneTotale(4), kMinimo + TipoStoriaPartite::kPunteggioMassimo, true},
+        {PosizioneTotale(4), kMinimo + TipoStoriaPartite::kPunteggioMassimo - 1, false},
+        {PosizioneStatistica(1, kRuoloTutti, kGiocate), kMassimo - 1, true},
+        {PosizioneStatistica(1, kRuoloTutti, kGiocate), kMassimo, false},
+        {PosizioneStatistica(3, kRuoloSocio, kPerse), kMassimo, false},
+    };
+    for (const Caso& c : casi) {
+        SCOPED_TRACE(std::to_string(c.posizione) + " = " + std::to_string(c.valore));
+        Byte file = valido;
+        ScriviInt32(file, c.posizione, c.valore);
+        TipoStoriaPartite storia = ventisette;
+        std::string motivo;
+        EXPECT_EQ(storia.CaricaDaByte(std::string(file.begin(), file.end()), &motivo), c.accettato);
+        if (!c.accettato) {
+            EXPECT_EQ(motivo, "ha contatori al limite: un'altra partita li farebbe traboccare");
+            Identiche(storia, ventisette);
+            continue;
+        }
+        // The edge value still takes a game (game 13 gives the caller all 120 points, with the
+        // scores at their largest); then the series may be full, and says so.
+        GiocaPartitaNota(13, storia);
+        if (c.posizione == 4) {
+            EXPECT_EQ(storia.numeroPartite, kMassimo);
+        }
+        if (!storia.Piena()) {
+            continue;
+        }
+        const TipoStoriaPartite piena = storia;
+        EXPECT_EQ(Messaggio([&] { GiocaPartitaNota(7, storia); }),
+                  "La serie ha raggiunto il limite delle partite che può contare: per "
+                  "continuare, iniziane una nuova");
+        Identiche(storia, piena);
+    }
+}
+
+TEST_F(FileStoria, AggiungereUnaPartitaGiocataAltroveEComeRegistrarla) {
+    TipoStoriaPartite registrata;
+    const StoriaNota nota = StoriaDiPartiteNote(20, registrata);
+    TipoStoriaPartite aggiunta;
+    for (int g = 0; g < 20; ++g) {
+        aggiunta.AggiungiPartita(registrata.Partita(g));
+    }
+    const std::string byte = aggiunta.SalvaInByte();
+    EXPECT_EQ(Byte(byte.begin(), byte.end()), nota.File());
+
+    const TipoStoriaPartite prima = aggiunta;
+    PartitaGiocata guasta = registrata.Partita(3);
+    guasta.socio = 5;
+    EXPECT_EQ(Messaggio([&] { aggiunta.AggiungiPartita(guasta); }),
+              "Partita non valida per la storia della serie");
+    guasta = registrata.Partita(3);
+    guasta.punteggio[0] = 17;
+    EXPECT_EQ(Messaggio([&] { aggiunta.AggiungiPartita(guasta); }),
+              "Partita non valida per la storia della serie");
+    Identiche(aggiunta, prima);
 }

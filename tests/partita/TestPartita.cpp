@@ -349,7 +349,7 @@ TEST_F(StatiDellaPartita, FineLicitazioneEImpostaBriscola) {
     EXPECT_EQ(Registro().CartaChiamata(), Carta(kTre, kPicche));
 }
 
-TEST_F(StatiDellaPartita, UnaPartitaInteraAttraversaGliStatiDellaSpec) {
+TEST_F(StatiDellaPartita, UnaPartitaInteraPassaDaOgniStatoInOrdine) {
     Partita p;
     p.CambiaStato(0);
     EXPECT_EQ(p.Inizio(0), 0);

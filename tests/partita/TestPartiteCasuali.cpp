@@ -16,7 +16,7 @@
 
 // Whole games played at random through the state machine: bids from the computer's strategy
 // and random ones, a trump, random cards from the hand on turn. Every step is checked against
-// the Part's transitions and the record's invariants, and every trick and score against the
+// the game's state transitions and the record's invariants, and every trick and score against the
 // test's own arbiter.
 
 namespace {
@@ -100,7 +100,7 @@ protected:
 
     void Dopo(const Partita& p) { stati.push_back(p.Stato()); }
 
-    // The state sequence the Part gives for a game with this many bids.
+    // The states a game with this many bids passes through, in order.
     static std::vector<int> SequenzaAttesa(bool buio, int offerte) {
         std::vector<int> s = {0, 1};
         s.insert(s.end(), static_cast<std::size_t>(offerte - 1), 1);

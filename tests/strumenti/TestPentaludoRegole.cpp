@@ -8,6 +8,8 @@
 #include <sstream>
 #include <string>
 #include <sys/wait.h>
+#include <utility>
+#include <vector>
 
 namespace {
 
@@ -54,16 +56,34 @@ TEST(PentaludoRegole, StampaLeRegoleCapite) {
 }
 
 TEST(PentaludoRegole, ErroreConLaRiga) {
-    const Esito esito =
-        Controlla(File("pentaludo_controllo_errato.txt", "R1 1 Prendo;\n\nR2 5 GiocaCarichi;\n"));
+    const std::string file =
+        File("pentaludo_controllo_errato.txt", "R1 1 Prendo;\n\nR2 5 GiocaCarichi;\n");
+    const Esito esito = Controlla(file);
     EXPECT_EQ(esito.stato, 1);
-    EXPECT_EQ(esito.errori, "riga 3: Predicato GiocaCarichi Inesistente\n");
+    EXPECT_EQ(esito.errori, file + " riga 3: Predicato GiocaCarichi Inesistente\n");
 }
 
 TEST(PentaludoRegole, FileCheNonSiApre) {
     const Esito esito = Controlla("/non/esiste/regole.txt");
     EXPECT_EQ(esito.stato, 2);
     EXPECT_NE(esito.errori.find("/non/esiste/regole.txt"), std::string::npos);
+}
+
+TEST(PentaludoRegole, UnFileNonRegolareOTroppoGrandeLoDice) {
+    const auto grande = PercorsoTemporaneo("regole_troppo_grandi.txt");
+    std::ofstream(grande, std::ios::binary).close();
+    std::filesystem::resize_file(grande, 16 * 1024 * 1024 + 1);
+    const std::vector<std::pair<std::string, std::string>> casi = {
+        {"/dev/zero", "Il file delle regole \"/dev/zero\" non è un file regolare\n"},
+        {grande.string(),
+         "Il file delle regole \"" + grande.string() + "\" è troppo grande (più di 16 MiB)\n"},
+    };
+    for (const auto& [file, messaggio] : casi) {
+        const Esito esito = Controlla(file);
+        EXPECT_EQ(esito.stato, 2);
+        EXPECT_EQ(esito.errori, messaggio);
+    }
+    std::filesystem::remove(grande);
 }
 
 TEST(PentaludoRegole, LeRegoleDistribuiteSonoValide) {

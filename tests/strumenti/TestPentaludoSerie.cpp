@@ -1,14 +1,17 @@
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
 #include <algorithm>
+#include <cstdint>
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace fs = std::filesystem;
@@ -138,7 +141,8 @@ TEST_F(Serie, VerificaMigliaiaDiPartiteDiOgniTipo) {
 }
 
 TEST_F(Serie, LaTerzaSerieScriveUnaRigaPerPartita) {
-    const Esito e = Esegui("--tipo 3 --partite 37 --seme 5 --log-test log.txt --json");
+    // One thread: the lines of shares played side by side would interleave.
+    const Esito e = Esegui("--tipo 3 --partite 37 --seme 5 --log-test log.txt --json --fili 1");
     ASSERT_EQ(e.stato, 0) << e.errori;
     std::istringstream log(Contenuto(File("log.txt")));
     std::vector<std::string> dettagli;
@@ -237,4 +241,106 @@ TEST_F(Serie, TabellaLeggibileConLeDescrizioni) {
     EXPECT_NE(e.uscita.find("Gioca a Caso"), std::string::npos) << e.uscita;
     EXPECT_EQ(e.uscita.find("Probabilit"), std::string::npos) << e.uscita;
     EXPECT_NE(e.uscita.find("partite al secondo"), std::string::npos) << e.uscita;
+}
+
+TEST_F(Serie, FiliDiversiStessiTotaliNelleSerieDiSoliComputer) {
+    const Esito uno = Esegui("--tipo 1 --partite 60 --seme 8 --fili 1 --json");
+    const Esito due = Esegui("--tipo 1 --partite 60 --seme 8 --fili 2 --json");
+    ASSERT_EQ(uno.stato, 0) << uno.errori;
+    ASSERT_EQ(due.stato, 0) << due.errori;
+    EXPECT_EQ(Numeri(uno.uscita, "totale"), Numeri(due.uscita, "totale"));
+    EXPECT_EQ(Numeri(uno.uscita, "errore_standard"), Numeri(due.uscita, "errore_standard"));
+    EXPECT_EQ(Campo(uno.uscita, "fili"), 1);
+    EXPECT_EQ(Campo(due.uscita, "fili"), 2);
+}
+
+TEST_F(Serie, OgniPostoHaErroreStandardEIntervallo) {
+    const Esito e = Esegui("--tipo 1 --partite 40 --seme 2 --fili 1 --json");
+    ASSERT_EQ(e.stato, 0) << e.errori;
+    const auto media = Numeri(e.uscita, "media");
+    const auto errore = Numeri(e.uscita, "errore_standard");
+    ASSERT_EQ(errore.size(), 5u);
+    // "ic95":[[a,b],...]: the pairs, read as one list.
+    const auto inizio = e.uscita.find("\"ic95\":[[");
+    ASSERT_NE(inizio, std::string::npos);
+    std::string coppie = e.uscita.substr(inizio + 8, e.uscita.find("]]", inizio) - inizio - 7);
+    std::replace(coppie.begin(), coppie.end(), '[', ' ');
+    std::replace(coppie.begin(), coppie.end(), ']', ' ');
+    const auto estremi = Numeri("\"x\":[" + coppie + "]", "x");
+    ASSERT_EQ(estremi.size(), 10u);
+    for (std::size_t s = 0; s < 5; ++s) {
+        EXPECT_GT(errore[s], 0.0);
+        EXPECT_LT(estremi[2 * s], media[s]);
+        EXPECT_GT(estremi[2 * s + 1], media[s]);
+    }
+    // Seats 1 and 3 (the tactical players) against the others.
+    EXPECT_NE(e.uscita.find("\"gruppi\":[{\"posti\":[1,3],\"giocatore\":\"Probabilità\""),
+              std::string::npos)
+        << e.uscita;
+    const Esito tabella = Esegui("--tipo 1 --partite 40 --seme 2");
+    EXPECT_NE(tabella.uscita.find("IC 95%"), std::string::npos) << tabella.uscita;
+    EXPECT_NE(tabella.uscita.find("posti 1,3"), std::string::npos) << tabella.uscita;
+}
+
+TEST_F(Serie, UnErroreNelFileDelleRegoleDiceFileERiga) {
+    // Lines ended by a lone CR count too.
+    std::ofstream(File("mie.txt"), std::ios::binary) << "R1 1 Prendo;\r\rR2 2 prendo;\r";
+    std::ofstream(File("senza-peso.txt"), std::ios::binary) << "R1 1 Prendo;\nSolo;\n";
+    const std::vector<std::pair<std::string, std::string>> casi = {
+        {"--regole mie.txt", "mie.txt riga 3: Predicato prendo Inesistente\n"},
+        {"--sfidante mie.txt", "mie.txt riga 3: Predicato prendo Inesistente\n"},
+        {"--sfidante senza-peso.txt",
+         "senza-peso.txt riga 2: La regola Solo non ha né peso né bersaglio\n"},
+    };
+    for (const auto& [opzioni, errore] : casi) {
+        const Esito e = Esegui("--partite 3 --seme 1 " + opzioni);
+        EXPECT_EQ(e.stato, 2) << opzioni;
+        EXPECT_EQ(e.errori, errore) << opzioni;
+        EXPECT_TRUE(e.uscita.empty()) << opzioni;
+    }
+}
+
+TEST_F(Serie, UnRegistroDiProvaCheNonSiScriveLoDice) {
+    fs::create_directory(File("cartella"));
+    const Esito e = Esegui("--tipo 3 --partite 5 --seme 1 --log-test cartella --json");
+    EXPECT_EQ(e.stato, 0) << e.errori;
+    EXPECT_EQ(Campo(e.uscita, "partite"), 5);
+    EXPECT_EQ(e.errori,
+              "pentaludo-serie: impossibile scrivere il registro di prova in cartella (5 righe "
+              "perse)\n");
+}
+
+TEST_F(Serie, UnaSerieSalvataNonRegolareSiRifiuta) {
+    ASSERT_EQ(::mkfifo(File("fifo.bri").c_str(), 0600), 0);
+    const Esito e = Esegui("--carica fifo.bri --partite 1");
+    EXPECT_EQ(e.stato, 2);
+    EXPECT_EQ(e.errori,
+              "pentaludo-serie: impossibile caricare la serie fifo.bri: non è un file regolare\n");
+}
+
+TEST_F(Serie, UnConteggioSalvatoAlLimiteNonTraboccaPiu) {
+    ASSERT_EQ(Esegui("--partite 30 --seme 11 --salva g30.bri --json").stato, 0);
+    const std::string g30 = Contenuto(File("g30.bri"));
+    const auto ConConteggio = [&](const std::string& nome, std::uint32_t conteggio) {
+        std::string byte = g30;
+        for (int k = 0; k < 4; ++k) {
+            byte[static_cast<std::size_t>(4 + k)] = static_cast<char>(conteggio >> (8 * k));
+        }
+        std::ofstream(File(nome), std::ios::binary) << byte;
+    };
+    ConConteggio("max.bri", 2147483647u);
+    ConConteggio("quasi.bri", 2147483646u);
+
+    const Esito max = Esegui("--carica max.bri --partite 2");
+    EXPECT_EQ(max.stato, 2);
+    EXPECT_EQ(max.errori, "pentaludo-serie: impossibile caricare la serie max.bri: ha contatori "
+                          "al limite: un'altra partita li farebbe traboccare\n");
+    const Esito troppe = Esegui("--carica quasi.bri --partite 2");
+    EXPECT_EQ(troppe.stato, 2);
+    EXPECT_EQ(troppe.errori, "pentaludo-serie: La serie ha già 2147483646 partite: se ne possono "
+                             "giocare al più altre 1\n");
+    const Esito una = Esegui("--carica quasi.bri --partite 1 --salva piena.bri --json");
+    EXPECT_EQ(una.stato, 0) << una.errori;
+    EXPECT_EQ(Campo(una.uscita, "partite"), 2147483647.0);
+    EXPECT_EQ(Esegui("--carica piena.bri --partite 0").stato, 2);
 }

@@ -1,0 +1,270 @@
+#include "motori/Serie.h"
+
+#include <algorithm>
+#include <atomic>
+#include <chrono>
+#include <exception>
+#include <future>
+#include <limits>
+
+#include "comune/Casuale.h"
+#include "comune/Errore.h"
+#include "motori/ManagerMotoriOutputGrafico.h"
+#include "motori/Semaforo1Giocatore.h"
+#include "motori/SemaforoSoloComputer.h"
+#include "motori/VerificaPartita.h"
+#include "partita/RegistroPartita.h"
+#include "partita/TipoGiocatori.h"
+#include "partita/TipoStoriaPartite.h"
+
+namespace {
+
+using Orologio = std::chrono::steady_clock;
+
+std::unique_ptr<Semaforo> CreaSemaforo(FinestraGioco& finestra, const OpzioniSerie& opzioni) {
+    std::unique_ptr<Semaforo> semaforo;
+    if (opzioni.tipo == 0) {
+        semaforo = std::make_unique<Semaforo1Giocatore>(&finestra, opzioni.tavolo);
+    } else {
+        semaforo = std::make_unique<SemaforoSoloComputer>(&finestra, opzioni.tipo, opzioni.tavolo);
+    }
+    semaforo->ImpostaManoAlBuio(opzioni.manoAlBuio);
+    return semaforo;
+}
+
+long long RighePerse(const Semaforo& semaforo) {
+    const auto* manager = dynamic_cast<const ManagerMotoriOutputGrafico*>(&semaforo.Manager());
+    return manager != nullptr ? manager->Log().RighePerse() : 0;
+}
+
+std::array<int, 5> Punteggi(const PartitaGiocata& partita) {
+    std::array<int, 5> punteggi{};
+    std::copy(partita.punteggio.begin(), partita.punteggio.end(), punteggi.begin());
+    return punteggi;
+}
+
+// Plays games on this thread's record and history until partite are done, a check fails or
+// dopoPartita (given each finished game's number) asks to stop. Errors go to the result.
+void GiocaPartite(Semaforo& semaforo, long long partite, bool verifica, EsitoSerie& esito,
+                  const std::function<bool(int numero)>& dopoPartita) {
+    const TipoStoriaPartite& storia = StoriaPartite();
+    try {
+        int contate = storia.numeroPartite;
+        semaforo.NuovaPartita();
+        while (esito.giocate < partite) {
+            semaforo.Passo();
+            if (storia.numeroPartite == contate) {
+                continue;
+            }
+            contate = storia.numeroPartite;
+            ++esito.giocate;
+            if (verifica) {
+                auto violazioni = VerificaPartita(Registro(), storia, contate - 1);
+                if (!violazioni.empty()) {
+                    esito.partitaViolata = contate - 1;
+                    esito.violazioni = std::move(violazioni);
+                    return;
+                }
+            }
+            if (!dopoPartita(contate - 1)) {
+                return;
+            }
+            if (!semaforo.InCorso() && !semaforo.RipartenzaAutomatica() &&
+                esito.giocate < partite) {
+                semaforo.NuovaPartita();
+            }
+        }
+    } catch (const std::exception& e) {
+        esito.errore = e.what();
+        esito.partitaErrore = storia.numeroPartite;
+    }
+}
+
+bool Fallita(const EsitoSerie& esito) {
+    return esito.partitaViolata >= 0 || !esito.errore.empty();
+}
+
+} // namespace
+
+Serie::Serie(const OpzioniSerie& opzioni) : opzioni(opzioni) {
+    if (opzioni.partite < 0) {
+        throw Errore("Numero di partite non valido: " + std::to_string(opzioni.partite));
+    }
+    const long long gia = StoriaPartite().numeroPartite;
+    const long long massimo = std::numeric_limits<std::int32_t>::max() - gia;
+    if (opzioni.partite > massimo) {
+        throw Errore("La serie ha già " + std::to_string(gia) +
+                     " partite: se ne possono giocare al più altre " + std::to_string(massimo));
+    }
+    // Each share plays whole blocks of five games (see GiocaInParallelo).
+    fili = static_cast<int>(
+        std::clamp<long long>(opzioni.fili, 1, std::max<long long>(1, (opzioni.partite + 4) / 5)));
+    ImpostaTipoGiocatori(opzioni.tipo);
+    ImpostaSemeCasuale(opzioni.seme);
+    semaforo = CreaSemaforo(finestra, opzioni);
+    const ManagerMotori& manager = semaforo->Manager();
+    for (int s = 0; s < 5; ++s) {
+        descrizioni[static_cast<std::size_t>(s)] = manager.DescrizioneMotore(s);
+        const Motore& motore = manager.MotoreDi(s);
+        std::string nome = motore.Umano()                       ? "umano simulato"
+                           : motore.StrategiaCarta() != nullptr ? motore.StrategiaCarta()->Nome()
+                                                                : "";
+        if (s == 4 && !opzioni.tavolo.fileSfidante.empty() && !opzioni.tavolo.casuale[4]) {
+            nome = "sfidante " + nome;
+        }
+        auto gruppo = std::find_if(gruppi.begin(), gruppi.end(),
+                                   [&](const GruppoPosti& g) { return g.nome == nome; });
+        if (gruppo == gruppi.end()) {
+            gruppo = gruppi.insert(gruppi.end(), GruppoPosti{{}, nome});
+        }
+        gruppo->posti[static_cast<std::size_t>(s)] = true;
+    }
+}
+
+Serie::~Serie() = default;
+
+const std::string& Serie::LogTest() const {
+    static const std::string nessuno;
+    const auto* manager = dynamic_cast<const ManagerMotoriOutputGrafico*>(&semaforo->Manager());
+    return manager != nullptr ? manager->Log().Percorso() : nessuno;
+}
+
+std::vector<GruppoPosti> Serie::Confronti() const {
+    if (gruppi.size() != 2) {
+        return gruppi.size() > 2 ? gruppi : std::vector<GruppoPosti>{};
+    }
+    const auto Posti = [](const GruppoPosti& g) {
+        return std::count(g.posti.begin(), g.posti.end(), true);
+    };
+    const GruppoPosti& a = gruppi[0];
+    const GruppoPosti& b = gruppi[1];
+    if (Posti(a) != Posti(b)) {
+        return {Posti(a) < Posti(b) ? a : b};
+    }
+    return {a.posti[4] ? a : b};
+}
+
+std::uint32_t Serie::SemeQuota(std::uint32_t seme, int quota) {
+    if (quota == 0) {
+        return seme;
+    }
+    // splitmix64 of the seed and the share: unrelated seeds for neighbouring shares.
+    std::uint64_t x = (static_cast<std::uint64_t>(seme) << 32) ^ static_cast<std::uint32_t>(quota);
+    x += 0x9E3779B97F4A7C15ull;
+    x = (x ^ (x >> 30)) * 0xBF58476D1CE4E5B9ull;
+    x = (x ^ (x >> 27)) * 0x94D049BB133111EBull;
+    x ^= x >> 31;
+    const auto derivato = static_cast<std::uint32_t>(x);
+    return derivato != 0 ? derivato : 1;
+}
+
+EsitoSerie Serie::Gioca(const std::function<void(long long)>& progresso) {
+    const auto inizio = Orologio::now();
+    EsitoSerie esito = fili == 1 ? GiocaInUnFilo(progresso) : GiocaInParallelo(progresso);
+    esito.secondi = std::chrono::duration<double>(Orologio::now() - inizio).count();
+    return esito;
+}
+
+EsitoSerie Serie::GiocaInUnFilo(const std::function<void(long long)>& progresso) {
+    EsitoSerie esito;
+    const TipoStoriaPartite& storia = StoriaPartite();
+    GiocaPartite(*semaforo, opzioni.partite, opzioni.verifica, esito, [&](int numero) {
+        esito.statistica.Aggiungi(numero, Punteggi(storia.Partita(numero)));
+        if (progresso && (esito.giocate & 255) == 0) {
+            progresso(esito.giocate);
+        }
+        return true;
+    });
+    esito.righeLogPerse = RighePerse(*semaforo);
+    return esito;
+}
+
+EsitoSerie Serie::GiocaInParallelo(const std::function<void(long long)>& progresso) {
+    struct Quota {
+        int prima = 0;
+        long long partite = 0;
+        std::vector<PartitaGiocata> giocate;
+        EsitoSerie esito;
+    };
+    // Whole blocks of five games to each share, so that what changes every five games of a
+    // table (the tactical player's coefficients of the third seating) changes at the same
+    // games as in a single series.
+    std::vector<Quota> quote(static_cast<std::size_t>(fili));
+    const long long base = StoriaPartite().numeroPartite;
+    const long long blocchi = (opzioni.partite + 4) / 5;
+    for (int k = 0; k < fili; ++k) {
+        Quota& q = quote[static_cast<std::size_t>(k)];
+        const long long inizio = std::min(opzioni.partite, 5 * (blocchi * k / fili));
+        const long long fine = std::min(opzioni.partite, 5 * (blocchi * (k + 1) / fili));
+        q.prima = static_cast<int>(base + inizio);
+        q.partite = fine - inizio;
+        q.giocate.reserve(static_cast<std::size_t>(q.partite));
+    }
+
+    std::atomic<long long> giocate{0};
+    std::atomic<bool> ferma{false};
+    // Each share on a thread of its own, with its own record, history and generator.
+    const auto GiocaQuota = [&](int k) {
+        Quota& q = quote[static_cast<std::size_t>(k)];
+        try {
+            StoriaPartite() = TipoStoriaPartite();
+            StoriaPartite().numeroPartite = q.prima;
+            Registro() = RegistroPartita();
+            ImpostaSemeCasuale(opzioni.tipo == 0 ? SemeQuota(opzioni.seme, k) : opzioni.seme);
+            FinestraSilenziosa finestraQuota;
+            auto semaforoQuota = CreaSemaforo(finestraQuota, opzioni);
+            GiocaPartite(*semaforoQuota, q.partite, opzioni.verifica, q.esito, [&](int numero) {
+                q.giocate.push_back(StoriaPartite().Partita(numero));
+                ++giocate;
+                return !ferma;
+            });
+            q.esito.righeLogPerse = RighePerse(*semaforoQuota);
+        } catch (const std::exception& e) {
+            q.esito.errore = e.what();
+            q.esito.partitaErrore = StoriaPartite().numeroPartite;
+        }
+        if (Fallita(q.esito)) {
+            ferma = true;
+        }
+    };
+    std::vector<std::future<void>> fatti;
+    for (int k = 0; k < fili; ++k) {
+        fatti.push_back(std::async(std::launch::async, GiocaQuota, k));
+    }
+    for (auto& fatto : fatti) {
+        while (fatto.wait_for(std::chrono::milliseconds(200)) != std::future_status::ready) {
+            if (progresso) {
+                progresso(giocate);
+            }
+        }
+        fatto.get();
+    }
+
+    // The shares in order of number: the history and the figures as one series would have
+    // them, up to the first share that failed.
+    EsitoSerie esito;
+    TipoStoriaPartite& storia = StoriaPartite();
+    for (Quota& q : quote) {
+        int numero = q.prima;
+        for (const PartitaGiocata& partita : q.giocate) {
+            try {
+                storia.AggiungiPartita(partita);
+            } catch (const std::exception& e) {
+                esito.errore = e.what();
+                esito.partitaErrore = numero;
+                return esito;
+            }
+            esito.statistica.Aggiungi(numero++, Punteggi(partita));
+            ++esito.giocate;
+        }
+        esito.righeLogPerse += q.esito.righeLogPerse;
+        if (Fallita(q.esito)) {
+            esito.partitaViolata = q.esito.partitaViolata;
+            esito.violazioni = std::move(q.esito.violazioni);
+            esito.errore = std::move(q.esito.errore);
+            esito.partitaErrore = q.esito.partitaErrore;
+            break;
+        }
+    }
+    return esito;
+}

@@ -1,0 +1,116 @@
+#include <gtest/gtest.h>
+
+#include <limits>
+#include <string>
+
+#include "aiuto/AiutoPartita.h"
+#include "motori/Serie.h"
+#include "partita/TipoGiocatori.h"
+#include "partita/TipoStoriaPartite.h"
+
+namespace {
+
+class SerieSenzaFinestra : public ConStatoPulito {
+protected:
+    CartellaTemporanea cartella;
+
+    OpzioniSerie Opzioni(int tipo, long long partite, int fili) const {
+        OpzioniSerie opzioni;
+        opzioni.tipo = tipo;
+        opzioni.partite = partite;
+        opzioni.seme = 4242;
+        opzioni.fili = fili;
+        opzioni.tavolo.fileRegole = std::string(PENTALUDO_DATI_SORGENTE) + "/regole.OK.txt";
+        opzioni.tavolo.logTest = cartella.File("test.txt");
+        return opzioni;
+    }
+
+    // Plays a series from an empty history; the history it leaves.
+    TipoStoriaPartite Gioca(const OpzioniSerie& opzioni, EsitoSerie* esito = nullptr) {
+        StoriaPartite() = TipoStoriaPartite();
+        Serie serie(opzioni);
+        const EsitoSerie fatto = serie.Gioca();
+        EXPECT_EQ(fatto.errore, "");
+        if (esito != nullptr) {
+            *esito = fatto;
+        }
+        return StoriaPartite();
+    }
+};
+
+} // namespace
+
+TEST_F(SerieSenzaFinestra, LeQuoteDiUnaSerieDiSoliComputerSonoLaSerieIntera) {
+    // Computer-only games deal by seed and game number: shares played side by side under the
+    // numbers of a single series play its very games.
+    for (const int tipo : {1, 3}) {
+        SCOPED_TRACE(tipo);
+        EsitoSerie uno;
+        EsitoSerie tre;
+        const TipoStoriaPartite intera = Gioca(Opzioni(tipo, 23, 1), &uno);
+        const TipoStoriaPartite aQuote = Gioca(Opzioni(tipo, 23, 3), &tre);
+        EXPECT_EQ(aQuote, intera);
+        EXPECT_EQ(tre.giocate, 23);
+        EXPECT_EQ(tre.statistica.Partite(), 23);
+        EXPECT_DOUBLE_EQ(tre.statistica.Posto(4).erroreStandard,
+                         uno.statistica.Posto(4).erroreStandard);
+    }
+}
+
+TEST_F(SerieSenzaFinestra, ConIlPostoUmanoLaPrimaQuotaEIlPrincipioDellaSerie) {
+    const TipoStoriaPartite intera = Gioca(Opzioni(0, 20, 1));
+    const TipoStoriaPartite aQuote = Gioca(Opzioni(0, 20, 2));
+    EXPECT_EQ(aQuote.numeroPartite, 20);
+    for (int g = 0; g < 10; ++g) {
+        EXPECT_EQ(aQuote.Partita(g), intera.Partita(g)) << g;
+    }
+    // The second share has a seed of its own, and the same one at every run.
+    EXPECT_NE(aQuote, intera);
+    EXPECT_EQ(Gioca(Opzioni(0, 20, 2)), aQuote);
+}
+
+TEST_F(SerieSenzaFinestra, UnaSerieCaricataSiContinuaFinoAlLimiteDelConteggio) {
+    StoriaPartite().numeroPartite = std::numeric_limits<std::int32_t>::max() - 3;
+    EXPECT_EQ(Messaggio([&] { Serie serie(Opzioni(1, 4, 2)); }),
+              "La serie ha già 2147483644 partite: se ne possono giocare al più altre 3");
+    Serie serie(Opzioni(1, 3, 2));
+    const EsitoSerie esito = serie.Gioca();
+    EXPECT_EQ(esito.errore, "");
+    EXPECT_EQ(esito.giocate, 3);
+    EXPECT_EQ(StoriaPartite().numeroPartite, std::numeric_limits<std::int32_t>::max());
+    EXPECT_TRUE(StoriaPartite().Piena());
+}
+
+TEST_F(SerieSenzaFinestra, IGruppiSonoIPostiCheGiocanoAlloStessoModo) {
+    OpzioniSerie opzioni = Opzioni(1, 0, 1);
+    opzioni.tavolo.fileSfidante = opzioni.tavolo.fileRegole;
+    opzioni.tavolo.casuale[1] = true;
+    Serie serie(opzioni);
+    ASSERT_EQ(serie.Gruppi().size(), 4u);
+    const std::vector<std::array<bool, 5>> posti = {{true, false, true, false, false},
+                                                    {false, true, false, false, false},
+                                                    {false, false, false, true, false},
+                                                    {false, false, false, false, true}};
+    for (std::size_t g = 0; g < posti.size(); ++g) {
+        EXPECT_EQ(serie.Gruppi()[g].posti, posti[g]) << serie.Gruppi()[g].nome;
+    }
+    EXPECT_EQ(serie.Gruppi()[1].nome, "Gioca a Caso");
+    EXPECT_EQ(serie.Gruppi()[3].nome.rfind("sfidante ", 0), 0u);
+    EXPECT_EQ(serie.Confronti().size(), 4u);
+    // Two groups: the smaller one against the rest says it all.
+    const Serie tipo1(Opzioni(1, 0, 1));
+    ASSERT_EQ(tipo1.Confronti().size(), 1u);
+    EXPECT_EQ(tipo1.Confronti()[0].posti, (std::array<bool, 5>{false, true, false, true, false}));
+    const Serie tipo2(Opzioni(2, 0, 1));
+    EXPECT_EQ(tipo2.Gruppi().size(), 1u);
+    EXPECT_TRUE(tipo2.Confronti().empty());
+}
+
+TEST_F(SerieSenzaFinestra, LeRigheDelRegistroPerseSiContano) {
+    OpzioniSerie opzioni = Opzioni(3, 6, 2);
+    opzioni.tavolo.logTest = cartella.Percorso().string();
+    EsitoSerie esito;
+    Gioca(opzioni, &esito);
+    EXPECT_EQ(esito.giocate, 6);
+    EXPECT_EQ(esito.righeLogPerse, 6);
+}
