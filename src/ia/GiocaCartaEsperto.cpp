@@ -7,6 +7,7 @@
 #include "ia/MondiPossibili.h"
 #include "ia/OsservatoreTattica.h"
 #include "ia/SimulatorePartita.h"
+#include "partita/AnalizzatorePartita.h"
 #include "partita/Partita.h"
 #include "partita/RegistroPartita.h"
 
@@ -87,7 +88,8 @@ Carta GiocaCartaEsperto::ScegliCartaDa(const RegistroPartita& registro) {
     if (OsservatoreTattica* osservatore = OsservatoreTatticaAttivo()) {
         osservatore->Schema("Esperto");
         osservatore->Giocatore(giocatore);
-        osservatore->Analisi("");
+        AnalizzatorePartita analizzatore;
+        osservatore->Analisi(TestoRuoli(analizzatore.RuoliVisti(giocatore, registro)));
         std::string righe;
         for (const Valutazione& v : valutazioni) {
             char numero[32];

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cstdio>
 #include <string>
 #include <vector>
 
@@ -9,6 +10,7 @@
 #include "comune/Errore.h"
 #include "ia/GiocaCartaEsperto.h"
 #include "ia/MondiPossibili.h"
+#include "ia/OsservatoreTattica.h"
 #include "ia/SimulatorePartita.h"
 #include "motori/FinestraSilenziosa.h"
 #include "motori/SemaforoSoloComputer.h"
@@ -179,6 +181,35 @@ TEST(SimulatorePartita, SceglieLaCartaDelGiocatoreStandard) {
         }
     }
     EXPECT_EQ(decisioni, 30 * 12);
+}
+
+TEST(GiocaCartaEsperto, MostraAllaFinestraDiStatoLeCarteConIlLoroValore) {
+    struct Registratore : OsservatoreTattica {
+        std::string testo;
+        void Schema(const std::string& e) override { testo += "S:" + e + "\n"; }
+        void Giocatore(int g) override { testo += "G:" + std::to_string(g) + "\n"; }
+        void Analisi(const std::string& r) override { testo += "A:" + r + "\n"; }
+        void CarteMigliori(const std::string& righe) override { testo += righe; }
+        void CartaGiocata(const std::string& nome) override { testo += "C:" + nome + "\n"; }
+        void Attendi() override { testo += "fine\n"; }
+    } registratore;
+    const RegistroPartita r = Posizione(8, false, 6, 2);
+    GiocaCartaEsperto esperto(2, kRegole, 6, 1);
+    ImpostaOsservatoreTattica(&registratore);
+    const Carta scelta = esperto.ScegliCartaDa(r);
+    ImpostaOsservatoreTattica(nullptr);
+    std::string righe;
+    for (const auto& v : esperto.Valuta(r)) {
+        char numero[32];
+        std::snprintf(numero, sizeof numero, "%.2f ", v.media);
+        righe += numero + v.carta.NomeLungo() + "\n";
+    }
+    // The roles as the seat sees them: seat 1 called.
+    EXPECT_EQ(registratore.testo.rfind("S:Esperto\nG:2\nA:", 0), 0u) << registratore.testo;
+    EXPECT_NE(registratore.testo.find(" Chiamante "), std::string::npos) << registratore.testo;
+    EXPECT_NE(registratore.testo.find("\n" + righe + "C:" + scelta.NomeLungo() + "\nfine\n"),
+              std::string::npos)
+        << registratore.testo;
 }
 
 TEST(GiocaCartaEsperto, LeSimulazioniNonToccanoLoStatoDelProcesso) {
