@@ -1,15 +1,8 @@
 #include "comune/Casuale.h"
 
 #include <chrono>
-#include <random>
 
 namespace {
-
-// One generator per thread: series played side by side draw each from its own.
-std::mt19937& Generatore() {
-    thread_local std::mt19937 generatore(5489u);
-    return generatore;
-}
 
 // The generator as a seed leaves it. The computer-only series reseeds at every game, with
 // one seed five games in a row: copying the kept state is cheaper than seeding again.
@@ -26,11 +19,14 @@ StatoSeminato& UltimoSeme() {
 
 } // namespace
 
+// One generator per thread: series played side by side draw each from its own.
+GeneratoreCasuale& GeneratoreProcesso() {
+    thread_local GeneratoreCasuale generatore;
+    return generatore;
+}
+
 int Casuale(int n) {
-    if (n <= 0) {
-        return 0;
-    }
-    return static_cast<int>(Generatore()() % static_cast<std::uint32_t>(n));
+    return GeneratoreProcesso().Casuale(n);
 }
 
 void ImpostaSemeCasuale(std::uint32_t seme) {
@@ -40,7 +36,7 @@ void ImpostaSemeCasuale(std::uint32_t seme) {
         ultimo.seme = seme;
         ultimo.valido = true;
     }
-    Generatore() = ultimo.generatore;
+    GeneratoreProcesso().generatore = ultimo.generatore;
 }
 
 std::uint32_t SemeDalOrologio() {

@@ -4,8 +4,15 @@
 #include "comune/Errore.h"
 #include "partita/RegistroPartita.h"
 
+Carta GiocaCarta::ScegliCartaDa(const RegistroPartita& /*registro*/) {
+    throw Errore("La strategia " + Nome() + " gioca solo sulla partita del tavolo");
+}
+
 Carta GiocaCartaACaso::ScegliCarta() {
-    const RegistroPartita& registro = Registro();
+    return ScegliCartaDa(Registro());
+}
+
+Carta GiocaCartaACaso::ScegliCartaDa(const RegistroPartita& registro) {
     bool manoVuota = true;
     for (int k = 0; k < 8 && manoVuota; ++k) {
         manoVuota = registro.CartaInMano(giocatore, k) == CartaIndefinita;

@@ -6,6 +6,8 @@
 #include "carte/Briscola.h"
 #include "carte/Carta.h"
 
+class RegistroPartita;
+
 // A card-choice strategy: picks the card its seat plays, from the process-wide record.
 class GiocaCarta {
 public:
@@ -16,6 +18,10 @@ public:
     // strategy would name.
     virtual void AzzeraBriscola() { briscola = BriscolaIndefinita; }
     virtual Carta ScegliCarta() = 0;
+    // The card this seat would play if the game stood as in registro, a record the caller
+    // owns (a simulation's); the process-wide record is not read. Raises for a strategy that
+    // can only read the table's record.
+    virtual Carta ScegliCartaDa(const RegistroPartita& registro);
     virtual std::string Nome() const = 0;
     virtual std::string Dettaglio() const { return {}; }
 
@@ -33,6 +39,8 @@ class GiocaCartaACaso : public GiocaCarta {
 public:
     using GiocaCarta::GiocaCarta;
 
+    // Both read the record through ScegliCartaDa.
     Carta ScegliCarta() override;
+    Carta ScegliCartaDa(const RegistroPartita& registro) override;
     std::string Nome() const override { return "Gioca a Caso"; }
 };

@@ -15,7 +15,7 @@ constexpr int kMossePerSorteggio = 40;
 GiocaCartaProbabilita::GiocaCartaProbabilita(int giocatore, const Coefficienti& coefficienti)
     : GiocaCartaACaso(giocatore), coefficienti(coefficienti) {}
 
-Carta GiocaCartaProbabilita::ScegliCarta() {
+Carta GiocaCartaProbabilita::ScegliCartaDa(const RegistroPartita& registro) {
     Coefficienti nuovi = coefficienti;
     std::int32_t contatore = contatoreMosse;
     if (TipoGiocatori() == 3) {
@@ -29,8 +29,8 @@ Carta GiocaCartaProbabilita::ScegliCarta() {
     coefficienti = nuovi;
     contatoreMosse = contatore;
     // A private copy: the decision reads a record nobody can change under it.
-    const RegistroPartita registro = Registro();
-    return tattica.Scegli(registro, giocatore);
+    const RegistroPartita copia = registro;
+    return tattica.Scegli(copia, giocatore);
 }
 
 std::string GiocaCartaProbabilita::Dettaglio() const {

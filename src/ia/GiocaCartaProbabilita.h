@@ -22,7 +22,7 @@ class GiocaCartaProbabilita : public GiocaCartaACaso {
 public:
     GiocaCartaProbabilita(int giocatore, const Coefficienti& coefficienti = {});
 
-    Carta ScegliCarta() override;
+    Carta ScegliCartaDa(const RegistroPartita& registro) override;
     std::string Nome() const override { return "Probabilità"; }
     std::string Dettaglio() const override;
 

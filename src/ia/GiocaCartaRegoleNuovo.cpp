@@ -71,13 +71,17 @@ void GiocaCartaRegoleNuovo::ImpostaPredicati(const Carta& carta) {
     vocabolario.Imposta(*ia, letta.Predicati(carta));
 }
 
+double GiocaCartaRegoleNuovo::ValutaPredicati(MascheraPredicati vere) {
+    vocabolario.Imposta(*ia, vere);
+    return ia->Valuta();
+}
+
 double GiocaCartaRegoleNuovo::ValutaCarta(const Carta& carta) {
     ImpostaPredicati(carta);
     return ia->Valuta();
 }
 
-Carta GiocaCartaRegoleNuovo::ScegliCarta() {
-    const RegistroPartita& registro = Registro();
+Carta GiocaCartaRegoleNuovo::ScegliCartaDa(const RegistroPartita& registro) {
     const SituazioneTemporanea pulizia(situazione);
     situazione.emplace(registro, giocatore, briscola);
 
@@ -99,7 +103,7 @@ Carta GiocaCartaRegoleNuovo::ScegliCarta() {
         }
     }
     if (migliore == CartaIndefinita) {
-        return GiocaCartaACaso::ScegliCarta();
+        return GiocaCartaACaso::ScegliCartaDa(registro);
     }
     return migliore;
 }

@@ -18,11 +18,14 @@ public:
     GiocaCartaRegoleNuovo(int giocatore, const std::string& nomeFile, double rumore);
     ~GiocaCartaRegoleNuovo() override;
 
-    Carta ScegliCarta() override;
+    Carta ScegliCartaDa(const RegistroPartita& registro) override;
     std::string Nome() const override { return "Migliore " + nomeFile; }
 
     virtual void ImpostaPredicati(const Carta& carta);
     virtual double ValutaCarta(const Carta& carta);
+    // The score of the rules when exactly these predicates hold: what ValutaCarta gives for a
+    // card whose predicates they are.
+    double ValutaPredicati(MascheraPredicati vere);
 
 private:
     double rumore;

@@ -2,6 +2,8 @@
 
 #include <string>
 
+#include "partita/Ruoli.h"
+
 // Whoever watches the tactical player think (the AI step window). Each decision arrives in
 // this order: the pattern, the deciding seat, the roles it sees, the candidate lines, the
 // card chosen, then Attendi, which may hold the game until the user lets it go on.
@@ -18,6 +20,9 @@ public:
     virtual void CartaGiocata(const std::string& nomeLungo) = 0;
     virtual void Attendi() = 0;
 };
+
+// The roles of seats 0..4 as the words Analisi shows.
+std::string TestoRuoli(const Ruoli& ruoli);
 
 // The process-wide observer; none (nullptr) by default, and then the tactical player builds
 // no text at all.

@@ -46,17 +46,6 @@ int Modulo5(int x) {
     return ((x % 5) + 5) % 5;
 }
 
-std::string TestoRuoli(const Ruoli& ruoli) {
-    static constexpr std::array<const char*, 4> kParole = {"Chiamante ", "Avversario ", "Socio ",
-                                                           "Neutro "};
-    std::string testo;
-    for (int g = 0; g < 5; ++g) {
-        const std::size_t ruolo = ruoli[g];
-        testo += ruolo < kParole.size() ? kParole[ruolo] : "";
-    }
-    return testo;
-}
-
 } // namespace
 
 TatticaNuova::TatticaNuova(const Coefficienti& coefficienti) : coeff(coefficienti) {

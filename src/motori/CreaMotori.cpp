@@ -1,6 +1,7 @@
 #include "motori/CreaMotori.h"
 
 #include "motori/MotoreACaso.h"
+#include "motori/MotoreEsperto.h"
 #include "motori/MotoreFinestra.h"
 #include "motori/MotoreOK.h"
 #include "motori/MotoreProbabilita.h"
@@ -11,6 +12,10 @@ std::unique_ptr<Motore> CreaMotore(TipoMotore tipo, int giocatore, FinestraGioco
                                    const OpzioniTavolo& opzioni) {
     if (opzioni.casuale[static_cast<std::size_t>(giocatore)]) {
         return std::make_unique<MotoreACaso>(giocatore);
+    }
+    if (opzioni.esperto[static_cast<std::size_t>(giocatore)]) {
+        return std::make_unique<MotoreEsperto>(giocatore, opzioni.budgetEsperto,
+                                               opzioni.fileRegole);
     }
     if (giocatore == 4 && !opzioni.fileSfidante.empty()) {
         return std::make_unique<MotoreOK>(giocatore, opzioni.fileSfidante);

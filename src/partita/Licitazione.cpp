@@ -20,6 +20,10 @@ constexpr std::array<SogliaPunti, 5> kSogliePunti = {
 
 } // namespace
 
+int ValoreInLicitazione(int valore) {
+    return kValoreMano[static_cast<std::size_t>(valore)];
+}
+
 void LicitazioneAPunti::ValutaMano() {
     sommaSeme.fill(0);
     const RegistroPartita& registro = Registro();
@@ -38,7 +42,7 @@ void LicitazioneAPunti::ValutaMano() {
         }
     }
     // Nine tenths, truncated: in integers, so that no rounding of 0.9 can shift a threshold.
-    forza = sommaSeme[static_cast<std::size_t>(semeMigliore)] * 9 / 10;
+    forza = sommaSeme[static_cast<std::size_t>(semeMigliore)] * 9 / 10 + aggiuntaForza;
 }
 
 bool LicitazioneAPunti::HoCarta(int valore) const {

@@ -8,6 +8,9 @@
 
 class RegistroPartita;
 
+// The value of a card of rank valore (0..9) in a hand being bid on.
+int ValoreInLicitazione(int valore);
+
 // A computer's bidding strategy: values the hand at the deal, bids, names the trump.
 class Licitazione {
 public:
@@ -25,7 +28,10 @@ public:
 // allows (skipping ranks whose card of that suit it holds), and names that suit as trump.
 class LicitazioneAPunti final : public Licitazione {
 public:
-    using Licitazione::Licitazione;
+    // aggiuntaForza is added to the strength of every hand: a bolder bidder for a player
+    // that plays its hands better than the standard one.
+    explicit LicitazioneAPunti(int giocatore, int aggiuntaForza = 0)
+        : Licitazione(giocatore), aggiuntaForza(aggiuntaForza) {}
 
     void ValutaMano() override;
     Chiamata Licita() override;
@@ -39,6 +45,7 @@ private:
     std::array<std::int32_t, 4> sommaSeme{};
     std::int32_t forza = 0;
     std::int32_t semeMigliore = 0;
+    std::int32_t aggiuntaForza = 0;
 
     bool HoCarta(int valore) const;
     // True when card indice was dealt to this seat and is still in its hand.

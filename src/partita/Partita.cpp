@@ -18,7 +18,28 @@ void AvanzaTurno(RegistroPartita& registro) {
 
 } // namespace
 
-Partita::Partita() : baseSeme(Casuale(10000)) {}
+Partita::Partita() : registro(&Registro()), baseSeme(Casuale(10000)) {}
+
+Partita::Partita(RegistroPartita& registro)
+    : registro(&registro), baseSeme(0), partitaDelTavolo(false) {}
+
+void Partita::Riprendi() {
+    const RegistroPartita& r = *registro;
+    if (r.chiamante < 0 || r.GiocatoriInLicitazione() > 1) {
+        throw Errore("Partita non ripresa: la licitazione non è finita");
+    }
+    if (r.CarteInTavola() == 5) {
+        // Once the trump is named a full trick only waits to be collected (in a face-down
+        // first trick, closing it again would ask for the trump once more).
+        stato = r.briscola.Nominata() ? 7 : 6;
+    } else if (r.PartitaFinita()) {
+        stato = 8;
+    } else if (r.briscola.SemeGrezzo() == kBriscolaNonNominata) {
+        stato = 4;
+    } else {
+        stato = 5;
+    }
+}
 
 void Partita::CambiaStato(int nuovo) {
     if (nuovo != 0 && nuovo != 9) {
@@ -28,7 +49,10 @@ void Partita::CambiaStato(int nuovo) {
 }
 
 int Partita::Inizio(int /*puntiMonte*/) {
-    RegistroPartita& registro = Registro();
+    if (!partitaDelTavolo) {
+        throw Errore("Una partita simulata non distribuisce le carte");
+    }
+    RegistroPartita& registro = *this->registro;
     const int numero = NumeroPartita();
     const bool soloComputer = TipoGiocatori() != 0;
     // In the computer-only series five games in a row replay one shuffle, shifted by one seat
@@ -47,7 +71,7 @@ int Partita::Inizio(int /*puntiMonte*/) {
 }
 
 int Partita::Licita(int /*giocatore*/, Chiamata& chiamata) {
-    RegistroPartita& registro = Registro();
+    RegistroPartita& registro = *this->registro;
     const bool accettata = Supera(chiamata, registro.chiamata);
     const int rimasti =
         registro.GiocatoriInLicitazione() - (!accettata && registro.InLicitazione() ? 1 : 0);
@@ -59,6 +83,9 @@ int Partita::Licita(int /*giocatore*/, Chiamata& chiamata) {
     if (rimasti == 0) {
         throw Errore("Licitazione impossibile: nessun giocatore è rimasto in licitazione");
     }
+    if (registro.NumeroLicitazioni() >= RegistroPartita::kMassimoLicitazioni) {
+        throw Errore("Troppe licitazioni in una partita");
+    }
     if (accettata) {
         registro.chiamata = chiamata;
         registro.chiamante = registro.turno;
@@ -68,9 +95,13 @@ int Partita::Licita(int /*giocatore*/, Chiamata& chiamata) {
             registro.ImpostaInLicitazione(false);
         }
     }
+    registro.RegistraLicitazione(registro.turno, chiamata);
     if (rimasti == 1 && !(registro.chiamata == ChiamataNulla)) {
         stato = 3;
-        registro.ImpostaTurno(NumeroPartita() % 5);
+        // The seat that opened the bidding leads the first trick.
+        int primo = 0;
+        registro.LicitazioneN(0, primo);
+        registro.ImpostaTurno(partitaDelTavolo ? NumeroPartita() % 5 : primo);
         return registro.chiamante;
     }
     AvanzaTurno(registro);
@@ -82,18 +113,18 @@ int Partita::Licita(int /*giocatore*/, Chiamata& chiamata) {
 
 int Partita::FineLicitazione() {
     stato = 4;
-    return Registro().chiamante;
+    return registro->chiamante;
 }
 
 int Partita::ImpostaBriscola(const Briscola& briscola) {
-    RegistroPartita& registro = Registro();
+    RegistroPartita& registro = *this->registro;
     stato = 5;
     registro.briscola = briscola;
     return registro.turno;
 }
 
 int Partita::Gioca(Carta& carta) {
-    RegistroPartita& registro = Registro();
+    RegistroPartita& registro = *this->registro;
     registro.RegistraGiocata(carta);
     AvanzaTurno(registro);
     if (registro.CarteInTavola() == 5) {
@@ -108,11 +139,11 @@ int Partita::Gioca(Carta& carta) {
 
 int Partita::FineMano() {
     stato = 7;
-    return Registro().turno;
+    return registro->turno;
 }
 
 int Partita::RaccogliMano() {
-    RegistroPartita& registro = Registro();
+    RegistroPartita& registro = *this->registro;
     registro.ImpostaTurno(registro.VincitoreMano());
     registro.RaccogliPresa();
     stato = 5;
@@ -126,7 +157,9 @@ void Partita::Punteggi() {
     if (stato != 8) {
         throw Errore("Proclamazione punteggi impossibile prima della fine della partita");
     }
-    StoriaPartite().RegistraPartita(Registro());
+    if (partitaDelTavolo) {
+        StoriaPartite().RegistraPartita(*registro);
+    }
     stato = 9;
 }
 
@@ -136,19 +169,19 @@ void Partita::AzzeraPunteggi() {
 
 int PartitaPrimaManoAlBuio::Inizio(int puntiMonte) {
     const int turno = Partita::Inizio(puntiMonte);
-    Registro().primaManoCoperta = 1;
+    registro->primaManoCoperta = 1;
     return turno;
 }
 
 int PartitaPrimaManoAlBuio::FineLicitazione() {
-    RegistroPartita& registro = Registro();
+    RegistroPartita& registro = *this->registro;
     stato = 5;
     registro.briscola = BriscolaAssente;
     return registro.turno;
 }
 
 int PartitaPrimaManoAlBuio::FineMano() {
-    RegistroPartita& registro = Registro();
+    RegistroPartita& registro = *this->registro;
     if (registro.CarteInTavola() == 5 && registro.ManiComplete() == 0) {
         stato = 4;
         return registro.chiamante;
@@ -159,5 +192,5 @@ int PartitaPrimaManoAlBuio::FineMano() {
 int PartitaPrimaManoAlBuio::ImpostaBriscola(const Briscola& briscola) {
     Partita::ImpostaBriscola(briscola);
     stato = 7;
-    return Registro().turno;
+    return registro->turno;
 }

@@ -6,6 +6,8 @@
 #include "carte/Carta.h"
 #include "partita/Chiamata.h"
 
+class RegistroPartita;
+
 // One game as a state machine. It holds only its state; every fact of the game lives in the
 // process-wide record, which this class alone writes. Each operation returns the seat that
 // must act next. The step driver calls each operation only in its state:
@@ -14,7 +16,13 @@
 //   7 trick to collect (RaccogliMano), 8 game over (Punteggi).
 class Partita {
 public:
+    // The game of the table: it writes the process-wide record and scores into the history.
     Partita();
+    // A game on a record of its own, to play forward from wherever that record stands; it
+    // touches no process-wide object (no record, history or generator). Its state is read
+    // from the record (Riprendi); it cannot deal, and Punteggi leaves it to the caller
+    // (PunteggiPartita) to score.
+    explicit Partita(RegistroPartita& registro);
     virtual ~Partita() = default;
 
     virtual int Inizio(int puntiMonte);
@@ -30,20 +38,29 @@ public:
     // Only 0 (start a game) and 9 (stop) may be set from outside.
     void CambiaStato(int stato);
 
+    // The state in which the record stands once the bidding is over: a trump to name, a card
+    // to play, a trick to close or collect, or the game over.
+    void Riprendi();
+
     int Stato() const { return stato; }
     int BaseSeme() const { return baseSeme; }
 
 protected:
     std::int32_t stato = 9;
+    RegistroPartita* registro;
 
 private:
     std::int32_t baseSeme;
+    // False for a game on a record of its own.
+    bool partitaDelTavolo = true;
 };
 
 // The variant whose first trick is played before the trump is named: the cards of the called
 // rank played in it lie face down, and the trick is won under the trump named after it.
 class PartitaPrimaManoAlBuio final : public Partita {
 public:
+    using Partita::Partita;
+
     int Inizio(int puntiMonte) override;
     int FineMano() override;
     int FineLicitazione() override;

@@ -70,6 +70,80 @@ void RegistroPartita::IniziaPartitaDistribuita() {
     briscola = BriscolaIndefinita;
     chiamante = -1;
     inLicitazione.fill(1);
+    numeroLicitazioni = 0;
+}
+
+void RegistroPartita::RegistraLicitazione(int giocatore, const Chiamata& chiamata) {
+    if (numeroLicitazioni >= kMassimoLicitazioni) {
+        throw Errore("Troppe licitazioni in una partita");
+    }
+    std::uint8_t codice = kCodicePasso;
+    if (chiamata.Valore >= 0 && chiamata.Valore <= 9) {
+        codice = static_cast<std::uint8_t>(chiamata.Punti > 60 ? chiamata.Punti : chiamata.Valore);
+    }
+    licitazioni[I(numeroLicitazioni)] = codice;
+    licitatori[I(numeroLicitazioni)] = static_cast<std::int8_t>(giocatore);
+    ++numeroLicitazioni;
+}
+
+Chiamata RegistroPartita::LicitazioneN(int n, int& giocatore) const {
+    if (n < 0 || n >= numeroLicitazioni) {
+        giocatore = -1;
+        return ChiamataNulla;
+    }
+    giocatore = licitatori[I(n)];
+    const int codice = licitazioni[I(n)];
+    return codice == kCodicePasso ? ChiamataPasso : Chiamata(codice);
+}
+
+bool operator==(const RegistroPartita& a, const RegistroPartita& b) {
+    return a.chiamante == b.chiamante && a.chiamata == b.chiamata &&
+           a.chiamata.Seme == b.chiamata.Seme && a.briscola == b.briscola && a.turno == b.turno &&
+           a.primaManoCoperta == b.primaManoCoperta && a.sequenza == b.sequenza &&
+           a.numeroGiocate == b.numeroGiocate && a.distribuzione == b.distribuzione &&
+           a.possessore == b.possessore && a.inMano == b.inMano && a.inTavola == b.inTavola &&
+           a.carteInTavola == b.carteInTavola && a.inLicitazione == b.inLicitazione &&
+           a.numeroLicitazioni == b.numeroLicitazioni &&
+           std::equal(a.licitazioni.begin(), a.licitazioni.begin() + a.numeroLicitazioni,
+                      b.licitazioni.begin()) &&
+           std::equal(a.licitatori.begin(), a.licitatori.begin() + a.numeroLicitazioni,
+                      b.licitatori.begin());
+}
+
+void RegistroPartita::ScambiaCarte(int a, int b) {
+    if (a < 0 || a > 39 || b < 0 || b > 39) {
+        throw Errore("Carta Indefinita");
+    }
+    std::swap(distribuzione[I(a)], distribuzione[I(b)]);
+    std::swap(possessore[I(a)], possessore[I(b)]);
+    std::swap(inMano[I(a)], inMano[I(b)]);
+    std::swap(inTavola[I(a)], inTavola[I(b)]);
+    for (int n = 0; n < numeroGiocate; ++n) {
+        if (sequenza[I(n)] == a) {
+            sequenza[I(n)] = static_cast<std::int8_t>(b);
+        } else if (sequenza[I(n)] == b) {
+            sequenza[I(n)] = static_cast<std::int8_t>(a);
+        }
+    }
+}
+
+RegistroPartita RegistroPartita::InizioDelGioco() const {
+    RegistroPartita inizio = *this;
+    for (int c = 0; c < 40; ++c) {
+        inizio.inMano[I(c)] = distribuzione[I(c)] >= 0 ? 1 : 0;
+        inizio.inTavola[I(c)] = 0;
+        inizio.possessore[I(c)] = distribuzione[I(c)];
+    }
+    inizio.sequenza.fill(-1);
+    inizio.numeroGiocate = 0;
+    inizio.carteInTavola = 0;
+    if (numeroLicitazioni > 0) {
+        inizio.ImpostaTurno(licitatori[0]);
+    }
+    if (primaManoCoperta == 1) {
+        inizio.briscola = BriscolaAssente;
+    }
+    return inizio;
 }
 
 void RegistroPartita::RuotaDistribuzione(int k) {

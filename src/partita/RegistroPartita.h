@@ -26,8 +26,23 @@ public:
     // Deals a chosen game: card index c goes to seat seggioPerCarta[c]; otherwise as
     // Distribuisci. Raises, changing nothing, unless every seat gets exactly eight cards.
     void DistribuisciMani(const std::array<int, 40>& seggioPerCarta);
+    // Swaps what the record says of two cards: whoever was dealt one was dealt the other, and
+    // where one was played the other was. A world that differs from this one only in hidden
+    // cards is this record with some cards swapped.
+    void ScambiaCarte(int a, int b);
+    // This game as it stood when the first card was led: the same deal, bids and trump
+    // (none yet in a face-down first trick), every card back in its hand, the first bidder to
+    // lead.
+    RegistroPartita InizioDelGioco() const;
     // Shifts the whole deal by k seats.
     void RuotaDistribuzione(int k);
+    // Each accepted bid is higher than the last and each seat passes once: at most 70 bids
+    // and 5 passes.
+    static constexpr int kMassimoLicitazioni = 75;
+
+    // Records a bid or a pass as the game accepted it, and who made it; raises, changing
+    // nothing, past kMassimoLicitazioni.
+    void RegistraLicitazione(int giocatore, const Chiamata& chiamata);
     // Records a card played; raises "Carta già giocata!" when it is not in a hand.
     void RegistraGiocata(const Carta& carta);
     // The cards on the table go to seat; without argument, to the trick's winner.
@@ -57,6 +72,10 @@ public:
     Carta CartaInMano(int giocatore, int k) const;
     Carta CartaDistribuita(int giocatore, int k) const;
     bool HaGiocatoInMano(int giocatore) const;
+    // The bids and passes of this game in order, as every seat heard them.
+    int NumeroLicitazioni() const { return numeroLicitazioni; }
+    // The n-th bid (the pass value for a pass) and its seat; the no-bid value and -1 outside.
+    Chiamata LicitazioneN(int n, int& giocatore) const;
 
     // Positive when card b beats card a under the given trump: a higher card of the same
     // suit, or a trump over a card of another suit. The one rule by which a card beats another.
@@ -89,6 +108,9 @@ public:
     int Distribuzione(int indice) const { return distribuzione[static_cast<std::size_t>(indice)]; }
     int Possessore(int indice) const { return possessore[static_cast<std::size_t>(indice)]; }
 
+    // Every field equal, the bid's suit included.
+    friend bool operator==(const RegistroPartita& a, const RegistroPartita& b);
+
 private:
     std::array<std::int8_t, 40> sequenza{};
     std::int8_t numeroGiocate = 0;
@@ -99,6 +121,11 @@ private:
     // How many of inTavola are set, kept with it: the players ask at every decision.
     std::int8_t carteInTavola = 0;
     std::array<std::uint8_t, 5> inLicitazione;
+    // A bid is kept as its rank (0..9), its points (61..120) or kCodicePasso.
+    static constexpr std::uint8_t kCodicePasso = 255;
+    std::int8_t numeroLicitazioni = 0;
+    std::array<std::uint8_t, kMassimoLicitazioni> licitazioni{};
+    std::array<std::int8_t, kMassimoLicitazioni> licitatori{};
 
     // The part of a deal after the cards have their seats in possessore.
     void IniziaPartitaDistribuita();

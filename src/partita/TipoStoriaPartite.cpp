@@ -41,7 +41,7 @@ TipoStoriaPartite& TipoStoriaPartite::operator=(const TipoStoriaPartite& altra) 
 
 TipoStoriaPartite::~TipoStoriaPartite() = default;
 
-void TipoStoriaPartite::RegistraPartita(RegistroPartita registro) {
+std::array<int, 5> PunteggiPartita(const RegistroPartita& registro) {
     if (!registro.PartitaFinita()) {
         throw Errore(
             "ERRORE INTERNO - Impossibile calcolare i punti prima della fine della partita");
@@ -71,10 +71,19 @@ void TipoStoriaPartite::RegistraPartita(RegistroPartita registro) {
     if (puntiChiamante < puntiChiamata) {
         moltiplicatore = -moltiplicatore;
     }
+    for (int& p : punteggio) {
+        p *= moltiplicatore;
+    }
+    return punteggio;
+}
+
+void TipoStoriaPartite::RegistraPartita(RegistroPartita registro) {
+    const std::array<int, 5> punteggio = PunteggiPartita(registro);
+    const int chiamante = registro.chiamante;
+    const int socio = registro.Socio();
 
     PartitaGiocata partita;
     for (int s = 0; s < 5; ++s) {
-        punteggio[I(s)] *= moltiplicatore;
         partita.punteggio[I(s)] = static_cast<std::int8_t>(punteggio[I(s)]);
         partita.punti[I(s)] = static_cast<std::uint8_t>(registro.PuntiGiocatore(s));
     }

@@ -99,5 +99,10 @@ private:
     std::unique_ptr<std::array<PartitaGiocata, kPartiteTenute>> partite;
 };
 
+// The score of each seat in a finished game, from its record alone: the base scores (caller
+// +3, partner +2, everyone -1) times the multiplier of the bid and the result. Raises the
+// internal-error message before the fortieth card.
+std::array<int, 5> PunteggiPartita(const RegistroPartita& registro);
+
 // The one history of the series in progress (one per thread, as the game record).
 TipoStoriaPartite& StoriaPartite();

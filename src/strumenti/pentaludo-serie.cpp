@@ -62,6 +62,9 @@ const char* const kUso =
     "  --regole FILE      file delle regole dei giocatori standard\n"
     "  --sfidante FILE    il posto 4 gioca con le regole di FILE\n"
     "  --casuale LISTA    posti (separati da virgole) che giocano carte a caso\n"
+    "  --esperto LISTA    posti (separati da virgole) del giocatore esperto\n"
+    "  --budget-esperto N partite simulate per carta e decisione dell'esperto\n"
+    "                     (predefinito 256; 25 leggero, 1024 pesante)\n"
     "  --carica FILE      riprende una serie salvata (.bri)\n"
     "  --salva FILE       salva la serie alla fine\n"
     "  --log-test FILE    dove scrive il registro di prova la terza serie\n"
@@ -84,12 +87,12 @@ long long LeggiNumero(std::string_view opzione, std::string_view testo, long lon
     return valore;
 }
 
-std::array<bool, 5> LeggiPosti(std::string_view testo) {
+std::array<bool, 5> LeggiPosti(std::string_view opzione, std::string_view testo) {
     std::array<bool, 5> posti{};
     std::size_t inizio = 0;
     while (inizio <= testo.size()) {
         const std::size_t virgola = std::min(testo.find(',', inizio), testo.size());
-        const auto posto = LeggiNumero("--casuale", testo.substr(inizio, virgola - inizio), 0, 4);
+        const auto posto = LeggiNumero(opzione, testo.substr(inizio, virgola - inizio), 0, 4);
         posti[static_cast<std::size_t>(posto)] = true;
         inizio = virgola + 1;
     }
@@ -143,7 +146,12 @@ OpzioniRiga LeggiOpzioni(const std::vector<std::string>& argomenti) {
         } else if (nome == "--sfidante") {
             opzioni.serie.tavolo.fileSfidante = File();
         } else if (nome == "--casuale") {
-            opzioni.serie.tavolo.casuale = LeggiPosti(Valore());
+            opzioni.serie.tavolo.casuale = LeggiPosti(nome, Valore());
+        } else if (nome == "--esperto") {
+            opzioni.serie.tavolo.esperto = LeggiPosti(nome, Valore());
+        } else if (nome == "--budget-esperto") {
+            opzioni.serie.tavolo.budgetEsperto =
+                static_cast<int>(LeggiNumero(nome, Valore(), 1, 100000));
         } else if (nome == "--carica") {
             opzioni.carica = File();
         } else if (nome == "--salva") {

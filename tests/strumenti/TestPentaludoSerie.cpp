@@ -195,6 +195,8 @@ TEST_F(Serie, OpzioniSbagliateEsconoConStato2SenzaSalvare) {
         "--mano-al-buio 2",
         "--casuale 5",
         "--casuale 1,,3",
+        "--esperto 5",
+        "--budget-esperto 0",
         "--verifica=1",
         "--carica manca.bri",
         "--carica non-una-serie.bri",
@@ -209,6 +211,27 @@ TEST_F(Serie, OpzioniSbagliateEsconoConStato2SenzaSalvare) {
         EXPECT_TRUE(e.uscita.empty()) << opzioni;
         EXPECT_FALSE(fs::exists(File("fatta.bri"))) << opzioni;
     }
+}
+
+TEST_F(Serie, GliEspertiSiedonoAiPostiChiestiELaSerieSiRipete) {
+    const std::string opzioni =
+        "--tipo 2 --partite 10 --seme 5 --esperto 0,3 --budget-esperto 4 --json";
+    const Esito a = Esegui(opzioni);
+    ASSERT_EQ(a.stato, 0) << a.errori;
+    EXPECT_EQ(Esegui(opzioni).uscita.substr(0, a.uscita.find("\"secondi\"")),
+              a.uscita.substr(0, a.uscita.find("\"secondi\"")));
+    // Seats 0 and 3 are experts, the others the tactical players of seating 2.
+    const std::string esperto = "\"Esperto 4 partite per carta\"";
+    const std::string tattico = "\"Probabilit";
+    EXPECT_NE(a.uscita.find("\"descrizioni\":[" + esperto + "," + tattico), std::string::npos)
+        << a.uscita;
+    const auto quarto = a.uscita.find("," + esperto + "," + tattico);
+    ASSERT_NE(quarto, std::string::npos) << a.uscita;
+    // Two commas between the list's start and the fourth entry.
+    const auto inizio = static_cast<long>(a.uscita.find("\"descrizioni\""));
+    EXPECT_EQ(
+        std::count(a.uscita.begin() + inizio, a.uscita.begin() + static_cast<long>(quarto), ','), 2)
+        << a.uscita;
 }
 
 TEST_F(Serie, TabellaLeggibileConLeDescrizioni) {

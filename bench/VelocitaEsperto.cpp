@@ -1,0 +1,152 @@
+// How fast the expert decides: milliseconds per card decision at each budget, by trick and on
+// average over a game, the time of a bid and of a trump choice, and the playouts (standard
+// games played to their end) per second. Processor time, one thread.
+// Usage: VelocitaEsperto [posizioni] (run where regole.OK.txt is)
+
+#include <array>
+#include <cstdio>
+#include <cstdlib>
+#include <ctime>
+#include <memory>
+#include <vector>
+
+#include "comune/Casuale.h"
+#include "ia/GiocaCartaEsperto.h"
+#include "ia/SimulatorePartita.h"
+#include "partita/Licitazione.h"
+#include "partita/Partita.h"
+#include "partita/RegistroPartita.h"
+
+namespace {
+
+double Secondi() {
+    return static_cast<double>(std::clock()) / CLOCKS_PER_SEC;
+}
+
+// A dealt game, its bidding over (seat 0 calls the Tre), ready for the first card.
+RegistroPartita Distribuita(GeneratoreCasuale& g, bool alBuio, SimulatorePartita& sim) {
+    std::array<int, 40> mazzo;
+    for (int c = 0; c < 40; ++c) {
+        mazzo[static_cast<std::size_t>(c)] = c / 8;
+    }
+    for (int i = 39; i > 0; --i) {
+        std::swap(mazzo[static_cast<std::size_t>(i)],
+                  mazzo[static_cast<std::size_t>(g.Casuale(i + 1))]);
+    }
+    RegistroPartita r;
+    r.DistribuisciMani(mazzo);
+    r.primaManoCoperta = alBuio ? 1 : 0;
+    Partita p(r);
+    for (int s = 0; r.GiocatoriInLicitazione() > 1 || r.chiamante < 0; s = r.turno) {
+        Chiamata c(s == 0 ? kTre : kPasso);
+        p.Licita(s, c);
+    }
+    if (!alBuio) {
+        r.briscola = Briscola(SimulatorePartita::SemeMigliore(r, 0));
+    } else {
+        r.briscola = BriscolaAssente;
+    }
+    (void)sim;
+    return r;
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    const int posizioni = argc > 1 ? std::atoi(argv[1]) : 40;
+    SimulatorePartita sim("regole.OK.txt");
+
+    // Playouts from the first card.
+    {
+        GeneratoreCasuale g(1);
+        const int partite = 20000;
+        std::vector<RegistroPartita> inizi;
+        for (int i = 0; i < partite; ++i) {
+            inizi.push_back(Distribuita(g, i % 2 == 0, sim));
+        }
+        const double t0 = Secondi();
+        long long somma = 0;
+        for (RegistroPartita& r : inizi) {
+            somma += sim.GiocaFinoAllaFine(r)[0];
+        }
+        const double t = Secondi() - t0;
+        std::printf("Partite simulate al secondo: %.0f (%.1f microsecondi l'una; controllo %lld)\n",
+                    partite / t, 1e6 * t / partite, somma);
+    }
+
+    for (const int budget :
+         {GiocaCartaEsperto::kBudgetPredefinito / 10, GiocaCartaEsperto::kBudgetPredefinito,
+          GiocaCartaEsperto::kBudgetPredefinito * 4}) {
+        std::array<double, 8> tempo{};
+        std::array<int, 8> volte{};
+        GeneratoreCasuale g(2);
+        for (int i = 0; i < posizioni; ++i) {
+            RegistroPartita r = Distribuita(g, i % 2 == 0, sim);
+            std::unique_ptr<Partita> p = r.primaManoCoperta == 1
+                                             ? std::make_unique<PartitaPrimaManoAlBuio>(r)
+                                             : std::make_unique<Partita>(r);
+            p->Riprendi();
+            std::array<std::unique_ptr<GiocaCartaEsperto>, 5> esperti;
+            for (int s = 0; s < 5; ++s) {
+                esperti[static_cast<std::size_t>(s)] = std::make_unique<GiocaCartaEsperto>(
+                    s, "regole.OK.txt", budget, static_cast<std::uint32_t>(i));
+            }
+            // Every seat an expert, so that every position of every trick is timed.
+            while (p->Stato() != 8) {
+                switch (p->Stato()) {
+                case 4:
+                    p->ImpostaBriscola(Briscola(SimulatorePartita::SemeMigliore(r, 0)));
+                    break;
+                case 5: {
+                    const int mano = r.ManiComplete();
+                    const double t0 = Secondi();
+                    Carta carta = esperti[static_cast<std::size_t>(r.turno)]->ScegliCartaDa(r);
+                    tempo[static_cast<std::size_t>(mano)] += Secondi() - t0;
+                    ++volte[static_cast<std::size_t>(mano)];
+                    p->Gioca(carta);
+                    break;
+                }
+                case 6:
+                    p->FineMano();
+                    break;
+                default:
+                    p->RaccogliMano();
+                    break;
+                }
+            }
+        }
+        double totale = 0.0;
+        int decisioni = 0;
+        std::printf("Budget %d, millisecondi per carta, mano per mano:", budget);
+        for (std::size_t m = 0; m < 8; ++m) {
+            std::printf(" %.1f", 1000.0 * tempo[m] / volte[m]);
+            totale += tempo[m];
+            decisioni += volte[m];
+        }
+        std::printf("; media %.1f\n", 1000.0 * totale / decisioni);
+    }
+
+    // The bid and the trump come from the hand's value: one pass over the hand.
+    {
+        GeneratoreCasuale g(3);
+        const int volte = 100000;
+        std::vector<RegistroPartita> mani;
+        for (int i = 0; i < 1000; ++i) {
+            mani.push_back(Distribuita(g, false, sim));
+        }
+        // The expert's bidder reads the table's record, as at the table.
+        LicitazioneAPunti l(0, 40);
+        const double t0 = Secondi();
+        int somma = 0;
+        for (int i = 0; i < volte; ++i) {
+            Registro() = mani[static_cast<std::size_t>(i % 1000)];
+            Registro().chiamata = ChiamataNulla;
+            l.ValutaMano();
+            somma += l.Licita().Valore + l.ScegliBriscola().SemeGrezzo();
+        }
+        const double t = Secondi() - t0;
+        std::printf("Licitazione e briscola: %.4f millisecondi (valore della mano; controllo %d)\n",
+                    1000.0 * t / volte, somma);
+    }
+    return 0;
+}

@@ -1,0 +1,44 @@
+#pragma once
+
+#include <cstdint>
+#include <vector>
+
+#include "comune/Casuale.h"
+#include "partita/RegistroPartita.h"
+
+class SimulatorePartita;
+
+// The deals one seat cannot tell from the true one, drawn fairly and weighed by what the bids
+// and the play say of each hand. Everything here is read from what the seat sees: its own
+// hand, the bids and passes, the trump, the cards played face up and who played them, who
+// took each trick. The cards it cannot see (the other hands, the face-down cards of a first
+// trick still on the table) are dealt anew, each seat keeping its number of cards.
+class MondiPossibili {
+public:
+    MondiPossibili(const RegistroPartita& registro, int giocatore);
+
+    // Draws candidate worlds, weighs each, and keeps quanti of them drawn by weight.
+    std::vector<RegistroPartita> Estrai(int quanti, int candidati, GeneratoreCasuale& generatore,
+                                        SimulatorePartita& modello) const;
+
+    // One world drawn uniformly.
+    RegistroPartita Mondo(GeneratoreCasuale& generatore) const;
+    // How likely the bids, the trump and the play are in mondo if the other seats played as
+    // the standard player (a relative weight, 1 for full agreement).
+    double Peso(const RegistroPartita& mondo, SimulatorePartita& modello) const;
+
+    // A number that depends only on what the seat sees: the seed of its draws.
+    std::uint32_t Impronta() const;
+
+private:
+    const RegistroPartita& registro;
+    int giocatore;
+    // The cards the seat cannot see, by index, and where they lie in the true deal.
+    std::vector<int> nascoste;
+    // Positions in the order of play of the face-down cards the seat cannot see.
+    std::vector<int> coperte;
+    // How many hidden cards each seat holds.
+    std::array<int, 5> carteNascoste{};
+
+    bool Coperta(int n) const;
+};

@@ -1,0 +1,57 @@
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "carte/Briscola.h"
+#include "carte/Carta.h"
+
+class GiocaCartaRegoleNuovo;
+class RegistroPartita;
+
+// Plays games forward on records of its own, every seat played by the standard player's rules:
+// the playouts of the expert and its model of how the other seats play. It reads and writes
+// no process-wide object and draws nothing.
+class SimulatorePartita {
+public:
+    // Reads the rules file five times, one player per seat; raises as the standard player does.
+    explicit SimulatorePartita(const std::string& fileRegole);
+    ~SimulatorePartita();
+    SimulatorePartita(const SimulatorePartita&) = delete;
+    SimulatorePartita& operator=(const SimulatorePartita&) = delete;
+
+    // Plays registro (the bidding over) to its end and returns the five scores. A trump still
+    // to name is the caller's best suit by hand value, or briscolaDi when he is seggio.
+    std::array<int, 5> GiocaFinoAllaFine(RegistroPartita& registro, int seggio = -1,
+                                         const Briscola& briscolaDi = BriscolaIndefinita);
+
+    // The card the standard player at seat giocatore would play in registro, where the seat
+    // values its hand as dealt for its trump in a face-down first trick.
+    Carta CartaStandard(const RegistroPartita& registro, int giocatore);
+
+    // The suit of highest value among the cards dealt to seat, as the standard bidder values
+    // them (ties to the lower suit), and that value.
+    static int SemeMigliore(const RegistroPartita& registro, int giocatore, int* somma = nullptr);
+
+    // The standard player's own choice, through its strategy at that seat: slower, the same
+    // card (the tests compare the two).
+    Carta CartaStandardLenta(const RegistroPartita& registro, int giocatore);
+
+private:
+    std::unique_ptr<GiocaCartaRegoleNuovo> regole;
+    std::array<std::unique_ptr<GiocaCartaRegoleNuovo>, 5> giocatori;
+    // The rules' score depends on the predicates alone, and playouts meet the same few
+    // thousand sets of predicates over and over: the scores are remembered, each set in one
+    // place of a table given by its bits.
+    struct Ricordo {
+        std::uint64_t vere = 0;
+        double valore = 0.0;
+        bool valido = false;
+    };
+    std::vector<Ricordo> ricordi;
+
+    double Valore(std::uint64_t vere);
+};

@@ -1,0 +1,326 @@
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cstdio>
+#include <string>
+#include <vector>
+
+#include "aiuto/AiutoPartita.h"
+#include "comune/Casuale.h"
+#include "comune/Errore.h"
+#include "ia/GiocaCartaEsperto.h"
+#include "ia/MondiPossibili.h"
+#include "ia/OsservatoreTattica.h"
+#include "ia/SimulatorePartita.h"
+#include "motori/FinestraSilenziosa.h"
+#include "motori/SemaforoSoloComputer.h"
+#include "partita/Partita.h"
+#include "partita/RegistroPartita.h"
+#include "partita/TipoGiocatori.h"
+#include "partita/TipoStoriaPartite.h"
+
+namespace {
+
+const std::string kRegole = std::string(PENTALUDO_DATI_SORGENTE) + "/regole.OK.txt";
+
+SimulatorePartita& Standard() {
+    static SimulatorePartita simulatore(kRegole);
+    return simulatore;
+}
+
+// A game on a record of its own: a deal drawn from seme, seat 1 calls the Tre after seat 0
+// opened with the Asso, the caller's best suit is trump, and the standard players play on
+// until seat giocatore is to play with at least carte cards played.
+RegistroPartita Posizione(std::uint32_t seme, bool alBuio, int carte, int giocatore) {
+    GeneratoreCasuale g(seme);
+    std::array<int, 40> mazzo;
+    for (int c = 0; c < 40; ++c) {
+        mazzo[static_cast<std::size_t>(c)] = c / 8;
+    }
+    for (int i = 39; i > 0; --i) {
+        std::swap(mazzo[static_cast<std::size_t>(i)],
+                  mazzo[static_cast<std::size_t>(g.Casuale(i + 1))]);
+    }
+    RegistroPartita r;
+    r.DistribuisciMani(mazzo);
+    r.primaManoCoperta = alBuio ? 1 : 0;
+    std::unique_ptr<Partita> p =
+        alBuio ? std::make_unique<PartitaPrimaManoAlBuio>(r) : std::make_unique<Partita>(r);
+    const std::array<int, 5> bids = {kAsso, kTre, kPasso, kPasso, kPasso};
+    for (int s = 0; r.GiocatoriInLicitazione() > 1 || r.chiamante < 0; s = r.turno) {
+        Chiamata c(bids[static_cast<std::size_t>(s)]);
+        p->Licita(s, c);
+    }
+    p->FineLicitazione();
+    const Briscola briscola(SimulatorePartita::SemeMigliore(r, r.chiamante));
+    for (;;) {
+        switch (p->Stato()) {
+        case 4:
+            p->ImpostaBriscola(briscola);
+            break;
+        case 5: {
+            if (r.NumeroCarteGiocate() >= carte && r.turno == giocatore) {
+                return r;
+            }
+            Carta carta = Standard().CartaStandard(r, r.turno);
+            p->Gioca(carta);
+            break;
+        }
+        case 6:
+            p->FineMano();
+            break;
+        case 7:
+            p->RaccogliMano();
+            break;
+        default:
+            throw Errore("Il giocatore non gioca più in questa partita");
+        }
+    }
+}
+
+std::vector<int> Mano(const RegistroPartita& r, int giocatore) {
+    std::vector<int> mano;
+    for (int c = 0; c < 40; ++c) {
+        if (r.InMano(c) && r.Distribuzione(c) == giocatore) {
+            mano.push_back(c);
+        }
+    }
+    return mano;
+}
+
+std::vector<double> Medie(GiocaCartaEsperto& esperto, const RegistroPartita& r) {
+    std::vector<double> medie;
+    for (const auto& v : esperto.Valuta(r)) {
+        medie.push_back(v.media);
+    }
+    return medie;
+}
+
+struct Caso {
+    std::uint32_t seme;
+    bool alBuio;
+    int carte;
+    int giocatore;
+};
+const std::vector<Caso> kCasi = {{11, false, 0, 0}, {12, true, 0, 3},   {13, false, 7, 2},
+                                 {14, true, 2, 4},  {15, false, 13, 1}, {16, true, 21, 0},
+                                 {17, false, 28, 3}};
+
+TEST(GiocaCartaEsperto, ScambiareCarteCheNonVedeNonCambiaLaSuaDecisione) {
+    for (const Caso& caso : kCasi) {
+        SCOPED_TRACE(caso.seme);
+        const RegistroPartita r = Posizione(caso.seme, caso.alBuio, caso.carte, caso.giocatore);
+        GiocaCartaEsperto esperto(caso.giocatore, kRegole, 12, 99);
+        const std::vector<double> prima = Medie(esperto, r);
+        ASSERT_EQ(prima.size(), Mano(r, caso.giocatore).size());
+
+        // Two hidden cards of two other seats change hands; then the called card, still in a
+        // hand, changes holder.
+        std::vector<int> altri;
+        for (int c = 0; c < 40; ++c) {
+            if (r.InMano(c) && r.Distribuzione(c) != caso.giocatore) {
+                altri.push_back(c);
+            }
+        }
+        ASSERT_GE(altri.size(), 2u);
+        const int a = altri.front();
+        const auto b = std::find_if(altri.begin(), altri.end(), [&](int c) {
+            return r.Distribuzione(c) != r.Distribuzione(a);
+        });
+        ASSERT_NE(b, altri.end());
+        RegistroPartita scambiato = r;
+        scambiato.ScambiaCarte(a, *b);
+        ASSERT_FALSE(scambiato == r);
+        EXPECT_EQ(Medie(esperto, scambiato), prima);
+
+        const Carta chiamata = r.CartaChiamata();
+        if (chiamata.Definita() && r.InMano(chiamata.Indice()) &&
+            r.Distribuzione(chiamata.Indice()) != caso.giocatore) {
+            const auto altro = std::find_if(altri.begin(), altri.end(), [&](int c) {
+                return r.Distribuzione(c) != r.Distribuzione(chiamata.Indice());
+            });
+            ASSERT_NE(altro, altri.end());
+            RegistroPartita socioCambiato = r;
+            socioCambiato.ScambiaCarte(chiamata.Indice(), *altro);
+            ASSERT_NE(socioCambiato.Socio(), r.Socio());
+            EXPECT_EQ(Medie(esperto, socioCambiato), prima);
+        }
+    }
+}
+
+TEST(GiocaCartaEsperto, IMondiTengonoCioCheIlGiocatoreVede) {
+    for (const Caso& caso : kCasi) {
+        SCOPED_TRACE(caso.seme);
+        const RegistroPartita r = Posizione(caso.seme, caso.alBuio, caso.carte, caso.giocatore);
+        const MondiPossibili possibili(r, caso.giocatore);
+        GeneratoreCasuale g(caso.seme);
+        for (int i = 0; i < 20; ++i) {
+            const RegistroPartita m = possibili.Mondo(g);
+            EXPECT_EQ(Mano(m, caso.giocatore), Mano(r, caso.giocatore));
+            for (int s = 0; s < 5; ++s) {
+                EXPECT_EQ(Mano(m, s).size(), Mano(r, s).size());
+                EXPECT_EQ(m.PuntiGiocatore(s), r.PuntiGiocatore(s));
+            }
+            EXPECT_EQ(m.chiamante, r.chiamante);
+            EXPECT_EQ(m.briscola, r.briscola);
+            // Replayed from its deal, the world is again itself.
+            EXPECT_GT(possibili.Peso(m, Standard()), 0.0);
+        }
+    }
+}
+
+TEST(SimulatorePartita, SceglieLaCartaDelGiocatoreStandard) {
+    int decisioni = 0;
+    for (std::uint32_t seme = 40; seme < 70; ++seme) {
+        for (int carte = 0; carte < 36; carte += 3) {
+            const RegistroPartita r =
+                Posizione(seme, seme % 2 == 0, carte, static_cast<int>(seme % 5));
+            ASSERT_EQ(Standard().CartaStandard(r, r.turno),
+                      Standard().CartaStandardLenta(r, r.turno));
+            ++decisioni;
+        }
+    }
+    EXPECT_EQ(decisioni, 30 * 12);
+}
+
+TEST(GiocaCartaEsperto, MostraAllaFinestraDiStatoLeCarteConIlLoroValore) {
+    struct Registratore : OsservatoreTattica {
+        std::string testo;
+        void Schema(const std::string& e) override { testo += "S:" + e + "\n"; }
+        void Giocatore(int g) override { testo += "G:" + std::to_string(g) + "\n"; }
+        void Analisi(const std::string& r) override { testo += "A:" + r + "\n"; }
+        void CarteMigliori(const std::string& righe) override { testo += righe; }
+        void CartaGiocata(const std::string& nome) override { testo += "C:" + nome + "\n"; }
+        void Attendi() override { testo += "fine\n"; }
+    } registratore;
+    const RegistroPartita r = Posizione(8, false, 6, 2);
+    GiocaCartaEsperto esperto(2, kRegole, 6, 1);
+    ImpostaOsservatoreTattica(&registratore);
+    const Carta scelta = esperto.ScegliCartaDa(r);
+    ImpostaOsservatoreTattica(nullptr);
+    std::string righe;
+    for (const auto& v : esperto.Valuta(r)) {
+        char numero[32];
+        std::snprintf(numero, sizeof numero, "%.2f ", v.media);
+        righe += numero + v.carta.NomeLungo() + "\n";
+    }
+    // The roles as the seat sees them: seat 1 called.
+    EXPECT_EQ(registratore.testo.rfind("S:Esperto\nG:2\nA:", 0), 0u) << registratore.testo;
+    EXPECT_NE(registratore.testo.find(" Chiamante "), std::string::npos) << registratore.testo;
+    EXPECT_NE(registratore.testo.find("\n" + righe + "C:" + scelta.NomeLungo() + "\nfine\n"),
+              std::string::npos)
+        << registratore.testo;
+}
+
+TEST(GiocaCartaEsperto, LeSimulazioniNonToccanoLoStatoDelProcesso) {
+    AzzeraStatoGlobale(4321);
+    Registro() = Posizione(5, true, 3, 2);
+    StoriaPartite().RegistraPartita([] {
+        RegistroPartita finita = Posizione(6, false, 0, 0);
+        Standard().GiocaFinoAllaFine(finita);
+        return finita;
+    }());
+    const RegistroPartita registro = Registro();
+    const TipoStoriaPartite storia = StoriaPartite();
+    const GeneratoreCasuale generatore = GeneratoreProcesso();
+
+    GiocaCartaEsperto esperto(2, kRegole, 8, 1);
+    esperto.ScegliCartaDa(Posizione(7, false, 9, 2));
+    esperto.ScegliCarta();
+
+    EXPECT_TRUE(Registro() == registro);
+    EXPECT_TRUE(StoriaPartite() == storia);
+    EXPECT_TRUE(GeneratoreProcesso() == generatore);
+    AzzeraStatoGlobale();
+}
+
+TEST(PunteggiPartita, ConcordaConLeRegoleEConLaStoria) {
+    TipoStoriaPartite storia;
+    for (std::uint32_t seme = 1; seme <= 150; ++seme) {
+        RegistroPartita r = Posizione(seme, seme % 2 == 0, 0, 0);
+        // Bids of every kind: on a rank, on 61, 71 and 81 points.
+        if (seme % 2 == 1) {
+            r.chiamata = Chiamata(61 + 10 * static_cast<int>(seme % 3));
+        }
+        const std::array<int, 5> punteggi = Standard().GiocaFinoAllaFine(r);
+        const std::array<int, 5> attesi =
+            arbitro::Punteggi(r.chiamante, r.Socio(), r.chiamata.Punti, r.PuntiChiamante());
+        EXPECT_EQ(punteggi, attesi);
+        EXPECT_EQ(PunteggiPartita(r), punteggi);
+        storia.RegistraPartita(r);
+        for (int s = 0; s < 5; ++s) {
+            EXPECT_EQ(storia.Punteggio(storia.numeroPartite - 1, s),
+                      punteggi[static_cast<std::size_t>(s)]);
+        }
+    }
+}
+
+TEST(GiocaCartaEsperto, StessoSemeStesseDecisioniEStessaSerie) {
+    const RegistroPartita r = Posizione(21, false, 4, 1);
+    GiocaCartaEsperto uno(1, kRegole, 10, 7);
+    GiocaCartaEsperto due(1, kRegole, 10, 7);
+    EXPECT_EQ(Medie(uno, r), Medie(due, r));
+    EXPECT_EQ(uno.ScegliCartaDa(r), due.ScegliCartaDa(r));
+
+    const auto Serie = [] {
+        AzzeraStatoGlobale(2026);
+        ImpostaTipoGiocatori(3);
+        OpzioniTavolo opzioni;
+        opzioni.fileRegole = kRegole;
+        opzioni.logTest = "/dev/null";
+        opzioni.esperto = {true, false, true, false, false};
+        opzioni.budgetEsperto = 4;
+        FinestraSilenziosa finestra;
+        SemaforoSoloComputer semaforo(&finestra, 3, opzioni);
+        semaforo.NuovaPartita();
+        while (StoriaPartite().numeroPartite < 6) {
+            semaforo.Passo();
+        }
+        TipoStoriaPartite storia = StoriaPartite();
+        AzzeraStatoGlobale();
+        return storia;
+    };
+    const TipoStoriaPartite prima = Serie();
+    EXPECT_EQ(prima.numeroPartite, 6);
+    EXPECT_TRUE(Serie() == prima);
+}
+
+TEST(GiocaCartaEsperto, GiocateOvvie) {
+    // Seat 0 calls the Quattro with Cuori as trump and leads; seats 0..3 put 35 points of
+    // Fiori and Picche on the table; seat 4, last to play, holds the Asso of trump: it takes.
+    const std::vector<std::pair<Carta, int>> fisse = {{Carta(kAsso, 0), 4},
+                                                      {Carta(kTre, 2), 0},
+                                                      {Carta(kAsso, 2), 1},
+                                                      {Carta(kRe, 3), 2},
+                                                      {Carta(kTre, 3), 3}};
+    RegistroPartita t;
+    t.DistribuisciMani(DistribuzioneCon(fisse));
+    Partita p(t);
+    for (int s = 0; t.GiocatoriInLicitazione() > 1 || t.chiamante < 0; s = t.turno) {
+        Chiamata c(s == 0 ? kQuattro : kPasso);
+        p.Licita(s, c);
+    }
+    p.FineLicitazione();
+    p.ImpostaBriscola(Briscola(0));
+    for (int s = 0; s < 4; ++s) {
+        Carta carta = fisse[static_cast<std::size_t>(s + 1)].first;
+        p.Gioca(carta);
+    }
+    ASSERT_EQ(t.turno, 4);
+    ASSERT_EQ(t.PuntiInTavola(), 35);
+    GiocaCartaEsperto esperto(4, kRegole, 16, 3);
+    EXPECT_TRUE(t.SuperaVincente(esperto.ScegliCartaDa(t)));
+
+    // One card left: that card; and never a card it does not hold.
+    for (const Caso& caso : kCasi) {
+        const RegistroPartita q = Posizione(caso.seme, caso.alBuio, 35, caso.giocatore);
+        GiocaCartaEsperto ultimo(caso.giocatore, kRegole, 4, 3);
+        ASSERT_EQ(Mano(q, caso.giocatore).size(), 1u);
+        EXPECT_EQ(ultimo.ScegliCartaDa(q).Indice(), Mano(q, caso.giocatore).front());
+        const RegistroPartita m = Posizione(caso.seme, caso.alBuio, caso.carte, caso.giocatore);
+        const std::vector<int> mano = Mano(m, caso.giocatore);
+        EXPECT_EQ(std::count(mano.begin(), mano.end(), ultimo.ScegliCartaDa(m).Indice()), 1);
+    }
+}
+
+} // namespace
