@@ -6,7 +6,7 @@
 
 CicloGioco::CicloGioco(Semaforo& semaforo, std::function<void(const QString&)> mostraErrore,
                        QObject* padre)
-    : QObject(padre), semaforo(semaforo), mostraErrore(std::move(mostraErrore)) {
+    : QObject(padre), semaforo(&semaforo), mostraErrore(std::move(mostraErrore)) {
     timer.setSingleShot(true);
     timer.setInterval(0);
     connect(&timer, &QTimer::timeout, this, &CicloGioco::Esegui);
@@ -26,11 +26,11 @@ void CicloGioco::Sveglia() {
 }
 
 bool CicloGioco::Inattivo() const {
-    if (semaforo.Fermato()) {
+    if (semaforo->Fermato()) {
         return false;
     }
-    const bool senzaPartita = semaforo.PartitaCorrente() == nullptr;
-    const bool finita = !semaforo.InCorso() && !semaforo.RipartenzaAutomatica();
+    const bool senzaPartita = semaforo->PartitaCorrente() == nullptr;
+    const bool finita = !semaforo->InCorso() && !semaforo->RipartenzaAutomatica();
     return attesaUmano || senzaPartita || finita;
 }
 
@@ -43,7 +43,7 @@ void CicloGioco::Esegui() {
     svegliatoNelPasso = false;
     int esito = 0;
     try {
-        esito = semaforo.Passo();
+        esito = semaforo->Passo();
     } catch (const std::exception& e) {
         inPasso = false;
         bloccato = true;
@@ -56,6 +56,7 @@ void CicloGioco::Esegui() {
         emit Fermato();
         return;
     }
+    emit PassoConcluso();
     if (svegliatoNelPasso || !Inattivo()) {
         timer.start();
     }

@@ -31,13 +31,17 @@ public:
     bool Bloccato() const { return bloccato; }
     bool Attivo() const { return timer.isActive(); }
     bool Terminato() const { return terminato; }
+    // Another driver for the next steps (a new table); never during a step.
+    void ImpostaSemaforo(Semaforo& nuovo) { semaforo = &nuovo; }
 
 signals:
     // The driver returned -1: a stop was asked for and the last step is over.
     void Fermato();
+    // A step has returned: the moment to change what a step may be using.
+    void PassoConcluso();
 
 private:
-    Semaforo& semaforo;
+    Semaforo* semaforo;
     std::function<void(const QString&)> mostraErrore;
     QTimer timer;
     bool inPasso = false;

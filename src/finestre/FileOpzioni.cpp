@@ -116,6 +116,7 @@ ValoriOpzioni LeggiOpzioni(std::string_view byte) {
     // Any number but 0 ticks the box; the range only keeps the value small.
     valori.manoAlBuio = file.Numero("ManoAlBuio", 1, -1, 1) != 0;
     valori.carteOrdinate = file.Numero("CarteOrdinate", 1, -1, 1) != 0;
+    valori.esperti = file.Numero("Esperti", 0, -1, 1) != 0;
     return valori;
 }
 
@@ -136,5 +137,8 @@ std::string ScriviOpzioni(const ValoriOpzioni& valori) {
     riga("AttesaMano", std::to_string(valori.attesaMano));
     riga("ManoAlBuio", valori.manoAlBuio ? "1" : "0");
     riga("CarteOrdinate", valori.carteOrdinate ? "1" : "0");
+    if (valori.esperti) {
+        riga("Esperti", "1");
+    }
     return uscita;
 }

@@ -35,6 +35,8 @@ struct ValoriOpzioni {
     int attesaMano = 2500;
     bool manoAlBuio = true;
     bool carteOrdinate = true;
+    // The four computers of a game with the human are expert players.
+    bool esperti = false;
 
     bool operator==(const ValoriOpzioni&) const = default;
 };
@@ -45,6 +47,7 @@ struct ValoriOpzioni {
 // read as a decimal integer, takes the default; numbers are brought within their ranges.
 ValoriOpzioni LeggiOpzioni(std::string_view byte);
 
-// The 14 lines of the file, CR LF each. A line break inside a text becomes a space, so that a
-// text can never add lines of its own.
+// The 14 lines of the file, CR LF each, and a 15th, "Esperti=1", only when the expert players are
+// chosen (so that a file of a game that never asked for them keeps its classic 14 lines). A line
+// break inside a text becomes a space, so that a text can never add lines of its own.
 std::string ScriviOpzioni(const ValoriOpzioni& valori);

@@ -80,6 +80,10 @@ TfrmBriscola::~TfrmBriscola() = default;
 
 void TfrmBriscola::ImpostaSemaforo(std::unique_ptr<Semaforo> nuovo) {
     semaforo = std::move(nuovo);
+    if (ciclo) {
+        ciclo->ImpostaSemaforo(*semaforo);
+        return;
+    }
     ciclo = std::make_unique<CicloGioco>(*semaforo,
                                          [this](const QString& testo) { MostraErrore(testo); });
     connect(ciclo.get(), &CicloGioco::Fermato, this, [this] {

@@ -83,7 +83,8 @@ protected:
     TfrmOpzioni* opzioni = nullptr;
     SfondoTavolo sfondo;
 
-    // Called by the derived window's constructor: the driver of its seating.
+    // The driver of the window's seating: set by the derived window's constructor, replaced
+    // (never during a step) when the seating changes.
     void ImpostaSemaforo(std::unique_ptr<Semaforo> nuovo);
     // The pause after a card or bid (dopoGiocata) or after a trick; the window stays live.
     void Attesa(bool dopoGiocata);

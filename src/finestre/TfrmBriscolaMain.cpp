@@ -20,6 +20,7 @@
 #include "finestre/TfrmAboutBox.h"
 #include "finestre/TfrmOpzioni.h"
 #include "finestre/TfrmStato.h"
+#include "motori/OpzioniTavolo.h"
 #include "motori/Semaforo1Giocatore.h"
 #include "motori/SemaforoSoloComputer.h"
 #include "partita/TipoGiocatori.h"
@@ -94,7 +95,14 @@ TfrmBriscolaMain::TfrmBriscolaMain(std::uint32_t semeCasuale, QWidget* padre)
     CreaMenu();
     const int tipo = TipoGiocatori();
     if (tipo == 0) {
-        ImpostaSemaforo(std::make_unique<Semaforo1Giocatore>(this));
+        ImpostaSemaforo(CreaSemaforoUmano(false));
+        connect(&Ciclo(), &CicloGioco::PassoConcluso, this, [this] {
+            if (nuovaPartitaDopoPasso) {
+                nuovaPartitaDopoPasso = false;
+                CambiaGiocatori();
+                TfrmBriscolaBase::NuovaPartita();
+            }
+        });
     } else {
         ImpostaSemaforo(std::make_unique<SemaforoSoloComputer>(this, tipo));
     }
@@ -201,7 +209,43 @@ void TfrmBriscolaMain::menuNuovaPartitaClick() {
 
 void TfrmBriscolaMain::NuovaPartita() {
     lblBenvenuto->hide();
+    if (cambioGiocatori) {
+        // The players change with a new table, which may not replace one a step is using.
+        if (Ciclo().InPasso()) {
+            nuovaPartitaDopoPasso = true;
+            return;
+        }
+        CambiaGiocatori();
+    }
     TfrmBriscolaBase::NuovaPartita();
+}
+
+std::unique_ptr<Semaforo> TfrmBriscolaMain::CreaSemaforoUmano(bool esperti) {
+    OpzioniTavolo tavolo;
+    if (esperti) {
+        tavolo.esperto = {true, true, true, true, false};
+    }
+    return std::make_unique<Semaforo1Giocatore>(this, tavolo);
+}
+
+void TfrmBriscolaMain::ImpostaOpzioni(bool primaVolta) {
+    TfrmBriscolaBase::ImpostaOpzioni(primaVolta);
+    if (soloComputer || opzioni == nullptr) {
+        return;
+    }
+    cambioGiocatori = opzioni->Esperti() != espertiAlTavolo;
+    // Before the first game the table changes at once; otherwise with the next game.
+    if (cambioGiocatori && SemaforoGioco().PartitaCorrente() == nullptr && !Ciclo().InPasso()) {
+        CambiaGiocatori();
+    }
+}
+
+void TfrmBriscolaMain::CambiaGiocatori() {
+    espertiAlTavolo = opzioni->Esperti();
+    cambioGiocatori = false;
+    ImpostaSemaforo(CreaSemaforoUmano(espertiAlTavolo));
+    SemaforoGioco().ImpostaManoAlBuio(opzioni->ManoAlBuio());
+    SemaforoGioco().ImpostaPuntiMonte(opzioni->PuntiMonte());
 }
 
 void TfrmBriscolaMain::MostraPresa(int giocatore) {

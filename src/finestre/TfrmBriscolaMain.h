@@ -74,6 +74,7 @@ protected:
     void PulisciPannelli() override;
     void ImpostaAspetto(bool primaVolta) override;
     void NuovaPartita() override;
+    void ImpostaOpzioni(bool primaVolta) override;
     void TimerStartTimer() override;
     void MostraFinePartita() override;
     void MostraPunti(bool visibile) override;
@@ -84,6 +85,14 @@ protected:
 
 private:
     bool soloComputer;
+    // The four computers of the human's table are experts; the options ask for a change; a new
+    // game waits for the step under way to return before the table changes.
+    bool espertiAlTavolo = false;
+    bool cambioGiocatori = false;
+    bool nuovaPartitaDopoPasso = false;
+
+    std::unique_ptr<Semaforo> CreaSemaforoUmano(bool esperti);
+    void CambiaGiocatori();
     QLabel* immagineTurno;
     std::array<std::unique_ptr<PannelloGiocatore>, 5> pannelli;
     SuperficieMascherata* paintBoxSocio;

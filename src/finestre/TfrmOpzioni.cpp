@@ -144,6 +144,9 @@ void TfrmOpzioni::CostruisciPagine() {
     chkManoAlBuio = new QCheckBox(QStringLiteral("Prima mano al buio"), tabOpzioni);
     chkCarteOrdinate =
         new QCheckBox(QStringLiteral("Mostra le carte raggruppate per seme"), tabOpzioni);
+    chkEsperti = new QCheckBox(QStringLiteral("Giocatori esperti"), tabOpzioni);
+    chkEsperti->setToolTip(QStringLiteral("I quattro avversari giocano da esperti, "
+                                          "dalla prossima partita"));
     auto* opzioni = new QGridLayout(tabOpzioni);
     opzioni->setVerticalSpacing(4);
     opzioni->addWidget(new QLabel(QStringLiteral("Punti per Mandare a Monte"), tabOpzioni), 0, 0);
@@ -156,7 +159,8 @@ void TfrmOpzioni::CostruisciPagine() {
     opzioni->addWidget(UpDownAttesa2, 2, 1);
     opzioni->addWidget(chkManoAlBuio, 3, 0, 1, 2);
     opzioni->addWidget(chkCarteOrdinate, 4, 0, 1, 2);
-    opzioni->setRowStretch(5, 1);
+    opzioni->addWidget(chkEsperti, 5, 0, 1, 2);
+    opzioni->setRowStretch(6, 1);
     opzioni->setColumnStretch(0, 1);
 
     // Nomi Giocatori
@@ -274,6 +278,7 @@ void TfrmOpzioni::CaricaOpzioni() {
     UpDownAttesa2->setValue(valori.attesaMano);
     chkManoAlBuio->setChecked(valori.manoAlBuio);
     chkCarteOrdinate->setChecked(valori.carteOrdinate);
+    chkEsperti->setChecked(valori.esperti);
     carteConfermate = txtDirectory->text();
 }
 
@@ -291,6 +296,7 @@ ValoriOpzioni TfrmOpzioni::Valori() const {
     valori.attesaMano = AttesaMano();
     valori.manoAlBuio = ManoAlBuio();
     valori.carteOrdinate = CarteOrdinate();
+    valori.esperti = Esperti();
     return valori;
 }
 
@@ -339,6 +345,10 @@ bool TfrmOpzioni::ManoAlBuio() const {
 
 bool TfrmOpzioni::CarteOrdinate() const {
     return chkCarteOrdinate->isChecked();
+}
+
+bool TfrmOpzioni::Esperti() const {
+    return chkEsperti->isChecked();
 }
 
 QColor TfrmOpzioni::ColoreSfondo() const {

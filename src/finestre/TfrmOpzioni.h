@@ -35,6 +35,8 @@ public:
     int AttesaMano() const;
     bool ManoAlBuio() const;
     bool CarteOrdinate() const;
+    // The four computers of a game with the human play as experts.
+    bool Esperti() const;
     QColor ColoreSfondo() const;
     QColor ColoreTesto() const;
     // The full path of the background picture; empty for none.
@@ -63,6 +65,7 @@ public:
     QLineEdit* txtAttesa2 = nullptr;
     QCheckBox* chkManoAlBuio = nullptr;
     QCheckBox* chkCarteOrdinate = nullptr;
+    QCheckBox* chkEsperti = nullptr;
     QLineEdit* txtNome1 = nullptr;
     QLineEdit* txtNome2 = nullptr;
     QLineEdit* txtNome3 = nullptr;

@@ -108,6 +108,15 @@ TEST(FileOpzioni, UnTestoNonAggiungeRighe) {
     EXPECT_EQ(riletti.nomi[4], "Eva  ManoAlBuio=0");
     EXPECT_TRUE(riletti.manoAlBuio);
 
+    // The expert players add a 15th line only when chosen.
+    ValoriOpzioni esperti;
+    esperti.esperti = true;
+    const std::string conEsperti = ScriviOpzioni(esperti);
+    EXPECT_EQ(Righe(conEsperti).size(), 15u);
+    EXPECT_TRUE(conEsperti.ends_with("Esperti=1\r\n"));
+    EXPECT_TRUE(LeggiOpzioni(conEsperti).esperti);
+    EXPECT_FALSE(LeggiOpzioni("Esperti=0\r\n").esperti);
+
     // A CR left inside a line reads as the blank it is written as: reading is stable.
     const ValoriOpzioni conCR = LeggiOpzioni("Nome3=Ada\r\r\nImmagineSfondo=a\rb\r\n");
     EXPECT_EQ(conCR.nomi[2], "Ada ");

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <QAction>
+#include <QCheckBox>
 #include <QFile>
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -258,4 +259,35 @@ TEST(FinestraDiGioco, LeOpzioniConfermateValgonoSubitoESonoScritte) {
     EXPECT_TRUE(scritto.contains("AttesaGiocata=700\r\n"));
     EXPECT_TRUE(scritto.contains("DirectoryCarte=Napoletane\r\n"));
     EXPECT_TRUE(tavolo.Dialoghi().mostrati.empty());
+}
+
+TEST(FinestraDiGioco, GliEspertiSiSiedonoAlTavoloConLaPartitaSeguente) {
+    TavoloDiProva tavolo(0, 6);
+    TfrmBriscolaMain& finestra = tavolo.Finestra();
+    finestra.menuNuovaPartitaClick();
+    ASSERT_TRUE(tavolo.AttendiInattivo());
+    const QString standard = finestra.TestoTipiGiocatori();
+    ASSERT_FALSE(standard.contains(QStringLiteral("Esperto")));
+
+    tavolo.Dialoghi().azioni.push_back([](QDialog& dialogo) {
+        dynamic_cast<TfrmOpzioni&>(dialogo).chkEsperti->setChecked(true);
+        return int{QDialog::Accepted};
+    });
+    finestra.AzioneOpzioni()->trigger();
+    EXPECT_EQ(finestra.TestoTipiGiocatori(), standard) << "the game under way keeps its players";
+
+    tavolo.Dialoghi().risposte = {true};
+    finestra.menuNuovaPartitaClick();
+    ASSERT_TRUE(tavolo.AttendiInattivo());
+    const QStringList righe = finestra.TestoTipiGiocatori().split(QStringLiteral("\r\n"));
+    ASSERT_EQ(righe.size(), 5);
+    for (int s = 0; s < 4; ++s) {
+        EXPECT_TRUE(righe[s].startsWith(QStringLiteral("Esperto"))) << righe[s].toStdString();
+    }
+    EXPECT_EQ(righe[4], QStringLiteral("GIOCATORE UMANO"));
+    GiocaFinoA(tavolo, 1);
+    EXPECT_EQ(StoriaPartite().numeroPartite, 1);
+    QFile file(tavolo.FileOpzioni());
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    EXPECT_TRUE(file.readAll().endsWith("CarteOrdinate=1\r\nEsperti=1\r\n"));
 }
