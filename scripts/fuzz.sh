@@ -6,18 +6,7 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 secondi=${1:-60}
-pacchetti=(clang libclang-rt-14-dev)
-mancanti=()
-for p in "${pacchetti[@]}"; do
-    dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || mancanti+=("$p")
-done
-if [ ${#mancanti[@]} -gt 0 ]; then
-    echo "Installo: ${mancanti[*]}"
-    if [ "$(id -u)" -ne 0 ]; then sudo=sudo; else sudo=; fi
-    $sudo apt-get update -q
-    DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -q "${mancanti[@]}"
-fi
-bash scripts/dipendenze.sh
+bash scripts/dipendenze.sh clang libclang-rt-14-dev
 CC=clang CXX=clang++ cmake -S . -B build-fuzz -DCMAKE_BUILD_TYPE=RelWithDebInfo \
     -DPENTALUDO_FUZZ=ON -DPENTALUDO_TESTS=OFF -DPENTALUDO_BENCH=OFF -DPENTALUDO_FINESTRE=OFF \
     -DPENTALUDO_WERROR="${PENTALUDO_WERROR:-OFF}"
