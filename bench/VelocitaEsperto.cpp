@@ -25,16 +25,8 @@ double Secondi() {
 
 // A dealt game, its bidding over (seat 0 calls the Tre), ready for the first card.
 RegistroPartita Distribuita(GeneratoreCasuale& g, bool alBuio, SimulatorePartita& sim) {
-    std::array<int, 40> mazzo;
-    for (int c = 0; c < 40; ++c) {
-        mazzo[static_cast<std::size_t>(c)] = c / 8;
-    }
-    for (int i = 39; i > 0; --i) {
-        std::swap(mazzo[static_cast<std::size_t>(i)],
-                  mazzo[static_cast<std::size_t>(g.Casuale(i + 1))]);
-    }
     RegistroPartita r;
-    r.DistribuisciMani(mazzo);
+    r.DistribuisciMani(DistribuzioneCasuale(g));
     r.primaManoCoperta = alBuio ? 1 : 0;
     Partita p(r);
     for (int s = 0; r.GiocatoriInLicitazione() > 1 || r.chiamante < 0; s = r.turno) {

@@ -359,3 +359,14 @@ bool RegistroPartita::SuperaVincenteCon(const Carta& carta, const Briscola& bris
 bool RegistroPartita::SuperaVincente(const Carta& carta) const {
     return SuperaVincente(carta, briscola) > 0;
 }
+
+std::array<int, 40> DistribuzioneCasuale(GeneratoreCasuale& generatore) {
+    std::array<int, 40> seggi;
+    for (int c = 0; c < 40; ++c) {
+        seggi[I(c)] = c / 8;
+    }
+    for (int i = 39; i > 0; --i) {
+        std::swap(seggi[I(i)], seggi[I(generatore.Casuale(i + 1))]);
+    }
+    return seggi;
+}

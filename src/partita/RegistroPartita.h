@@ -134,3 +134,8 @@ private:
 // The one record of the game in progress (one per thread, so that series can be played side
 // by side; a program with one thread has just one).
 RegistroPartita& Registro();
+
+class GeneratoreCasuale;
+// A deal drawn fairly (every deal equally likely) with a generator of the caller's own, for
+// DistribuisciMani: the seat of each card index.
+std::array<int, 40> DistribuzioneCasuale(GeneratoreCasuale& generatore);

@@ -33,16 +33,8 @@ SimulatorePartita& Standard() {
 // until seat giocatore is to play with at least carte cards played.
 RegistroPartita Posizione(std::uint32_t seme, bool alBuio, int carte, int giocatore) {
     GeneratoreCasuale g(seme);
-    std::array<int, 40> mazzo;
-    for (int c = 0; c < 40; ++c) {
-        mazzo[static_cast<std::size_t>(c)] = c / 8;
-    }
-    for (int i = 39; i > 0; --i) {
-        std::swap(mazzo[static_cast<std::size_t>(i)],
-                  mazzo[static_cast<std::size_t>(g.Casuale(i + 1))]);
-    }
     RegistroPartita r;
-    r.DistribuisciMani(mazzo);
+    r.DistribuisciMani(DistribuzioneCasuale(g));
     r.primaManoCoperta = alBuio ? 1 : 0;
     std::unique_ptr<Partita> p =
         alBuio ? std::make_unique<PartitaPrimaManoAlBuio>(r) : std::make_unique<Partita>(r);
