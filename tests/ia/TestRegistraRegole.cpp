@@ -2,6 +2,7 @@
 
 #include "PercorsoTemporaneo.h"
 
+#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <string>
@@ -39,17 +40,23 @@ TEST(RegistraRegole, LogImpossibileNonEUnErrore) {
     EXPECT_FALSE(log.Aperto());
 }
 
-TEST(RegistraRegole, IlLogDelProgrammaStaNellaCartellaTemporanea) {
-    const RegistraRegole& log = LogIA();
-    EXPECT_EQ(&log, &LogIA());
-    EXPECT_EQ(log.Percorso(), (std::filesystem::temp_directory_path() / "IAlog.txt").string());
-}
-
-TEST(RegistraRegole, LAvvioCreaIlLogDelProgramma) {
-    // The first call of the process creates the file in the temporary folder; a later call
-    // gives the same log.
-    RegistraRegole& log = AvviaLogIA();
-    EXPECT_EQ(&log, &LogIA());
-    ASSERT_TRUE(log.Aperto());
-    EXPECT_EQ(PrimaRiga(log.Percorso()), "DATI INCREMENTALI");
+// The program's log is one file per temporary folder, and every test process that starts the
+// program's log truncates it. This test therefore runs in a fresh child process with a
+// temporary folder of its own: the first call creates IAlog.txt there, with its header, and
+// later calls give the same log.
+TEST(RegistraRegole, LAvvioCreaIlLogDelProgrammaNellaCartellaTemporanea) {
+    GTEST_FLAG_SET(death_test_style, "threadsafe");
+    const std::filesystem::path cartella = PercorsoTemporaneo("cartella_log");
+    std::filesystem::create_directory(cartella);
+    EXPECT_EXIT(
+        {
+            setenv("TMPDIR", cartella.c_str(), 1);
+            RegistraRegole& log = AvviaLogIA();
+            const bool bene = &log == &LogIA() && &log == &AvviaLogIA() && log.Aperto() &&
+                              log.Percorso() == (cartella / "IAlog.txt").string() &&
+                              PrimaRiga(log.Percorso()) == "DATI INCREMENTALI";
+            std::exit(bene ? 0 : 1);
+        },
+        ::testing::ExitedWithCode(0), "");
+    std::filesystem::remove_all(cartella);
 }
