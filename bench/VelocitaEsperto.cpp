@@ -1,13 +1,15 @@
 // How fast the expert decides: milliseconds per card decision at each budget, by trick and on
-// average over a game, the time of a bid and of a trump choice, and the playouts (standard
-// games played to their end) per second. Processor time, one thread.
-// Usage: VelocitaEsperto [posizioni] (run where regole.OK.txt is)
+// average over a game, the time of a bid and of a trump choice, and the playouts (games played
+// to their end) per second. Processor time, one thread. With "tattici" every other seat is
+// taken for a tactical player, whom the playouts play as such (a slower model).
+// Usage: VelocitaEsperto [posizioni] [tattici] (run where regole.OK.txt is)
 
 #include <array>
 #include <cstdio>
 #include <cstdlib>
 #include <ctime>
 #include <memory>
+#include <string>
 #include <vector>
 
 #include "comune/Casuale.h"
@@ -46,12 +48,16 @@ RegistroPartita Distribuita(GeneratoreCasuale& g, bool alBuio, SimulatorePartita
 
 int main(int argc, char** argv) {
     const int posizioni = argc > 1 ? std::atoi(argv[1]) : 40;
+    const bool tattici = argc > 2 && std::string(argv[2]) == "tattici";
+    const std::array<bool, 5> modelli{tattici, tattici, tattici, tattici, tattici};
     SimulatorePartita sim("regole.OK.txt");
+    sim.ImpostaTattici(modelli);
+    std::printf("Modello degli altri posti: %s\n", tattici ? "tattico" : "standard");
 
     // Playouts from the first card.
     {
         GeneratoreCasuale g(1);
-        const int partite = 20000;
+        const int partite = tattici ? 2000 : 20000;
         std::vector<RegistroPartita> inizi;
         for (int i = 0; i < partite; ++i) {
             inizi.push_back(Distribuita(g, i % 2 == 0, sim));
@@ -82,6 +88,7 @@ int main(int argc, char** argv) {
             for (int s = 0; s < 5; ++s) {
                 esperti[static_cast<std::size_t>(s)] = std::make_unique<GiocaCartaEsperto>(
                     s, "regole.OK.txt", budget, static_cast<std::uint32_t>(i));
+                esperti[static_cast<std::size_t>(s)]->ImpostaTattici(modelli);
             }
             // Every seat an expert, so that every position of every trick is timed.
             while (p->Stato() != 8) {

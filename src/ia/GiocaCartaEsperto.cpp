@@ -29,6 +29,14 @@ GiocaCartaEsperto::GiocaCartaEsperto(int giocatore, const std::string& fileRegol
 
 GiocaCartaEsperto::~GiocaCartaEsperto() = default;
 
+void GiocaCartaEsperto::ImpostaTattici(const std::array<bool, 5>& seggi) {
+    simulatore->ImpostaTattici(seggi);
+}
+
+const std::array<bool, 5>& GiocaCartaEsperto::Tattici() const {
+    return simulatore->Tattici();
+}
+
 std::string GiocaCartaEsperto::Dettaglio() const {
     return std::to_string(budget) + " partite per carta";
 }

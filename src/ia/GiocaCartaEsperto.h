@@ -1,5 +1,6 @@
 #pragma once
 
+#include <array>
 #include <cstdint>
 #include <memory>
 #include <string>
@@ -39,6 +40,12 @@ public:
     std::vector<Valutazione> Valuta(const RegistroPartita& registro);
 
     int Budget() const { return budget; }
+
+    // Which other seats are tactical players (the others play by the standard rules). Who sits
+    // at the table is no secret: the expert plays each seat, in its weights and its games, as
+    // that seat's kind of player plays.
+    void ImpostaTattici(const std::array<bool, 5>& seggi);
+    const std::array<bool, 5>& Tattici() const;
 
 private:
     int budget;

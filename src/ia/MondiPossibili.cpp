@@ -186,7 +186,7 @@ double MondiPossibili::Peso(const RegistroPartita& mondo, SimulatorePartita& mod
     }
 
     // The play: replayed from the deal, each card of another seat checked against the card the
-    // standard player would have chosen there.
+    // model of that seat would have chosen there.
     if (mondo.NumeroCarteGiocate() == 0) {
         return peso;
     }
@@ -202,7 +202,7 @@ double MondiPossibili::Peso(const RegistroPartita& mondo, SimulatorePartita& mod
             case 5: {
                 const int chi = r.turno;
                 Carta carta = mondo.CartaGiocata(r.NumeroCarteGiocate());
-                if (chi != giocatore && !(modello.CartaStandard(r, chi) == carta)) {
+                if (chi != giocatore && !(modello.CartaModello(r, chi) == carta)) {
                     peso *= kPesoGiocata;
                 }
                 partita.Gioca(carta);

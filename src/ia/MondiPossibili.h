@@ -24,7 +24,7 @@ public:
     // One world drawn uniformly.
     RegistroPartita Mondo(GeneratoreCasuale& generatore) const;
     // How likely the bids, the trump and the play are in mondo if the other seats played as
-    // the standard player (a relative weight, 1 for full agreement).
+    // modello plays them (a relative weight, 1 for full agreement).
     double Peso(const RegistroPartita& mondo, SimulatorePartita& modello) const;
 
     // A number that depends only on what the seat sees: the seed of its draws.

@@ -3,6 +3,7 @@
 #include "comune/Errore.h"
 #include "ia/GiocaCartaRegoleNuovo.h"
 #include "ia/SituazioneMano.h"
+#include "ia/TatticaNuova.h"
 #include "partita/Licitazione.h"
 #include "partita/Partita.h"
 #include "partita/RegistroPartita.h"
@@ -81,6 +82,11 @@ Carta SimulatorePartita::CartaStandard(const RegistroPartita& registro, int gioc
     return migliore;
 }
 
+Carta SimulatorePartita::CartaTattica(const RegistroPartita& registro, int giocatore) {
+    TatticaNuova tattica(Coefficienti{}, true);
+    return tattica.Scegli(registro, giocatore);
+}
+
 Carta SimulatorePartita::CartaStandardLenta(const RegistroPartita& registro, int giocatore) {
     GiocaCartaRegoleNuovo& g = *giocatori[static_cast<std::size_t>(giocatore)];
     // Only the caller of a face-down first trick reads it, and only then.
@@ -96,6 +102,7 @@ namespace {
 std::array<int, 5> Avanza(Partita& partita, RegistroPartita& registro,
                           SimulatorePartita& simulatore, int seggio, const Briscola& briscolaDi) {
     partita.Riprendi();
+
     for (;;) {
         switch (partita.Stato()) {
         case 4: {
@@ -107,7 +114,7 @@ std::array<int, 5> Avanza(Partita& partita, RegistroPartita& registro,
             break;
         }
         case 5: {
-            Carta carta = simulatore.CartaStandard(registro, registro.turno);
+            Carta carta = simulatore.CartaModello(registro, registro.turno);
             partita.Gioca(carta);
             break;
         }

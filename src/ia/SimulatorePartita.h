@@ -12,9 +12,10 @@
 class GiocaCartaRegoleNuovo;
 class RegistroPartita;
 
-// Plays games forward on records of its own, every seat played by the standard player's rules:
-// the playouts of the expert and its model of how the other seats play. It reads and writes
-// no process-wide object and draws nothing.
+// Plays games forward on records of its own, every seat played by the standard player's rules
+// or, for the seats known to be tactical players, by the tactical player's: the playouts of the
+// expert and its model of how the other seats play. It reads and writes no process-wide object
+// and draws nothing.
 class SimulatorePartita {
 public:
     // Reads the rules file five times, one player per seat; raises as the standard player does.
@@ -31,6 +32,18 @@ public:
     // The card the standard player at seat giocatore would play in registro, where the seat
     // values its hand as dealt for its trump in a face-down first trick.
     Carta CartaStandard(const RegistroPartita& registro, int giocatore);
+
+    // The card the tactical player (its usual coefficients) would play in registro.
+    static Carta CartaTattica(const RegistroPartita& registro, int giocatore);
+
+    // The seats played as the tactical player; the others play as the standard one.
+    void ImpostaTattici(const std::array<bool, 5>& seggi) { tattici = seggi; }
+    const std::array<bool, 5>& Tattici() const { return tattici; }
+    // The card the model of seat giocatore plays in registro.
+    Carta CartaModello(const RegistroPartita& registro, int giocatore) {
+        return tattici[static_cast<std::size_t>(giocatore)] ? CartaTattica(registro, giocatore)
+                                                            : CartaStandard(registro, giocatore);
+    }
 
     // The suit of highest value among the cards dealt to seat, as the standard bidder values
     // them (ties to the lower suit), and that value.
@@ -52,6 +65,7 @@ private:
         bool valido = false;
     };
     std::vector<Ricordo> ricordi;
+    std::array<bool, 5> tattici{};
 
     double Valore(std::uint64_t vere);
 };

@@ -7,13 +7,16 @@
 #include "partita/AnalizzatorePartitaSemplice.h"
 #include "partita/RegistroPartita.h"
 
+class OsservatoreTattica;
+
 // The scoring engine of one tactical decision: every card of the hand gets its trick value
 // and its trump-control value, weighted by the coefficients, and the best total is played.
 // Built afresh for each decision; it lives on the stack and allocates nothing.
 class TatticaNuova {
 public:
     // Raises the message of the first coefficient out of range (the object is not built).
-    explicit TatticaNuova(const Coefficienti& coefficienti);
+    // A silent one tells the step window nothing: another player's model of this one.
+    explicit TatticaNuova(const Coefficienti& coefficienti, bool silenziosa = false);
     virtual ~TatticaNuova() = default;
 
     // The card the seat should play; the undefined card for an empty hand.
@@ -32,4 +35,7 @@ private:
     std::array<Candidata, 8> candidate{};
     int numeroCandidate = 0;
     int schema = 0;
+    bool silenziosa = false;
+
+    OsservatoreTattica* Osservatore() const;
 };

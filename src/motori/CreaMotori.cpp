@@ -8,14 +8,27 @@
 
 namespace {
 
-std::unique_ptr<Motore> CreaMotore(TipoMotore tipo, int giocatore, FinestraGioco* finestra,
-                                   const OpzioniTavolo& opzioni) {
+// The seat gets a tactical player: its kind, unless the options seat another one there.
+bool Tattico(TipoMotore tipo, int giocatore, const OpzioniTavolo& opzioni) {
+    const auto i = static_cast<std::size_t>(giocatore);
+    return tipo == TipoMotore::Probabilita && !opzioni.casuale[i] && !opzioni.esperto[i] &&
+           !(giocatore == 4 && !opzioni.fileSfidante.empty());
+}
+
+std::unique_ptr<Motore> CreaMotore(const std::array<TipoMotore, 5>& tipi, int giocatore,
+                                   FinestraGioco* finestra, const OpzioniTavolo& opzioni) {
+    const TipoMotore tipo = tipi[static_cast<std::size_t>(giocatore)];
     if (opzioni.casuale[static_cast<std::size_t>(giocatore)]) {
         return std::make_unique<MotoreACaso>(giocatore);
     }
     if (opzioni.esperto[static_cast<std::size_t>(giocatore)]) {
-        return std::make_unique<MotoreEsperto>(giocatore, opzioni.budgetEsperto,
-                                               opzioni.fileRegole);
+        std::array<bool, 5> tattici{};
+        for (int s = 0; s < 5; ++s) {
+            tattici[static_cast<std::size_t>(s)] =
+                Tattico(tipi[static_cast<std::size_t>(s)], s, opzioni);
+        }
+        return std::make_unique<MotoreEsperto>(giocatore, opzioni.budgetEsperto, opzioni.fileRegole,
+                                               tattici);
     }
     if (giocatore == 4 && !opzioni.fileSfidante.empty()) {
         return std::make_unique<MotoreOK>(giocatore, opzioni.fileSfidante);
@@ -38,7 +51,7 @@ MotoriTavolo CreaMotori(const std::array<TipoMotore, 5>& tipi, FinestraGioco* fi
     MotoriTavolo motori;
     for (int s = 4; s >= 0; --s) {
         const auto i = static_cast<std::size_t>(s);
-        motori[i] = CreaMotore(tipi[i], s, finestra, opzioni);
+        motori[i] = CreaMotore(tipi, s, finestra, opzioni);
     }
     return motori;
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <array>
 #include <string>
 
 #include "motori/Motore.h"
@@ -14,5 +15,7 @@ public:
 
     // Reads the rules file of its playouts at once; its failure leaves this constructor.
     // Draws its seed from the process-wide generator, so a series' seed fixes its play.
-    MotoreEsperto(int giocatore, int budget, const std::string& fileRegole);
+    // tattici: the seats of tactical players, whom its playouts play as such.
+    MotoreEsperto(int giocatore, int budget, const std::string& fileRegole,
+                  const std::array<bool, 5>& tattici = {});
 };

@@ -9,6 +9,7 @@
 #include "comune/Casuale.h"
 #include "comune/Errore.h"
 #include "ia/GiocaCartaEsperto.h"
+#include "ia/GiocaCartaProbabilita.h"
 #include "ia/MondiPossibili.h"
 #include "ia/OsservatoreTattica.h"
 #include "ia/SimulatorePartita.h"
@@ -161,18 +162,31 @@ TEST(GiocaCartaEsperto, IMondiTengonoCioCheIlGiocatoreVede) {
     }
 }
 
-TEST(SimulatorePartita, SceglieLaCartaDelGiocatoreStandard) {
+TEST(SimulatorePartita, SceglieLaCartaDelGiocatoreStandardODelTattico) {
+    // Seats 1 and 3 modelled as tactical players, the others as standard ones: each model
+    // plays what the real player of its kind plays (the tactical one with its usual
+    // coefficients, as every seating but the third seats it).
+    ImpostaTipoGiocatori(2);
+    SimulatorePartita modello(kRegole);
+    modello.ImpostaTattici({false, true, false, true, false});
     int decisioni = 0;
+    int diverse = 0;
     for (std::uint32_t seme = 40; seme < 70; ++seme) {
         for (int carte = 0; carte < 36; carte += 3) {
             const RegistroPartita r =
                 Posizione(seme, seme % 2 == 0, carte, static_cast<int>(seme % 5));
-            ASSERT_EQ(Standard().CartaStandard(r, r.turno),
-                      Standard().CartaStandardLenta(r, r.turno));
+            const Carta standard = Standard().CartaStandard(r, r.turno);
+            ASSERT_EQ(standard, Standard().CartaStandardLenta(r, r.turno));
+            const Carta tattica = GiocaCartaProbabilita(r.turno, Coefficienti{}).ScegliCartaDa(r);
+            ASSERT_EQ(SimulatorePartita::CartaTattica(r, r.turno), tattica);
+            ASSERT_EQ(modello.CartaModello(r, r.turno), r.turno % 2 == 1 ? tattica : standard);
+            diverse += standard == tattica ? 0 : 1;
             ++decisioni;
         }
     }
     EXPECT_EQ(decisioni, 30 * 12);
+    // The two kinds differ often enough for the model's choice to matter.
+    EXPECT_GT(diverse, decisioni / 10);
 }
 
 TEST(GiocaCartaEsperto, MostraAllaFinestraDiStatoLeCarteConIlLoroValore) {
@@ -187,6 +201,8 @@ TEST(GiocaCartaEsperto, MostraAllaFinestraDiStatoLeCarteConIlLoroValore) {
     } registratore;
     const RegistroPartita r = Posizione(8, false, 6, 2);
     GiocaCartaEsperto esperto(2, kRegole, 6, 1);
+    // Its models of the tactical seats tell the step window nothing.
+    esperto.ImpostaTattici({true, true, false, true, true});
     ImpostaOsservatoreTattica(&registratore);
     const Carta scelta = esperto.ScegliCartaDa(r);
     ImpostaOsservatoreTattica(nullptr);

@@ -3,6 +3,8 @@
 #include "AmbienteMotori.h"
 #include "SequenzaAttesa.h"
 #include "comune/Errore.h"
+#include "ia/GiocaCartaEsperto.h"
+#include "ia/GiocaCartaProbabilita.h"
 #include "motori/FinestraSilenziosa.h"
 #include "motori/MM_1Giocatore.h"
 #include "motori/MM_SoloComputer1.h"
@@ -107,6 +109,57 @@ TEST_F(Tavoli, OpzioniDelTavolo) {
     senzaRegole.fileRegole = "regole-che-mancano.txt";
     EXPECT_THROW(MM_SoloComputer1(&finestra, senzaRegole), Errore);
     EXPECT_NO_THROW(MM_SoloComputer2(&finestra, senzaRegole));
+}
+
+TEST_F(Tavoli, LEspertoGiocaOgniAltroPostoComeIlGiocatoreCheViSiede) {
+    FinestraSilenziosa finestra;
+    struct Caso {
+        int tavolo;
+        std::array<bool, 5> esperto;
+        std::array<bool, 5> casuale;
+        bool sfidante;
+    };
+    const std::vector<Caso> casi = {
+        {1, {true, false, false, false, false}, {}, false},
+        {1, {false, false, true, false, false}, {false, true, false, false, false}, false},
+        {2, {false, false, false, true, false}, {}, false},
+        {2, {true, false, true, false, false}, {false, false, false, true, false}, true},
+        {3, {false, true, false, false, false}, {}, false},
+        {3, {false, true, false, false, false}, {}, true},
+    };
+    for (const Caso& caso : casi) {
+        OpzioniTavolo opzioni;
+        opzioni.esperto = caso.esperto;
+        opzioni.casuale = caso.casuale;
+        opzioni.budgetEsperto = 4;
+        if (caso.sfidante) {
+            opzioni.fileSfidante = std::string(PENTALUDO_DATI_SORGENTE) + "/regole.OK.txt";
+        }
+        std::unique_ptr<ManagerMotori> tavolo;
+        if (caso.tavolo == 1) {
+            tavolo = std::make_unique<MM_SoloComputer1>(&finestra, opzioni);
+        } else if (caso.tavolo == 2) {
+            tavolo = std::make_unique<MM_SoloComputer2>(&finestra, opzioni);
+        } else {
+            tavolo = std::make_unique<MM_SoloComputer3>(&finestra, opzioni);
+        }
+        // The seats whose strategy really is the tactical player's, as seated.
+        std::array<bool, 5> tattici{};
+        for (int s = 0; s < 5; ++s) {
+            tattici[static_cast<std::size_t>(s)] =
+                dynamic_cast<GiocaCartaProbabilita*>(tavolo->MotoreDi(s).StrategiaCarta()) !=
+                nullptr;
+        }
+        for (int s = 0; s < 5; ++s) {
+            if (!caso.esperto[static_cast<std::size_t>(s)]) {
+                continue;
+            }
+            const auto* esperto =
+                dynamic_cast<const GiocaCartaEsperto*>(tavolo->MotoreDi(s).StrategiaCarta());
+            ASSERT_NE(esperto, nullptr) << "tavolo " << caso.tavolo << " posto " << s;
+            EXPECT_EQ(esperto->Tattici(), tattici) << "tavolo " << caso.tavolo << " posto " << s;
+        }
+    }
 }
 
 TEST_F(Tavoli, SemaforiPerOgniTipoDiGiocatori) {
