@@ -100,43 +100,50 @@ const std::vector<Caso> kCasi = {{11, false, 0, 0}, {12, true, 0, 3},   {13, fal
                                  {17, false, 28, 3}};
 
 TEST(GiocaCartaEsperto, ScambiareCarteCheNonVedeNonCambiaLaSuaDecisione) {
-    for (const Caso& caso : kCasi) {
-        SCOPED_TRACE(caso.seme);
-        const RegistroPartita r = Posizione(caso.seme, caso.alBuio, caso.carte, caso.giocatore);
-        GiocaCartaEsperto esperto(caso.giocatore, kRegole, 12, 99);
-        const std::vector<double> prima = Medie(esperto, r);
-        ASSERT_EQ(prima.size(), Mano(r, caso.giocatore).size());
+    // With the other seats taken for standard players, and for tactical ones.
+    for (const bool tattici : {false, true}) {
+        for (const Caso& caso : kCasi) {
+            SCOPED_TRACE(std::to_string(caso.seme) + (tattici ? " tattici" : " standard"));
+            const RegistroPartita r = Posizione(caso.seme, caso.alBuio, caso.carte, caso.giocatore);
+            GiocaCartaEsperto esperto(caso.giocatore, kRegole, 12, 99);
+            std::array<bool, 5> modelli{};
+            modelli.fill(tattici);
+            modelli[static_cast<std::size_t>(caso.giocatore)] = false;
+            esperto.ImpostaTattici(modelli);
+            const std::vector<double> prima = Medie(esperto, r);
+            ASSERT_EQ(prima.size(), Mano(r, caso.giocatore).size());
 
-        // Two hidden cards of two other seats change hands; then the called card, still in a
-        // hand, changes holder.
-        std::vector<int> altri;
-        for (int c = 0; c < 40; ++c) {
-            if (r.InMano(c) && r.Distribuzione(c) != caso.giocatore) {
-                altri.push_back(c);
+            // Two hidden cards of two other seats change hands; then the called card, still in a
+            // hand, changes holder.
+            std::vector<int> altri;
+            for (int c = 0; c < 40; ++c) {
+                if (r.InMano(c) && r.Distribuzione(c) != caso.giocatore) {
+                    altri.push_back(c);
+                }
             }
-        }
-        ASSERT_GE(altri.size(), 2u);
-        const int a = altri.front();
-        const auto b = std::find_if(altri.begin(), altri.end(), [&](int c) {
-            return r.Distribuzione(c) != r.Distribuzione(a);
-        });
-        ASSERT_NE(b, altri.end());
-        RegistroPartita scambiato = r;
-        scambiato.ScambiaCarte(a, *b);
-        ASSERT_FALSE(scambiato == r);
-        EXPECT_EQ(Medie(esperto, scambiato), prima);
-
-        const Carta chiamata = r.CartaChiamata();
-        if (chiamata.Definita() && r.InMano(chiamata.Indice()) &&
-            r.Distribuzione(chiamata.Indice()) != caso.giocatore) {
-            const auto altro = std::find_if(altri.begin(), altri.end(), [&](int c) {
-                return r.Distribuzione(c) != r.Distribuzione(chiamata.Indice());
+            ASSERT_GE(altri.size(), 2u);
+            const int a = altri.front();
+            const auto b = std::find_if(altri.begin(), altri.end(), [&](int c) {
+                return r.Distribuzione(c) != r.Distribuzione(a);
             });
-            ASSERT_NE(altro, altri.end());
-            RegistroPartita socioCambiato = r;
-            socioCambiato.ScambiaCarte(chiamata.Indice(), *altro);
-            ASSERT_NE(socioCambiato.Socio(), r.Socio());
-            EXPECT_EQ(Medie(esperto, socioCambiato), prima);
+            ASSERT_NE(b, altri.end());
+            RegistroPartita scambiato = r;
+            scambiato.ScambiaCarte(a, *b);
+            ASSERT_FALSE(scambiato == r);
+            EXPECT_EQ(Medie(esperto, scambiato), prima);
+
+            const Carta chiamata = r.CartaChiamata();
+            if (chiamata.Definita() && r.InMano(chiamata.Indice()) &&
+                r.Distribuzione(chiamata.Indice()) != caso.giocatore) {
+                const auto altro = std::find_if(altri.begin(), altri.end(), [&](int c) {
+                    return r.Distribuzione(c) != r.Distribuzione(chiamata.Indice());
+                });
+                ASSERT_NE(altro, altri.end());
+                RegistroPartita socioCambiato = r;
+                socioCambiato.ScambiaCarte(chiamata.Indice(), *altro);
+                ASSERT_NE(socioCambiato.Socio(), r.Socio());
+                EXPECT_EQ(Medie(esperto, socioCambiato), prima);
+            }
         }
     }
 }
