@@ -102,7 +102,6 @@ namespace {
 std::array<int, 5> Avanza(Partita& partita, RegistroPartita& registro,
                           SimulatorePartita& simulatore, int seggio, const Briscola& briscolaDi) {
     partita.Riprendi();
-
     for (;;) {
         switch (partita.Stato()) {
         case 4: {
