@@ -13,8 +13,10 @@
 
 namespace {
 
-// Worlds drawn for each world kept: the weights then choose among them.
-constexpr int kCandidatiPerMondo = 2;
+// Worlds drawn for each world kept: the weights then choose among them. Drawing more of them
+// reads the other seats' bids and play much better (the partner above all) for less than the
+// cost of the playouts: eight against two lifted the margin by about 0.15 a game.
+constexpr int kCandidatiPerMondo = 8;
 
 } // namespace
 
