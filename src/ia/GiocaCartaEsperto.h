@@ -12,15 +12,15 @@ class SimulatorePartita;
 
 // The expert's card choice: it draws the deals its seat cannot tell apart, weighed by what
 // the bids and the play say of each hand, plays every card of its hand in each of them and
-// the game on to its end with the standard player's rules at every seat, and plays the card
-// whose games score best for its seat. It reads only what its seat sees.
+// the game on to its end with each seat played as the kind of player sitting there, and plays
+// the card whose games score best for its seat. It reads only what its seat sees.
 class GiocaCartaEsperto : public GiocaCarta {
 public:
     // The budgets: games played to the end for each card of the hand, per decision. The
-    // default keeps a first-trick decision well under 50 ms on a desktop of 2026.
-    static constexpr int kBudgetPredefinito = 256;
-    static constexpr int kBudgetLeggero = 25;
-    static constexpr int kBudgetPesante = 1024;
+    // default keeps a first-trick decision under 40 ms on a desktop of 2026.
+    static constexpr int kBudgetPredefinito = 160;
+    static constexpr int kBudgetLeggero = 16;
+    static constexpr int kBudgetPesante = 640;
 
     // seme makes the draws of this player differ from another's; the draws of a decision
     // also depend on everything the seat sees, and on nothing else.

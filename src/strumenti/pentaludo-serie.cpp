@@ -64,7 +64,7 @@ const char* const kUso =
     "  --casuale LISTA    posti (separati da virgole) che giocano carte a caso\n"
     "  --esperto LISTA    posti (separati da virgole) del giocatore esperto\n"
     "  --budget-esperto N partite simulate per carta e decisione dell'esperto\n"
-    "                     (predefinito 256; 25 leggero, 1024 pesante)\n"
+    "                     (predefinito 160; 16 leggero, 640 pesante)\n"
     "  --carica FILE      riprende una serie salvata (.bri)\n"
     "  --salva FILE       salva la serie alla fine\n"
     "  --log-test FILE    dove scrive il registro di prova la terza serie\n"
