@@ -25,6 +25,7 @@
 #include "comune/Errore.h"
 #include "comune/Percorsi.h"
 #include "ia/ErroreRegole.h"
+#include "ia/GiocaCartaEsperto.h"
 #include "motori/Serie.h"
 #include "partita/TipoStoriaPartite.h"
 
@@ -51,6 +52,10 @@ struct OpzioniRiga {
 int ProcessoriDisponibili() {
     return static_cast<int>(std::max(1u, std::thread::hardware_concurrency()));
 }
+
+// The help text names the expert's budgets: it must follow them.
+static_assert(GiocaCartaEsperto::kBudgetPredefinito == 160 &&
+              GiocaCartaEsperto::kBudgetLeggero == 16 && GiocaCartaEsperto::kBudgetPesante == 640);
 
 const char* const kUso =
     "Uso: pentaludo-serie [opzioni]\n"
