@@ -24,7 +24,7 @@ constexpr int kCandidatiPerMondo = 16;
 GiocaCartaEsperto::GiocaCartaEsperto(int giocatore, const std::string& fileRegole, int budget,
                                      std::uint32_t seme)
     : GiocaCarta(giocatore), budget(budget), seme(seme),
-      simulatore(std::make_unique<SimulatorePartita>(fileRegole)) {
+      simulatore(std::make_shared<SimulatorePartita>(fileRegole)) {
     if (budget < 1) {
         throw Errore("Budget dell'esperto non valido: " + std::to_string(budget));
     }

@@ -47,8 +47,12 @@ public:
     void ImpostaTattici(const std::array<bool, 5>& seggi);
     const std::array<bool, 5>& Tattici() const;
 
+    // Its games and its model of the other seats, which the expert's bidding shares.
+    std::shared_ptr<SimulatorePartita> Simulatore() const { return simulatore; }
+    std::uint32_t Seme() const { return seme; }
+
 private:
     int budget;
     std::uint32_t seme;
-    std::unique_ptr<SimulatorePartita> simulatore;
+    std::shared_ptr<SimulatorePartita> simulatore;
 };

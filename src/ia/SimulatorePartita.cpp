@@ -1,5 +1,6 @@
 #include "ia/SimulatorePartita.h"
 
+#include "comune/Casuale.h"
 #include "comune/Errore.h"
 #include "ia/GiocaCartaRegoleNuovo.h"
 #include "ia/SituazioneMano.h"
@@ -141,4 +142,39 @@ std::array<int, 5> SimulatorePartita::GiocaFinoAllaFine(RegistroPartita& registr
     }
     Partita partita(registro);
     return Avanza(partita, registro, *this, seggio, briscolaDi);
+}
+
+namespace {
+
+// The bidding played out on partita's record, then the close of the bidding as the variant
+// closes it.
+void FinisciLicitazione(Partita& partita, RegistroPartita& registro, int seggio, int aggiunta,
+                        GeneratoreCasuale& generatore) {
+    while (registro.chiamante < 0 || registro.GiocatoriInLicitazione() > 1) {
+        const int chi = registro.turno;
+        LicitazioneAPunti licitazione(chi, chi == seggio ? aggiunta : 0);
+        licitazione.ValutaManoDa(registro);
+        Chiamata chiamata = licitazione.LicitaDa(registro, generatore);
+        if (chiamata == ChiamataPasso && registro.chiamata == ChiamataNulla &&
+            registro.GiocatoriInLicitazione() == 1) {
+            chiamata = licitazione.Gradino(registro);
+        }
+        partita.Licita(chi, chiamata);
+    }
+    partita.FineLicitazione();
+}
+
+} // namespace
+
+std::array<int, 5> SimulatorePartita::GiocaDallaLicitazione(RegistroPartita& registro, int seggio,
+                                                            int aggiunta,
+                                                            GeneratoreCasuale& generatore) {
+    if (registro.primaManoCoperta == 1) {
+        PartitaPrimaManoAlBuio partita(registro);
+        FinisciLicitazione(partita, registro, seggio, aggiunta, generatore);
+        return Avanza(partita, registro, *this, seggio, BriscolaIndefinita);
+    }
+    Partita partita(registro);
+    FinisciLicitazione(partita, registro, seggio, aggiunta, generatore);
+    return Avanza(partita, registro, *this, seggio, BriscolaIndefinita);
 }

@@ -9,6 +9,7 @@
 #include "carte/Briscola.h"
 #include "carte/Carta.h"
 
+class GeneratoreCasuale;
 class GiocaCartaRegoleNuovo;
 class RegistroPartita;
 
@@ -28,6 +29,13 @@ public:
     // to name is the caller's best suit by hand value, or briscolaDi when he is seggio.
     std::array<int, 5> GiocaFinoAllaFine(RegistroPartita& registro, int seggio = -1,
                                          const Briscola& briscolaDi = BriscolaIndefinita);
+
+    // Plays the rest of the bidding in registro, then the game as GiocaFinoAllaFine. Every seat
+    // bids as the standard bidder, seggio as that bidder aggiunta stronger, and a points bid
+    // draws its points from generatore. A seat left last with no bid standing bids: a pass
+    // there would leave nobody to call.
+    std::array<int, 5> GiocaDallaLicitazione(RegistroPartita& registro, int seggio, int aggiunta,
+                                             GeneratoreCasuale& generatore);
 
     // The card the standard player at seat giocatore would play in registro, where the seat
     // values its hand as dealt for its trump in a face-down first trick.

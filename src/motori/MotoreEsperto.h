@@ -6,13 +6,9 @@
 #include "motori/Motore.h"
 
 // The expert computer player: plays its cards by simulation over the deals its seat cannot
-// tell apart (GiocaCartaEsperto), and bids more boldly than the standard bidder, since it
-// plays its hands better.
+// tell apart (GiocaCartaEsperto), and bids by simulation too (LicitazioneEsperto).
 class MotoreEsperto final : public Motore {
 public:
-    // Strength added to every hand when bidding.
-    static constexpr int kAggiuntaForza = 40;
-
     // Reads the rules file of its playouts at once; its failure leaves this constructor.
     // Draws its seed from the process-wide generator, so a series' seed fixes its play.
     // tattici: the seats of tactical players, whom its playouts play as such.

@@ -25,8 +25,11 @@ int ValoreInLicitazione(int valore) {
 }
 
 void LicitazioneAPunti::ValutaMano() {
+    ValutaManoDa(Registro());
+}
+
+void LicitazioneAPunti::ValutaManoDa(const RegistroPartita& registro) {
     sommaSeme.fill(0);
-    const RegistroPartita& registro = Registro();
     // A hand is at most eight cards: one pass over the deck finds them all.
     for (int c = 0; c < 40; ++c) {
         if (InManoMia(registro, c)) {
@@ -45,8 +48,8 @@ void LicitazioneAPunti::ValutaMano() {
     forza = sommaSeme[static_cast<std::size_t>(semeMigliore)] * 9 / 10 + aggiuntaForza;
 }
 
-bool LicitazioneAPunti::HoCarta(int valore) const {
-    return InManoMia(Registro(), Carta(valore, semeMigliore).Indice());
+bool LicitazioneAPunti::HoCarta(const RegistroPartita& registro, int valore) const {
+    return InManoMia(registro, Carta(valore, semeMigliore).Indice());
 }
 
 bool LicitazioneAPunti::InManoMia(const RegistroPartita& registro, int indice) const {
@@ -55,7 +58,8 @@ bool LicitazioneAPunti::InManoMia(const RegistroPartita& registro, int indice) c
 
 // The highest bid the hand is worth; the two jumps of a very strong hand without the Due also
 // replace the standing bid it reasons from.
-Chiamata LicitazioneAPunti::Massimo(Chiamata& corrente, bool hoDue) const {
+Chiamata LicitazioneAPunti::Massimo(Chiamata& corrente, bool hoDue,
+                                    GeneratoreCasuale& generatore) const {
     Chiamata massimo(kAsso);
     for (std::size_t i = 0; i < kSoglieValore.size(); ++i) {
         if (forza > kSoglieValore[i]) {
@@ -64,24 +68,29 @@ Chiamata LicitazioneAPunti::Massimo(Chiamata& corrente, bool hoDue) const {
     }
     for (const auto& soglia : kSogliePunti) {
         if (forza > soglia.forza) {
-            massimo = Chiamata(soglia.base + Casuale(7));
+            massimo = Chiamata(soglia.base + generatore.Casuale(7));
         }
     }
     if (forza > 190 && !hoDue) {
         corrente = Chiamata(69);
-        massimo = Chiamata(83 + Casuale(7));
+        massimo = Chiamata(83 + generatore.Casuale(7));
     }
     if (forza > 210 && !hoDue) {
         corrente = Chiamata(79);
-        massimo = Chiamata(92 + Casuale(7));
+        massimo = Chiamata(92 + generatore.Casuale(7));
     }
     return massimo;
 }
 
 Chiamata LicitazioneAPunti::Licita() {
-    Chiamata corrente = Registro().chiamata;
-    const bool hoDue = HoCarta(kDue);
-    const Chiamata massimo = Massimo(corrente, hoDue);
+    return LicitaDa(Registro(), GeneratoreProcesso());
+}
+
+Chiamata LicitazioneAPunti::LicitaDa(const RegistroPartita& registro,
+                                     GeneratoreCasuale& generatore) const {
+    Chiamata corrente = registro.chiamata;
+    const bool hoDue = HoCarta(registro, kDue);
+    const Chiamata massimo = Massimo(corrente, hoDue, generatore);
 
     if (!(corrente == ChiamataNulla) && NonSupera(massimo, corrente)) {
         return ChiamataPasso;
@@ -89,7 +98,7 @@ Chiamata LicitazioneAPunti::Licita() {
     const int limite = massimo.ValoreVerificato();
     for (int v = corrente == ChiamataNulla ? 9 : corrente.ValoreVerificato() - 1; v >= limite;
          --v) {
-        if (!HoCarta(v)) {
+        if (!HoCarta(registro, v)) {
             return Chiamata(v);
         }
     }
@@ -97,4 +106,17 @@ Chiamata LicitazioneAPunti::Licita() {
         return Chiamata(corrente.Punti + 1);
     }
     return ChiamataPasso;
+}
+
+Chiamata LicitazioneAPunti::Gradino(const RegistroPartita& registro) const {
+    const Chiamata corrente = registro.chiamata;
+    for (int v = corrente == ChiamataNulla ? 9 : corrente.ValoreVerificato() - 1; v >= kDue; --v) {
+        if (!HoCarta(registro, v)) {
+            return Chiamata(v);
+        }
+    }
+    if (corrente == ChiamataNulla || HoCarta(registro, kDue) || corrente.Punti >= 120) {
+        return ChiamataPasso;
+    }
+    return Chiamata(corrente.Punti + 1);
 }

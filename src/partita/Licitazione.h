@@ -6,6 +6,7 @@
 #include "carte/Briscola.h"
 #include "partita/Chiamata.h"
 
+class GeneratoreCasuale;
 class RegistroPartita;
 
 // The value of a card of rank valore (0..9) in a hand being bid on.
@@ -37,6 +38,14 @@ public:
     Chiamata Licita() override;
     Briscola ScegliBriscola() override { return Briscola(semeMigliore); }
 
+    // The same on a record of one's own, drawing the points of a points bid from generatore:
+    // the bidder as the expert's games play it.
+    void ValutaManoDa(const RegistroPartita& registro);
+    Chiamata LicitaDa(const RegistroPartita& registro, GeneratoreCasuale& generatore) const;
+    // The next bid down the ladder from the standing one, skipping the ranks whose card of the
+    // best suit the hand holds; the pass value when there is none.
+    Chiamata Gradino(const RegistroPartita& registro) const;
+
     int SommaSeme(int seme) const { return sommaSeme[static_cast<std::size_t>(seme)]; }
     int Forza() const { return forza; }
     int SemeMigliore() const { return semeMigliore; }
@@ -47,8 +56,8 @@ private:
     std::int32_t semeMigliore = 0;
     std::int32_t aggiuntaForza = 0;
 
-    bool HoCarta(int valore) const;
+    bool HoCarta(const RegistroPartita& registro, int valore) const;
     // True when card indice was dealt to this seat and is still in its hand.
     bool InManoMia(const RegistroPartita& registro, int indice) const;
-    Chiamata Massimo(Chiamata& corrente, bool hoDue) const;
+    Chiamata Massimo(Chiamata& corrente, bool hoDue, GeneratoreCasuale& generatore) const;
 };

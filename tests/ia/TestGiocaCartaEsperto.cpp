@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -10,6 +11,7 @@
 #include "comune/Errore.h"
 #include "ia/GiocaCartaEsperto.h"
 #include "ia/GiocaCartaProbabilita.h"
+#include "ia/LicitazioneEsperto.h"
 #include "ia/MondiPossibili.h"
 #include "ia/OsservatoreTattica.h"
 #include "ia/SimulatorePartita.h"
@@ -89,6 +91,56 @@ std::vector<double> Medie(GiocaCartaEsperto& esperto, const RegistroPartita& r) 
     return medie;
 }
 
+// r with two cards of two seats other than giocatore, both still in hand, changing hands.
+RegistroPartita ScambiaDueNascoste(const RegistroPartita& r, int giocatore) {
+    std::vector<int> altri;
+    for (int c = 0; c < 40; ++c) {
+        if (r.InMano(c) && r.Distribuzione(c) != giocatore) {
+            altri.push_back(c);
+        }
+    }
+    const int a = altri.at(0);
+    const auto b = std::find_if(altri.begin(), altri.end(),
+                                [&](int c) { return r.Distribuzione(c) != r.Distribuzione(a); });
+    if (b == altri.end()) {
+        throw Errore("Nessuna carta da scambiare");
+    }
+    RegistroPartita scambiato = r;
+    scambiato.ScambiaCarte(a, *b);
+    return scambiato;
+}
+
+// A deal drawn from seme, the first bidder seat seme % 5, every seat bidding as the standard
+// bidder until seat giocatore's first turn.
+RegistroPartita Asta(std::uint32_t seme, bool alBuio, int giocatore) {
+    GeneratoreCasuale g(seme);
+    RegistroPartita r;
+    r.DistribuisciMani(DistribuzioneCasuale(g));
+    r.primaManoCoperta = alBuio ? 1 : 0;
+    r.ImpostaTurno(static_cast<int>(seme % 5));
+    Partita p(r);
+    while (r.turno != giocatore) {
+        LicitazioneAPunti licitazione(r.turno);
+        licitazione.ValutaManoDa(r);
+        Chiamata c = licitazione.LicitaDa(r, g);
+        p.Licita(r.turno, c);
+    }
+    return r;
+}
+
+bool operator==(const LicitazioneEsperto::Stima& a, const LicitazioneEsperto::Stima& b) {
+    if (a.passo != b.passo || a.offerte.size() != b.offerte.size()) {
+        return false;
+    }
+    for (std::size_t k = 0; k < a.offerte.size(); ++k) {
+        if (!(a.offerte[k].chiamata == b.offerte[k].chiamata) ||
+            a.offerte[k].media != b.offerte[k].media) {
+            return false;
+        }
+    }
+    return true;
+}
+
 struct Caso {
     std::uint32_t seme;
     bool alBuio;
@@ -115,22 +167,15 @@ TEST(GiocaCartaEsperto, ScambiareCarteCheNonVedeNonCambiaLaSuaDecisione) {
 
             // Two hidden cards of two other seats change hands; then the called card, still in a
             // hand, changes holder.
+            const RegistroPartita scambiato = ScambiaDueNascoste(r, caso.giocatore);
+            ASSERT_FALSE(scambiato == r);
+            EXPECT_EQ(Medie(esperto, scambiato), prima);
             std::vector<int> altri;
             for (int c = 0; c < 40; ++c) {
                 if (r.InMano(c) && r.Distribuzione(c) != caso.giocatore) {
                     altri.push_back(c);
                 }
             }
-            ASSERT_GE(altri.size(), 2u);
-            const int a = altri.front();
-            const auto b = std::find_if(altri.begin(), altri.end(), [&](int c) {
-                return r.Distribuzione(c) != r.Distribuzione(a);
-            });
-            ASSERT_NE(b, altri.end());
-            RegistroPartita scambiato = r;
-            scambiato.ScambiaCarte(a, *b);
-            ASSERT_FALSE(scambiato == r);
-            EXPECT_EQ(Medie(esperto, scambiato), prima);
 
             const Carta chiamata = r.CartaChiamata();
             if (chiamata.Definita() && r.InMano(chiamata.Indice()) &&
@@ -242,8 +287,18 @@ TEST(GiocaCartaEsperto, LeSimulazioniNonToccanoLoStatoDelProcesso) {
     GiocaCartaEsperto esperto(2, kRegole, 8, 1);
     esperto.ScegliCartaDa(Posizione(7, false, 9, 2));
     esperto.ScegliCarta();
-
     EXPECT_TRUE(Registro() == registro);
+
+    // Its bidding, on the table's record.
+    LicitazioneEsperto licitazione(2, 8, 1, esperto.Simulatore());
+    for (const bool alBuio : {false, true}) {
+        const RegistroPartita tavolo = Asta(9, alBuio, 2);
+        Registro() = tavolo;
+        licitazione.ValutaMano();
+        licitazione.Licita();
+        EXPECT_TRUE(Registro() == tavolo);
+    }
+
     EXPECT_TRUE(StoriaPartite() == storia);
     EXPECT_TRUE(GeneratoreProcesso() == generatore);
     AzzeraStatoGlobale();
@@ -336,6 +391,112 @@ TEST(GiocaCartaEsperto, GiocateOvvie) {
         const std::vector<int> mano = Mano(m, caso.giocatore);
         EXPECT_EQ(std::count(mano.begin(), mano.end(), ultimo.ScegliCartaDa(m).Indice()), 1);
     }
+}
+
+TEST(LicitazioneEsperto, ScambiareCarteCheNonVedeNonCambiaLeSueOfferte) {
+    for (const bool tattici : {false, true}) {
+        auto modello = std::make_shared<SimulatorePartita>(kRegole);
+        for (std::uint32_t seme = 31; seme < 37; ++seme) {
+            const int giocatore = static_cast<int>(seme * 3 % 5);
+            const bool alBuio = seme % 2 == 0;
+            SCOPED_TRACE(std::to_string(seme) + (tattici ? " tattici" : " standard"));
+            std::array<bool, 5> modelli{};
+            modelli.fill(tattici);
+            modelli[static_cast<std::size_t>(giocatore)] = false;
+            modello->ImpostaTattici(modelli);
+            LicitazioneEsperto esperto(giocatore, 6, 99, modello);
+
+            const RegistroPartita asta = Asta(seme, alBuio, giocatore);
+            const LicitazioneEsperto::Stima stima = esperto.Valuta(asta);
+            ASSERT_FALSE(stima.offerte.empty());
+            // Every hidden card dealt anew, as the seat may think it lies.
+            GeneratoreCasuale g(seme);
+            const RegistroPartita altra = MondiPossibili(asta, giocatore).Mondo(g);
+            ASSERT_FALSE(altra == asta);
+            EXPECT_TRUE(esperto.Valuta(altra) == stima);
+
+            // Every bid it weighs is one the game takes as it stands, and none calls a card of
+            // its own hand under the trump it will name.
+            const int briscola = SimulatorePartita::SemeMigliore(asta, giocatore);
+            for (const LicitazioneEsperto::Offerta& o : stima.offerte) {
+                RegistroPartita dopo = asta;
+                Partita p(dopo);
+                Chiamata c = o.chiamata;
+                p.Licita(giocatore, c);
+                EXPECT_EQ(c, o.chiamata);
+                EXPECT_NE(dopo.Distribuzione(Carta(o.chiamata.Valore, briscola).Indice()),
+                          giocatore);
+            }
+            const Chiamata scelta = esperto.LicitaDa(asta);
+            EXPECT_TRUE(scelta == ChiamataPasso ||
+                        std::any_of(stima.offerte.begin(), stima.offerte.end(),
+                                    [&](const auto& o) { return o.chiamata == scelta; }));
+        }
+    }
+}
+
+TEST(LicitazioneEsperto, LUltimoInLicitazioneSenzaOfferteOffre) {
+    for (std::uint32_t seme = 1; seme < 6; ++seme) {
+        GeneratoreCasuale g(seme);
+        RegistroPartita r;
+        r.DistribuisciMani(DistribuzioneCasuale(g));
+        Partita p(r);
+        for (int s = 0; s < 4; ++s) {
+            Chiamata passo = ChiamataPasso;
+            p.Licita(s, passo);
+        }
+        ASSERT_EQ(r.turno, 4);
+        LicitazioneEsperto esperto(4, 4, seme, std::make_shared<SimulatorePartita>(kRegole));
+        Chiamata offerta = esperto.LicitaDa(r);
+        ASSERT_FALSE(offerta == ChiamataPasso);
+        p.Licita(4, offerta);
+        EXPECT_EQ(r.chiamante, 4);
+    }
+}
+
+TEST(SimulatorePartita, LaLicitazioneSimulataEQuellaDelGiocatoreStandard) {
+    // The bids of the expert's games are the standard bidder's own, with the same draws for
+    // the points of a points bid; and the game after them is GiocaFinoAllaFine's.
+    int aPunti = 0;
+    for (std::uint32_t seme = 1; seme <= 80; ++seme) {
+        SCOPED_TRACE(seme);
+        GeneratoreCasuale g(seme);
+        RegistroPartita inizio;
+        inizio.DistribuisciMani(DistribuzioneCasuale(g));
+        inizio.primaManoCoperta = seme % 2;
+        inizio.ImpostaTurno(static_cast<int>(seme % 5));
+
+        AzzeraStatoGlobale(seme);
+        Registro() = inizio;
+        std::unique_ptr<Partita> p = seme % 2 == 1
+                                         ? std::make_unique<PartitaPrimaManoAlBuio>(Registro())
+                                         : std::make_unique<Partita>(Registro());
+        while (Registro().chiamante < 0 || Registro().GiocatoriInLicitazione() > 1) {
+            LicitazioneAPunti licitazione(Registro().turno);
+            licitazione.ValutaMano();
+            Chiamata c = licitazione.Licita();
+            p->Licita(Registro().turno, c);
+        }
+        p->FineLicitazione();
+        RegistroPartita tavolo = Registro();
+        AzzeraStatoGlobale();
+
+        RegistroPartita simulato = inizio;
+        GeneratoreCasuale estrazioni(seme);
+        const std::array<int, 5> punteggi =
+            Standard().GiocaDallaLicitazione(simulato, -1, 0, estrazioni);
+        ASSERT_EQ(simulato.NumeroLicitazioni(), tavolo.NumeroLicitazioni());
+        for (int n = 0; n < tavolo.NumeroLicitazioni(); ++n) {
+            int chiT = -1;
+            int chiS = -1;
+            EXPECT_EQ(simulato.LicitazioneN(n, chiS), tavolo.LicitazioneN(n, chiT));
+            EXPECT_EQ(chiS, chiT);
+        }
+        aPunti += tavolo.chiamata.Punti > 60 ? 1 : 0;
+        EXPECT_EQ(Standard().GiocaFinoAllaFine(tavolo), punteggi);
+        EXPECT_TRUE(tavolo == simulato);
+    }
+    EXPECT_GT(aPunti, 0);
 }
 
 } // namespace

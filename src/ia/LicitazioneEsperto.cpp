@@ -1,0 +1,99 @@
+#include "ia/LicitazioneEsperto.h"
+
+#include "comune/Casuale.h"
+#include "ia/MondiPossibili.h"
+#include "ia/SimulatorePartita.h"
+#include "partita/Partita.h"
+#include "partita/RegistroPartita.h"
+
+namespace {
+
+// Deals drawn for each deal kept, as for the expert's cards.
+constexpr int kCandidatiPerMondo = 16;
+
+} // namespace
+
+LicitazioneEsperto::LicitazioneEsperto(int giocatore, int budget, std::uint32_t seme,
+                                       std::shared_ptr<SimulatorePartita> simulatore)
+    : Licitazione(giocatore), budget(budget), seme(seme), simulatore(std::move(simulatore)),
+      valutazione(giocatore, kAggiuntaForza) {}
+
+LicitazioneEsperto::~LicitazioneEsperto() = default;
+
+void LicitazioneEsperto::ValutaMano() {
+    valutazione.ValutaMano();
+}
+
+Chiamata LicitazioneEsperto::Licita() {
+    return LicitaDa(Registro());
+}
+
+LicitazioneEsperto::Stima LicitazioneEsperto::Valuta(const RegistroPartita& registro) {
+    Stima stima;
+    valutazione.ValutaManoDa(registro);
+    const Chiamata gradino = valutazione.Gradino(registro);
+    if (gradino == ChiamataPasso) {
+        return stima;
+    }
+    stima.offerte.push_back({gradino});
+    // A points bid calls the Due of the trump, which the hand must not hold.
+    const bool hoDue =
+        registro.Distribuzione(Carta(kDue, valutazione.SemeMigliore()).Indice()) == Giocatore;
+    if (!hoDue) {
+        for (const int punti : {70, 80}) {
+            const Chiamata salto(punti);
+            if (Supera(salto, gradino)) {
+                stima.offerte.push_back({salto});
+            }
+        }
+    }
+    const MondiPossibili possibili(registro, Giocatore);
+    GeneratoreCasuale generatore((seme * 0x9e3779b9u) ^ possibili.Impronta());
+    const std::vector<RegistroPartita> mondi =
+        possibili.Estrai(budget, budget * kCandidatiPerMondo, generatore, *simulatore);
+    std::vector<long long> somme(stima.offerte.size() + 1, 0);
+    for (const RegistroPartita& mondo : mondi) {
+        const std::uint32_t semeGioco = generatore.Numero();
+        for (std::size_t k = 0; k < somme.size(); ++k) {
+            RegistroPartita r = mondo;
+            Chiamata chiamata = k == 0 ? ChiamataPasso : stima.offerte[k - 1].chiamata;
+            if (r.primaManoCoperta == 1) {
+                PartitaPrimaManoAlBuio partita(r);
+                partita.Licita(Giocatore, chiamata);
+            } else {
+                Partita partita(r);
+                partita.Licita(Giocatore, chiamata);
+            }
+            GeneratoreCasuale gioco(semeGioco);
+            somme[k] += simulatore->GiocaDallaLicitazione(
+                r, Giocatore, kAggiuntaForza, gioco)[static_cast<std::size_t>(Giocatore)];
+        }
+    }
+    const auto n = static_cast<double>(mondi.size());
+    stima.passo = static_cast<double>(somme[0]) / n;
+    for (std::size_t k = 0; k < stima.offerte.size(); ++k) {
+        stima.offerte[k].media = static_cast<double>(somme[k + 1]) / n;
+    }
+    return stima;
+}
+
+Chiamata LicitazioneEsperto::LicitaDa(const RegistroPartita& registro) {
+    // The last seat in the bidding may not pass while no bid stands.
+    const bool obbligato =
+        registro.chiamata == ChiamataNulla && registro.GiocatoriInLicitazione() == 1;
+    if (obbligato) {
+        valutazione.ValutaManoDa(registro);
+        return valutazione.Gradino(registro);
+    }
+    const Stima stima = Valuta(registro);
+    const Offerta* migliore = nullptr;
+    for (const Offerta& o : stima.offerte) {
+        if (migliore == nullptr || o.media > migliore->media) {
+            migliore = &o;
+        }
+    }
+    if (migliore == nullptr || migliore->media - stima.passo <= kVantaggioOfferta) {
+        return ChiamataPasso;
+    }
+    return migliore->chiamata;
+}
