@@ -14,9 +14,15 @@ constexpr int kCandidatiPerMondo = 16;
 } // namespace
 
 LicitazioneEsperto::LicitazioneEsperto(int giocatore, int budget, std::uint32_t seme,
-                                       std::shared_ptr<SimulatorePartita> simulatore)
+                                       std::shared_ptr<SimulatorePartita> simulatore,
+                                       const std::array<bool, 5>& seggiEsperti)
     : Licitazione(giocatore), budget(budget), seme(seme), simulatore(std::move(simulatore)),
-      valutazione(giocatore, kAggiuntaForza) {}
+      valutazione(giocatore, kAggiuntaForza), esperti(seggiEsperti) {
+    esperti[static_cast<std::size_t>(giocatore)] = true;
+    for (int s = 0; s < 5; ++s) {
+        altriEsperti = altriEsperti || (esperti[static_cast<std::size_t>(s)] && s != giocatore);
+    }
+}
 
 LicitazioneEsperto::~LicitazioneEsperto() = default;
 
@@ -51,6 +57,8 @@ LicitazioneEsperto::Stima LicitazioneEsperto::Valuta(const RegistroPartita& regi
     GeneratoreCasuale generatore((seme * 0x9e3779b9u) ^ possibili.Impronta());
     const std::vector<RegistroPartita> mondi =
         possibili.Estrai(budget, budget * kCandidatiPerMondo, generatore, *simulatore);
+    std::array<int, 5> aggiunte{};
+    aggiunte[static_cast<std::size_t>(Giocatore)] = kAggiuntaForza;
     std::vector<long long> somme(stima.offerte.size() + 1, 0);
     for (const RegistroPartita& mondo : mondi) {
         const std::uint32_t semeGioco = generatore.Numero();
@@ -66,7 +74,7 @@ LicitazioneEsperto::Stima LicitazioneEsperto::Valuta(const RegistroPartita& regi
             }
             GeneratoreCasuale gioco(semeGioco);
             somme[k] += simulatore->GiocaDallaLicitazione(
-                r, Giocatore, kAggiuntaForza, gioco)[static_cast<std::size_t>(Giocatore)];
+                r, aggiunte, gioco)[static_cast<std::size_t>(Giocatore)];
         }
     }
     const auto n = static_cast<double>(mondi.size());
@@ -84,6 +92,10 @@ Chiamata LicitazioneEsperto::LicitaDa(const RegistroPartita& registro) {
     if (obbligato) {
         valutazione.ValutaManoDa(registro);
         return valutazione.Gradino(registro);
+    }
+    if (altriEsperti) {
+        valutazione.ValutaManoDa(registro);
+        return valutazione.LicitaDa(registro, GeneratoreProcesso());
     }
     const Stima stima = Valuta(registro);
     const Offerta* migliore = nullptr;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <array>
 #include <cstdint>
 #include <memory>
 #include <vector>
@@ -13,8 +14,9 @@ class SimulatorePartita;
 // and against the jumps to 70 and 80 points that double and treble the stakes, by playing each
 // to the end, the rest of the bidding and the game, over the deals its seat cannot tell apart.
 // In those games the other seats bid as the standard bidder and play as their kind of player;
-// its own later bids are the bold valuation's. It names the trump as that valuation does: its
-// best suit.
+// its own later bids are the bold valuation's. Where other experts sit, who bid far more
+// boldly than that, its games would misjudge the bidding: it bids by the bold valuation there. It
+// names the trump as that valuation does: its best suit.
 class LicitazioneEsperto final : public Licitazione {
 public:
     // Strength the bold valuation adds to every hand.
@@ -23,8 +25,10 @@ public:
     // play its own cards by the standard rules, which underrate it most when it calls.
     static constexpr double kVantaggioOfferta = -1.0;
 
+    // esperti: the seats of experts.
     LicitazioneEsperto(int giocatore, int budget, std::uint32_t seme,
-                       std::shared_ptr<SimulatorePartita> simulatore);
+                       std::shared_ptr<SimulatorePartita> simulatore,
+                       const std::array<bool, 5>& esperti = {});
     ~LicitazioneEsperto() override;
 
     void ValutaMano() override;
@@ -46,9 +50,14 @@ public:
     Stima Valuta(const RegistroPartita& registro);
     Chiamata LicitaDa(const RegistroPartita& registro);
 
+    // The seats of experts, its own included.
+    const std::array<bool, 5>& Esperti() const { return esperti; }
+
 private:
     int budget;
     std::uint32_t seme;
     std::shared_ptr<SimulatorePartita> simulatore;
     LicitazioneAPunti valutazione;
+    std::array<bool, 5> esperti{};
+    bool altriEsperti = false;
 };

@@ -148,11 +148,11 @@ namespace {
 
 // The bidding played out on partita's record, then the close of the bidding as the variant
 // closes it.
-void FinisciLicitazione(Partita& partita, RegistroPartita& registro, int seggio, int aggiunta,
-                        GeneratoreCasuale& generatore) {
+void FinisciLicitazione(Partita& partita, RegistroPartita& registro,
+                        const std::array<int, 5>& aggiunte, GeneratoreCasuale& generatore) {
     while (registro.chiamante < 0 || registro.GiocatoriInLicitazione() > 1) {
         const int chi = registro.turno;
-        LicitazioneAPunti licitazione(chi, chi == seggio ? aggiunta : 0);
+        LicitazioneAPunti licitazione(chi, aggiunte[static_cast<std::size_t>(chi)]);
         licitazione.ValutaManoDa(registro);
         Chiamata chiamata = licitazione.LicitaDa(registro, generatore);
         if (chiamata == ChiamataPasso && registro.chiamata == ChiamataNulla &&
@@ -166,15 +166,15 @@ void FinisciLicitazione(Partita& partita, RegistroPartita& registro, int seggio,
 
 } // namespace
 
-std::array<int, 5> SimulatorePartita::GiocaDallaLicitazione(RegistroPartita& registro, int seggio,
-                                                            int aggiunta,
+std::array<int, 5> SimulatorePartita::GiocaDallaLicitazione(RegistroPartita& registro,
+                                                            const std::array<int, 5>& aggiunte,
                                                             GeneratoreCasuale& generatore) {
     if (registro.primaManoCoperta == 1) {
         PartitaPrimaManoAlBuio partita(registro);
-        FinisciLicitazione(partita, registro, seggio, aggiunta, generatore);
-        return Avanza(partita, registro, *this, seggio, BriscolaIndefinita);
+        FinisciLicitazione(partita, registro, aggiunte, generatore);
+        return Avanza(partita, registro, *this, -1, BriscolaIndefinita);
     }
     Partita partita(registro);
-    FinisciLicitazione(partita, registro, seggio, aggiunta, generatore);
-    return Avanza(partita, registro, *this, seggio, BriscolaIndefinita);
+    FinisciLicitazione(partita, registro, aggiunte, generatore);
+    return Avanza(partita, registro, *this, -1, BriscolaIndefinita);
 }

@@ -30,11 +30,12 @@ public:
     std::array<int, 5> GiocaFinoAllaFine(RegistroPartita& registro, int seggio = -1,
                                          const Briscola& briscolaDi = BriscolaIndefinita);
 
-    // Plays the rest of the bidding in registro, then the game as GiocaFinoAllaFine. Every seat
-    // bids as the standard bidder, seggio as that bidder aggiunta stronger, and a points bid
-    // draws its points from generatore. A seat left last with no bid standing bids: a pass
-    // there would leave nobody to call.
-    std::array<int, 5> GiocaDallaLicitazione(RegistroPartita& registro, int seggio, int aggiunta,
+    // Plays the rest of the bidding in registro, then the game as GiocaFinoAllaFine, every
+    // caller naming its best suit. Every seat bids as the standard bidder with aggiunte[seat]
+    // more strength, and a points bid draws its points from generatore. A seat left last with
+    // no bid standing bids: a pass there would leave nobody to call.
+    std::array<int, 5> GiocaDallaLicitazione(RegistroPartita& registro,
+                                             const std::array<int, 5>& aggiunte,
                                              GeneratoreCasuale& generatore);
 
     // The card the standard player at seat giocatore would play in registro, where the seat

@@ -23,12 +23,14 @@ std::unique_ptr<Motore> CreaMotore(const std::array<TipoMotore, 5>& tipi, int gi
     }
     if (opzioni.esperto[static_cast<std::size_t>(giocatore)]) {
         std::array<bool, 5> tattici{};
+        std::array<bool, 5> esperti{};
         for (int s = 0; s < 5; ++s) {
-            tattici[static_cast<std::size_t>(s)] =
-                Tattico(tipi[static_cast<std::size_t>(s)], s, opzioni);
+            const auto j = static_cast<std::size_t>(s);
+            tattici[j] = Tattico(tipi[j], s, opzioni);
+            esperti[j] = opzioni.esperto[j] && !opzioni.casuale[j];
         }
         return std::make_unique<MotoreEsperto>(giocatore, opzioni.budgetEsperto, opzioni.fileRegole,
-                                               tattici);
+                                               tattici, esperti);
     }
     if (giocatore == 4 && !opzioni.fileSfidante.empty()) {
         return std::make_unique<MotoreOK>(giocatore, opzioni.fileSfidante);

@@ -11,7 +11,8 @@ class MotoreEsperto final : public Motore {
 public:
     // Reads the rules file of its playouts at once; its failure leaves this constructor.
     // Draws its seed from the process-wide generator, so a series' seed fixes its play.
-    // tattici: the seats of tactical players, whom its playouts play as such.
+    // tattici: the seats of tactical players, whom its playouts play as such; esperti: the
+    // seats of experts, whom its games have bid as experts bid.
     MotoreEsperto(int giocatore, int budget, const std::string& fileRegole,
-                  const std::array<bool, 5>& tattici = {});
+                  const std::array<bool, 5>& tattici = {}, const std::array<bool, 5>& esperti = {});
 };

@@ -484,7 +484,7 @@ TEST(SimulatorePartita, LaLicitazioneSimulataEQuellaDelGiocatoreStandard) {
         RegistroPartita simulato = inizio;
         GeneratoreCasuale estrazioni(seme);
         const std::array<int, 5> punteggi =
-            Standard().GiocaDallaLicitazione(simulato, -1, 0, estrazioni);
+            Standard().GiocaDallaLicitazione(simulato, {}, estrazioni);
         ASSERT_EQ(simulato.NumeroLicitazioni(), tavolo.NumeroLicitazioni());
         for (int n = 0; n < tavolo.NumeroLicitazioni(); ++n) {
             int chiT = -1;

@@ -5,6 +5,7 @@
 #include "comune/Errore.h"
 #include "ia/GiocaCartaEsperto.h"
 #include "ia/GiocaCartaProbabilita.h"
+#include "ia/LicitazioneEsperto.h"
 #include "motori/FinestraSilenziosa.h"
 #include "motori/MM_1Giocatore.h"
 #include "motori/MM_SoloComputer1.h"
@@ -122,6 +123,7 @@ TEST_F(Tavoli, LEspertoGiocaOgniAltroPostoComeIlGiocatoreCheViSiede) {
     const std::vector<Caso> casi = {
         {1, {true, false, false, false, false}, {}, false},
         {1, {false, false, true, false, false}, {false, true, false, false, false}, false},
+        {1, {true, true, false, false, false}, {false, true, false, false, false}, false},
         {2, {false, false, false, true, false}, {}, false},
         {2, {true, false, true, false, false}, {false, false, false, true, false}, true},
         {3, {false, true, false, false, false}, {}, false},
@@ -151,13 +153,27 @@ TEST_F(Tavoli, LEspertoGiocaOgniAltroPostoComeIlGiocatoreCheViSiede) {
                 nullptr;
         }
         for (int s = 0; s < 5; ++s) {
-            if (!caso.esperto[static_cast<std::size_t>(s)]) {
+            // A seat asked for both is a random player.
+            if (!caso.esperto[static_cast<std::size_t>(s)] ||
+                caso.casuale[static_cast<std::size_t>(s)]) {
                 continue;
             }
             const auto* esperto =
                 dynamic_cast<const GiocaCartaEsperto*>(tavolo->MotoreDi(s).StrategiaCarta());
             ASSERT_NE(esperto, nullptr) << "tavolo " << caso.tavolo << " posto " << s;
             EXPECT_EQ(esperto->Tattici(), tattici) << "tavolo " << caso.tavolo << " posto " << s;
+            // It knows which seats' bidders really are the expert's.
+            std::array<bool, 5> esperti{};
+            for (int t = 0; t < 5; ++t) {
+                esperti[static_cast<std::size_t>(t)] =
+                    dynamic_cast<const LicitazioneEsperto*>(
+                        tavolo->MotoreDi(t).StrategiaLicitazione()) != nullptr;
+            }
+            const auto* licitazione =
+                dynamic_cast<const LicitazioneEsperto*>(tavolo->MotoreDi(s).StrategiaLicitazione());
+            ASSERT_NE(licitazione, nullptr);
+            EXPECT_EQ(licitazione->Esperti(), esperti)
+                << "tavolo " << caso.tavolo << " posto " << s;
         }
     }
 }
