@@ -1,8 +1,8 @@
 // How fast the expert decides: milliseconds per card decision at each budget, by trick and on
 // average over a game, the time of a bid (the first of a deal) at each budget, and the playouts
-// (games played to their end) per second. Processor time, one thread. With
-// "tattici" every other seat is taken for a tactical player, whom the playouts play as such (a
-// slower model). Usage: VelocitaEsperto [posizioni] [tattici] (run where regole.OK.txt is)
+// (games played to their end) per second. Processor time, one thread. With "tattici" every
+// other seat is taken for a tactical player, whom the playouts play as such (a slower model).
+// Usage: VelocitaEsperto [posizioni] [tattici] (run where regole.OK.txt is)
 
 #include <array>
 #include <cstdio>

@@ -65,13 +65,8 @@ LicitazioneEsperto::Stima LicitazioneEsperto::Valuta(const RegistroPartita& regi
         for (std::size_t k = 0; k < somme.size(); ++k) {
             RegistroPartita r = mondo;
             Chiamata chiamata = k == 0 ? ChiamataPasso : stima.offerte[k - 1].chiamata;
-            if (r.primaManoCoperta == 1) {
-                PartitaPrimaManoAlBuio partita(r);
-                partita.Licita(Giocatore, chiamata);
-            } else {
-                Partita partita(r);
-                partita.Licita(Giocatore, chiamata);
-            }
+            // Both variants bid alike.
+            Partita(r).Licita(Giocatore, chiamata);
             GeneratoreCasuale gioco(semeGioco);
             somme[k] += simulatore->GiocaDallaLicitazione(
                 r, aggiunte, gioco)[static_cast<std::size_t>(Giocatore)];

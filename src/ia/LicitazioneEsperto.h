@@ -15,8 +15,9 @@ class SimulatorePartita;
 // to the end, the rest of the bidding and the game, over the deals its seat cannot tell apart.
 // In those games the other seats bid as the standard bidder and play as their kind of player;
 // its own later bids are the bold valuation's. Where other experts sit, who bid far more
-// boldly than that, its games would misjudge the bidding: it bids by the bold valuation there. It
-// names the trump as that valuation does: its best suit.
+// boldly than that, its games would misjudge the bidding: there it bids by the bold valuation,
+// drawing the points of a points bid from the table's generator. It names the trump as that
+// valuation does: its best suit.
 class LicitazioneEsperto final : public Licitazione {
 public:
     // Strength the bold valuation adds to every hand.
