@@ -332,13 +332,14 @@ TEST(GiocaCartaEsperto, StessoSemeStesseDecisioniEStessaSerie) {
     EXPECT_EQ(Medie(uno, r), Medie(due, r));
     EXPECT_EQ(uno.ScegliCartaDa(r), due.ScegliCartaDa(r));
 
-    const auto Serie = [] {
+    // Two experts, who bid by the bold valuation, and one alone, who bids by simulation.
+    const auto Serie = [](const std::array<bool, 5>& esperti) {
         AzzeraStatoGlobale(2026);
         ImpostaTipoGiocatori(3);
         OpzioniTavolo opzioni;
         opzioni.fileRegole = kRegole;
         opzioni.logTest = "/dev/null";
-        opzioni.esperto = {true, false, true, false, false};
+        opzioni.esperto = esperti;
         opzioni.budgetEsperto = 4;
         FinestraSilenziosa finestra;
         SemaforoSoloComputer semaforo(&finestra, 3, opzioni);
@@ -350,9 +351,13 @@ TEST(GiocaCartaEsperto, StessoSemeStesseDecisioniEStessaSerie) {
         AzzeraStatoGlobale();
         return storia;
     };
-    const TipoStoriaPartite prima = Serie();
-    EXPECT_EQ(prima.numeroPartite, 6);
-    EXPECT_TRUE(Serie() == prima);
+    for (const std::array<bool, 5> esperti :
+         {std::array<bool, 5>{true, false, true, false, false},
+          std::array<bool, 5>{false, false, false, true, false}}) {
+        const TipoStoriaPartite prima = Serie(esperti);
+        EXPECT_EQ(prima.numeroPartite, 6);
+        EXPECT_TRUE(Serie(esperti) == prima);
+    }
 }
 
 TEST(GiocaCartaEsperto, GiocateOvvie) {
