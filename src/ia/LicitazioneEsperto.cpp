@@ -81,16 +81,14 @@ LicitazioneEsperto::Stima LicitazioneEsperto::Valuta(const RegistroPartita& regi
 }
 
 Chiamata LicitazioneEsperto::LicitaDa(const RegistroPartita& registro) {
-    // The last seat in the bidding may not pass while no bid stands.
-    const bool obbligato =
-        registro.chiamata == ChiamataNulla && registro.GiocatoriInLicitazione() == 1;
-    if (obbligato) {
-        valutazione.ValutaManoDa(registro);
-        return valutazione.Gradino(registro);
-    }
+    valutazione.ValutaManoDa(registro);
     if (altriEsperti) {
-        valutazione.ValutaManoDa(registro);
-        return valutazione.LicitaDa(registro, GeneratoreProcesso());
+        return valutazione.Ammessa(registro, valutazione.LicitaDa(registro, GeneratoreProcesso()));
+    }
+    // Where a pass would be refused there is nothing to weigh.
+    const Chiamata obbligata = valutazione.Ammessa(registro, ChiamataPasso);
+    if (!(obbligata == ChiamataPasso)) {
+        return obbligata;
     }
     const Stima stima = Valuta(registro);
     const Offerta* migliore = nullptr;

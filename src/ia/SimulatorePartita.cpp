@@ -154,11 +154,8 @@ void FinisciLicitazione(Partita& partita, RegistroPartita& registro,
         const int chi = registro.turno;
         LicitazioneAPunti licitazione(chi, aggiunte[static_cast<std::size_t>(chi)]);
         licitazione.ValutaManoDa(registro);
-        Chiamata chiamata = licitazione.LicitaDa(registro, generatore);
-        if (chiamata == ChiamataPasso && registro.chiamata == ChiamataNulla &&
-            registro.GiocatoriInLicitazione() == 1) {
-            chiamata = licitazione.Gradino(registro);
-        }
+        Chiamata chiamata =
+            licitazione.Ammessa(registro, licitazione.LicitaDa(registro, generatore));
         partita.Licita(chi, chiamata);
     }
     partita.FineLicitazione();

@@ -12,7 +12,7 @@ public:
     // Reads the rules file of its playouts at once; its failure leaves this constructor.
     // Draws its seed from the process-wide generator, so a series' seed fixes its play.
     // tattici: the seats of tactical players, whom its playouts play as such; esperti: the
-    // seats of experts, whom its games have bid as experts bid.
+    // seats of experts (with another expert at the table it bids by the bold valuation).
     MotoreEsperto(int giocatore, int budget, const std::string& fileRegole,
                   const std::array<bool, 5>& tattici = {}, const std::array<bool, 5>& esperti = {});
 };

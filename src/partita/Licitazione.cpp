@@ -108,6 +108,15 @@ Chiamata LicitazioneAPunti::LicitaDa(const RegistroPartita& registro,
     return ChiamataPasso;
 }
 
+Chiamata LicitazioneAPunti::Ammessa(const RegistroPartita& registro,
+                                    const Chiamata& chiamata) const {
+    if (chiamata == ChiamataPasso && registro.chiamata == ChiamataNulla &&
+        registro.GiocatoriInLicitazione() == 1) {
+        return Gradino(registro);
+    }
+    return chiamata;
+}
+
 Chiamata LicitazioneAPunti::Gradino(const RegistroPartita& registro) const {
     const Chiamata corrente = registro.chiamata;
     for (int v = corrente == ChiamataNulla ? 9 : corrente.ValoreVerificato() - 1; v >= kDue; --v) {

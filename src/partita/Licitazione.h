@@ -45,6 +45,9 @@ public:
     // The next bid down the ladder from the standing one, skipping the ranks whose card of the
     // best suit the hand holds; the pass value when there is none.
     Chiamata Gradino(const RegistroPartita& registro) const;
+    // chiamata, unless it is a pass the game would refuse (the last seat in the bidding with no
+    // bid standing): then the next bid down the ladder.
+    Chiamata Ammessa(const RegistroPartita& registro, const Chiamata& chiamata) const;
 
     int SommaSeme(int seme) const { return sommaSeme[static_cast<std::size_t>(seme)]; }
     int Forza() const { return forza; }
