@@ -33,7 +33,8 @@ int main(int argc, char** argv) {
     const bool alBuio = std::atoi(argv[4]) == 1;
     const std::string posti = argv[5];
     const auto seme = static_cast<std::uint32_t>(argc > 6 ? std::atol(argv[6]) : 20261207);
-    ImpostaCartellaProgramma(std::filesystem::current_path().string());
+    // The rules are copied beside this executable, so it runs from any folder.
+    ImpostaCartellaProgramma(std::filesystem::absolute(argv[0]).parent_path().string());
 
     OpzioniTavolo opzioni;
     opzioni.logTest = "/dev/null";

@@ -2,17 +2,19 @@
 // average over a game, the time of a bid (the first of a deal) at each budget, and the playouts
 // (games played to their end) per second. Processor time, one thread. With "tattici" every
 // other seat is taken for a tactical player, whom the playouts play as such (a slower model).
-// Usage: VelocitaEsperto [posizioni] [tattici] (run where regole.OK.txt is)
+// Usage: VelocitaEsperto [posizioni] [tattici]
 
 #include <array>
 #include <cstdio>
 #include <cstdlib>
 #include <ctime>
+#include <filesystem>
 #include <memory>
 #include <string>
 #include <vector>
 
 #include "comune/Casuale.h"
+#include "comune/Percorsi.h"
 #include "ia/GiocaCartaEsperto.h"
 #include "ia/LicitazioneEsperto.h"
 #include "ia/SimulatorePartita.h"
@@ -50,6 +52,8 @@ int main(int argc, char** argv) {
     const int posizioni = argc > 1 ? std::atoi(argv[1]) : 40;
     const bool tattici = argc > 2 && std::string(argv[2]) == "tattici";
     const std::array<bool, 5> modelli{tattici, tattici, tattici, tattici, tattici};
+    // The rules are copied beside this executable, so it runs from any folder.
+    ImpostaCartellaProgramma(std::filesystem::absolute(argv[0]).parent_path().string());
     SimulatorePartita sim("regole.OK.txt");
     sim.ImpostaTattici(modelli);
     std::printf("Modello degli altri posti: %s\n", tattici ? "tattico" : "standard");
