@@ -9,13 +9,12 @@
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
-#include <filesystem>
 #include <memory>
 #include <string>
 #include <vector>
 
+#include "TrovaRegole.h"
 #include "comune/Casuale.h"
-#include "comune/Percorsi.h"
 #include "motori/FinestraSilenziosa.h"
 #include "motori/SemaforoSoloComputer.h"
 #include "partita/RegistroPartita.h"
@@ -33,8 +32,7 @@ int main(int argc, char** argv) {
     const bool alBuio = std::atoi(argv[4]) == 1;
     const std::string posti = argv[5];
     const auto seme = static_cast<std::uint32_t>(argc > 6 ? std::atol(argv[6]) : 20261207);
-    // The rules are copied beside this executable, so it runs from any folder.
-    ImpostaCartellaProgramma(std::filesystem::absolute(argv[0]).parent_path().string());
+    TrovaRegole(argv[0]);
 
     OpzioniTavolo opzioni;
     opzioni.logTest = "/dev/null";

@@ -8,13 +8,12 @@
 #include <cstdio>
 #include <cstdlib>
 #include <ctime>
-#include <filesystem>
 #include <memory>
 #include <string>
 #include <vector>
 
+#include "TrovaRegole.h"
 #include "comune/Casuale.h"
-#include "comune/Percorsi.h"
 #include "ia/GiocaCartaEsperto.h"
 #include "ia/LicitazioneEsperto.h"
 #include "ia/SimulatorePartita.h"
@@ -52,8 +51,7 @@ int main(int argc, char** argv) {
     const int posizioni = argc > 1 ? std::atoi(argv[1]) : 40;
     const bool tattici = argc > 2 && std::string(argv[2]) == "tattici";
     const std::array<bool, 5> modelli{tattici, tattici, tattici, tattici, tattici};
-    // The rules are copied beside this executable, so it runs from any folder.
-    ImpostaCartellaProgramma(std::filesystem::absolute(argv[0]).parent_path().string());
+    TrovaRegole(argv[0]);
     SimulatorePartita sim("regole.OK.txt");
     sim.ImpostaTattici(modelli);
     std::printf("Modello degli altri posti: %s\n", tattici ? "tattico" : "standard");

@@ -7,13 +7,12 @@
 #include <cstdio>
 #include <cstdlib>
 #include <ctime>
-#include <filesystem>
 #include <memory>
 #include <string>
 #include <vector>
 
+#include "TrovaRegole.h"
 #include "comune/Casuale.h"
-#include "comune/Percorsi.h"
 #include "motori/FinestraSilenziosa.h"
 #include "motori/Semaforo1Giocatore.h"
 #include "motori/SemaforoSoloComputer.h"
@@ -95,23 +94,6 @@ Misura MisuraSerie(int tipo, int partite) {
                          std::chrono::duration<double>(Orologio::now() - inizio).count();
     misura.microsecondiPerCarta = 1e6 * secondiCpu * quota / static_cast<double>(carte);
     return misura;
-}
-
-void TrovaRegole(const char* argv0) {
-    namespace fs = std::filesystem;
-    std::error_code errore;
-    fs::path cartella = fs::read_symlink("/proc/self/exe", errore).parent_path();
-    if (errore) {
-        cartella = fs::absolute(argv0, errore).parent_path();
-    }
-    // In the build tree the rules file lies one folder up.
-    for (const fs::path& c : {cartella, cartella.parent_path()}) {
-        if (fs::is_regular_file(c / "regole.OK.txt", errore)) {
-            ImpostaCartellaProgramma(c.string());
-            return;
-        }
-    }
-    ImpostaCartellaProgramma(cartella.string());
 }
 
 } // namespace

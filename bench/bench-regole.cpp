@@ -5,14 +5,13 @@
 #include <cstdio>
 #include <cstdlib>
 #include <ctime>
-#include <filesystem>
 #include <memory>
 #include <string>
 #include <vector>
 
 #include "../tests/ia/PartitaDiProva.h"
+#include "TrovaRegole.h"
 #include "comune/Casuale.h"
-#include "comune/Percorsi.h"
 #include "ia/GiocaCartaRegoleNuovo.h"
 #include "partita/TipoGiocatori.h"
 #include "partita/TipoStoriaPartite.h"
@@ -66,9 +65,7 @@ private:
 int main(int argc, char** argv) {
     const int partite = argc > 1 ? std::atoi(argv[1]) : 20000;
     const std::string regole = argc > 2 ? argv[2] : "regole.OK.txt";
-    // The rules are copied beside the build tree's executables, one folder up from here.
-    ImpostaCartellaProgramma(
-        (std::filesystem::absolute(argv[0]).parent_path().parent_path()).string());
+    TrovaRegole(argv[0]);
     ImpostaTipoGiocatori(1);
     ImpostaSemeCasuale(1);
 
