@@ -24,6 +24,17 @@ std::uint32_t Mescola(std::uint32_t h, std::uint32_t v) {
     return h;
 }
 
+// The cards still in a seat's hand, as bits by card index.
+std::uint64_t Mano(const RegistroPartita& registro, int giocatore) {
+    std::uint64_t mano = 0;
+    for (int c = 0; c < 40; ++c) {
+        if (registro.InMano(c) && registro.Distribuzione(c) == giocatore) {
+            mano |= std::uint64_t{1} << c;
+        }
+    }
+    return mano;
+}
+
 // The lowest rank the standard bidder of this strength would bid.
 int LimiteValore(int forza) {
     int limite = kAsso;
@@ -190,6 +201,17 @@ double MondiPossibili::Peso(const RegistroPartita& mondo, SimulatorePartita& mod
     if (mondo.NumeroCarteGiocate() == 0) {
         return peso;
     }
+    if (&modello != modelloRisposte) {
+        risposte.clear();
+        modelloRisposte = &modello;
+    }
+    // The face-down cards drawn for this world, the only played cards that differ between
+    // worlds.
+    std::uint32_t carteCoperte = 0;
+    for (const int n : coperte) {
+        carteCoperte =
+            (carteCoperte << 6) | static_cast<std::uint32_t>(mondo.CartaGiocata(n).Indice());
+    }
     RegistroPartita r = mondo.InizioDelGioco();
     const auto Rigioca = [&](Partita& partita) {
         partita.Riprendi();
@@ -202,7 +224,7 @@ double MondiPossibili::Peso(const RegistroPartita& mondo, SimulatorePartita& mod
             case 5: {
                 const int chi = r.turno;
                 Carta carta = mondo.CartaGiocata(r.NumeroCarteGiocate());
-                if (chi != giocatore && !(modello.CartaModello(r, chi) == carta)) {
+                if (chi != giocatore && !(Modello(r, chi, carteCoperte, modello) == carta)) {
                     peso *= kPesoGiocata;
                 }
                 partita.Gioca(carta);
@@ -225,6 +247,27 @@ double MondiPossibili::Peso(const RegistroPartita& mondo, SimulatorePartita& mod
         Rigioca(partita);
     }
     return peso;
+}
+
+std::size_t MondiPossibili::HashDomanda::operator()(const Domanda& d) const {
+    std::uint64_t h = d.mano * 0x9e3779b97f4a7c15ull;
+    h ^= (static_cast<std::uint64_t>(d.coperte) << 16 | static_cast<std::uint64_t>(d.giocate) << 4 |
+          static_cast<std::uint64_t>(d.chi) << 1 | (d.tattico ? 1u : 0u)) *
+         0xc2b2ae3d27d4eb4full;
+    return static_cast<std::size_t>(h ^ (h >> 29));
+}
+
+Carta MondiPossibili::Modello(const RegistroPartita& r, int chi, std::uint32_t carteCoperte,
+                              SimulatorePartita& modello) const {
+    const Domanda domanda{
+        Mano(r, chi), carteCoperte, static_cast<std::int16_t>(r.NumeroCarteGiocate()),
+        static_cast<std::int8_t>(chi), modello.Tattici()[static_cast<std::size_t>(chi)]};
+    if (const auto trovata = risposte.find(domanda); trovata != risposte.end()) {
+        return trovata->second;
+    }
+    const Carta carta = modello.CartaModello(r, chi);
+    risposte.emplace(domanda, carta);
+    return carta;
 }
 
 std::vector<RegistroPartita> MondiPossibili::Estrai(int quanti, int candidati,

@@ -1,6 +1,9 @@
 #pragma once
 
+#include <array>
+#include <cstddef>
 #include <cstdint>
+#include <unordered_map>
 #include <vector>
 
 #include "comune/Casuale.h"
@@ -41,4 +44,24 @@ private:
     std::array<int, 5> carteNascoste{};
 
     bool Coperta(int n) const;
+
+    // The model's cards met while weighing, by all that decides them: the bids and the play are
+    // the same in every world, and beside them a seat's model reads only its own hand and the
+    // face-down cards drawn for the world. Late in a game many worlds ask the same question.
+    // Forgotten when another model weighs.
+    struct Domanda {
+        std::uint64_t mano = 0;
+        std::uint32_t coperte = 0;
+        std::int16_t giocate = 0;
+        std::int8_t chi = 0;
+        bool tattico = false;
+        bool operator==(const Domanda&) const = default;
+    };
+    struct HashDomanda {
+        std::size_t operator()(const Domanda& d) const;
+    };
+    mutable std::unordered_map<Domanda, Carta, HashDomanda> risposte;
+    Carta Modello(const RegistroPartita& r, int chi, std::uint32_t carteCoperte,
+                  SimulatorePartita& modello) const;
+    mutable const SimulatorePartita* modelloRisposte = nullptr;
 };

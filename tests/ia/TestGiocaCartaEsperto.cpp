@@ -214,6 +214,39 @@ TEST(GiocaCartaEsperto, IMondiTengonoCioCheIlGiocatoreVede) {
     }
 }
 
+TEST(MondiPossibili, IlPesoDiUnMondoNonDipendeDaQuelliPesatiPrima) {
+    // The weights remember the models' answers from world to world: each weight must still be
+    // the one the world gets weighed alone, whichever kind of player the model takes the other
+    // seats for. Face-down cards on the table, and late positions where the worlds often share
+    // a seat's hand.
+    const std::vector<Caso> casi = {{14, true, 2, 4},
+                                    {18, true, 3, 1},
+                                    {16, true, 21, 0},
+                                    {17, false, 28, 3},
+                                    {19, false, 33, 2}};
+    SimulatorePartita modello(kRegole);
+    for (const Caso& caso : casi) {
+        SCOPED_TRACE(caso.seme);
+        const RegistroPartita r = Posizione(caso.seme, caso.alBuio, caso.carte, caso.giocatore);
+        const MondiPossibili condivisi(r, caso.giocatore);
+        GeneratoreCasuale g(caso.seme);
+        int esclusi = 0;
+        for (int i = 0; i < 300; ++i) {
+            const RegistroPartita m = condivisi.Mondo(g);
+            for (const bool tattici : {false, true}) {
+                modello.ImpostaTattici({tattici, tattici, tattici, tattici, tattici});
+                const double peso = condivisi.Peso(m, modello);
+                ASSERT_EQ(peso, MondiPossibili(r, caso.giocatore).Peso(m, modello)) << i;
+                esclusi += peso < 1.0 ? 1 : 0;
+            }
+        }
+        // The play rules worlds out, so the answers compared do matter.
+        if (caso.carte > 5) {
+            EXPECT_GT(esclusi, 0);
+        }
+    }
+}
+
 TEST(SimulatorePartita, SceglieLaCartaDelGiocatoreStandardODelTattico) {
     // Seats 1 and 3 modelled as tactical players, the others as standard ones: each model
     // plays what the real player of its kind plays (the tactical one with its usual
