@@ -100,6 +100,16 @@ Carta SimulatorePartita::CartaStandardLenta(const RegistroPartita& registro, int
 
 namespace {
 
+// The card of a seat that holds only one.
+Carta UnicaCarta(const RegistroPartita& registro, int giocatore) {
+    for (int c = 0; c < 40; ++c) {
+        if (registro.InMano(c) && registro.Distribuzione(c) == giocatore) {
+            return Carta::DaIndice(c);
+        }
+    }
+    throw Errore("Nessuna carta in mano al giocatore " + std::to_string(giocatore));
+}
+
 std::array<int, 5> Avanza(Partita& partita, RegistroPartita& registro,
                           SimulatorePartita& simulatore, int seggio, const Briscola& briscolaDi) {
     partita.Riprendi();
@@ -114,7 +124,10 @@ std::array<int, 5> Avanza(Partita& partita, RegistroPartita& registro,
             break;
         }
         case 5: {
-            Carta carta = simulatore.CartaModello(registro, registro.turno);
+            // In the last trick every seat holds one card: there is nothing to choose.
+            Carta carta = registro.ManiComplete() == 7
+                              ? UnicaCarta(registro, registro.turno)
+                              : simulatore.CartaModello(registro, registro.turno);
             partita.Gioca(carta);
             break;
         }
