@@ -23,6 +23,34 @@ double Potenza1(double x, double y) {
     return std::pow(x, y);
 }
 
+// The discounts' powers depend on two coefficients alone, the same for every decision of a
+// player: worked out once for each pair met, on each thread.
+struct Sconti {
+    double ps = 0.0;
+    double mn = 0.0;
+    bool validi = false;
+    std::array<double, 4> posizione{};
+    std::array<double, 8> mano{};
+};
+
+const Sconti& ScontiPer(double ps, double mn) {
+    thread_local Sconti sconti;
+    if (!sconti.validi || !(sconti.ps == ps && sconti.mn == mn)) {
+        sconti.ps = ps;
+        sconti.mn = mn;
+        for (int t = 0; t < 4; ++t) {
+            sconti.posizione[I(t)] = Potenza1(ps, t);
+        }
+        for (int m = 0; m < 8; ++m) {
+            sconti.mano[I(m)] = Potenza1(mn, m);
+        }
+        // A coefficient that is no number never equals itself: such a pair is worked out anew
+        // each time.
+        sconti.validi = true;
+    }
+    return sconti;
+}
+
 } // namespace
 
 ValorePresa::ValorePresa(const SituazioneTattica& situazione, const Coefficienti& coefficienti)
@@ -48,10 +76,11 @@ ValorePresa::ValorePresa(const SituazioneTattica& situazione, const Coefficienti
         }
         pesoLato[I(j)] = peso;
     }
-    for (int t = 0; t < 4; ++t) {
-        scontoPosizione[I(t)] = Potenza1(coeff.PS, t);
-    }
-    scontoMano = Potenza1(coeff.MN, 7 - s.mani);
+    const Sconti& sconti = ScontiPer(coeff.PS, coeff.MN);
+    scontoPosizione = sconti.posizione;
+    const int restanti = 7 - s.mani;
+    scontoMano =
+        restanti >= 0 && restanti < 8 ? sconti.mano[I(restanti)] : Potenza1(coeff.MN, restanti);
     double f = 1.0;
     for (double& peso : pesoOrdine) {
         peso = f;

@@ -279,26 +279,8 @@ Carta RegistroPartita::CartaInTavola(int i) const {
     return Carta::DaIndice(sequenza[I(ManiComplete() * 5 + i)]);
 }
 
-void RegistroPartita::CartaGiocata(int n, int& giocatore, Carta& carta) const {
-    if (n < 0 || n >= numeroGiocate) {
-        giocatore = -1;
-        carta = CartaIndefinita;
-        return;
-    }
-    const int c = sequenza[I(n)];
-    giocatore = distribuzione[I(c)];
-    carta = Carta::DaIndice(c);
-}
-
 void RegistroPartita::CartaGiocata(int mano, int posizione, int& giocatore, Carta& carta) const {
     CartaGiocata(mano * 5 + posizione, giocatore, carta);
-}
-
-Carta RegistroPartita::CartaGiocata(int n) const {
-    if (n < 0 || n >= numeroGiocate) {
-        return CartaIndefinita;
-    }
-    return Carta::DaIndice(sequenza[I(n)]);
 }
 
 Carta RegistroPartita::CartaInMano(int giocatore, int k) const {

@@ -66,9 +66,25 @@ public:
     int SocioPalese() const;
     int ChiHaGiocato(const Carta& carta) const;
     Carta CartaInTavola(int i) const;
-    void CartaGiocata(int n, int& giocatore, Carta& carta) const;
+    // Read in every decision of the computer players: defined here so that their loops inline
+    // them.
+    void CartaGiocata(int n, int& giocatore, Carta& carta) const {
+        if (n < 0 || n >= numeroGiocate) {
+            giocatore = -1;
+            carta = CartaIndefinita;
+            return;
+        }
+        const int c = sequenza[static_cast<std::size_t>(n)];
+        giocatore = distribuzione[static_cast<std::size_t>(c)];
+        carta = Carta::DaIndice(c);
+    }
     void CartaGiocata(int mano, int posizione, int& giocatore, Carta& carta) const;
-    Carta CartaGiocata(int n) const;
+    Carta CartaGiocata(int n) const {
+        if (n < 0 || n >= numeroGiocate) {
+            return CartaIndefinita;
+        }
+        return Carta::DaIndice(sequenza[static_cast<std::size_t>(n)]);
+    }
     Carta CartaInMano(int giocatore, int k) const;
     Carta CartaDistribuita(int giocatore, int k) const;
     bool HaGiocatoInMano(int giocatore) const;
