@@ -202,7 +202,8 @@ double MondiPossibili::Peso(const RegistroPartita& mondo, SimulatorePartita& mod
         return peso;
     }
     if (&modello != modelloRisposte) {
-        risposte.clear();
+        risposte.assign(1024, {});
+        numeroRisposte = 0;
         modelloRisposte = &modello;
     }
     // The face-down cards drawn for this world, the only played cards that differ between
@@ -249,7 +250,7 @@ double MondiPossibili::Peso(const RegistroPartita& mondo, SimulatorePartita& mod
     return peso;
 }
 
-std::size_t MondiPossibili::HashDomanda::operator()(const Domanda& d) const {
+std::size_t MondiPossibili::Hash(const Domanda& d) {
     std::uint64_t h = d.mano * 0x9e3779b97f4a7c15ull;
     h ^= (static_cast<std::uint64_t>(d.coperte) << 16 | static_cast<std::uint64_t>(d.giocate) << 4 |
           static_cast<std::uint64_t>(d.chi) << 1 | (d.tattico ? 1u : 0u)) *
@@ -262,11 +263,31 @@ Carta MondiPossibili::Modello(const RegistroPartita& r, int chi, std::uint32_t c
     const Domanda domanda{
         Mano(r, chi), carteCoperte, static_cast<std::int16_t>(r.NumeroCarteGiocate()),
         static_cast<std::int8_t>(chi), modello.Tattici()[static_cast<std::size_t>(chi)]};
-    if (const auto trovata = risposte.find(domanda); trovata != risposte.end()) {
-        return trovata->second;
+    const auto Posto = [this](const Domanda& d) {
+        std::size_t i = Hash(d) & (risposte.size() - 1);
+        while (risposte[i].usata && !(risposte[i].domanda == d)) {
+            i = (i + 1) & (risposte.size() - 1);
+        }
+        return i;
+    };
+    std::size_t i = Posto(domanda);
+    if (risposte[i].usata) {
+        return risposte[i].carta;
     }
     const Carta carta = modello.CartaModello(r, chi);
-    risposte.emplace(domanda, carta);
+    // Kept at most half full, so that probes stay short.
+    if (2 * (numeroRisposte + 1) > risposte.size()) {
+        std::vector<Risposta> vecchie(risposte.size() * 2);
+        vecchie.swap(risposte);
+        for (const Risposta& v : vecchie) {
+            if (v.usata) {
+                risposte[Posto(v.domanda)] = v;
+            }
+        }
+        i = Posto(domanda);
+    }
+    risposte[i] = {domanda, carta, true};
+    ++numeroRisposte;
     return carta;
 }
 

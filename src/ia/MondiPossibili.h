@@ -3,7 +3,6 @@
 #include <array>
 #include <cstddef>
 #include <cstdint>
-#include <unordered_map>
 #include <vector>
 
 #include "comune/Casuale.h"
@@ -57,10 +56,15 @@ private:
         bool tattico = false;
         bool operator==(const Domanda&) const = default;
     };
-    struct HashDomanda {
-        std::size_t operator()(const Domanda& d) const;
+    // An open table, linear probing: a lookup is a few reads of one block of memory.
+    struct Risposta {
+        Domanda domanda;
+        Carta carta;
+        bool usata = false;
     };
-    mutable std::unordered_map<Domanda, Carta, HashDomanda> risposte;
+    mutable std::vector<Risposta> risposte;
+    mutable std::size_t numeroRisposte = 0;
+    static std::size_t Hash(const Domanda& d);
     Carta Modello(const RegistroPartita& r, int chi, std::uint32_t carteCoperte,
                   SimulatorePartita& modello) const;
     mutable const SimulatorePartita* modelloRisposte = nullptr;
