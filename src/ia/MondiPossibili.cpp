@@ -24,17 +24,6 @@ std::uint32_t Mescola(std::uint32_t h, std::uint32_t v) {
     return h;
 }
 
-// The cards still in a seat's hand, as bits by card index.
-std::uint64_t Mano(const RegistroPartita& registro, int giocatore) {
-    std::uint64_t mano = 0;
-    for (int c = 0; c < 40; ++c) {
-        if (registro.InMano(c) && registro.Distribuzione(c) == giocatore) {
-            mano |= std::uint64_t{1} << c;
-        }
-    }
-    return mano;
-}
-
 // The lowest rank the standard bidder of this strength would bid.
 int LimiteValore(int forza) {
     int limite = kAsso;
@@ -261,7 +250,7 @@ std::size_t MondiPossibili::Hash(const Domanda& d) {
 Carta MondiPossibili::Modello(const RegistroPartita& r, int chi, std::uint32_t carteCoperte,
                               SimulatorePartita& modello) const {
     const Domanda domanda{
-        Mano(r, chi), carteCoperte, static_cast<std::int16_t>(r.NumeroCarteGiocate()),
+        r.ManoInBit(chi), carteCoperte, static_cast<std::int16_t>(r.NumeroCarteGiocate()),
         static_cast<std::int8_t>(chi), modello.Tattici()[static_cast<std::size_t>(chi)]};
     const auto Posto = [this](const Domanda& d) {
         std::size_t i = Hash(d) & (risposte.size() - 1);

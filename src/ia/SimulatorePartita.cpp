@@ -1,5 +1,7 @@
 #include "ia/SimulatorePartita.h"
 
+#include <bit>
+
 #include "comune/Casuale.h"
 #include "comune/Errore.h"
 #include "ia/GiocaCartaRegoleNuovo.h"
@@ -100,16 +102,6 @@ Carta SimulatorePartita::CartaStandardLenta(const RegistroPartita& registro, int
 
 namespace {
 
-// The card of a seat that holds only one.
-Carta UnicaCarta(const RegistroPartita& registro, int giocatore) {
-    for (int c = 0; c < 40; ++c) {
-        if (registro.InMano(c) && registro.Distribuzione(c) == giocatore) {
-            return Carta::DaIndice(c);
-        }
-    }
-    throw Errore("Nessuna carta in mano al giocatore " + std::to_string(giocatore));
-}
-
 std::array<int, 5> Avanza(Partita& partita, RegistroPartita& registro,
                           SimulatorePartita& simulatore, int seggio, const Briscola& briscolaDi) {
     partita.Riprendi();
@@ -125,8 +117,9 @@ std::array<int, 5> Avanza(Partita& partita, RegistroPartita& registro,
         }
         case 5: {
             // In the last trick every seat holds one card: there is nothing to choose.
-            Carta carta = registro.ManiComplete() == 7
-                              ? UnicaCarta(registro, registro.turno)
+            const std::uint64_t mano = registro.ManoInBit(registro.turno);
+            Carta carta = std::has_single_bit(mano)
+                              ? Carta::DaIndice(std::countr_zero(mano))
                               : simulatore.CartaModello(registro, registro.turno);
             partita.Gioca(carta);
             break;

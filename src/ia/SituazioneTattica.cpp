@@ -25,11 +25,7 @@ SituazioneTattica SituazioneTattica::DaRegistro(const RegistroPartita& registro,
     for (int n = 0; n < giocate; ++n) {
         viste |= Bit(registro.CartaGiocata(n).Indice());
     }
-    for (int c = 0; c < 40; ++c) {
-        if (registro.InMano(c) && registro.Distribuzione(c) == io) {
-            s.mano |= Bit(c);
-        }
-    }
+    s.mano = registro.ManoInBit(io);
     s.ignote = kMazzo & ~viste & ~s.mano;
 
     for (int n = giocate - s.carteInTavola; n < giocate; ++n) {

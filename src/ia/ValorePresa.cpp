@@ -35,6 +35,8 @@ struct Sconti {
 
 const Sconti& ScontiPer(double ps, double mn) {
     thread_local Sconti sconti;
+    // A coefficient that is no number never equals itself: its powers are worked out anew
+    // each time.
     if (!sconti.validi || !(sconti.ps == ps && sconti.mn == mn)) {
         sconti.ps = ps;
         sconti.mn = mn;
@@ -44,8 +46,6 @@ const Sconti& ScontiPer(double ps, double mn) {
         for (int m = 0; m < 8; ++m) {
             sconti.mano[I(m)] = Potenza1(mn, m);
         }
-        // A coefficient that is no number never equals itself: such a pair is worked out anew
-        // each time.
         sconti.validi = true;
     }
     return sconti;

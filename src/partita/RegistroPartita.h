@@ -123,6 +123,16 @@ public:
     bool InTavola(int indice) const { return inTavola[static_cast<std::size_t>(indice)] != 0; }
     int Distribuzione(int indice) const { return distribuzione[static_cast<std::size_t>(indice)]; }
     int Possessore(int indice) const { return possessore[static_cast<std::size_t>(indice)]; }
+    // The cards still in a seat's hand, as bits by card index (bit c for card c).
+    std::uint64_t ManoInBit(int giocatore) const {
+        std::uint64_t mano = 0;
+        for (std::size_t c = 0; c < 40; ++c) {
+            if (inMano[c] != 0 && distribuzione[c] == giocatore) {
+                mano |= std::uint64_t{1} << c;
+            }
+        }
+        return mano;
+    }
 
     // Every field equal, the bid's suit included.
     friend bool operator==(const RegistroPartita& a, const RegistroPartita& b);
