@@ -35,6 +35,22 @@ int LimiteValore(int forza) {
     return limite;
 }
 
+// Beyond this many possible hands for a seat, the worlds of one decision rarely deal it the
+// same one twice: its model's answers are not worth remembering.
+constexpr long long kManiDaRicordare = 4096;
+
+// Whether k cards out of n make at most limite different hands.
+bool PocheMani(int n, int k, long long limite) {
+    long long mani = 1;
+    for (int i = 1; i <= k; ++i) {
+        mani = mani * (n - k + i) / i;
+        if (mani > limite) {
+            return false;
+        }
+    }
+    return true;
+}
+
 } // namespace
 
 MondiPossibili::MondiPossibili(const RegistroPartita& registro, int giocatore)
@@ -53,6 +69,10 @@ MondiPossibili::MondiPossibili(const RegistroPartita& registro, int giocatore)
         }
     }
     std::sort(nascoste.begin(), nascoste.end());
+    for (std::size_t s = 0; s < 5; ++s) {
+        daRicordare[s] =
+            PocheMani(static_cast<int>(nascoste.size()), carteNascoste[s], kManiDaRicordare);
+    }
 }
 
 // A card of the called rank in a face-down first trick still on the table, played by another.
@@ -214,8 +234,13 @@ double MondiPossibili::Peso(const RegistroPartita& mondo, SimulatorePartita& mod
             case 5: {
                 const int chi = r.turno;
                 Carta carta = mondo.CartaGiocata(r.NumeroCarteGiocate());
-                if (chi != giocatore && !(Modello(r, chi, carteCoperte, modello) == carta)) {
-                    peso *= kPesoGiocata;
+                if (chi != giocatore) {
+                    const Carta attesa = daRicordare[static_cast<std::size_t>(chi)]
+                                             ? Modello(r, chi, carteCoperte, modello)
+                                             : modello.CartaModello(r, chi);
+                    if (!(attesa == carta)) {
+                        peso *= kPesoGiocata;
+                    }
                 }
                 partita.Gioca(carta);
                 break;

@@ -63,6 +63,8 @@ private:
         bool usata = false;
     };
     mutable std::vector<Risposta> risposte;
+    // The seats whose unseen hands are few enough for the worlds to repeat them.
+    std::array<bool, 5> daRicordare{};
     mutable std::size_t numeroRisposte = 0;
     static std::size_t Hash(const Domanda& d);
     Carta Modello(const RegistroPartita& r, int chi, std::uint32_t carteCoperte,
