@@ -117,10 +117,10 @@ std::array<int, 5> Avanza(Partita& partita, RegistroPartita& registro,
         }
         case 5: {
             // In the last trick every seat holds one card: there is nothing to choose.
-            const std::uint64_t mano = registro.ManoInBit(registro.turno);
-            Carta carta = std::has_single_bit(mano)
-                              ? Carta::DaIndice(std::countr_zero(mano))
-                              : simulatore.CartaModello(registro, registro.turno);
+            Carta carta =
+                registro.ManiComplete() == 7
+                    ? Carta::DaIndice(std::countr_zero(registro.ManoInBit(registro.turno)))
+                    : simulatore.CartaModello(registro, registro.turno);
             partita.Gioca(carta);
             break;
         }
