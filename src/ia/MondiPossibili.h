@@ -41,6 +41,8 @@ private:
     std::vector<int> coperte;
     // How many hidden cards each seat holds.
     std::array<int, 5> carteNascoste{};
+    // The seats whose unseen hands are few enough for the worlds to repeat them.
+    std::array<bool, 5> daRicordare{};
 
     bool Coperta(int n) const;
 
@@ -63,8 +65,6 @@ private:
         bool usata = false;
     };
     mutable std::vector<Risposta> risposte;
-    // The seats whose unseen hands are few enough for the worlds to repeat them.
-    std::array<bool, 5> daRicordare{};
     mutable std::size_t numeroRisposte = 0;
     static std::size_t Hash(const Domanda& d);
     Carta Modello(const RegistroPartita& r, int chi, std::uint32_t carteCoperte,

@@ -6,6 +6,7 @@
 #include <cmath>
 #include <numeric>
 #include <random>
+#include <thread>
 
 #include "SupportoSituazione.h"
 #include "ia/ValorePresa.h"
@@ -275,5 +276,36 @@ TEST(ValorePresa, StessoValoreConESenzaDettaglio) {
                       std::bit_cast<std::uint64_t>(valore.Valuta(carta, &dettaglio)))
                 << prova;
         }
+    }
+}
+
+// The discounts' powers are kept from one decision to the next: a player whose coefficients
+// differ from the last one's (as the third seating's redraws make them) must still get its
+// own, exactly as on a thread that never met another set.
+TEST(ValorePresa, ScontiDiCoefficientiDiversiNonSiMescolano) {
+    const auto s = Situazione(1, 0, -1, {Carta(kAsso, kFiori), Carta(kAsso, kCuori)},
+                              {Carta(kCinque, kCuori), Carta(kRe, kFiori)});
+    Coefficienti soloMano = kDefault;
+    soloMano.MN = 0.3;
+    Coefficienti soloPosizione = kDefault;
+    soloPosizione.PS = 0.4;
+    const std::array<Coefficienti, 3> insiemi = {kDefault, soloMano, soloPosizione};
+    const auto Valori = [&s](const Coefficienti& c) {
+        std::array<double, 2> v{};
+        for (int mani = 0; mani < 2; ++mani) {
+            SituazioneTattica t = s;
+            t.mani = mani * 5;
+            v[static_cast<std::size_t>(mani)] = ValorePresa(t, c).Valuta(Carta(kAsso, kFiori));
+        }
+        return v;
+    };
+    std::array<std::array<double, 2>, 3> soli{};
+    for (std::size_t i = 0; i < insiemi.size(); ++i) {
+        std::thread([&, i] { soli[i] = Valori(insiemi[i]); }).join();
+    }
+    EXPECT_NE(soli[0], soli[1]);
+    EXPECT_NE(soli[0], soli[2]);
+    for (const std::size_t i : {0, 1, 2, 1, 0, 2, 0}) {
+        EXPECT_EQ(Valori(insiemi[i]), soli[i]) << i;
     }
 }
