@@ -4,9 +4,8 @@
 #include <random>
 
 // A pseudo-random generator whose sequence the C++ standard fixes (std::mt19937), so that a
-// seed gives the same games on every machine. The program's one serves the game, one per
-// thread (series played side by side draw each from its own); a simulation owns its own, so
-// that it never moves the game's sequence.
+// seed gives the same games on every machine. Each table owns the one its games draw from; a
+// simulation owns its own, so that it never moves the game's sequence.
 class GeneratoreCasuale {
 public:
     GeneratoreCasuale() = default;
@@ -26,20 +25,26 @@ public:
 
     friend bool operator==(const GeneratoreCasuale&, const GeneratoreCasuale&) = default;
 
-private:
+protected:
     std::mt19937 generatore{5489u};
-
-    friend void ImpostaSemeCasuale(std::uint32_t seme);
 };
 
-// The program's generator (this thread's).
-GeneratoreCasuale& GeneratoreProcesso();
+// A table's generator. The computer-only series reseed it at every game, with one seed five
+// games in a row: it keeps the state its last seed gave, and copying that is cheaper than
+// seeding again.
+class GeneratoreTavolo final : public GeneratoreCasuale {
+public:
+    GeneratoreTavolo() = default;
+    explicit GeneratoreTavolo(std::uint32_t seme) { Risemina(seme); }
 
-// A value in 0..n-1 from the program's generator; 0, without drawing, when n <= 0.
-int Casuale(int n);
+    // The same sequence as Semina(seme).
+    void Risemina(std::uint32_t seme);
 
-// Reseeds the program's generator.
-void ImpostaSemeCasuale(std::uint32_t seme);
+private:
+    std::uint32_t ultimoSeme = 0;
+    bool seminato = false;
+    std::mt19937 statoSeminato;
+};
 
 // A seed taken from the clock, for a seed of 0 on the command line.
 std::uint32_t SemeDalOrologio();

@@ -7,8 +7,9 @@
 #include "carte/Carta.h"
 
 class RegistroPartita;
+class StatoTavolo;
 
-// A card-choice strategy: picks the card its seat plays, from the process-wide record.
+// A card-choice strategy: picks the card its seat plays, from its table's record.
 class GiocaCarta {
 public:
     explicit GiocaCarta(int giocatore) : giocatore(giocatore) {}
@@ -19,11 +20,15 @@ public:
     virtual void AzzeraBriscola() { briscola = BriscolaIndefinita; }
     virtual Carta ScegliCarta() = 0;
     // The card this seat would play if the game stood as in registro, a record the caller
-    // owns (a simulation's); the process-wide record is not read. Raises for a strategy that
-    // can only read the table's record.
+    // owns (a simulation's); the table's record is not read. Raises for a strategy that can
+    // only read the table's record.
     virtual Carta ScegliCartaDa(const RegistroPartita& registro);
     virtual std::string Nome() const = 0;
     virtual std::string Dettaglio() const { return {}; }
+
+    // The table whose record ScegliCarta reads and whose generator every draw comes from (not
+    // owned); set by the table's engine manager.
+    virtual void Siedi(StatoTavolo& tavolo) { this->tavolo = &tavolo; }
 
     void ImpostaBriscola(const Briscola& seme) { briscola = seme; }
     const Briscola& BriscolaPrevista() const { return briscola; }
@@ -32,6 +37,10 @@ public:
 protected:
     std::int32_t giocatore;
     Briscola briscola;
+    StatoTavolo* tavolo = nullptr;
+
+    // Raises when the strategy sits at no table.
+    StatoTavolo& Tavolo() const;
 };
 
 // Plays a card drawn uniformly from those left in the hand; the fall-back of the real players.
@@ -39,7 +48,8 @@ class GiocaCartaACaso : public GiocaCarta {
 public:
     using GiocaCarta::GiocaCarta;
 
-    // Both read the record through ScegliCartaDa.
+    // Both read the record through ScegliCartaDa; the card is drawn with the table's
+    // generator.
     Carta ScegliCarta() override;
     Carta ScegliCartaDa(const RegistroPartita& registro) override;
     std::string Nome() const override { return "Gioca a Caso"; }

@@ -10,6 +10,7 @@
 #include "partita/AnalizzatorePartita.h"
 #include "partita/Partita.h"
 #include "partita/RegistroPartita.h"
+#include "partita/StatoTavolo.h"
 
 namespace {
 
@@ -81,7 +82,7 @@ GiocaCartaEsperto::Valuta(const RegistroPartita& registro) {
 }
 
 Carta GiocaCartaEsperto::ScegliCarta() {
-    return ScegliCartaDa(Registro());
+    return ScegliCartaDa(Tavolo().registro);
 }
 
 Carta GiocaCartaEsperto::ScegliCartaDa(const RegistroPartita& registro) {
@@ -96,7 +97,7 @@ Carta GiocaCartaEsperto::ScegliCartaDa(const RegistroPartita& registro) {
             migliore = &v;
         }
     }
-    if (OsservatoreTattica* osservatore = OsservatoreTatticaAttivo()) {
+    if (OsservatoreTattica* osservatore = tavolo != nullptr ? tavolo->osservatore : nullptr) {
         osservatore->Schema("Esperto");
         osservatore->Giocatore(giocatore);
         AnalizzatorePartita analizzatore;

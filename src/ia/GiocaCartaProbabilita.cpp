@@ -4,7 +4,7 @@
 #include "ia/TatticaNuova.h"
 #include "ia/TestoNumero.h"
 #include "partita/RegistroPartita.h"
-#include "partita/TipoGiocatori.h"
+#include "partita/StatoTavolo.h"
 
 namespace {
 // The third computer-only series keeps each drawn set of coefficients for this many decisions
@@ -18,14 +18,15 @@ GiocaCartaProbabilita::GiocaCartaProbabilita(int giocatore, const Coefficienti& 
 Carta GiocaCartaProbabilita::ScegliCartaDa(const RegistroPartita& registro) {
     Coefficienti nuovi = coefficienti;
     std::int32_t contatore = contatoreMosse;
-    if (TipoGiocatori() == 3) {
+    // Away from a table (a model in another player's games) the coefficients stay as given.
+    if (tavolo != nullptr && tavolo->TipoGiocatori() == 3) {
         if (contatore == 0) {
-            nuovi = SorteggiaTabelle();
+            nuovi = SorteggiaTabelle(tavolo->generatore);
         }
         contatore = (contatore + 1) % kMossePerSorteggio;
     }
     // The coefficients are checked before anything of this strategy changes.
-    TatticaNuova tattica(nuovi);
+    TatticaNuova tattica(nuovi, tavolo != nullptr ? tavolo->osservatore : nullptr);
     coefficienti = nuovi;
     contatoreMosse = contatore;
     // A private copy: the decision reads a record nobody can change under it.

@@ -10,6 +10,7 @@
 #include "ia/ErroreFileRegole.h"
 #include "ia/IntelligenzaArtificialeDEBUG.h"
 #include "partita/RegistroPartita.h"
+#include "partita/StatoTavolo.h"
 
 namespace {
 
@@ -47,6 +48,11 @@ GiocaCartaRegoleNuovo::GiocaCartaRegoleNuovo(int giocatore, const std::string& n
 
 GiocaCartaRegoleNuovo::~GiocaCartaRegoleNuovo() = default;
 
+void GiocaCartaRegoleNuovo::Siedi(StatoTavolo& tavolo) {
+    GiocaCartaACaso::Siedi(tavolo);
+    ia->ImpostaGeneratore(&tavolo.generatore);
+}
+
 void GiocaCartaRegoleNuovo::CaricaRegole(const std::string& nome) {
     const std::string percorso = TrovaFileDati(nome);
     if (percorso.empty()) {
@@ -67,7 +73,7 @@ void GiocaCartaRegoleNuovo::ImpostaPredicati(const Carta& carta) {
         vocabolario.Imposta(*ia, situazione->Predicati(carta));
         return;
     }
-    const SituazioneMano letta(Registro(), giocatore, briscola);
+    const SituazioneMano letta(Tavolo().registro, giocatore, briscola);
     vocabolario.Imposta(*ia, letta.Predicati(carta));
 }
 
@@ -95,7 +101,7 @@ Carta GiocaCartaRegoleNuovo::ScegliCartaDa(const RegistroPartita& registro) {
         }
         const Carta carta = Carta::DaIndice(c);
         double v = ValutaCarta(carta);
-        const int r = m > 0 ? Casuale(m) : 0;
+        const int r = m > 0 ? Tavolo().generatore.Casuale(m) : 0;
         v = v * (r + 10000) * 0.0001;
         if (v > punteggioMigliore) {
             punteggioMigliore = v;

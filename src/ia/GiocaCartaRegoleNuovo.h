@@ -20,6 +20,8 @@ public:
 
     Carta ScegliCartaDa(const RegistroPartita& registro) override;
     std::string Nome() const override { return "Migliore " + nomeFile; }
+    // The rules' noise is drawn from the table's generator too.
+    void Siedi(StatoTavolo& tavolo) override;
 
     virtual void ImpostaPredicati(const Carta& carta);
     virtual double ValutaCarta(const Carta& carta);

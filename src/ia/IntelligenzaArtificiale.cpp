@@ -100,6 +100,9 @@ double IntelligenzaArtificiale::Valuta() {
     }
     const double somma = mascheraValida ? compatte.SommaBinaria(maschera) : compatte.Somma();
     const int k = rumore;
-    const int r = k > 0 ? Casuale(2 * k) : 0;
+    if (k > 0 && generatore == nullptr) {
+        throw Errore("Manca il generatore del rumore delle regole");
+    }
+    const int r = k > 0 ? generatore->Casuale(2 * k) : 0;
     return somma * (10000 + r - k) * 0.0001;
 }

@@ -10,6 +10,8 @@
 #include "ia/Regola.h"
 #include "ia/RegoleCompatte.h"
 
+class GeneratoreCasuale;
+
 // A small probabilistic rule engine: named predicates and rules over them that add weighted
 // truths to a score. It knows nothing of cards. Predicates and rules grow without a fixed
 // limit and keep their addresses, so callers may hold references to them.
@@ -36,6 +38,9 @@ public:
     // Noise amplitude as a fraction; kept in ten-thousandths.
     void ImpostaRumore(double ampiezza);
     int Rumore() const { return rumore; }
+    // Where the noise is drawn from (not owned): the table's generator of the player that
+    // owns this engine. Valuta raises if it must draw and has none.
+    void ImpostaGeneratore(GeneratoreCasuale* nuovo) { generatore = nuovo; }
 
     // The score of the current predicate values: the sum of the rules, in order.
     virtual double Valuta();
@@ -49,6 +54,7 @@ private:
     // Declared before the rules, so that the rules are destroyed first.
     std::vector<std::unique_ptr<Predicato>> predicati;
     std::int32_t rumore = 0;
+    GeneratoreCasuale* generatore = nullptr;
     std::vector<std::unique_ptr<_Regola>> regole;
     RegoleCompatte compatte;
     // Raised by every new rule or antecedent: the flat form is then rebuilt.

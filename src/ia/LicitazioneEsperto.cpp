@@ -5,6 +5,7 @@
 #include "ia/SimulatorePartita.h"
 #include "partita/Partita.h"
 #include "partita/RegistroPartita.h"
+#include "partita/StatoTavolo.h"
 
 namespace {
 
@@ -27,11 +28,11 @@ LicitazioneEsperto::LicitazioneEsperto(int giocatore, int budget, std::uint32_t 
 LicitazioneEsperto::~LicitazioneEsperto() = default;
 
 void LicitazioneEsperto::ValutaMano() {
-    valutazione.ValutaMano();
+    valutazione.ValutaManoDa(Tavolo().registro);
 }
 
 Chiamata LicitazioneEsperto::Licita() {
-    return LicitaDa(Registro());
+    return LicitaDa(Tavolo().registro);
 }
 
 LicitazioneEsperto::Stima LicitazioneEsperto::Valuta(const RegistroPartita& registro) {
@@ -83,7 +84,7 @@ LicitazioneEsperto::Stima LicitazioneEsperto::Valuta(const RegistroPartita& regi
 Chiamata LicitazioneEsperto::LicitaDa(const RegistroPartita& registro) {
     valutazione.ValutaManoDa(registro);
     if (altriEsperti) {
-        return valutazione.Ammessa(registro, valutazione.LicitaDa(registro, GeneratoreProcesso()));
+        return valutazione.Ammessa(registro, valutazione.LicitaDa(registro, Tavolo().generatore));
     }
     // Where a pass would be refused there is nothing to weigh.
     const Chiamata obbligata = valutazione.Ammessa(registro, ChiamataPasso);

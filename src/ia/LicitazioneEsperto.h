@@ -49,6 +49,8 @@ public:
         std::vector<Offerta> offerte;
     };
     Stima Valuta(const RegistroPartita& registro);
+    // Where other experts sit, the points of a points bid are drawn from the table's
+    // generator: that bid then needs a table.
     Chiamata LicitaDa(const RegistroPartita& registro);
 
     // The seats of experts, its own included.

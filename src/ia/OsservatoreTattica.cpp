@@ -2,14 +2,6 @@
 
 #include <array>
 
-namespace {
-OsservatoreTattica* osservatoreAttivo = nullptr;
-}
-
-void ImpostaOsservatoreTattica(OsservatoreTattica* osservatore) {
-    osservatoreAttivo = osservatore;
-}
-
 std::string TestoRuoli(const Ruoli& ruoli) {
     static constexpr std::array<const char*, 4> kParole = {"Chiamante ", "Avversario ", "Socio ",
                                                            "Neutro "};
@@ -19,8 +11,4 @@ std::string TestoRuoli(const Ruoli& ruoli) {
         testo += ruolo < kParole.size() ? kParole[ruolo] : "";
     }
     return testo;
-}
-
-OsservatoreTattica* OsservatoreTatticaAttivo() {
-    return osservatoreAttivo;
 }

@@ -23,8 +23,3 @@ public:
 
 // The roles of seats 0..4 as the words Analisi shows.
 std::string TestoRuoli(const Ruoli& ruoli);
-
-// The process-wide observer; none (nullptr) by default, and then the tactical player builds
-// no text at all.
-void ImpostaOsservatoreTattica(OsservatoreTattica* osservatore);
-OsservatoreTattica* OsservatoreTatticaAttivo();

@@ -86,7 +86,7 @@ Carta SimulatorePartita::CartaStandard(const RegistroPartita& registro, int gioc
 }
 
 Carta SimulatorePartita::CartaTattica(const RegistroPartita& registro, int giocatore) {
-    TatticaNuova tattica(Coefficienti{}, true);
+    TatticaNuova tattica(Coefficienti{});
     return tattica.Scegli(registro, giocatore);
 }
 

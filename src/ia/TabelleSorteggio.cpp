@@ -2,9 +2,9 @@
 
 #include "comune/Casuale.h"
 
-Coefficienti SorteggiaTabelle() {
-    const auto estrai = [](std::size_t coefficiente) {
-        return kTabelleSorteggio[coefficiente][static_cast<std::size_t>(Casuale(15))];
+Coefficienti SorteggiaTabelle(GeneratoreCasuale& generatore) {
+    const auto estrai = [&generatore](std::size_t coefficiente) {
+        return kTabelleSorteggio[coefficiente][static_cast<std::size_t>(generatore.Casuale(15))];
     };
     Coefficienti c;
     c.IP = estrai(0);

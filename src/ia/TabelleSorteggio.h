@@ -17,5 +17,7 @@ inline constexpr std::array<std::array<double, 15>, 7> kTabelleSorteggio = {{
     {0.2, 0.4, 0.6, 0.8, 1.0, 1.2, 1.4, 1.6, 1.8, 2.0, 2.2, 2.4, 2.6, 2.8, 3.0},
 }};
 
-// Seven draws from the process-wide generator, one per coefficient in order.
-Coefficienti SorteggiaTabelle();
+class GeneratoreCasuale;
+
+// Seven draws from the generator, one per coefficient in order.
+Coefficienti SorteggiaTabelle(GeneratoreCasuale& generatore);

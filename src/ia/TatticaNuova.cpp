@@ -48,13 +48,9 @@ int Modulo5(int x) {
 
 } // namespace
 
-TatticaNuova::TatticaNuova(const Coefficienti& coefficienti, bool silenziosa)
-    : coeff(coefficienti), silenziosa(silenziosa) {
+TatticaNuova::TatticaNuova(const Coefficienti& coefficienti, OsservatoreTattica* osservatore)
+    : coeff(coefficienti), osservatore(osservatore) {
     VerificaCoefficienti(coeff);
-}
-
-OsservatoreTattica* TatticaNuova::Osservatore() const {
-    return silenziosa ? nullptr : OsservatoreTatticaAttivo();
 }
 
 void TatticaNuova::ValutaCandidate(const RegistroPartita& registro, int giocatore) {
@@ -68,7 +64,7 @@ void TatticaNuova::ValutaCandidate(const RegistroPartita& registro, int giocator
     const int codiceSocio = socio >= 0 ? Modulo5(socio - primo) + 1 : 0;
     schema = IndiceSchema(n, posizioneChiamante, codiceSocio);
 
-    if (OsservatoreTattica* osservatore = Osservatore()) {
+    if (osservatore != nullptr) {
         osservatore->Schema(EtichettaSchema(schema));
         osservatore->Giocatore(giocatore);
         osservatore->Analisi(TestoRuoli(ruoli));
@@ -106,7 +102,7 @@ Carta TatticaNuova::Scegli(const RegistroPartita& registro, int giocatore) {
         migliore = candidate[0].carta;
     }
 
-    if (OsservatoreTattica* osservatore = Osservatore()) {
+    if (osservatore != nullptr) {
         std::string righe;
         for (int i = 0; i < numeroCandidate; ++i) {
             const Candidata& candidata = candidate[static_cast<std::size_t>(i)];

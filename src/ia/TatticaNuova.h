@@ -15,8 +15,10 @@ class OsservatoreTattica;
 class TatticaNuova {
 public:
     // Raises the message of the first coefficient out of range (the object is not built).
-    // A silent one tells the step window nothing: another player's model of this one.
-    explicit TatticaNuova(const Coefficienti& coefficienti, bool silenziosa = false);
+    // osservatore, when given, hears each decision (the step window); without one, as for
+    // another player's model of this one, no text is built.
+    explicit TatticaNuova(const Coefficienti& coefficienti,
+                          OsservatoreTattica* osservatore = nullptr);
     virtual ~TatticaNuova() = default;
 
     // The card the seat should play; the undefined card for an empty hand.
@@ -35,7 +37,5 @@ private:
     std::array<Candidata, 8> candidate{};
     int numeroCandidate = 0;
     int schema = 0;
-    bool silenziosa = false;
-
-    OsservatoreTattica* Osservatore() const;
+    OsservatoreTattica* osservatore = nullptr;
 };

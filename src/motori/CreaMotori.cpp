@@ -15,8 +15,11 @@ bool Tattico(TipoMotore tipo, int giocatore, const OpzioniTavolo& opzioni) {
            !(giocatore == 4 && !opzioni.fileSfidante.empty());
 }
 
+} // namespace
+
 std::unique_ptr<Motore> CreaMotore(const std::array<TipoMotore, 5>& tipi, int giocatore,
-                                   FinestraGioco* finestra, const OpzioniTavolo& opzioni) {
+                                   FinestraGioco* finestra, const OpzioniTavolo& opzioni,
+                                   GeneratoreCasuale& generatore) {
     const TipoMotore tipo = tipi[static_cast<std::size_t>(giocatore)];
     if (opzioni.casuale[static_cast<std::size_t>(giocatore)]) {
         return std::make_unique<MotoreACaso>(giocatore);
@@ -29,8 +32,8 @@ std::unique_ptr<Motore> CreaMotore(const std::array<TipoMotore, 5>& tipi, int gi
             tattici[j] = Tattico(tipi[j], s, opzioni);
             esperti[j] = opzioni.esperto[j] && !opzioni.casuale[j];
         }
-        return std::make_unique<MotoreEsperto>(giocatore, opzioni.budgetEsperto, opzioni.fileRegole,
-                                               tattici, esperti);
+        return std::make_unique<MotoreEsperto>(giocatore, generatore, opzioni.budgetEsperto,
+                                               opzioni.fileRegole, tattici, esperti);
     }
     if (giocatore == 4 && !opzioni.fileSfidante.empty()) {
         return std::make_unique<MotoreOK>(giocatore, opzioni.fileSfidante);
@@ -46,14 +49,12 @@ std::unique_ptr<Motore> CreaMotore(const std::array<TipoMotore, 5>& tipi, int gi
     return nullptr;
 }
 
-} // namespace
-
 MotoriTavolo CreaMotori(const std::array<TipoMotore, 5>& tipi, FinestraGioco* finestra,
-                        const OpzioniTavolo& opzioni) {
+                        const OpzioniTavolo& opzioni, GeneratoreCasuale& generatore) {
     MotoriTavolo motori;
     for (int s = 4; s >= 0; --s) {
         const auto i = static_cast<std::size_t>(s);
-        motori[i] = CreaMotore(tipi, s, finestra, opzioni);
+        motori[i] = CreaMotore(tipi, s, finestra, opzioni, generatore);
     }
     return motori;
 }

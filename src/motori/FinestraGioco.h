@@ -4,6 +4,7 @@
 
 #include "carte/Briscola.h"
 #include "carte/Carta.h"
+#include "motori/CasellaPersona.h"
 #include "partita/Chiamata.h"
 #include "partita/RegistroPartita.h"
 #include "partita/TipoStoriaPartite.h"
@@ -15,7 +16,7 @@ using ManiDistribuite = std::array<std::array<Carta, 8>, 5>;
 // requests from the human's engine and the options. A notification never calls back into the
 // game; a request never blocks: it answers the user's choice once and the no-decision value
 // (undefined card, no-bid, trump not named) on every other call.
-class FinestraGioco {
+class FinestraGioco : public CasellaPersona {
 public:
     virtual ~FinestraGioco() = default;
 
@@ -32,9 +33,9 @@ public:
     virtual void NotificaManoRaccolta(int /*vincitore*/) {}
     // Copies: the window keeps no reference to the game's objects.
     virtual void NotificaFinePartita(RegistroPartita /*registro*/, TipoStoriaPartite /*storia*/) {}
-    virtual Carta RichiediCarta();
-    virtual Chiamata RichiediChiamata();
-    virtual Briscola RichiediBriscola();
+    Carta RichiediCarta() override;
+    Chiamata RichiediChiamata() override;
+    Briscola RichiediBriscola() override;
     virtual void ImpostaOpzioni(bool primaVolta) = 0;
 
     // The mailboxes a click fills; the next request empties them.

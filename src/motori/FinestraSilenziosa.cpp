@@ -136,6 +136,13 @@ Chiamata FinestraSilenziosa::RichiediChiamata() {
     return ChiamataDelGradino(gradino);
 }
 
+int FinestraSilenziosa::Casuale(int n) {
+    if (generatore == nullptr) {
+        throw Errore("La finestra silenziosa non siede a nessun tavolo");
+    }
+    return generatore->Casuale(n);
+}
+
 Briscola FinestraSilenziosa::RichiediBriscola() {
     const Briscola lasciata = FinestraGioco::RichiediBriscola();
     if (lasciata.SemeGrezzo() != kBriscolaNonNominata) {

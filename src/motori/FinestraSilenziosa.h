@@ -6,6 +6,8 @@
 
 #include "motori/FinestraGioco.h"
 
+class GeneratoreCasuale;
+
 // One notification as the silent window heard it.
 struct EventoFinestra {
     enum Tipo : std::uint8_t {
@@ -51,6 +53,9 @@ public:
     Chiamata RichiediChiamata() override;
     Briscola RichiediBriscola() override;
     void ImpostaOpzioni(bool /*primaVolta*/) override {}
+    // Where the simulated person's choices are drawn from (not owned): the generator of the
+    // table it sits at, so that a seed gives the same games. Drawing without one raises.
+    void ImpostaGeneratore(GeneratoreCasuale* nuovo) { generatore = nuovo; }
 
     const std::vector<EventoFinestra>& Eventi() const { return eventi; }
     void AzzeraEventi() { eventi.clear(); }
@@ -65,6 +70,7 @@ public:
 private:
     bool registra;
     int rinvii;
+    GeneratoreCasuale* generatore = nullptr;
     int rinviiFatti = 0;
     int richieste = 0;
     int giocatoreUmano = -1;
@@ -76,4 +82,5 @@ private:
     void Registra(const EventoFinestra& evento);
     // True when this request is one of those answered with no decision.
     bool Rinvia();
+    int Casuale(int n);
 };

@@ -6,5 +6,5 @@
 // One human at seat 4, through the window, against four standard computer players.
 class MM_1Giocatore final : public ManagerMotoriOutputGrafico {
 public:
-    explicit MM_1Giocatore(FinestraGioco* finestra, const OpzioniTavolo& opzioni = {});
+    MM_1Giocatore(StatoTavolo& tavolo, FinestraGioco* finestra, const OpzioniTavolo& opzioni = {});
 };

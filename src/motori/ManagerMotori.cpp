@@ -2,12 +2,16 @@
 
 #include "comune/Errore.h"
 
-ManagerMotori::ManagerMotori(MotoriTavolo motoriDati) : motori(std::move(motoriDati)) {
+ManagerMotori::ManagerMotori(StatoTavolo& tavolo, MotoriTavolo motoriDati)
+    : tavolo(&tavolo), motori(std::move(motoriDati)) {
     for (int k = 0; k < 5; ++k) {
         const auto& motore = motori[static_cast<std::size_t>(k)];
         if (!motore || motore->Giocatore() != k) {
             throw Errore("Giocatore " + std::to_string(k) + "/4 - Identificativo errato");
         }
+    }
+    for (const auto& motore : motori) {
+        motore->Siedi(tavolo);
     }
 }
 
@@ -27,19 +31,33 @@ std::string ManagerMotori::DescrizioneMotore(int giocatore) const {
 
 void ManagerMotori::CarteDistribuite() {
     for (const auto& motore : motori) {
-        Licitazione* licitazione = motore->StrategiaLicitazione();
-        GiocaCarta* giocaCarta = motore->StrategiaCarta();
-        if (licitazione != nullptr) {
-            licitazione->ValutaMano();
-        }
-        if (giocaCarta != nullptr) {
-            giocaCarta->AzzeraBriscola();
-        }
-        // The card strategy plays as if the suit its bidding would name were trump.
-        if (licitazione != nullptr && giocaCarta != nullptr) {
-            giocaCarta->ImpostaBriscola(licitazione->ScegliBriscola());
-        }
+        PreparaMotore(*motore);
     }
+}
+
+void ManagerMotori::PreparaMotore(Motore& motore) {
+    Licitazione* licitazione = motore.StrategiaLicitazione();
+    GiocaCarta* giocaCarta = motore.StrategiaCarta();
+    if (licitazione != nullptr) {
+        licitazione->ValutaMano();
+    }
+    if (giocaCarta != nullptr) {
+        giocaCarta->AzzeraBriscola();
+    }
+    if (licitazione != nullptr && giocaCarta != nullptr) {
+        giocaCarta->ImpostaBriscola(licitazione->ScegliBriscola());
+    }
+}
+
+std::unique_ptr<Motore> ManagerMotori::CambiaMotore(std::unique_ptr<Motore> nuovo) {
+    if (!nuovo) {
+        throw Errore("Manca il giocatore da mettere al tavolo");
+    }
+    const int giocatore = nuovo->Giocatore();
+    nuovo->Siedi(*tavolo);
+    PreparaMotore(*nuovo);
+    std::swap(motori[static_cast<std::size_t>(giocatore)], nuovo);
+    return nuovo;
 }
 
 std::string ManagerMotori::DescrizioniMotori() const {

@@ -9,6 +9,8 @@
 #include "motori/Motore.h"
 #include "partita/Chiamata.h"
 
+class StatoTavolo;
+
 // The five engines of a table, indexed by seat.
 using MotoriTavolo = std::array<std::unique_ptr<Motore>, 5>;
 
@@ -18,8 +20,9 @@ using MotoriTavolo = std::array<std::unique_ptr<Motore>, 5>;
 class ManagerMotori {
 public:
     // Checks seat by seat that the engine given for seat k plays seat k; raises
-    // "Giocatore k/4 - Identificativo errato" for the first that does not.
-    explicit ManagerMotori(MotoriTavolo motori);
+    // "Giocatore k/4 - Identificativo errato" for the first that does not. Seats every engine
+    // at the table (not owned), whose record and generator they read.
+    ManagerMotori(StatoTavolo& tavolo, MotoriTavolo motori);
     virtual ~ManagerMotori();
 
     ManagerMotori(const ManagerMotori&) = delete;
@@ -44,6 +47,19 @@ public:
 
     Motore& MotoreDi(int giocatore) const;
 
+    // Puts another engine at its seat, between two decisions, and hands back the one that sat
+    // there: a person's seat passes to a computer and back. The newcomer takes the seat it
+    // plays, is seated at the table and prepared as the deal prepares every engine; nothing
+    // else of the game changes (the newcomer's own preparation aside, nothing is drawn).
+    std::unique_ptr<Motore> CambiaMotore(std::unique_ptr<Motore> nuovo);
+
+    StatoTavolo& Tavolo() const { return *tavolo; }
+
 protected:
+    StatoTavolo* tavolo;
     MotoriTavolo motori;
+
+    // What the deal does for each engine: its bidding values the hand, and its card strategy
+    // plays as if the suit its bidding would name were trump.
+    static void PreparaMotore(Motore& motore);
 };

@@ -4,12 +4,13 @@
 
 #include "comune/Errore.h"
 #include "partita/RegistroPartita.h"
-#include "partita/TipoGiocatori.h"
+#include "partita/StatoTavolo.h"
 #include "partita/TipoStoriaPartite.h"
 
-ManagerMotoriOutputGrafico::ManagerMotoriOutputGrafico(FinestraGioco* finestra, MotoriTavolo motori,
+ManagerMotoriOutputGrafico::ManagerMotoriOutputGrafico(StatoTavolo& tavolo, FinestraGioco* finestra,
+                                                       MotoriTavolo motori,
                                                        const std::string& logTest)
-    : ManagerMotori(std::move(motori)), finestra(finestra), logTest(logTest) {
+    : ManagerMotori(tavolo, std::move(motori)), finestra(finestra), logTest(logTest) {
     if (finestra == nullptr) {
         throw Errore("Manca la finestra del tavolo");
     }
@@ -20,7 +21,7 @@ void ManagerMotoriOutputGrafico::CartaGiocata(const Carta& carta, int giocatore)
     // Points change only when a trick is collected: recount them (the record's
     // PuntiGiocatore, for the five seats in one pass) at the first card of each trick or of a
     // new game, not five times after every card.
-    const RegistroPartita& registro = Registro();
+    const RegistroPartita& registro = tavolo->registro;
     const int giocate = registro.NumeroCarteGiocate();
     if (giocate <= carteContate || (giocate - 1) / 5 != (carteContate - 1) / 5) {
         punti.fill(0);
@@ -51,7 +52,7 @@ void ManagerMotoriOutputGrafico::BriscolaScelta(const Briscola& briscola) {
 
 void ManagerMotoriOutputGrafico::CarteDistribuite() {
     ManagerMotori::CarteDistribuite();
-    const RegistroPartita& registro = Registro();
+    const RegistroPartita& registro = tavolo->registro;
     // Each hand in ascending card index, as the record's CartaInMano lists it, in one pass
     // over the deck.
     ManiDistribuite mani;
@@ -69,13 +70,13 @@ void ManagerMotoriOutputGrafico::CarteDistribuite() {
 }
 
 void ManagerMotoriOutputGrafico::ManoRaccolta() {
-    finestra->NotificaManoRaccolta(Registro().VincitoreMano());
+    finestra->NotificaManoRaccolta(tavolo->registro.VincitoreMano());
 }
 
 void ManagerMotoriOutputGrafico::FinePartita() {
-    const TipoStoriaPartite& storia = StoriaPartite();
-    finestra->NotificaFinePartita(Registro(), storia);
-    if (TipoGiocatori() == 3 && storia.numeroPartite > 0) {
+    const TipoStoriaPartite& storia = tavolo->storia;
+    finestra->NotificaFinePartita(tavolo->registro, storia);
+    if (tavolo->TipoGiocatori() == 3 && storia.numeroPartite > 0) {
         const bool vinta = storia.Punteggio(storia.numeroPartite - 1, 4) > 0;
         logTest.Scrivi(vinta, MotoreDi(4).DettaglioStrategia());
     }

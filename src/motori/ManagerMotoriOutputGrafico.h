@@ -13,7 +13,7 @@ class ManagerMotoriOutputGrafico : public ManagerMotori {
 public:
     // The window is not owned and must outlive the manager. logTest: where the third
     // computer-only seating logs its games (empty: the default place).
-    ManagerMotoriOutputGrafico(FinestraGioco* finestra, MotoriTavolo motori,
+    ManagerMotoriOutputGrafico(StatoTavolo& tavolo, FinestraGioco* finestra, MotoriTavolo motori,
                                const std::string& logTest = {});
 
     void CartaGiocata(const Carta& carta, int giocatore) override;

@@ -21,6 +21,15 @@ Motore::Motore(int giocatore) {
 
 Motore::~Motore() = default;
 
+void Motore::Siedi(StatoTavolo& tavolo) {
+    if (licitazione) {
+        licitazione->Siedi(tavolo);
+    }
+    if (giocaCarta) {
+        giocaCarta->Siedi(tavolo);
+    }
+}
+
 Carta Motore::ScegliCarta() {
     if (!giocaCarta) {
         MancaStrategia(giocatore);

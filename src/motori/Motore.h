@@ -10,6 +10,8 @@
 #include "partita/Chiamata.h"
 #include "partita/Licitazione.h"
 
+class StatoTavolo;
+
 // What sits at one seat of the table and makes its three kinds of decision: the card, the
 // bid, the trump. A computer engine only assembles a bidding strategy and a card strategy,
 // which it owns; the derived engines differ in the strategies their constructors create.
@@ -29,6 +31,10 @@ public:
     virtual std::string Descrizione() const;
     // The card strategy's detail alone; empty without a card strategy.
     virtual std::string DettaglioStrategia() const;
+
+    // The table whose record and generator its strategies read (not owned): the engine manager
+    // seats every engine it is given.
+    void Siedi(StatoTavolo& tavolo);
 
     int Giocatore() const { return giocatore; }
     bool Umano() const { return umano; }

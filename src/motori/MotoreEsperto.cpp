@@ -4,11 +4,12 @@
 #include "ia/GiocaCartaEsperto.h"
 #include "ia/LicitazioneEsperto.h"
 
-MotoreEsperto::MotoreEsperto(int giocatore, int budget, const std::string& fileRegole,
+MotoreEsperto::MotoreEsperto(int giocatore, GeneratoreCasuale& generatore, int budget,
+                             const std::string& fileRegole,
                              const std::array<bool, 5>& tattici, const std::array<bool, 5>& esperti)
     : Motore(giocatore) {
     auto esperto = std::make_unique<GiocaCartaEsperto>(giocatore, fileRegole, budget,
-                                                       GeneratoreProcesso().Numero());
+                                                       generatore.Numero());
     esperto->ImpostaTattici(tattici);
     licitazione = std::make_unique<LicitazioneEsperto>(giocatore, budget, esperto->Seme(),
                                                        esperto->Simulatore(), esperti);

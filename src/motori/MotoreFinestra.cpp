@@ -2,9 +2,9 @@
 
 #include "comune/Errore.h"
 
-MotoreFinestra::MotoreFinestra(int giocatore, FinestraGioco* finestra)
-    : Motore(giocatore), finestra(finestra) {
-    if (finestra == nullptr) {
+MotoreFinestra::MotoreFinestra(int giocatore, CasellaPersona* casella)
+    : Motore(giocatore), casella(casella) {
+    if (casella == nullptr) {
         throw Errore("Manca la finestra del giocatore umano");
     }
     umano = true;

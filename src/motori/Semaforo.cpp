@@ -116,9 +116,9 @@ void Semaforo::EseguiPasso() {
 void Semaforo::CreaPartita() {
     std::unique_ptr<Partita> nuova;
     if (manoAlBuio) {
-        nuova = std::make_unique<PartitaPrimaManoAlBuio>();
+        nuova = std::make_unique<PartitaPrimaManoAlBuio>(manager->Tavolo());
     } else {
-        nuova = std::make_unique<Partita>();
+        nuova = std::make_unique<Partita>(manager->Tavolo());
     }
     nuova->CambiaStato(0);
     partita = std::move(nuova);

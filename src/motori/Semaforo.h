@@ -12,6 +12,7 @@
 // next one asks again.
 class Semaforo {
 public:
+    // The manager's table (not owned) is where the games are played.
     Semaforo(std::unique_ptr<ManagerMotori> manager, bool ripartenzaAutomatica);
     virtual ~Semaforo();
 

@@ -2,5 +2,5 @@
 
 #include "motori/MM_1Giocatore.h"
 
-Semaforo1Giocatore::Semaforo1Giocatore(FinestraGioco* finestra, const OpzioniTavolo& opzioni)
-    : Semaforo(std::make_unique<MM_1Giocatore>(finestra, opzioni), false) {}
+Semaforo1Giocatore::Semaforo1Giocatore(StatoTavolo& tavolo, FinestraGioco* finestra, const OpzioniTavolo& opzioni)
+    : Semaforo(std::make_unique<MM_1Giocatore>(tavolo, finestra, opzioni), false) {}

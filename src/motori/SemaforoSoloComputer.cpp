@@ -7,15 +7,15 @@
 
 namespace {
 
-std::unique_ptr<ManagerMotori> CreaManager(FinestraGioco* finestra, int tipo,
+std::unique_ptr<ManagerMotori> CreaManager(StatoTavolo& tavolo, FinestraGioco* finestra, int tipo,
                                            const OpzioniTavolo& opzioni) {
     switch (tipo) {
     case 1:
-        return std::make_unique<MM_SoloComputer1>(finestra, opzioni);
+        return std::make_unique<MM_SoloComputer1>(tavolo, finestra, opzioni);
     case 2:
-        return std::make_unique<MM_SoloComputer2>(finestra, opzioni);
+        return std::make_unique<MM_SoloComputer2>(tavolo, finestra, opzioni);
     case 3:
-        return std::make_unique<MM_SoloComputer3>(finestra, opzioni);
+        return std::make_unique<MM_SoloComputer3>(tavolo, finestra, opzioni);
     default:
         throw Errore("Tipo di giocatori non valido: " + std::to_string(tipo));
     }
@@ -23,6 +23,6 @@ std::unique_ptr<ManagerMotori> CreaManager(FinestraGioco* finestra, int tipo,
 
 } // namespace
 
-SemaforoSoloComputer::SemaforoSoloComputer(FinestraGioco* finestra, int tipo,
+SemaforoSoloComputer::SemaforoSoloComputer(StatoTavolo& tavolo, FinestraGioco* finestra, int tipo,
                                            const OpzioniTavolo& opzioni)
-    : Semaforo(CreaManager(finestra, tipo, opzioni), true) {}
+    : Semaforo(CreaManager(tavolo, finestra, tipo, opzioni), true) {}

@@ -7,29 +7,25 @@
 #include <future>
 #include <limits>
 
-#include "comune/Casuale.h"
 #include "comune/Errore.h"
 #include "motori/ManagerMotoriOutputGrafico.h"
-#include "motori/Semaforo1Giocatore.h"
-#include "motori/SemaforoSoloComputer.h"
 #include "motori/VerificaPartita.h"
 #include "partita/RegistroPartita.h"
-#include "partita/TipoGiocatori.h"
 #include "partita/TipoStoriaPartite.h"
 
 namespace {
 
 using Orologio = std::chrono::steady_clock;
 
-std::unique_ptr<Semaforo> CreaSemaforo(FinestraGioco& finestra, const OpzioniSerie& opzioni) {
-    std::unique_ptr<Semaforo> semaforo;
-    if (opzioni.tipo == 0) {
-        semaforo = std::make_unique<Semaforo1Giocatore>(&finestra, opzioni.tavolo);
-    } else {
-        semaforo = std::make_unique<SemaforoSoloComputer>(&finestra, opzioni.tipo, opzioni.tavolo);
-    }
-    semaforo->ImpostaManoAlBuio(opzioni.manoAlBuio);
-    return semaforo;
+// The table of a series or of one of its shares: the silent window draws the simulated
+// person's choices from the table's generator.
+std::unique_ptr<Tavolo> CreaTavolo(FinestraSilenziosa& finestra, const OpzioniSerie& opzioni,
+                                   std::uint32_t seme, const TipoStoriaPartite& storia) {
+    auto tavolo = std::make_unique<Tavolo>(opzioni.tipo, seme, &finestra, opzioni.tavolo);
+    tavolo->Stato().storia = storia;
+    tavolo->Driver().ImpostaManoAlBuio(opzioni.manoAlBuio);
+    finestra.ImpostaGeneratore(&tavolo->Stato().generatore);
+    return tavolo;
 }
 
 long long RighePerse(const Semaforo& semaforo) {
@@ -43,11 +39,12 @@ std::array<int, 5> Punteggi(const PartitaGiocata& partita) {
     return punteggi;
 }
 
-// Plays games on this thread's record and history until partite are done, a check fails or
-// dopoPartita (given each finished game's number) asks to stop. Errors go to the result.
-void GiocaPartite(Semaforo& semaforo, long long partite, bool verifica, EsitoSerie& esito,
+// Plays games at the table until partite are done, a check fails or dopoPartita (given each
+// finished game's number) asks to stop. Errors go to the result.
+void GiocaPartite(Tavolo& tavolo, long long partite, bool verifica, EsitoSerie& esito,
                   const std::function<bool(int numero)>& dopoPartita) {
-    const TipoStoriaPartite& storia = StoriaPartite();
+    Semaforo& semaforo = tavolo.Driver();
+    const TipoStoriaPartite& storia = tavolo.Stato().storia;
     try {
         int contate = storia.numeroPartite;
         semaforo.NuovaPartita();
@@ -59,7 +56,7 @@ void GiocaPartite(Semaforo& semaforo, long long partite, bool verifica, EsitoSer
             contate = storia.numeroPartite;
             ++esito.giocate;
             if (verifica) {
-                auto violazioni = VerificaPartita(Registro(), storia, contate - 1);
+                auto violazioni = VerificaPartita(tavolo.Stato().registro, storia, contate - 1);
                 if (!violazioni.empty()) {
                     esito.partitaViolata = contate - 1;
                     esito.violazioni = std::move(violazioni);
@@ -86,11 +83,11 @@ bool Fallita(const EsitoSerie& esito) {
 
 } // namespace
 
-Serie::Serie(const OpzioniSerie& opzioni) : opzioni(opzioni) {
+Serie::Serie(const OpzioniSerie& opzioni, const TipoStoriaPartite& storia) : opzioni(opzioni) {
     if (opzioni.partite < 0) {
         throw Errore("Numero di partite non valido: " + std::to_string(opzioni.partite));
     }
-    const long long gia = StoriaPartite().numeroPartite;
+    const long long gia = storia.numeroPartite;
     const long long massimo = std::numeric_limits<std::int32_t>::max() - gia;
     if (opzioni.partite > massimo) {
         throw Errore("La serie ha già " + std::to_string(gia) +
@@ -99,10 +96,8 @@ Serie::Serie(const OpzioniSerie& opzioni) : opzioni(opzioni) {
     // Each share plays whole blocks of five games (see GiocaInParallelo).
     fili = static_cast<int>(
         std::clamp<long long>(opzioni.fili, 1, std::max<long long>(1, (opzioni.partite + 4) / 5)));
-    ImpostaTipoGiocatori(opzioni.tipo);
-    ImpostaSemeCasuale(opzioni.seme);
-    semaforo = CreaSemaforo(finestra, opzioni);
-    const ManagerMotori& manager = semaforo->Manager();
+    tavolo = CreaTavolo(finestra, opzioni, opzioni.seme, storia);
+    const ManagerMotori& manager = tavolo->Manager();
     for (int s = 0; s < 5; ++s) {
         descrizioni[static_cast<std::size_t>(s)] = manager.DescrizioneMotore(s);
         const Motore& motore = manager.MotoreDi(s);
@@ -125,7 +120,7 @@ Serie::~Serie() = default;
 
 const std::string& Serie::LogTest() const {
     static const std::string nessuno;
-    const auto* manager = dynamic_cast<const ManagerMotoriOutputGrafico*>(&semaforo->Manager());
+    const auto* manager = dynamic_cast<const ManagerMotoriOutputGrafico*>(&tavolo->Manager());
     return manager != nullptr ? manager->Log().Percorso() : nessuno;
 }
 
@@ -167,15 +162,15 @@ EsitoSerie Serie::Gioca(const std::function<void(long long)>& progresso) {
 
 EsitoSerie Serie::GiocaInUnFilo(const std::function<void(long long)>& progresso) {
     EsitoSerie esito;
-    const TipoStoriaPartite& storia = StoriaPartite();
-    GiocaPartite(*semaforo, opzioni.partite, opzioni.verifica, esito, [&](int numero) {
+    const TipoStoriaPartite& storia = tavolo->Stato().storia;
+    GiocaPartite(*tavolo, opzioni.partite, opzioni.verifica, esito, [&](int numero) {
         esito.statistica.Aggiungi(numero, Punteggi(storia.Partita(numero)));
         if (progresso && (esito.giocate & 255) == 0) {
             progresso(esito.giocate);
         }
         return true;
     });
-    esito.righeLogPerse = RighePerse(*semaforo);
+    esito.righeLogPerse = RighePerse(tavolo->Driver());
     return esito;
 }
 
@@ -190,7 +185,7 @@ EsitoSerie Serie::GiocaInParallelo(const std::function<void(long long)>& progres
     // table (the tactical player's coefficients of the third seating) changes at the same
     // games as in a single series.
     std::vector<Quota> quote(static_cast<std::size_t>(fili));
-    const long long base = StoriaPartite().numeroPartite;
+    const long long base = tavolo->Stato().storia.numeroPartite;
     const long long blocchi = (opzioni.partite + 4) / 5;
     for (int k = 0; k < fili; ++k) {
         Quota& q = quote[static_cast<std::size_t>(k)];
@@ -203,25 +198,28 @@ EsitoSerie Serie::GiocaInParallelo(const std::function<void(long long)>& progres
 
     std::atomic<long long> giocate{0};
     std::atomic<bool> ferma{false};
-    // Each share on a thread of its own, with its own record, history and generator.
+    // Each share on a thread of its own, at a table of its own.
     const auto GiocaQuota = [&](int k) {
         Quota& q = quote[static_cast<std::size_t>(k)];
+        TipoStoriaPartite inizio;
+        inizio.numeroPartite = q.prima;
+        FinestraSilenziosa finestraQuota;
+        std::unique_ptr<Tavolo> tavoloQuota;
         try {
-            StoriaPartite() = TipoStoriaPartite();
-            StoriaPartite().numeroPartite = q.prima;
-            Registro() = RegistroPartita();
-            ImpostaSemeCasuale(opzioni.tipo == 0 ? SemeQuota(opzioni.seme, k) : opzioni.seme);
-            FinestraSilenziosa finestraQuota;
-            auto semaforoQuota = CreaSemaforo(finestraQuota, opzioni);
-            GiocaPartite(*semaforoQuota, q.partite, opzioni.verifica, q.esito, [&](int numero) {
-                q.giocate.push_back(StoriaPartite().Partita(numero));
+            tavoloQuota = CreaTavolo(finestraQuota, opzioni,
+                                     opzioni.tipo == 0 ? SemeQuota(opzioni.seme, k) : opzioni.seme,
+                                     inizio);
+            const TipoStoriaPartite& storiaQuota = tavoloQuota->Stato().storia;
+            GiocaPartite(*tavoloQuota, q.partite, opzioni.verifica, q.esito, [&](int numero) {
+                q.giocate.push_back(storiaQuota.Partita(numero));
                 ++giocate;
                 return !ferma;
             });
-            q.esito.righeLogPerse = RighePerse(*semaforoQuota);
+            q.esito.righeLogPerse = RighePerse(tavoloQuota->Driver());
         } catch (const std::exception& e) {
             q.esito.errore = e.what();
-            q.esito.partitaErrore = StoriaPartite().numeroPartite;
+            q.esito.partitaErrore =
+                tavoloQuota ? tavoloQuota->Stato().storia.numeroPartite : q.prima;
         }
         if (Fallita(q.esito)) {
             ferma = true;
@@ -243,7 +241,7 @@ EsitoSerie Serie::GiocaInParallelo(const std::function<void(long long)>& progres
     // The shares in order of number: the history and the figures as one series would have
     // them, up to the first share that failed.
     EsitoSerie esito;
-    TipoStoriaPartite& storia = StoriaPartite();
+    TipoStoriaPartite& storia = tavolo->Stato().storia;
     for (Quota& q : quote) {
         int numero = q.prima;
         for (const PartitaGiocata& partita : q.giocate) {

@@ -9,8 +9,8 @@
 
 #include "motori/FinestraSilenziosa.h"
 #include "motori/OpzioniTavolo.h"
-#include "motori/Semaforo.h"
 #include "motori/StatisticaSerie.h"
+#include "motori/Tavolo.h"
 
 // How a series without a window is played.
 struct OpzioniSerie {
@@ -49,9 +49,8 @@ struct EsitoSerie {
     long long righeLogPerse = 0;
 };
 
-// Plays a series through the same driver, managers, engines and game objects as the window,
-// on the calling thread's game record and history, which go on from where they are: a loaded
-// series continues. With one thread the games are exactly those of a single series. With N,
+// Plays a series through the same table, driver, managers, engines and game objects as the
+// window; its history goes on from the one it is given: a loaded series continues. With one thread the games are exactly those of a single series. With N,
 // the games are cut into N shares of whole blocks of five, each played on a thread of its own
 // under the numbers a single series would give them. A computer-only series deals by seed and
 // game number, so its shares play the very games of a single series; with the human seat the
@@ -60,10 +59,9 @@ struct EsitoSerie {
 // seating's test log gets the shares' lines as they come.
 class Serie {
 public:
-    // Sets the player type, seeds the generator and builds the table: the errors of the rules
-    // files leave here. Raises Errore for bad options, or when the history cannot count the
-    // games asked for.
-    explicit Serie(const OpzioniSerie& opzioni);
+    // Builds the table, its generator seeded: the errors of the rules files leave here. Raises
+    // Errore for bad options, or when the history cannot count the games asked for.
+    explicit Serie(const OpzioniSerie& opzioni, const TipoStoriaPartite& storia = {});
     ~Serie();
 
     Serie(const Serie&) = delete;
@@ -80,6 +78,10 @@ public:
     int Fili() const { return fili; }
     // Where the third seating logs its games.
     const std::string& LogTest() const;
+    // The series' history: the one given, and every game played since.
+    const TipoStoriaPartite& Storia() const { return tavolo->Stato().storia; }
+    // The record of the last game played.
+    const RegistroPartita& Registro() const { return tavolo->Stato().registro; }
 
     // Plays the games. progresso, when given, hears the count of games played now and then,
     // on the calling thread. Errors of the game are reported in the result, not raised.
@@ -94,7 +96,7 @@ private:
     std::array<std::string, 5> descrizioni;
     std::vector<GruppoPosti> gruppi;
     FinestraSilenziosa finestra;
-    std::unique_ptr<Semaforo> semaforo;
+    std::unique_ptr<Tavolo> tavolo;
 
     EsitoSerie GiocaInUnFilo(const std::function<void(long long)>& progresso);
     EsitoSerie GiocaInParallelo(const std::function<void(long long)>& progresso);

@@ -2,6 +2,7 @@
 
 #include "comune/Casuale.h"
 #include "partita/RegistroPartita.h"
+#include "partita/StatoTavolo.h"
 
 namespace {
 
@@ -20,12 +21,16 @@ constexpr std::array<SogliaPunti, 5> kSogliePunti = {
 
 } // namespace
 
+StatoTavolo& Licitazione::Tavolo() const {
+    return TavoloDelGiocatore(tavolo, Giocatore);
+}
+
 int ValoreInLicitazione(int valore) {
     return kValoreMano[static_cast<std::size_t>(valore)];
 }
 
 void LicitazioneAPunti::ValutaMano() {
-    ValutaManoDa(Registro());
+    ValutaManoDa(Tavolo().registro);
 }
 
 void LicitazioneAPunti::ValutaManoDa(const RegistroPartita& registro) {
@@ -83,7 +88,8 @@ Chiamata LicitazioneAPunti::Massimo(Chiamata& corrente, bool hoDue,
 }
 
 Chiamata LicitazioneAPunti::Licita() {
-    return LicitaDa(Registro(), GeneratoreProcesso());
+    StatoTavolo& tavolo = Tavolo();
+    return LicitaDa(tavolo.registro, tavolo.generatore);
 }
 
 Chiamata LicitazioneAPunti::LicitaDa(const RegistroPartita& registro,

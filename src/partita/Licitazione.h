@@ -8,6 +8,7 @@
 
 class GeneratoreCasuale;
 class RegistroPartita;
+class StatoTavolo;
 
 // The value of a card of rank valore (0..9) in a hand being bid on.
 int ValoreInLicitazione(int valore);
@@ -22,7 +23,18 @@ public:
     virtual Chiamata Licita() = 0;
     virtual Briscola ScegliBriscola() = 0;
 
+    // The table whose record and generator ValutaMano and Licita read (not owned); set by the
+    // table's engine manager.
+    void Siedi(StatoTavolo& tavolo) { this->tavolo = &tavolo; }
+
     std::int32_t Giocatore;
+
+protected:
+    // Raises when the strategy sits at no table.
+    StatoTavolo& Tavolo() const;
+
+private:
+    StatoTavolo* tavolo = nullptr;
 };
 
 // Values each suit of the hand, bids down the ladder as far as the strength of its best suit

@@ -1,16 +1,10 @@
 #include "partita/Partita.h"
 
-#include "comune/Casuale.h"
 #include "comune/Errore.h"
 #include "partita/RegistroPartita.h"
-#include "partita/TipoGiocatori.h"
-#include "partita/TipoStoriaPartite.h"
+#include "partita/StatoTavolo.h"
 
 namespace {
-
-int NumeroPartita() {
-    return StoriaPartite().numeroPartite;
-}
 
 void AvanzaTurno(RegistroPartita& registro) {
     registro.ImpostaTurno(registro.turno + 1);
@@ -18,10 +12,10 @@ void AvanzaTurno(RegistroPartita& registro) {
 
 } // namespace
 
-Partita::Partita() : registro(&Registro()), baseSeme(Casuale(10000)) {}
+Partita::Partita(StatoTavolo& tavolo)
+    : registro(&tavolo.registro), baseSeme(tavolo.generatore.Casuale(10000)), tavolo(&tavolo) {}
 
-Partita::Partita(RegistroPartita& registro)
-    : registro(&registro), baseSeme(0), partitaDelTavolo(false) {}
+Partita::Partita(RegistroPartita& registro) : registro(&registro), baseSeme(0) {}
 
 void Partita::Riprendi() {
     const RegistroPartita& r = *registro;
@@ -49,18 +43,18 @@ void Partita::CambiaStato(int nuovo) {
 }
 
 int Partita::Inizio(int /*puntiMonte*/) {
-    if (!partitaDelTavolo) {
+    if (tavolo == nullptr) {
         throw Errore("Una partita simulata non distribuisce le carte");
     }
     RegistroPartita& registro = *this->registro;
-    const int numero = NumeroPartita();
-    const bool soloComputer = TipoGiocatori() != 0;
+    const int numero = tavolo->storia.numeroPartite;
+    const bool soloComputer = tavolo->SoloComputer();
     // In the computer-only series five games in a row replay one shuffle, shifted by one seat
     // each time, so that every seat plays every hand once.
     if (soloComputer) {
-        ImpostaSemeCasuale(static_cast<std::uint32_t>(numero / 5 + baseSeme));
+        tavolo->generatore.Risemina(static_cast<std::uint32_t>(numero / 5 + baseSeme));
     }
-    registro.Distribuisci();
+    registro.Distribuisci(tavolo->generatore);
     if (soloComputer) {
         registro.RuotaDistribuzione(numero % 5);
     }
@@ -101,7 +95,7 @@ int Partita::Licita(int /*giocatore*/, Chiamata& chiamata) {
         // The seat that opened the bidding leads the first trick.
         int primo = 0;
         registro.LicitazioneN(0, primo);
-        registro.ImpostaTurno(partitaDelTavolo ? NumeroPartita() % 5 : primo);
+        registro.ImpostaTurno(tavolo != nullptr ? tavolo->storia.numeroPartite % 5 : primo);
         return registro.chiamante;
     }
     AvanzaTurno(registro);
@@ -157,14 +151,16 @@ void Partita::Punteggi() {
     if (stato != 8) {
         throw Errore("Proclamazione punteggi impossibile prima della fine della partita");
     }
-    if (partitaDelTavolo) {
-        StoriaPartite().RegistraPartita(*registro);
+    if (tavolo != nullptr) {
+        tavolo->storia.RegistraPartita(*registro);
     }
     stato = 9;
 }
 
 void Partita::AzzeraPunteggi() {
-    StoriaPartite().Azzera();
+    if (tavolo != nullptr) {
+        tavolo->storia.Azzera();
+    }
 }
 
 int PartitaPrimaManoAlBuio::Inizio(int puntiMonte) {

@@ -7,19 +7,21 @@
 #include "partita/Chiamata.h"
 
 class RegistroPartita;
+class StatoTavolo;
 
-// One game as a state machine. It holds only its state; every fact of the game lives in the
-// process-wide record, which this class alone writes. Each operation returns the seat that
+// One game as a state machine. It holds only its state; every fact of the game lives in its
+// table's record, which this class alone writes. Each operation returns the seat that
 // must act next. The step driver calls each operation only in its state:
 //   9 idle, 0 deal (Inizio), 1 bidding (Licita), 3 bidding over (FineLicitazione),
 //   4 trump to name (ImpostaBriscola), 5 a card to play (Gioca), 6 trick full (FineMano),
 //   7 trick to collect (RaccogliMano), 8 game over (Punteggi).
 class Partita {
 public:
-    // The game of the table: it writes the process-wide record and scores into the history.
-    Partita();
+    // The game of a table: it writes the table's record, deals with its generator and scores
+    // into its history. Draws the game's base seed from the generator.
+    explicit Partita(StatoTavolo& tavolo);
     // A game on a record of its own, to play forward from wherever that record stands; it
-    // touches no process-wide object (no record, history or generator). Its state is read
+    // touches no table (no history or generator). Its state is read
     // from the record (Riprendi); it cannot deal, and Punteggi leaves it to the caller
     // (PunteggiPartita) to score.
     explicit Partita(RegistroPartita& registro);
@@ -51,8 +53,8 @@ protected:
 
 private:
     std::int32_t baseSeme;
-    // False for a game on a record of its own.
-    bool partitaDelTavolo = true;
+    // Null for a game on a record of its own.
+    StatoTavolo* tavolo = nullptr;
 };
 
 // The variant whose first trick is played before the trump is named: the cards of the called

@@ -14,19 +14,13 @@ std::size_t I(int i) {
 }
 } // namespace
 
-RegistroPartita& Registro() {
-    // One per thread: series played side by side each have their own.
-    thread_local RegistroPartita registro;
-    return registro;
-}
-
 RegistroPartita::RegistroPartita() {
     distribuzione.fill(-1);
     possessore.fill(-1);
     inLicitazione.fill(1);
 }
 
-void RegistroPartita::Distribuisci() {
+void RegistroPartita::Distribuisci(GeneratoreCasuale& generatore) {
     for (int c = 0; c < 40; ++c) {
         inMano[I(c)] = 1;
         inTavola[I(c)] = 0;
@@ -35,8 +29,8 @@ void RegistroPartita::Distribuisci() {
     }
     carteInTavola = 0;
     for (int n = 0; n < 200; ++n) {
-        const int i = Casuale(40);
-        const int j = Casuale(40);
+        const int i = generatore.Casuale(40);
+        const int j = generatore.Casuale(40);
         std::swap(possessore[I(i)], possessore[I(j)]);
     }
     IniziaPartitaDistribuita();

@@ -8,8 +8,10 @@
 #include "partita/Chiamata.h"
 
 // The record of the game in progress: the deal, the bidding, every card played, the table
-// and the tricks taken. The game state machine alone writes the one process-wide record
-// (Registro()); everyone else reads it or takes a copy, so it is a plain value with no heap.
+// and the tricks taken. The game state machine alone writes a table's record; everyone else
+// reads it or takes a copy, so it is a plain value with no heap.
+class GeneratoreCasuale;
+
 class RegistroPartita {
 public:
     // Written directly by the game state machine.
@@ -21,8 +23,8 @@ public:
 
     RegistroPartita();
 
-    // Shuffles and deals a new game with the process-wide generator.
-    void Distribuisci();
+    // Shuffles and deals a new game with the table's generator.
+    void Distribuisci(GeneratoreCasuale& generatore);
     // Deals a chosen game: card index c goes to seat seggioPerCarta[c]; otherwise as
     // Distribuisci. Raises, changing nothing, unless every seat gets exactly eight cards.
     void DistribuisciMani(const std::array<int, 40>& seggioPerCarta);
@@ -157,11 +159,6 @@ private:
     void IniziaPartitaDistribuita();
 };
 
-// The one record of the game in progress (one per thread, so that series can be played side
-// by side; a program with one thread has just one).
-RegistroPartita& Registro();
-
-class GeneratoreCasuale;
 // A deal drawn fairly (every deal equally likely) with a generator of the caller's own, for
 // DistribuisciMani: the seat of each card index.
 std::array<int, 40> DistribuzioneCasuale(GeneratoreCasuale& generatore);

@@ -12,12 +12,6 @@ std::size_t I(int i) {
 }
 } // namespace
 
-TipoStoriaPartite& StoriaPartite() {
-    // One per thread: series played side by side each have their own.
-    thread_local TipoStoriaPartite storia;
-    return storia;
-}
-
 TipoStoriaPartite::TipoStoriaPartite(const std::string& nomeFile)
     : partite(std::make_unique<std::array<PartitaGiocata, kPartiteTenute>>()) {
     if (!nomeFile.empty()) {

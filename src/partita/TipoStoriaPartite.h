@@ -103,6 +103,3 @@ private:
 // +3, partner +2, everyone -1) times the multiplier of the bid and the result. Raises the
 // internal-error message before the fortieth card.
 std::array<int, 5> PunteggiPartita(const RegistroPartita& registro);
-
-// The one history of the series in progress (one per thread, as the game record).
-TipoStoriaPartite& StoriaPartite();

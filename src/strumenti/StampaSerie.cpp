@@ -72,8 +72,7 @@ std::string ElencoPosti(const GruppoPosti& gruppo, const char* separatore) {
 
 } // namespace
 
-void StampaJson(const RisultatoSerie& r) {
-    const TipoStoriaPartite& storia = StoriaPartite();
+void StampaJson(const RisultatoSerie& r, const TipoStoriaPartite& storia) {
     const StatisticaSerie& statistica = r.esito.statistica;
     std::ostringstream out;
     const auto Lista = [&](auto valore) {
@@ -117,8 +116,7 @@ void StampaJson(const RisultatoSerie& r) {
     std::cout << out.str();
 }
 
-void StampaTabella(const RisultatoSerie& r) {
-    const TipoStoriaPartite& storia = StoriaPartite();
+void StampaTabella(const RisultatoSerie& r, const TipoStoriaPartite& storia) {
     const StatisticaSerie& statistica = r.esito.statistica;
     const int partite = storia.numeroPartite;
     std::printf("Serie di tipo %d, seme %u: %d partite%s\n\n", r.tipo, r.seme, partite,

@@ -7,8 +7,8 @@
 
 #include "motori/Serie.h"
 
-// What pentaludo-serie prints of a series: the history of the calling thread (totals,
-// wins) and what the run measured (standard errors, intervals, speed).
+// What pentaludo-serie prints of a series: its history (totals, wins) and what the run
+// measured (standard errors, intervals, speed).
 struct RisultatoSerie {
     int tipo = 1;
     bool manoAlBuio = true;
@@ -20,6 +20,6 @@ struct RisultatoSerie {
 };
 
 // One JSON object on one line.
-void StampaJson(const RisultatoSerie& risultato);
+void StampaJson(const RisultatoSerie& risultato, const TipoStoriaPartite& storia);
 // A table for people.
-void StampaTabella(const RisultatoSerie& risultato);
+void StampaTabella(const RisultatoSerie& risultato, const TipoStoriaPartite& storia);

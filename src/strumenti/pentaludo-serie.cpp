@@ -249,14 +249,15 @@ int Esegui(const std::vector<std::string>& argomenti, const char* argv0) {
     try {
         ImpostaCartellaProgramma(CartellaEseguibile(argv0));
         std::string motivo;
-        if (!opzioni.carica.empty() && !StoriaPartite().Carica(opzioni.carica, &motivo)) {
+        TipoStoriaPartite caricata;
+        if (!opzioni.carica.empty() && !caricata.Carica(opzioni.carica, &motivo)) {
             throw Errore("impossibile caricare la serie " + opzioni.carica + ": " + motivo);
         }
         risultato.tipo = opzioni.serie.tipo;
         risultato.manoAlBuio = opzioni.serie.manoAlBuio;
         risultato.seme = opzioni.serie.seme != 0 ? opzioni.serie.seme : SemeDalOrologio();
         opzioni.serie.seme = risultato.seme;
-        serie = std::make_unique<Serie>(opzioni.serie);
+        serie = std::make_unique<Serie>(opzioni.serie, caricata);
         risultato.fili = serie->Fili();
         risultato.descrizioni = serie->Descrizioni();
         risultato.confronti = serie->Confronti();
@@ -291,11 +292,11 @@ int Esegui(const std::vector<std::string>& argomenti, const char* argv0) {
     }
 
     if (opzioni.json) {
-        StampaJson(risultato);
+        StampaJson(risultato, serie->Storia());
     } else {
-        StampaTabella(risultato);
+        StampaTabella(risultato, serie->Storia());
     }
-    if (!opzioni.salva.empty() && !StoriaPartite().Salva(opzioni.salva)) {
+    if (!opzioni.salva.empty() && !serie->Storia().Salva(opzioni.salva)) {
         std::cerr << "pentaludo-serie: impossibile salvare la serie in " << opzioni.salva << '\n';
         return kEsitoErrore;
     }
