@@ -16,9 +16,8 @@
 #include "TrovaRegole.h"
 #include "comune/Casuale.h"
 #include "motori/FinestraSilenziosa.h"
-#include "motori/SemaforoSoloComputer.h"
+#include "motori/Tavolo.h"
 #include "partita/RegistroPartita.h"
-#include "partita/TipoGiocatori.h"
 #include "partita/TipoStoriaPartite.h"
 
 int main(int argc, char** argv) {
@@ -50,14 +49,13 @@ int main(int argc, char** argv) {
     if (!tattici) {
         opzioni.fileSfidante = opzioni.fileRegole;
     }
-    ImpostaTipoGiocatori(tipo);
-    ImpostaSemeCasuale(seme);
     FinestraSilenziosa finestra;
-    SemaforoSoloComputer semaforo(&finestra, tipo, opzioni);
+    Tavolo tavolo(tipo, seme, &finestra, opzioni);
+    Semaforo& semaforo = tavolo.Driver();
     semaforo.ImpostaManoAlBuio(alBuio);
     semaforo.NuovaPartita();
 
-    const TipoStoriaPartite& storia = StoriaPartite();
+    const TipoStoriaPartite& storia = tavolo.Stato().storia;
     std::vector<double> blocchi;
     double blocco = 0.0;
     int contate = 0;

@@ -14,10 +14,8 @@
 #include "TrovaRegole.h"
 #include "comune/Casuale.h"
 #include "motori/FinestraSilenziosa.h"
-#include "motori/Semaforo1Giocatore.h"
-#include "motori/SemaforoSoloComputer.h"
+#include "motori/Tavolo.h"
 #include "partita/RegistroPartita.h"
-#include "partita/TipoGiocatori.h"
 #include "partita/TipoStoriaPartite.h"
 
 namespace {
@@ -31,21 +29,13 @@ struct Misura {
     double microsecondiPerCarta = 0.0;
 };
 
-std::unique_ptr<Semaforo> NuovaSerie(int tipo, FinestraSilenziosa& finestra) {
-    Registro() = RegistroPartita();
-    StoriaPartite().Azzera();
-    ImpostaTipoGiocatori(tipo);
-    ImpostaSemeCasuale(20261207);
+std::unique_ptr<Tavolo> NuovaSerie(int tipo, FinestraSilenziosa& finestra) {
     OpzioniTavolo opzioni;
     opzioni.logTest = "/dev/null";
-    std::unique_ptr<Semaforo> semaforo;
-    if (tipo == 0) {
-        semaforo = std::make_unique<Semaforo1Giocatore>(&finestra, opzioni);
-    } else {
-        semaforo = std::make_unique<SemaforoSoloComputer>(&finestra, tipo, opzioni);
-    }
-    semaforo->NuovaPartita();
-    return semaforo;
+    auto tavolo = std::make_unique<Tavolo>(tipo, 20261207, &finestra, opzioni);
+    finestra.ImpostaGeneratore(&tavolo->Stato().generatore);
+    tavolo->Driver().NuovaPartita();
+    return tavolo;
 }
 
 // One step, and a new game when a game with a human has ended.
@@ -60,11 +50,11 @@ Misura MisuraSerie(int tipo, int partite) {
     Misura misura;
     {
         FinestraSilenziosa finestra(false, 0);
-        auto semaforo = NuovaSerie(tipo, finestra);
+        auto tavolo = NuovaSerie(tipo, finestra);
         const auto inizio = Orologio::now();
         const std::clock_t inizioCpu = std::clock();
-        while (StoriaPartite().numeroPartite < partite) {
-            Avanza(*semaforo);
+        while (tavolo->Stato().storia.numeroPartite < partite) {
+            Avanza(tavolo->Driver());
         }
         const double secondiCpu = static_cast<double>(std::clock() - inizioCpu) / CLOCKS_PER_SEC;
         const double secondi = std::chrono::duration<double>(Orologio::now() - inizio).count();
@@ -74,12 +64,13 @@ Misura MisuraSerie(int tipo, int partite) {
     // Second pass, with the clock read around every card step: their share of the wall time
     // applied to the processor time of the pass.
     FinestraSilenziosa finestra(false, 0);
-    auto semaforo = NuovaSerie(tipo, finestra);
+    auto tavolo = NuovaSerie(tipo, finestra);
+    Semaforo* semaforo = &tavolo->Driver();
     Orologio::duration inCarte{};
     long long carte = 0;
     const auto inizio = Orologio::now();
     const std::clock_t inizioCpu = std::clock();
-    while (StoriaPartite().numeroPartite < partite) {
+    while (tavolo->Stato().storia.numeroPartite < partite) {
         if (semaforo->PartitaCorrente()->Stato() == 5) {
             const auto prima = Orologio::now();
             semaforo->Passo();

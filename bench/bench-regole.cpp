@@ -13,7 +13,6 @@
 #include "TrovaRegole.h"
 #include "comune/Casuale.h"
 #include "ia/GiocaCartaRegoleNuovo.h"
-#include "partita/TipoGiocatori.h"
 #include "partita/TipoStoriaPartite.h"
 
 namespace {
@@ -39,10 +38,14 @@ struct Momento {
 class Contatore final : public GiocaCarta {
 public:
     explicit Contatore(GiocaCarta& g) : GiocaCarta(g.Giocatore()), g(g) {}
+    void Siedi(StatoTavolo& tavolo) override {
+        GiocaCarta::Siedi(tavolo);
+        g.Siedi(tavolo);
+    }
     Carta ScegliCarta() override {
         g.ImpostaBriscola(briscola);
         if (decisioni % 7 == 0 && momenti.size() < 20000) {
-            momenti.push_back({Registro(), giocatore, briscola});
+            momenti.push_back({Tavolo().registro, giocatore, briscola});
         }
         ++decisioni;
         const auto inizio = Orologio::now();
@@ -66,8 +69,7 @@ int main(int argc, char** argv) {
     const int partite = argc > 1 ? std::atoi(argv[1]) : 20000;
     const std::string regole = argc > 2 ? argv[2] : "regole.OK.txt";
     TrovaRegole(argv[0]);
-    ImpostaTipoGiocatori(1);
-    ImpostaSemeCasuale(1);
+    StatoTavolo tavolo(1, 1);
 
     std::array<std::unique_ptr<GiocaCartaRegoleNuovo>, 5> strategie;
     std::array<std::unique_ptr<Contatore>, 5> contatori;
@@ -77,11 +79,11 @@ int main(int argc, char** argv) {
         contatori[s] = std::make_unique<Contatore>(*strategie[s]);
         giocatori[s] = contatori[s].get();
     }
-    Partita partita;
+    Partita partita(tavolo);
     const auto inizio = Orologio::now();
     const std::clock_t inizioCPU = std::clock();
     for (int n = 0; n < partite; ++n) {
-        GiocaPartitaDiProva(partita, giocatori);
+        GiocaPartitaDiProva(tavolo, partita, giocatori);
     }
     const double totale = Secondi(inizio);
     const double totaleCPU = SecondiCPU(inizioCPU);
@@ -107,7 +109,7 @@ int main(int argc, char** argv) {
     int controllo = 0;
     for (int r = 0; r < ripetizioni; ++r) {
         for (const Momento& m : momenti) {
-            Registro() = m.registro;
+            tavolo.registro = m.registro;
             GiocaCartaRegoleNuovo& g = *strategie[static_cast<std::size_t>(m.giocatore)];
             g.ImpostaBriscola(m.briscola);
             controllo += g.ScegliCarta().Indice();

@@ -16,25 +16,26 @@
 #include "motori/MotoreACaso.h"
 #include "motori/Semaforo.h"
 #include "partita/RegistroPartita.h"
-#include "partita/TipoGiocatori.h"
+#include "partita/StatoTavolo.h"
 #include "partita/TipoStoriaPartite.h"
 
 namespace {
 
-// Two random-card players' games, for a history that is not empty.
-void GiocaPartite(int partite, std::uint32_t seme, bool soloComputer) {
-    Registro() = RegistroPartita();
-    ImpostaTipoGiocatori(soloComputer ? 1 : 0);
-    ImpostaSemeCasuale(seme);
+// Random-card players' games after those of storia; the history they leave.
+TipoStoriaPartite GiocaPartite(const TipoStoriaPartite& iniziale, int partite, std::uint32_t seme,
+                               bool soloComputer) {
+    StatoTavolo tavolo(seme, soloComputer ? 1 : 0);
+    tavolo.storia = iniziale;
     FinestraSilenziosa finestra;
+    finestra.ImpostaGeneratore(&tavolo.generatore);
     MotoriTavolo motori;
     for (int s = 0; s < 5; ++s) {
         motori[static_cast<std::size_t>(s)] = std::make_unique<MotoreACaso>(s);
     }
-    Semaforo semaforo(
-        std::make_unique<ManagerMotoriOutputGrafico>(&finestra, std::move(motori), "/dev/null"),
-        soloComputer);
-    TipoStoriaPartite& storia = StoriaPartite();
+    Semaforo semaforo(std::make_unique<ManagerMotoriOutputGrafico>(tavolo, &finestra,
+                                                                   std::move(motori), "/dev/null"),
+                      soloComputer);
+    TipoStoriaPartite& storia = tavolo.storia;
     const long long fine = static_cast<long long>(storia.numeroPartite) + partite;
     semaforo.NuovaPartita();
     for (int passi = 0; storia.numeroPartite < fine && passi < 10000; ++passi) {
@@ -46,7 +47,7 @@ void GiocaPartite(int partite, std::uint32_t seme, bool soloComputer) {
             // Only a full series may refuse a game, and it stays as it was.
             CONTROLLA(piena);
             CONTROLLA(storia == prima);
-            return;
+            return storia;
         }
         if (!semaforo.InCorso() && !soloComputer) {
             semaforo.NuovaPartita();
@@ -54,14 +55,11 @@ void GiocaPartite(int partite, std::uint32_t seme, bool soloComputer) {
     }
     // Every game was counted, or the series reached its limit on the way.
     CONTROLLA(storia.numeroPartite == fine || storia.Piena());
+    return storia;
 }
 
 const TipoStoriaPartite& Precedente() {
-    static const TipoStoriaPartite precedente = [] {
-        StoriaPartite() = TipoStoriaPartite();
-        GiocaPartite(3, 7, true);
-        return StoriaPartite();
-    }();
+    static const TipoStoriaPartite precedente = GiocaPartite({}, 3, 7, true);
     return precedente;
 }
 
@@ -85,7 +83,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* dati, std::size_t dime
     CONTROLLA(riletta == storia);
     CONTROLLA(riletta.SalvaInByte() == salvata);
 
-    StoriaPartite() = storia;
-    GiocaPartite(2, static_cast<std::uint32_t>(dimensione), dimensione % 2 == 1);
+    GiocaPartite(storia, 2, static_cast<std::uint32_t>(dimensione), dimensione % 2 == 1);
     return 0;
 }

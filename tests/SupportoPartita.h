@@ -10,7 +10,6 @@
 #include "comune/Casuale.h"
 #include "ia/OsservatoreTattica.h"
 #include "partita/RegistroPartita.h"
-#include "partita/TipoGiocatori.h"
 #include "partita/TipoStoriaPartite.h"
 
 // Small helpers that set up concrete game situations for the tests.

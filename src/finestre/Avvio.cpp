@@ -17,7 +17,6 @@
 #include "finestre/TfrmOpzioni.h"
 #include "finestre/TfrmStato.h"
 #include "ia/RegistraRegole.h"
-#include "partita/TipoGiocatori.h"
 
 QString CartellaDatiGioco(const QString& cartellaProgramma, const QString& nome) {
     const QString accanto = QDir(cartellaProgramma).filePath(nome);
@@ -58,7 +57,6 @@ CartelleGioco TrovaCartelleGioco(const QString& cartellaProgramma) {
 
 int AvviaGioco(const QStringList& argomenti) {
     const ArgomentiAvvio avvio = LeggiRigaDiComando(argomenti);
-    ImpostaTipoGiocatori(avvio.tipoGiocatori);
     QApplication::setApplicationName(QStringLiteral("Pentaludo"));
     QApplication::setApplicationDisplayName(QStringLiteral("Pentaludo"));
     QApplication::setDesktopFileName(QStringLiteral("org.pentaludo.Pentaludo"));
@@ -72,7 +70,7 @@ int AvviaGioco(const QStringList& argomenti) {
     std::unique_ptr<TfrmAboutBox> about;
     std::unique_ptr<TfrmStato> stato;
     try {
-        principale = std::make_unique<TfrmBriscolaMain>(avvio.semeCasuale);
+        principale = std::make_unique<TfrmBriscolaMain>(avvio.semeCasuale, avvio.tipoGiocatori);
         const CartelleGioco cartelle = TrovaCartelleGioco(cartellaProgramma);
         opzioni = std::make_unique<TfrmOpzioni>(cartelle.fileOpzioni, cartelle.carte,
                                                 cartelle.sfondi, principale.get());

@@ -43,9 +43,10 @@ void ColoreTesto(QWidget* widget, const QColor& colore) {
 
 } // namespace
 
-PanelPunti::PanelPunti(bool soloComputer, std::function<QString(int)> nomeGiocatore, QWidget* padre)
+PanelPunti::PanelPunti(const TipoStoriaPartite& storia, bool soloComputer,
+                       std::function<QString(int)> nomeGiocatore, QWidget* padre)
     : QWidget(padre), soloComputer(soloComputer), nomeGiocatore(std::move(nomeGiocatore)),
-      storia(&StoriaPartite()) {
+      storia(&storia) {
     setGeometry(0, 63, 505, 248);
     setAutoFillBackground(true);
 

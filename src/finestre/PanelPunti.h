@@ -19,10 +19,11 @@ class PanelPunti final : public QWidget {
 public:
     // nomeGiocatore gives the current name of a seat (the history does not keep names); in
     // computer-only play the totals show the average score per game.
-    PanelPunti(bool soloComputer, std::function<QString(int)> nomeGiocatore,
-               QWidget* padre = nullptr);
+    // storia: the history shown (not owned), the table's.
+    PanelPunti(const TipoStoriaPartite& storia, bool soloComputer,
+               std::function<QString(int)> nomeGiocatore, QWidget* padre = nullptr);
 
-    // The history shown; the series' own until a test gives another.
+    // The history shown; the table's until a test gives another.
     void ImpostaStoria(const TipoStoriaPartite& storia) { this->storia = &storia; }
 
     // Refills the totals, the list of games and the statistics block.

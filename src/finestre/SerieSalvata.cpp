@@ -42,14 +42,14 @@ QString Visibile(const QString& nome) {
 
 } // namespace
 
-bool SalvaSerie(QWidget* padre) {
+bool SalvaSerie(QWidget* padre, const TipoStoriaPartite& storia) {
     const QString nome = DialoghiCorrenti().SalvaFile(padre, QStringLiteral("Salva Partita"),
                                                       QString(), kFiltro, QStringLiteral("bri"));
     if (nome.isEmpty()) {
         return false;
     }
     errno = 0;
-    if (StoriaPartite().Salva(QFile::encodeName(nome).toStdString())) {
+    if (storia.Salva(QFile::encodeName(nome).toStdString())) {
         return true;
     }
     const int errore = errno;
@@ -60,13 +60,13 @@ bool SalvaSerie(QWidget* padre) {
     return false;
 }
 
-bool CaricaSerie(QWidget* padre) {
+bool CaricaSerie(QWidget* padre, TipoStoriaPartite& storia) {
     const QString nome =
         DialoghiCorrenti().ApriFile(padre, QStringLiteral("Carica Partita"), QString(), kFiltro);
     if (nome.isEmpty()) {
         return false;
     }
-    if (StoriaPartite().Carica(QFile::encodeName(nome).toStdString())) {
+    if (storia.Carica(QFile::encodeName(nome).toStdString())) {
         return true;
     }
     const QFileInfo file(nome);

@@ -14,6 +14,7 @@
 #include "finestre/ImmagineCarta.h"
 #include "finestre/Maschere.h"
 #include "motori/Semaforo.h"
+#include "motori/Tavolo.h"
 
 namespace {
 
@@ -57,7 +58,7 @@ bool CaricaCoppia(const QString& cartella, const QString& nome, QImage& normale,
 
 } // namespace
 
-TfrmBriscola::TfrmBriscola(std::uint32_t semeCasuale, QWidget* padre)
+TfrmBriscola::TfrmBriscola(std::uint32_t semeCasuale, int tipoGiocatori, QWidget* padre)
     : QMainWindow(padre), sfondo(QSize(kLarghezzaTavolo, kAltezzaTavolo)),
       areaTavolo(new SuperficieTavolo(sfondo, this)), mascheraCarta(MascheraCarta(1)),
       mascheraCarta2x(MascheraCarta(2)) {
@@ -71,25 +72,28 @@ TfrmBriscola::TfrmBriscola(std::uint32_t semeCasuale, QWidget* padre)
     setWindowFlags(Qt::Window | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
                    Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
     setFocusPolicy(Qt::StrongFocus);
-    ImpostaSemeCasuale(semeCasuale != 0 ? semeCasuale : SemeDalOrologio());
+    const std::uint32_t seme = semeCasuale != 0 ? semeCasuale : SemeDalOrologio();
+    generatoreFinestra.Semina(seme);
+    tavoloGioco = std::make_unique<Tavolo>(tipoGiocatori, seme, this);
+    ciclo = std::make_unique<CicloGioco>(tavoloGioco->Driver(),
+                                         [this](const QString& testo) { MostraErrore(testo); });
+    connect(ciclo.get(), &CicloGioco::Fermato, this, [this] {
+        chiusuraConfermata = true;
+        close();
+    });
     // The loop starts as soon as the event loop runs and the other windows exist.
     QTimer::singleShot(10, this, &TfrmBriscola::TimerStartTimer);
 }
 
 TfrmBriscola::~TfrmBriscola() = default;
 
-void TfrmBriscola::ImpostaSemaforo(std::unique_ptr<Semaforo> nuovo) {
-    semaforo = std::move(nuovo);
-    if (ciclo) {
-        ciclo->ImpostaSemaforo(*semaforo);
-        return;
-    }
-    ciclo = std::make_unique<CicloGioco>(*semaforo,
-                                         [this](const QString& testo) { MostraErrore(testo); });
-    connect(ciclo.get(), &CicloGioco::Fermato, this, [this] {
-        chiusuraConfermata = true;
-        close();
-    });
+Semaforo& TfrmBriscola::SemaforoGioco() const {
+    return tavoloGioco->Driver();
+}
+
+void TfrmBriscola::NuoviGiocatori(const OpzioniTavolo& opzioniTavolo) {
+    tavoloGioco->CambiaGiocatori(opzioniTavolo);
+    ciclo->ImpostaSemaforo(tavoloGioco->Driver());
 }
 
 void TfrmBriscola::TimerStartTimer() {
@@ -216,12 +220,12 @@ void TfrmBriscola::CartaCliccata(int indice) {
 }
 
 QString TfrmBriscola::TestoTipiGiocatori() const {
-    if (!semaforo) {
+    if (!tavoloGioco) {
         return {};
     }
     QStringList righe;
     for (int s = 0; s < 5; ++s) {
-        righe << QString::fromStdString(semaforo->Manager().DescrizioneMotore(s));
+        righe << QString::fromStdString(SemaforoGioco().Manager().DescrizioneMotore(s));
     }
     return righe.join(QStringLiteral("\r\n"));
 }
@@ -238,7 +242,7 @@ void TfrmBriscola::keyReleaseEvent(QKeyEvent* evento) {
 void TfrmBriscola::Attesa(bool dopoGiocata) {
     const int durata = dopoGiocata ? attesaGiocata : attesaMano;
     QCoreApplication::processEvents();
-    if (durata <= 0 || (semaforo && semaforo->Fermato())) {
+    if (durata <= 0 || SemaforoGioco().Fermato()) {
         return;
     }
     QEventLoop attesa;
@@ -253,7 +257,7 @@ void TfrmBriscola::MostraErrore(const QString& testo) {
 }
 
 void TfrmBriscola::closeEvent(QCloseEvent* evento) {
-    if (chiusuraConfermata || !semaforo) {
+    if (chiusuraConfermata) {
         evento->accept();
         return;
     }
@@ -262,7 +266,7 @@ void TfrmBriscola::closeEvent(QCloseEvent* evento) {
         evento->ignore();
         return;
     }
-    semaforo->Ferma();
+    SemaforoGioco().Ferma();
     if (ciclo && ciclo->InPasso()) {
         // The step under way finishes first; the driver's -1 then closes the window.
         evento->ignore();

@@ -8,14 +8,17 @@
 #include <cstdint>
 #include <memory>
 
+#include "comune/Casuale.h"
 #include "finestre/SfondoTavolo.h"
 #include "motori/FinestraGioco.h"
+#include "motori/OpzioniTavolo.h"
 #include "partita/RegistroPartita.h"
 
 class CicloGioco;
 class ImmagineCarta;
 class QEventLoop;
 class Semaforo;
+class Tavolo;
 class TfrmOpzioni;
 
 // The game window as the engines see it: the 40 card pictures with their faces and back, the
@@ -29,8 +32,10 @@ public:
     static constexpr int kLarghezzaTavolo = 500;
     static constexpr int kAltezzaTavolo = 311;
 
-    // Seeds the process-wide generator with semeCasuale (0: from the clock).
-    explicit TfrmBriscola(std::uint32_t semeCasuale, QWidget* padre = nullptr);
+    // The window's table, of the seating tipoGiocatori (0: the person at seat 4 against four
+    // computers), its generator seeded with semeCasuale (0: from the clock). Raises when the
+    // players cannot be built (a rules file).
+    TfrmBriscola(std::uint32_t semeCasuale, int tipoGiocatori, QWidget* padre = nullptr);
     ~TfrmBriscola() override;
 
     // The options dialog the window reads its settings from (not owned).
@@ -52,7 +57,8 @@ public:
     QWidget* AreaTavolo() const { return areaTavolo; }
     // Null until the start timer has created the pictures.
     ImmagineCarta* Immagine(int indice) const;
-    Semaforo& SemaforoGioco() const { return *semaforo; }
+    Tavolo& TavoloGioco() const { return *tavoloGioco; }
+    Semaforo& SemaforoGioco() const;
     CicloGioco& Ciclo() const { return *ciclo; }
     const SfondoTavolo& Sfondo() const { return sfondo; }
     int AttesaGiocataCorrente() const { return attesaGiocata; }
@@ -83,9 +89,10 @@ protected:
     TfrmOpzioni* opzioni = nullptr;
     SfondoTavolo sfondo;
 
-    // The driver of the window's seating: set by the derived window's constructor, replaced
-    // (never during a step) when the seating changes.
-    void ImpostaSemaforo(std::unique_ptr<Semaforo> nuovo);
+    // New players at the window's table (never during a step): the history stays.
+    void NuoviGiocatori(const OpzioniTavolo& opzioniTavolo);
+    // The window's own draws (the order the hand is laid out in), apart from the game's.
+    GeneratoreCasuale generatoreFinestra;
     // The pause after a card or bid (dopoGiocata) or after a trick; the window stays live.
     void Attesa(bool dopoGiocata);
     // A message box through the dialog seam.
@@ -102,7 +109,7 @@ private:
     std::array<ImmagineCarta*, 40> immagineCarta{};
     QImage mascheraCarta;
     QImage mascheraCarta2x;
-    std::unique_ptr<Semaforo> semaforo;
+    std::unique_ptr<Tavolo> tavoloGioco;
     std::unique_ptr<CicloGioco> ciclo;
     QEventLoop* attesaInCorso = nullptr;
     bool chiusuraConfermata = false;

@@ -8,7 +8,6 @@
 #include <QMenu>
 #include <QMenuBar>
 
-#include "comune/Casuale.h"
 #include "finestre/CicloGioco.h"
 #include "finestre/Dialoghi.h"
 #include "finestre/Disegni.h"
@@ -21,9 +20,8 @@
 #include "finestre/TfrmOpzioni.h"
 #include "finestre/TfrmStato.h"
 #include "motori/OpzioniTavolo.h"
-#include "motori/Semaforo1Giocatore.h"
-#include "motori/SemaforoSoloComputer.h"
-#include "partita/TipoGiocatori.h"
+#include "motori/Semaforo.h"
+#include "motori/Tavolo.h"
 
 #ifndef PENTALUDO_VERSIONE
 #define PENTALUDO_VERSIONE "0"
@@ -49,8 +47,8 @@ SuperficieMascherata* CreaSegno(const SfondoTavolo& sfondo, QWidget* tavolo, con
 
 } // namespace
 
-TfrmBriscolaMain::TfrmBriscolaMain(std::uint32_t semeCasuale, QWidget* padre)
-    : TfrmBriscolaBase(semeCasuale, padre), soloComputer(TipoGiocatori() != 0) {
+TfrmBriscolaMain::TfrmBriscolaMain(std::uint32_t semeCasuale, int tipoGiocatori, QWidget* padre)
+    : TfrmBriscolaBase(semeCasuale, tipoGiocatori, padre), soloComputer(tipoGiocatori != 0) {
     setWindowTitle(QStringLiteral("Pentaludo - Versione ") + QStringLiteral(PENTALUDO_VERSIONE));
     QWidget* tavolo = AreaTavolo();
     const int scala = Scala(*this);
@@ -79,7 +77,7 @@ TfrmBriscolaMain::TfrmBriscolaMain(std::uint32_t semeCasuale, QWidget* padre)
     lblBenvenuto->setAttribute(Qt::WA_TranslucentBackground);
 
     panelPunti = new PanelPunti(
-        soloComputer,
+        TavoloGioco().Stato().storia, soloComputer,
         [this](int giocatore) {
             return opzioni != nullptr ? opzioni->NomeGiocatore(giocatore) : QString();
         },
@@ -93,9 +91,7 @@ TfrmBriscolaMain::TfrmBriscolaMain(std::uint32_t semeCasuale, QWidget* padre)
     connect(panelLicitazione, &PanelLicitazione::PiuCliccato, this, &TfrmBriscolaMain::cmdPiuClick);
 
     CreaMenu();
-    const int tipo = TipoGiocatori();
-    if (tipo == 0) {
-        ImpostaSemaforo(CreaSemaforoUmano(false));
+    if (!soloComputer) {
         connect(&Ciclo(), &CicloGioco::PassoConcluso, this, [this] {
             if (nuovaPartitaDopoPasso) {
                 nuovaPartitaDopoPasso = false;
@@ -103,8 +99,6 @@ TfrmBriscolaMain::TfrmBriscolaMain(std::uint32_t semeCasuale, QWidget* padre)
                 TfrmBriscolaBase::NuovaPartita();
             }
         });
-    } else {
-        ImpostaSemaforo(std::make_unique<SemaforoSoloComputer>(this, tipo));
     }
     layout()->setSizeConstraint(QLayout::SetFixedSize);
 }
@@ -220,12 +214,12 @@ void TfrmBriscolaMain::NuovaPartita() {
     TfrmBriscolaBase::NuovaPartita();
 }
 
-std::unique_ptr<Semaforo> TfrmBriscolaMain::CreaSemaforoUmano(bool esperti) {
+OpzioniTavolo TfrmBriscolaMain::OpzioniGiocatori(bool esperti) {
     OpzioniTavolo tavolo;
     if (esperti) {
         tavolo.esperto = {true, true, true, true, false};
     }
-    return std::make_unique<Semaforo1Giocatore>(this, tavolo);
+    return tavolo;
 }
 
 void TfrmBriscolaMain::ImpostaOpzioni(bool primaVolta) {
@@ -243,7 +237,7 @@ void TfrmBriscolaMain::ImpostaOpzioni(bool primaVolta) {
 void TfrmBriscolaMain::CambiaGiocatori() {
     espertiAlTavolo = opzioni->Esperti();
     cambioGiocatori = false;
-    ImpostaSemaforo(CreaSemaforoUmano(espertiAlTavolo));
+    NuoviGiocatori(OpzioniGiocatori(espertiAlTavolo));
     SemaforoGioco().ImpostaManoAlBuio(opzioni->ManoAlBuio());
     SemaforoGioco().ImpostaPuntiMonte(opzioni->PuntiMonte());
 }
@@ -261,8 +255,8 @@ void TfrmBriscolaMain::DisponiMano(int giocatore) {
     auto copia = mano[static_cast<std::size_t>(giocatore)];
     if (!carteOrdinate) {
         for (int i = 0; i < 10; ++i) {
-            const int a = Casuale(8);
-            const int b = Casuale(8);
+            const int a = generatoreFinestra.Casuale(8);
+            const int b = generatoreFinestra.Casuale(8);
             std::swap(copia[static_cast<std::size_t>(a)], copia[static_cast<std::size_t>(b)]);
         }
     }
@@ -409,7 +403,7 @@ void TfrmBriscolaMain::menuPuntiPartitaClick(bool punti) {
 
 void TfrmBriscolaMain::menuSalvaPartitaClick() {
     try {
-        SalvaSerie(this);
+        SalvaSerie(this, TavoloGioco().Stato().storia);
     } catch (const std::exception& e) {
         MostraErrore(QString::fromStdString(e.what()));
     }
@@ -417,7 +411,7 @@ void TfrmBriscolaMain::menuSalvaPartitaClick() {
 
 void TfrmBriscolaMain::menuCaricaPartitaClick() {
     try {
-        CaricaSerie(this);
+        CaricaSerie(this, TavoloGioco().Stato().storia);
         panelPunti->AggiornaPunti();
     } catch (const std::exception& e) {
         MostraErrore(QString::fromStdString(e.what()));

@@ -23,7 +23,8 @@ class TfrmBriscolaMain final : public TfrmBriscolaBase {
 public:
     // The seating comes from the process-wide player-type setting. Raises when the players
     // cannot be created (a missing rules file).
-    explicit TfrmBriscolaMain(std::uint32_t semeCasuale, QWidget* padre = nullptr);
+    // tipoGiocatori: 0, the person at seat 4; 1, 2, 3: a computer-only series, watched.
+    TfrmBriscolaMain(std::uint32_t semeCasuale, int tipoGiocatori, QWidget* padre = nullptr);
     ~TfrmBriscolaMain() override;
 
     bool SoloComputer() const { return soloComputer; }
@@ -91,7 +92,7 @@ private:
     bool cambioGiocatori = false;
     bool nuovaPartitaDopoPasso = false;
 
-    std::unique_ptr<Semaforo> CreaSemaforoUmano(bool esperti);
+    static OpzioniTavolo OpzioniGiocatori(bool esperti);
     void CambiaGiocatori();
     QLabel* immagineTurno;
     std::array<std::unique_ptr<PannelloGiocatore>, 5> pannelli;

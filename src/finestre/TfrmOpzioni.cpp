@@ -378,7 +378,7 @@ void TfrmOpzioni::CreaNomeAutomaticamente(int j) {
     }
     // Ends: at most five of the eleven names are in use.
     for (;;) {
-        const int r = Casuale(15);
+        const int r = generatoreNomi.Casuale(15);
         if (r >= static_cast<int>(kNomiAutomatici.size())) {
             continue;
         }

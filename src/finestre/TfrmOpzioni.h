@@ -4,6 +4,8 @@
 #include <QDialog>
 #include <QString>
 
+#include "comune/Casuale.h"
+
 class QCheckBox;
 class QFrame;
 class QLineEdit;
@@ -94,6 +96,8 @@ private slots:
     void cmdOKClick();
 
 private:
+    // Draws the names made up for empty name boxes: the dialog's own, never the game's.
+    GeneratoreCasuale generatoreNomi{SemeDalOrologio()};
     void CostruisciPagine();
     void CaricaOpzioni();
     ValoriOpzioni Valori() const;

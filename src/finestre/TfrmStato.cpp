@@ -9,6 +9,7 @@
 #include <QTimer>
 
 #include "finestre/TfrmBriscola.h"
+#include "motori/Tavolo.h"
 #include "partita/RegistroPartita.h"
 
 namespace {
@@ -75,8 +76,12 @@ TfrmStato::TfrmStato(std::function<QString(int)> nomeGiocatore, QWidget* padre)
 }
 
 TfrmStato::~TfrmStato() {
-    if (OsservatoreTatticaAttivo() == this) {
-        ImpostaOsservatoreTattica(nullptr);
+    Distacca();
+}
+
+void TfrmStato::Distacca() {
+    if (tavolo != nullptr && tavolo->osservatore == this) {
+        tavolo->osservatore = nullptr;
     }
 }
 
@@ -152,12 +157,24 @@ void TfrmStato::CreaPaginaDettaglio(QWidget* pagina) {
     }
 }
 
+void TfrmStato::ImpostaTavolo(StatoTavolo* nuovo) {
+    Distacca();
+    tavolo = nuovo;
+    if (tavolo != nullptr && isVisible()) {
+        tavolo->osservatore = this;
+    }
+}
+
 void TfrmStato::ImpostaFinestraGioco(TfrmBriscola* finestra) {
+    ImpostaTavolo(&finestra->TavoloGioco().Stato());
     connect(finestra, &TfrmBriscola::ChiusuraDuranteIlPasso, this, &TfrmStato::Rilascia);
 }
 
 void TfrmStato::TimerTimer() {
-    const RegistroPartita& registro = Registro();
+    if (tavolo == nullptr) {
+        return;
+    }
+    const RegistroPartita& registro = tavolo->registro;
     EditChiamata->setText(QString::fromStdString(registro.CartaChiamata().NomeLungo()));
     if (registro.chiamante >= 0) {
         EditChiamante->setText(nomeGiocatore(registro.chiamante));
@@ -223,7 +240,9 @@ void TfrmStato::Attendi() {
 
 void TfrmStato::showEvent(QShowEvent* evento) {
     QWidget::showEvent(evento);
-    ImpostaOsservatoreTattica(this);
+    if (tavolo != nullptr) {
+        tavolo->osservatore = this;
+    }
     TimerTimer();
     Timer->start();
 }
@@ -231,8 +250,6 @@ void TfrmStato::showEvent(QShowEvent* evento) {
 void TfrmStato::hideEvent(QHideEvent* evento) {
     QWidget::hideEvent(evento);
     Timer->stop();
-    if (OsservatoreTatticaAttivo() == this) {
-        ImpostaOsservatoreTattica(nullptr);
-    }
+    Distacca();
     Rilascia();
 }

@@ -13,6 +13,7 @@ class QLineEdit;
 class QPushButton;
 class QTabWidget;
 class QTimer;
+class StatoTavolo;
 class TfrmBriscola;
 
 // The AI step window: every hand, the called card, the caller and the true partner as the
@@ -33,6 +34,8 @@ public:
 
     // A close of the main window during a step lets a held decision go.
     void ImpostaFinestraGioco(TfrmBriscola* finestra);
+    // The table watched (not owned): the window's, which ImpostaFinestraGioco sets.
+    void ImpostaTavolo(StatoTavolo* nuovo);
 
     bool InAttesa() const { return inAttesa != 0; }
 
@@ -54,6 +57,11 @@ protected:
     void hideEvent(QHideEvent* evento) override;
 
 private:
+    // The table of the window it watches (not owned): its record, and where it attaches itself
+    // as the tactical players' observer while shown.
+    StatoTavolo* tavolo = nullptr;
+
+    void Distacca();
     std::function<QString(int)> nomeGiocatore;
     QTabWidget* pagine;
     QLineEdit* EditChiamata;

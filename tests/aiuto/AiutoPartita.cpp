@@ -12,19 +12,32 @@
 #include "comune/Percorsi.h"
 #include "ia/OsservatoreTattica.h"
 #include "partita/RegistroPartita.h"
-#include "partita/TipoGiocatori.h"
 #include "partita/TipoStoriaPartite.h"
 
 namespace fs = std::filesystem;
 
+namespace {
+thread_local StatoTavolo* tavoloIndicato = nullptr;
+}
+
+StatoTavolo& TavoloDelTest() {
+    thread_local StatoTavolo proprio;
+    return tavoloIndicato != nullptr ? *tavoloIndicato : proprio;
+}
+
+void ImpostaTavoloDelTest(StatoTavolo* tavolo) {
+    tavoloIndicato = tavolo;
+}
+
 void AzzeraStatoGlobale(std::uint32_t seme) {
-    Registro() = RegistroPartita();
-    StoriaPartite() = TipoStoriaPartite();
+    StatoTavolo& tavolo = TavoloDelTest();
+    tavolo.registro = RegistroPartita();
+    tavolo.storia = TipoStoriaPartite();
+    tavolo.ImpostaTipoGiocatori(0);
+    tavolo.generatore.Risemina(seme);
+    tavolo.osservatore = nullptr;
     RipristinaNomiCarte();
-    ImpostaTipoGiocatori(0);
-    ImpostaSemeCasuale(seme);
     ImpostaCartellaProgramma({});
-    ImpostaOsservatoreTattica(nullptr);
 }
 
 std::string Messaggio(const std::function<void()>& operazione) {

@@ -11,13 +11,39 @@
 #include <vector>
 
 #include "carte/Carta.h"
+#include "partita/StatoTavolo.h"
 
-// Helpers shared by the tests of the game: clean process-wide state, chosen deals,
+// Helpers shared by the tests of the game: the table the tests play on, chosen deals,
 // temporary folders, and an arbiter that knows the rules of a trick and of the score
 // independently of the code under test.
 
-// Puts every process-wide object back as at program start: the record, the history, the
-// card names, the player-type setting and the random generator (seeded with seme).
+// The table the tests of this thread play on when they need just one: strategies and games
+// are seated at it (Siedi, Partita(TavoloDelTest())). A window's test points it at the
+// window's own table for as long as the window lives (nullptr: back to the thread's own).
+StatoTavolo& TavoloDelTest();
+void ImpostaTavoloDelTest(StatoTavolo* tavolo);
+// Its record, history and generator, by the short names the tests use.
+inline RegistroPartita& Registro() {
+    return TavoloDelTest().registro;
+}
+inline TipoStoriaPartite& StoriaPartite() {
+    return TavoloDelTest().storia;
+}
+inline int Casuale(int n) {
+    return TavoloDelTest().generatore.Casuale(n);
+}
+inline void ImpostaSemeCasuale(std::uint32_t seme) {
+    TavoloDelTest().generatore.Risemina(seme);
+}
+inline void ImpostaTipoGiocatori(int tipo) {
+    TavoloDelTest().ImpostaTipoGiocatori(tipo);
+}
+inline void ImpostaOsservatoreDelTest(OsservatoreTattica* osservatore) {
+    TavoloDelTest().osservatore = osservatore;
+}
+
+// Puts the test's table back as new (record, history, seating 0, no observer, the generator
+// seeded with seme), and the card names and the program's folder as at program start.
 void AzzeraStatoGlobale(std::uint32_t seme = 5489u);
 
 // The message of the Errore the operation raises; "(nessuna eccezione)" when it raises none.

@@ -7,6 +7,17 @@
 
 namespace {
 
+// A table's generator, reseeded as a computer-only series reseeds it.
+GeneratoreTavolo generatore;
+
+int Casuale(int n) {
+    return generatore.Casuale(n);
+}
+
+void ImpostaSemeCasuale(std::uint32_t seme) {
+    generatore.Risemina(seme);
+}
+
 std::vector<int> Estrai(int quante, int n) {
     std::vector<int> valori;
     for (int i = 0; i < quante; ++i) {

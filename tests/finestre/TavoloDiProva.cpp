@@ -12,13 +12,12 @@
 #include "finestre/TfrmBriscolaMain.h"
 #include "finestre/TfrmOpzioni.h"
 #include "motori/Semaforo.h"
+#include "motori/Tavolo.h"
 #include "partita/Partita.h"
 #include "partita/RegistroPartita.h"
-#include "partita/TipoGiocatori.h"
 
 TavoloDiProva::TavoloDiProva(int tipoGiocatori, std::uint32_t seme, const QString& righeOpzioni) {
     AzzeraStatoGlobale();
-    ImpostaTipoGiocatori(tipoGiocatori);
     ImpostaCartellaProgramma(PENTALUDO_DATI_SORGENTE);
     fileOpzioni = QString::fromStdString(cartella.File("BriscolaChiamata.ini"));
     QFile file(fileOpzioni);
@@ -26,7 +25,8 @@ TavoloDiProva::TavoloDiProva(int tipoGiocatori, std::uint32_t seme, const QStrin
         file.write(righeOpzioni.toUtf8());
     }
     file.close();
-    finestra = std::make_unique<TfrmBriscolaMain>(seme);
+    finestra = std::make_unique<TfrmBriscolaMain>(seme, tipoGiocatori);
+    ImpostaTavoloDelTest(&finestra->TavoloGioco().Stato());
     const QString build = QStringLiteral(PENTALUDO_FINESTRE_BUILD);
     opzioni = std::make_unique<TfrmOpzioni>(fileOpzioni, build + QStringLiteral("/Carte"),
                                             build + QStringLiteral("/Sfondi"), finestra.get());
@@ -36,6 +36,7 @@ TavoloDiProva::TavoloDiProva(int tipoGiocatori, std::uint32_t seme, const QStrin
 
 TavoloDiProva::~TavoloDiProva() {
     opzioni.reset();
+    ImpostaTavoloDelTest(nullptr);
     finestra.reset();
     AzzeraStatoGlobale();
 }

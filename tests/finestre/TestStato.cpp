@@ -55,9 +55,10 @@ TEST_F(Stato, AttendeSoloConAutoSuEFinestraVisibileFinoAContinua) {
          {Caso{false, true, "cmdCont", true}, Caso{false, true, "cmdContDet", true},
           Caso{true, true, "cmdCont", false}, Caso{false, false, "cmdCont", false}}) {
         TfrmStato stato(NomeDi);
+        stato.ImpostaTavolo(&TavoloDelTest());
         Pulsante(stato, "cmdAuto")->setChecked(caso.autoGiu);
         stato.setVisible(caso.visibile);
-        EXPECT_EQ(OsservatoreTatticaAttivo(), caso.visibile ? &stato : nullptr);
+        EXPECT_EQ(TavoloDelTest().osservatore, caso.visibile ? &stato : nullptr);
         bool trattenuta = false;
         QTimer::singleShot(0, &stato, [&] {
             trattenuta = stato.InAttesa();
@@ -73,17 +74,18 @@ TEST_F(Stato, AttendeSoloConAutoSuEFinestraVisibileFinoAContinua) {
         EXPECT_FALSE(stato.InAttesa());
         QCoreApplication::processEvents();
     }
-    EXPECT_EQ(OsservatoreTatticaAttivo(), nullptr);
+    EXPECT_EQ(TavoloDelTest().osservatore, nullptr);
 }
 
 TEST_F(Stato, ChiamanteESocioRestanoFinoAChiamataEMostraLeMani) {
     TfrmStato stato(NomeDi);
+    stato.ImpostaTavolo(&TavoloDelTest());
     auto* chiamante = stato.findChild<QLineEdit*>(QStringLiteral("EditChiamante"));
     auto* socio = stato.findChild<QLineEdit*>(QStringLiteral("EditSocio"));
     chiamante->setText(QStringLiteral("prima"));
     socio->setText(QStringLiteral("prima"));
     RegistroPartita& registro = Registro();
-    registro.Distribuisci();
+    registro.Distribuisci(TavoloDelTest().generatore);
     stato.TimerTimer();
     EXPECT_EQ(chiamante->text(), QStringLiteral("prima"));
     EXPECT_EQ(socio->text(), QStringLiteral("prima"));

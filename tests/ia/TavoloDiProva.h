@@ -20,7 +20,6 @@
 #include "ia/NomiPredicati.h"
 #include "ia/SituazioneMano.h"
 #include "partita/RegistroPartita.h"
-#include "partita/TipoGiocatori.h"
 #include "partita/TipoStoriaPartite.h"
 
 // Small table situations on the process-wide record, for the rule-based player's tests.
@@ -39,7 +38,7 @@ protected:
         for (std::uint32_t seme = 1; seme < 2000000; ++seme) {
             ImpostaSemeCasuale(seme);
             R() = RegistroPartita();
-            R().Distribuisci();
+            R().Distribuisci(TavoloDelTest().generatore);
             if (condizione(R())) {
                 return;
             }
@@ -86,6 +85,7 @@ protected:
         MascheraPredicati maschera = 0;
         for (int parte = 0; parte < 2; ++parte) {
             GiocaCartaRegoleNuovo giocatore_(giocatore, FilePotenze(parte), 0.0);
+            giocatore_.Siedi(TavoloDelTest());
             giocatore_.ImpostaBriscola(prevista);
             const auto valore = static_cast<std::uint64_t>(giocatore_.ValutaCarta(carta));
             maschera |= valore << (30 * parte);

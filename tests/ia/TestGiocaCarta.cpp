@@ -35,6 +35,7 @@ TEST_F(GiocaCartaACasoProva, NomeEDettaglio) {
 
 TEST_F(GiocaCartaACasoProva, LaBriscolaPrevistaParteNonNominata) {
     GiocaCartaACaso strategia(0);
+    strategia.Siedi(TavoloDelTest());
     EXPECT_EQ(strategia.BriscolaPrevista(), BriscolaIndefinita);
     strategia.ImpostaBriscola(Briscola(3));
     EXPECT_EQ(strategia.BriscolaPrevista(), Briscola(3));
@@ -45,6 +46,7 @@ TEST_F(GiocaCartaACasoProva, LaBriscolaPrevistaParteNonNominata) {
 TEST_F(GiocaCartaACasoProva, ConUnaSolaCartaGiocaQuella) {
     LasciaInMano({5});
     GiocaCartaACaso strategia(2);
+    strategia.Siedi(TavoloDelTest());
     for (int i = 0; i < 20; ++i) {
         EXPECT_EQ(strategia.ScegliCarta(), Registro().CartaDistribuita(2, 5));
     }
@@ -53,6 +55,7 @@ TEST_F(GiocaCartaACasoProva, ConUnaSolaCartaGiocaQuella) {
 TEST_F(GiocaCartaACasoProva, TreCarteRimasteEscononoUnTerzoDelleVolteCiascuna) {
     LasciaInMano({0, 3, 7});
     GiocaCartaACaso strategia(2);
+    strategia.Siedi(TavoloDelTest());
     std::map<int, int> volte;
     const int estrazioni = 6000;
     for (int i = 0; i < estrazioni; ++i) {
@@ -69,6 +72,7 @@ TEST_F(GiocaCartaACasoProva, TreCarteRimasteEscononoUnTerzoDelleVolteCiascuna) {
 TEST_F(GiocaCartaACasoProva, ConLaManoVuotaSollevaInveceDiGirareASempre) {
     LasciaInMano({});
     GiocaCartaACaso strategia(2);
+    strategia.Siedi(TavoloDelTest());
     try {
         (void)strategia.ScegliCarta();
         FAIL() << "nessuna eccezione";

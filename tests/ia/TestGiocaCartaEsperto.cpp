@@ -19,7 +19,6 @@
 #include "motori/SemaforoSoloComputer.h"
 #include "partita/Partita.h"
 #include "partita/RegistroPartita.h"
-#include "partita/TipoGiocatori.h"
 #include "partita/TipoStoriaPartite.h"
 
 namespace {
@@ -121,6 +120,7 @@ RegistroPartita Asta(std::uint32_t seme, bool alBuio, int giocatore) {
     Partita p(r);
     while (r.turno != giocatore) {
         LicitazioneAPunti licitazione(r.turno);
+        licitazione.Siedi(TavoloDelTest());
         licitazione.ValutaManoDa(r);
         Chiamata c = licitazione.LicitaDa(r, g);
         p.Licita(r.turno, c);
@@ -158,6 +158,7 @@ TEST(GiocaCartaEsperto, ScambiareCarteCheNonVedeNonCambiaLaSuaDecisione) {
             SCOPED_TRACE(std::to_string(caso.seme) + (tattici ? " tattici" : " standard"));
             const RegistroPartita r = Posizione(caso.seme, caso.alBuio, caso.carte, caso.giocatore);
             GiocaCartaEsperto esperto(caso.giocatore, kRegole, 12, 99);
+            esperto.Siedi(TavoloDelTest());
             std::array<bool, 5> modelli{};
             modelli.fill(tattici);
             modelli[static_cast<std::size_t>(caso.giocatore)] = false;
@@ -286,11 +287,12 @@ TEST(GiocaCartaEsperto, MostraAllaFinestraDiStatoLeCarteConIlLoroValore) {
     } registratore;
     const RegistroPartita r = Posizione(8, false, 6, 2);
     GiocaCartaEsperto esperto(2, kRegole, 6, 1);
+    esperto.Siedi(TavoloDelTest());
     // Its models of the tactical seats tell the step window nothing.
     esperto.ImpostaTattici({true, true, false, true, true});
-    ImpostaOsservatoreTattica(&registratore);
+    ImpostaOsservatoreDelTest(&registratore);
     const Carta scelta = esperto.ScegliCartaDa(r);
-    ImpostaOsservatoreTattica(nullptr);
+    ImpostaOsservatoreDelTest(nullptr);
     std::string righe;
     for (const auto& v : esperto.Valuta(r)) {
         char numero[32];
@@ -315,15 +317,17 @@ TEST(GiocaCartaEsperto, LeSimulazioniNonToccanoLoStatoDelProcesso) {
     }());
     const RegistroPartita registro = Registro();
     const TipoStoriaPartite storia = StoriaPartite();
-    const GeneratoreCasuale generatore = GeneratoreProcesso();
+    const GeneratoreCasuale generatore = TavoloDelTest().generatore;
 
     GiocaCartaEsperto esperto(2, kRegole, 8, 1);
+    esperto.Siedi(TavoloDelTest());
     esperto.ScegliCartaDa(Posizione(7, false, 9, 2));
     esperto.ScegliCarta();
     EXPECT_TRUE(Registro() == registro);
 
     // Its bidding, on the table's record.
     LicitazioneEsperto licitazione(2, 8, 1, esperto.Simulatore());
+    licitazione.Siedi(TavoloDelTest());
     for (const bool alBuio : {false, true}) {
         const RegistroPartita tavolo = Asta(9, alBuio, 2);
         Registro() = tavolo;
@@ -333,7 +337,7 @@ TEST(GiocaCartaEsperto, LeSimulazioniNonToccanoLoStatoDelProcesso) {
     }
 
     EXPECT_TRUE(StoriaPartite() == storia);
-    EXPECT_TRUE(GeneratoreProcesso() == generatore);
+    EXPECT_TRUE(TavoloDelTest().generatore == generatore);
     AzzeraStatoGlobale();
 }
 
@@ -361,7 +365,9 @@ TEST(PunteggiPartita, ConcordaConLeRegoleEConLaStoria) {
 TEST(GiocaCartaEsperto, StessoSemeStesseDecisioniEStessaSerie) {
     const RegistroPartita r = Posizione(21, false, 4, 1);
     GiocaCartaEsperto uno(1, kRegole, 10, 7);
+    uno.Siedi(TavoloDelTest());
     GiocaCartaEsperto due(1, kRegole, 10, 7);
+    due.Siedi(TavoloDelTest());
     EXPECT_EQ(Medie(uno, r), Medie(due, r));
     EXPECT_EQ(uno.ScegliCartaDa(r), due.ScegliCartaDa(r));
 
@@ -375,7 +381,8 @@ TEST(GiocaCartaEsperto, StessoSemeStesseDecisioniEStessaSerie) {
         opzioni.esperto = esperti;
         opzioni.budgetEsperto = 4;
         FinestraSilenziosa finestra;
-        SemaforoSoloComputer semaforo(&finestra, 3, opzioni);
+        finestra.ImpostaGeneratore(&TavoloDelTest().generatore);
+        SemaforoSoloComputer semaforo(TavoloDelTest(), &finestra, 3, opzioni);
         semaforo.NuovaPartita();
         while (StoriaPartite().numeroPartite < 6) {
             semaforo.Passo();
@@ -417,12 +424,14 @@ TEST(GiocaCartaEsperto, GiocateOvvie) {
     ASSERT_EQ(t.turno, 4);
     ASSERT_EQ(t.PuntiInTavola(), 35);
     GiocaCartaEsperto esperto(4, kRegole, 16, 3);
+    esperto.Siedi(TavoloDelTest());
     EXPECT_TRUE(t.SuperaVincente(esperto.ScegliCartaDa(t)));
 
     // One card left: that card; and never a card it does not hold.
     for (const Caso& caso : kCasi) {
         const RegistroPartita q = Posizione(caso.seme, caso.alBuio, 35, caso.giocatore);
         GiocaCartaEsperto ultimo(caso.giocatore, kRegole, 4, 3);
+        ultimo.Siedi(TavoloDelTest());
         ASSERT_EQ(Mano(q, caso.giocatore).size(), 1u);
         EXPECT_EQ(ultimo.ScegliCartaDa(q).Indice(), Mano(q, caso.giocatore).front());
         const RegistroPartita m = Posizione(caso.seme, caso.alBuio, caso.carte, caso.giocatore);
@@ -443,6 +452,7 @@ TEST(LicitazioneEsperto, ScambiareCarteCheNonVedeNonCambiaLeSueOfferte) {
             modelli[static_cast<std::size_t>(giocatore)] = false;
             modello->ImpostaTattici(modelli);
             LicitazioneEsperto esperto(giocatore, 6, 99, modello);
+            esperto.Siedi(TavoloDelTest());
 
             const RegistroPartita asta = Asta(seme, alBuio, giocatore);
             const LicitazioneEsperto::Stima stima = esperto.Valuta(asta);
@@ -485,6 +495,7 @@ TEST(LicitazioneEsperto, LUltimoInLicitazioneSenzaOfferteOffre) {
         }
         ASSERT_EQ(r.turno, 4);
         LicitazioneEsperto esperto(4, 4, seme, std::make_shared<SimulatorePartita>(kRegole));
+        esperto.Siedi(TavoloDelTest());
         Chiamata offerta = esperto.LicitaDa(r);
         ASSERT_FALSE(offerta == ChiamataPasso);
         p.Licita(4, offerta);
@@ -511,6 +522,7 @@ TEST(SimulatorePartita, LaLicitazioneSimulataEQuellaDelGiocatoreStandard) {
                                          : std::make_unique<Partita>(Registro());
         while (Registro().chiamante < 0 || Registro().GiocatoriInLicitazione() > 1) {
             LicitazioneAPunti licitazione(Registro().turno);
+            licitazione.Siedi(TavoloDelTest());
             licitazione.ValutaMano();
             Chiamata c = licitazione.Licita();
             p->Licita(Registro().turno, c);

@@ -15,7 +15,7 @@ protected:
         AzzeraStatoGlobale();
         // Seat 2 must play the first trick's third card; the deal comes from a fixed seed.
         ImpostaSemeCasuale(77u);
-        Registro().Distribuisci();
+        Registro().Distribuisci(TavoloDelTest().generatore);
         ImpostaChiamata(Registro(), 0, kAsso, kQuadri);
         GiocaCarte(Registro(), {Registro().CartaInMano(0, 3), Registro().CartaInMano(1, 5)});
     }
@@ -54,6 +54,7 @@ TEST_F(GiocaCartaProbabilitaTest, DettaglioColPuntoAncheColLocaleItaliano) {
 
 TEST_F(GiocaCartaProbabilitaTest, SceglieComeLaTatticaSulRegistroGlobale) {
     GiocaCartaProbabilita strategia(2);
+    strategia.Siedi(TavoloDelTest());
     const Carta scelta = strategia.ScegliCarta();
     EXPECT_TRUE(Registro().InMano(scelta.Indice()));
     EXPECT_EQ(Registro().Distribuzione(scelta.Indice()), 2);
@@ -70,6 +71,7 @@ TEST_F(GiocaCartaProbabilitaTest, CoefficientiErratiAllaPrimaMossaSenzaCambiareN
     Coefficienti c;
     c.MN = 1.5;
     GiocaCartaProbabilita strategia(2, c);
+    strategia.Siedi(TavoloDelTest());
     try {
         strategia.ScegliCarta();
         ADD_FAILURE() << "nessuna eccezione";
@@ -86,6 +88,7 @@ TEST_F(GiocaCartaProbabilitaTest, TerzaSerieSorteggiaOgniQuarantaMosse) {
     ImpostaTipoGiocatori(3);
     // Invalid coefficients are replaced before they are ever checked.
     GiocaCartaProbabilita strategia(2, Coefficienti{-1, -1, -1, -1, -1, -1, -1});
+    strategia.Siedi(TavoloDelTest());
 
     ImpostaSemeCasuale(2024u);
     std::array<double, 7> primo{}, secondo{};

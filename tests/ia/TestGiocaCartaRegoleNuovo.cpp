@@ -51,6 +51,7 @@ protected:
 TEST_F(StrategiaRegole, SenzaRegoleGiocaLaPrimaCarta) {
     Pronti([](const RegistroPartita&) { return true; });
     GiocaCartaRegoleNuovo g(0, FileRegole("pentaludo_vuote.txt", "# nessuna regola\n"), 0.0);
+    g.Siedi(TavoloDelTest());
     EXPECT_EQ(g.ValutaCarta(Mano(0).back()), 0.0);
     EXPECT_EQ(g.ScegliCarta(), Mano(0).front());
 }
@@ -61,6 +62,7 @@ TEST_F(StrategiaRegole, ParitaVaAllaCartaConIndiceMinore) {
         return Ha(r, 0, Carta(kAsso, 0)) && Ha(r, 0, Carta(kDue, 1)) && Ha(r, 0, Carta(kDue, 3));
     });
     GiocaCartaRegoleNuovo g(0, FileRegole("pentaludo_lisci.txt", "L 5 GiocaLiscio;"), 0.0);
+    g.Siedi(TavoloDelTest());
     Carta atteso;
     for (const Carta& carta : Mano(0)) {
         if (carta.Valore() <= kSette) {
@@ -74,6 +76,7 @@ TEST_F(StrategiaRegole, ParitaVaAllaCartaConIndiceMinore) {
 TEST_F(StrategiaRegole, UnaSolaCartaRimasta) {
     Pronti([](const RegistroPartita&) { return true; });
     GiocaCartaRegoleNuovo g(0, FileRegole("pentaludo_tutto_male.txt", "M -100;"), 0.0);
+    g.Siedi(TavoloDelTest());
     for (int mano = 0; mano < 7; ++mano) {
         for (int s = 0; s < 5; ++s) {
             Gioca({AltraCarta(s, {})}, (s + 1) % 5);
@@ -90,8 +93,10 @@ TEST_F(StrategiaRegole, PesoPiuOMenoDieciSulCarico) {
     Pronti(
         [](const RegistroPartita& r) { return Carichi(r, 0) == 1 && Ha(r, 0, Carta(kAsso, 2)); });
     GiocaCartaRegoleNuovo piu(0, FileRegole("pentaludo_piu10.txt", "R 10 GiocaCarico;"), 0.0);
+    piu.Siedi(TavoloDelTest());
     EXPECT_EQ(piu.ScegliCarta(), Carta(kAsso, 2));
     GiocaCartaRegoleNuovo meno(0, FileRegole("pentaludo_meno10.txt", "R -10 GiocaCarico;"), 0.0);
+    meno.Siedi(TavoloDelTest());
     const std::vector<Carta> mano = Mano(0);
     const Carta primaAltra = mano.front() == Carta(kAsso, 2) ? mano[1] : mano.front();
     EXPECT_EQ(meno.ScegliCarta(), primaAltra);
@@ -101,6 +106,7 @@ TEST_F(StrategiaRegole, IlRumoreRompeLaParitaSoloSeCE) {
     Pronti([](const RegistroPartita&) { return true; });
     const std::string file = FileRegole("pentaludo_uguali.txt", "U 10;");
     GiocaCartaRegoleNuovo fermo(0, file, 0.0);
+    fermo.Siedi(TavoloDelTest());
     // Without noise no random number is drawn.
     ImpostaSemeCasuale(5);
     const int atteso = Casuale(1000);
@@ -108,6 +114,7 @@ TEST_F(StrategiaRegole, IlRumoreRompeLaParitaSoloSeCE) {
     EXPECT_EQ(fermo.ScegliCarta(), Mano(0).front());
     EXPECT_EQ(Casuale(1000), atteso);
     GiocaCartaRegoleNuovo mosso(0, file, 0.5);
+    mosso.Siedi(TavoloDelTest());
     std::vector<int> volte(40);
     for (int i = 0; i < 400; ++i) {
         ++volte[static_cast<std::size_t>(mosso.ScegliCarta().Indice())];
@@ -121,6 +128,7 @@ TEST_F(StrategiaRegole, NomeEFileTrovatoNelleCartelleDeiDati) {
     ImpostaCartellaProgramma(PENTALUDO_DATI_SORGENTE);
     Pronti([](const RegistroPartita&) { return true; });
     GiocaCartaRegoleNuovo g(0, "regole.OK.txt", 0.0);
+    g.Siedi(TavoloDelTest());
     EXPECT_EQ(g.Nome(), "Migliore regole.OK.txt");
     EXPECT_EQ(g.Dettaglio(), "");
     // The shipped rules tell the cards apart.
@@ -136,6 +144,7 @@ TEST_F(StrategiaRegole, FileMancanteNominaFileECartelle) {
     ImpostaCartellaProgramma("/cartella/del/programma");
     try {
         GiocaCartaRegoleNuovo g(0, "nessuna_regola_qui.txt", 0.0);
+        g.Siedi(TavoloDelTest());
         FAIL();
     } catch (const ErroreFileRegole& e) {
         EXPECT_EQ(std::string(e.what()),
@@ -151,6 +160,7 @@ TEST_F(StrategiaRegole, ErroreNelFileConLaRiga) {
     const std::string file = FileRegole("pentaludo_errata.txt", "A 1 Prendo;\nB 2 Presa;\n");
     try {
         GiocaCartaRegoleNuovo g(0, file, 0.0);
+        g.Siedi(TavoloDelTest());
         FAIL();
     } catch (const ErroreRegole& e) {
         EXPECT_STREQ(e.what(), "Predicato Presa Inesistente");
@@ -172,6 +182,10 @@ TEST_F(StrategiaRegole, SceltaUgualeAlMassimoDeiPunteggiInPartite) {
     class Controllo : public GiocaCarta {
     public:
         explicit Controllo(GiocaCartaRegoleNuovo& g) : GiocaCarta(g.Giocatore()), g(g) {}
+        void Siedi(StatoTavolo& tavolo) override {
+            GiocaCarta::Siedi(tavolo);
+            g.Siedi(tavolo);
+        }
         Carta ScegliCarta() override {
             g.ImpostaBriscola(briscola);
             Carta migliore;
@@ -201,9 +215,10 @@ TEST_F(StrategiaRegole, SceltaUgualeAlMassimoDeiPunteggiInPartite) {
     }
     for (int buio = 0; buio < 2; ++buio) {
         std::unique_ptr<Partita> partita =
-            buio != 0 ? std::make_unique<PartitaPrimaManoAlBuio>() : std::make_unique<Partita>();
+            buio != 0 ? std::make_unique<PartitaPrimaManoAlBuio>(TavoloDelTest())
+                      : std::make_unique<Partita>(TavoloDelTest());
         for (int n = 0; n < 20; ++n) {
-            GiocaPartitaDiProva(*partita, giocatori);
+            GiocaPartitaDiProva(TavoloDelTest(), *partita, giocatori);
         }
     }
     int totale = 0;
@@ -232,10 +247,10 @@ TEST_F(StrategiaRegole, LeRegoleDistribuiteBattonoIlGiocoACaso) {
             }
             giocatori[static_cast<std::size_t>(s)] = posseduti[static_cast<std::size_t>(s)].get();
         }
-        Partita partita;
+        Partita partita(TavoloDelTest());
         const int partite = 500;
         for (int n = 0; n < partite; ++n) {
-            GiocaPartitaDiProva(partita, giocatori);
+            GiocaPartitaDiProva(TavoloDelTest(), partita, giocatori);
         }
         double regole = 0;
         double caso = 0;

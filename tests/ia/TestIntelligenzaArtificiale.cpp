@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include "aiuto/AiutoPartita.h"
+
 #include <cmath>
 #include <limits>
 
@@ -12,7 +14,10 @@ namespace {
 
 class MotoreRegole : public ::testing::Test {
 protected:
-    void SetUp() override { ImpostaSemeCasuale(7); }
+    void SetUp() override {
+        ImpostaSemeCasuale(7);
+        ia.ImpostaGeneratore(&TavoloDelTest().generatore);
+    }
 
     IntelligenzaArtificiale ia;
     Predicato& a = ia.NuovoPredicato("A");

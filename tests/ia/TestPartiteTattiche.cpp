@@ -240,6 +240,12 @@ struct Tavolo {
                        ? Coefficienti{}
                        : coefficienti[static_cast<std::size_t>(g) % coefficienti.size()]);
         }
+        for (auto& l : licitazioni) {
+            l.Siedi(TavoloDelTest());
+        }
+        for (auto& s : strategie) {
+            s.Siedi(TavoloDelTest());
+        }
     }
 };
 
@@ -341,9 +347,9 @@ TEST_F(PartiteTattiche, OgniSceltaEUnaCartaDellaManoDiTurno) {
         ImpostaSemeCasuale(static_cast<std::uint32_t>(1000 + i));
         std::unique_ptr<Partita> partita;
         if (i % 2 == 0) {
-            partita = std::make_unique<Partita>();
+            partita = std::make_unique<Partita>(TavoloDelTest());
         } else {
-            partita = std::make_unique<PartitaPrimaManoAlBuio>();
+            partita = std::make_unique<PartitaPrimaManoAlBuio>(TavoloDelTest());
         }
         ASSERT_NO_FATAL_FAILURE(GiocaPartita(*partita, tavolo, i % 4 == 0, conteggi))
             << "partita " << i;
@@ -374,7 +380,7 @@ TEST_F(PartiteTattiche, CoefficientiEstremiGiocanoSempreUnaCartaDellaMano) {
         Tavolo tavolo(estremi);
         for (int i = 0; i < 20; ++i) {
             ImpostaSemeCasuale(static_cast<std::uint32_t>(7000 + 20 * rotazione + i));
-            Partita partita;
+            Partita partita(TavoloDelTest());
             ASSERT_NO_FATAL_FAILURE(GiocaPartita(partita, tavolo, false, conteggi));
             ASSERT_EQ(Registro().NumeroCarteGiocate(), 40);
         }

@@ -169,8 +169,7 @@ TEST(SchemaTattica, Etichette) {
 // trick: the partner is hidden to him.
 TEST_F(TatticaNuovaTest, ChiamanteCheApreSenzaSocioNoto) {
     PartitaInOrdine(0, kAsso, kCuori, 0);
-    ImpostaOsservatoreTattica(&osservatore);
-    TatticaNuova tattica{Coefficienti{}};
+    TatticaNuova tattica{Coefficienti{}, &osservatore};
     tattica.Scegli(registro, 0);
     EXPECT_EQ(tattica.Schema(), 0);
     EXPECT_EQ(osservatore.schema, "Caaaa");
@@ -181,8 +180,7 @@ TEST_F(TatticaNuovaTest, ChiamanteCheApreSenzaSocioNoto) {
 // Seat 0 calls the Due di Fiori, which seat 2 holds; seat 2 decides third in the first trick.
 TEST_F(TatticaNuovaTest, SocioInTerzaPosizioneColChiamanteDiMano) {
     PartitaInOrdine(0, kDue, kFiori, 2);
-    ImpostaOsservatoreTattica(&osservatore);
-    TatticaNuova tattica{Coefficienti{}};
+    TatticaNuova tattica{Coefficienti{}, &osservatore};
     tattica.Scegli(registro, 2);
     EXPECT_EQ(tattica.Schema(), 17);
     EXPECT_EQ(osservatore.schema, "caSaa");
@@ -196,8 +194,7 @@ TEST_F(TatticaNuovaTest, SocioInTerzaPosizioneColChiamanteDiMano) {
 // other side: -17. Nothing is left to come, so the control value is 0.
 TEST_F(TatticaNuovaTest, LaFinestraRiceveLaDecisioneInOrdine) {
     PartitaInOrdine(0, kRe, kCuori, 39);
-    ImpostaOsservatoreTattica(&osservatore);
-    TatticaNuova tattica{Coefficienti{}};
+    TatticaNuova tattica{Coefficienti{}, &osservatore};
     EXPECT_EQ(tattica.Scegli(registro, 4), Carta(kAsso, kPicche));
     EXPECT_EQ(osservatore.chiamate,
               (std::vector<std::string>{"Schema", "Giocatore", "Analisi", "CarteMigliori",
@@ -223,10 +220,9 @@ TEST_F(TatticaNuovaTest, APariValoreLaCartaDiIndiceMinore) {
 // -10,000,000: a card of the hand is still played, the first.
 TEST_F(TatticaNuovaTest, TotaliSottoLaSogliaGiocanoComunqueUnaCarta) {
     PartitaInOrdine(0, kRe, kCuori, 33);
-    ImpostaOsservatoreTattica(&osservatore);
     Coefficienti c;
     c.IP = 1e9;
-    TatticaNuova tattica(c);
+    TatticaNuova tattica(c, &osservatore);
     EXPECT_EQ(tattica.Scegli(registro, 3), Carta(kDue, kPicche));
     ASSERT_EQ(tattica.NumeroCandidate(), 2);
     EXPECT_LT(tattica.CandidataN(0).valoreTotale, -1e7);

@@ -12,7 +12,6 @@
 #include "motori/MotoreACaso.h"
 #include "motori/MotoreFinestra.h"
 #include "partita/RegistroPartita.h"
-#include "partita/TipoGiocatori.h"
 #include "partita/TipoStoriaPartite.h"
 
 // Every test of the table starts from a fresh record and history, the human setting and a
@@ -38,5 +37,6 @@ TavoloACaso(FinestraGioco* finestra, bool conUmano, const std::string& logTest =
     } else {
         motori[4] = std::make_unique<MotoreACaso>(4);
     }
-    return std::make_unique<ManagerMotoriOutputGrafico>(finestra, std::move(motori), logTest);
+    return std::make_unique<ManagerMotoriOutputGrafico>(TavoloDelTest(), finestra,
+                                                        std::move(motori), logTest);
 }

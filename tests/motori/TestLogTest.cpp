@@ -95,6 +95,7 @@ TEST_F(LogTest_, UnLogCheNonSiPuoScrivereNonFermaNulla) {
     // The third seating goes on playing with a log that is a folder.
     ImpostaTipoGiocatori(3);
     FinestraSilenziosa finestra;
+    finestra.ImpostaGeneratore(&TavoloDelTest().generatore);
     Semaforo semaforo(TavoloACaso(&finestra, false, cartella.Percorso().string()), true);
     GiocaPartite(semaforo, 6);
 }
@@ -114,6 +115,7 @@ TEST_F(LogTest_, LaTerzaSerieScriveSeIlPosto4HaVinto) {
     const fs::path file = cartella / "test.txt";
     ImpostaTipoGiocatori(3);
     FinestraSilenziosa finestra;
+    finestra.ImpostaGeneratore(&TavoloDelTest().generatore);
     Semaforo semaforo(TavoloACaso(&finestra, false, file.string()), true);
     // Fewer games than the history keeps in detail, so that each can be checked.
     GiocaPartite(semaforo, 20);
@@ -137,6 +139,7 @@ TEST_F(LogTest_, LeAltreSerieNonToccanoIlLog) {
         AmbienteMotori::Azzera();
         ImpostaTipoGiocatori(tipo);
         FinestraSilenziosa finestra;
+        finestra.ImpostaGeneratore(&TavoloDelTest().generatore);
         Semaforo semaforo(TavoloACaso(&finestra, tipo == 0, file.string()), true);
         GiocaPartite(semaforo, 3);
     }

@@ -17,7 +17,7 @@ MotoriTavolo MotoriACaso(const std::array<int, 5>& giocatori) {
 
 std::string ErroreCostruzione(const std::array<int, 5>& giocatori) {
     try {
-        ManagerMotori manager(MotoriACaso(giocatori));
+        ManagerMotori manager(TavoloDelTest(), MotoriACaso(giocatori));
     } catch (const Errore& e) {
         return e.what();
     }
@@ -40,15 +40,17 @@ TEST_F(ManagerMotori_, OgniPostoControllatoConIlSuoMessaggio) {
 
     MotoriTavolo manca = MotoriACaso({0, 1, 2, 3, 4});
     manca[3].reset();
-    EXPECT_THROW(ManagerMotori{std::move(manca)}, Errore);
+    EXPECT_THROW((ManagerMotori{TavoloDelTest(), std::move(manca)}), Errore);
 }
 
 TEST_F(ManagerMotori_, SenzaFinestraNonSiGioca) {
-    EXPECT_THROW(ManagerMotoriOutputGrafico(nullptr, MotoriACaso({0, 1, 2, 3, 4})), Errore);
+    EXPECT_THROW(ManagerMotoriOutputGrafico(TavoloDelTest(), nullptr, MotoriACaso({0, 1, 2, 3, 4})),
+                 Errore);
 }
 
 TEST_F(ManagerMotori_, ElencoDeiTipiUnoARigaSenzaAcapoFinale) {
     FinestraSilenziosa finestra;
+    finestra.ImpostaGeneratore(&TavoloDelTest().generatore);
     const auto manager = TavoloACaso(&finestra, true);
     EXPECT_EQ(manager->DescrizioneMotore(0), "Gioca a Caso ");
     EXPECT_EQ(manager->DescrizioneMotore(4), "GIOCATORE UMANO");
@@ -62,9 +64,10 @@ TEST_F(ManagerMotori_, ElencoDeiTipiUnoARigaSenzaAcapoFinale) {
 
 TEST_F(ManagerMotori_, DopoLaDistribuzioneOgniComputerGiocaConLaBriscolaCheChiamerebbe) {
     FinestraSilenziosa finestra;
+    finestra.ImpostaGeneratore(&TavoloDelTest().generatore);
     const auto manager = TavoloACaso(&finestra, true);
     for (int partita = 0; partita < 20; ++partita) {
-        Registro().Distribuisci();
+        Registro().Distribuisci(TavoloDelTest().generatore);
         manager->CarteDistribuite();
         for (int s = 0; s < 4; ++s) {
             const Motore& motore = manager->MotoreDi(s);
@@ -91,8 +94,8 @@ TEST_F(ManagerMotori_, DopoLaDistribuzioneOgniComputerGiocaConLaBriscolaCheChiam
 }
 
 TEST_F(ManagerMotori_, IlManagerDiBaseDaLeDecisioniDeiMotori) {
-    ManagerMotori manager(MotoriACaso({0, 1, 2, 3, 4}));
-    Registro().Distribuisci();
+    ManagerMotori manager(TavoloDelTest(), MotoriACaso({0, 1, 2, 3, 4}));
+    Registro().Distribuisci(TavoloDelTest().generatore);
     manager.CarteDistribuite();
     manager.LicitazioneFatta(Chiamata(kAsso), 0);
     manager.LicitazioneFinita();

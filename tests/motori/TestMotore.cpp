@@ -11,6 +11,7 @@ using Motore_ = AmbienteMotori;
 
 TEST_F(Motore_, GiocatoreFuoriDalTavoloRifiutato) {
     FinestraSilenziosa finestra;
+    finestra.ImpostaGeneratore(&TavoloDelTest().generatore);
     for (int giocatore : {-1, 5}) {
         EXPECT_EQ(Messaggio([&] { Motore m(giocatore); }),
                   "Identificativo del giocatore non valido");
@@ -35,6 +36,7 @@ TEST_F(Motore_, MotoreSenzaStrategieNonDescriveNeDecide) {
 
 TEST_F(Motore_, DescrizioneNomeSpazioDettaglio) {
     MotoreACaso m(1);
+    m.Siedi(TavoloDelTest());
     EXPECT_EQ(m.Descrizione(), "Gioca a Caso ");
     EXPECT_EQ(m.DettaglioStrategia(), "");
     ASSERT_NE(m.StrategiaCarta(), nullptr);
@@ -47,6 +49,7 @@ TEST_F(Motore_, UmanoRiportaLeScelteDellaFinestraUnaVolta) {
     EXPECT_THROW(MotoreFinestra(4, nessuna), Errore);
 
     FinestraSilenziosa finestra(false, 1000);
+    finestra.ImpostaGeneratore(&TavoloDelTest().generatore);
     MotoreFinestra umano(4, &finestra);
     EXPECT_TRUE(umano.Umano());
     EXPECT_EQ(umano.Descrizione(), "GIOCATORE UMANO");

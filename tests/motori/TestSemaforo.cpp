@@ -58,6 +58,7 @@ class Semaforo_ : public AmbienteMotori {};
 
 TEST_F(Semaforo_, SenzaNuovaPartitaNonSuccedeNulla) {
     FinestraSilenziosa finestra(true);
+    finestra.ImpostaGeneratore(&TavoloDelTest().generatore);
     Semaforo semaforo(TavoloACaso(&finestra, true), true);
     for (int i = 0; i < 1000; ++i) {
         ASSERT_EQ(semaforo.Passo(), 0);
@@ -77,6 +78,7 @@ TEST_F(Semaforo_, SequenzaDelleNotificheDiUnaPartitaIntera) {
             SCOPED_TRACE(std::string(alBuio ? "al buio" : "normale") + (umano ? ", umano" : ""));
             AmbienteMotori::Azzera();
             FinestraConAzione finestra(true);
+            finestra.ImpostaGeneratore(&TavoloDelTest().generatore);
             Semaforo semaforo(TavoloACaso(&finestra, umano), false);
             semaforo.ImpostaManoAlBuio(alBuio);
             semaforo.NuovaPartita();
@@ -109,6 +111,7 @@ TEST_F(Semaforo_, CarteCoperteSoloNellaPrimaManoAlBuio) {
         AmbienteMotori::Azzera();
         ImpostaTipoGiocatori(1);
         FinestraSilenziosa finestra(true);
+        finestra.ImpostaGeneratore(&TavoloDelTest().generatore);
         Semaforo semaforo(TavoloACaso(&finestra, false), true);
         semaforo.ImpostaManoAlBuio(alBuio);
         semaforo.NuovaPartita();
@@ -148,6 +151,7 @@ TEST_F(Semaforo_, ChiamataRifiutataNotificataComePassoConIlSuoAutore) {
         }
     };
     FinestraAsso finestra(true);
+    finestra.ImpostaGeneratore(&TavoloDelTest().generatore);
     Semaforo semaforo(TavoloACaso(&finestra, true), false);
     semaforo.NuovaPartita();
     GiocaFinoAllaFine(semaforo);
@@ -170,6 +174,7 @@ TEST_F(Semaforo_, UnUmanoCheNonDecideRitardaLaPartitaSenzaCambiarla) {
     for (int rinvii : {0, 1, 25}) {
         AmbienteMotori::Azzera();
         FinestraSilenziosa finestra(true, rinvii);
+        finestra.ImpostaGeneratore(&TavoloDelTest().generatore);
         Semaforo semaforo(TavoloACaso(&finestra, true), false);
         semaforo.NuovaPartita();
         const int passi = GiocaFinoAllaFine(semaforo);
@@ -187,6 +192,7 @@ TEST_F(Semaforo_, UnUmanoCheNonDecideRitardaLaPartitaSenzaCambiarla) {
 
 TEST_F(Semaforo_, UnUmanoCheNonDecideMaiFermaLaPartitaSenzaErrori) {
     FinestraSilenziosa finestra(true, 1 << 30);
+    finestra.ImpostaGeneratore(&TavoloDelTest().generatore);
     ImpostaSemeCasuale(7);
     Semaforo semaforo(TavoloACaso(&finestra, true), false);
     semaforo.NuovaPartita();
@@ -203,6 +209,7 @@ TEST_F(Semaforo_, UnUmanoCheNonDecideMaiFermaLaPartitaSenzaErrori) {
 
 TEST_F(Semaforo_, RipartenzaAutomaticaSoloSeRichiesta) {
     FinestraSilenziosa finestra;
+    finestra.ImpostaGeneratore(&TavoloDelTest().generatore);
     ImpostaTipoGiocatori(1);
     Semaforo serie(TavoloACaso(&finestra, false), true);
     serie.NuovaPartita();
@@ -227,6 +234,7 @@ TEST_F(Semaforo_, RipartenzaAutomaticaSoloSeRichiesta) {
 
 TEST_F(Semaforo_, FermaChiudeDopoIlPassoInCorso) {
     FinestraConAzione finestra;
+    finestra.ImpostaGeneratore(&TavoloDelTest().generatore);
     Semaforo semaforo(TavoloACaso(&finestra, false), true);
     finestra.dopoManoRaccolta = [&] { semaforo.Ferma(); };
     semaforo.NuovaPartita();
@@ -244,6 +252,7 @@ TEST_F(Semaforo_, FermaChiudeDopoIlPassoInCorso) {
 
 TEST_F(Semaforo_, NuovaPartitaChiestaDuranteUnPassoAspettaLaFineDelPasso) {
     FinestraConAzione finestra;
+    finestra.ImpostaGeneratore(&TavoloDelTest().generatore);
     Semaforo semaforo(TavoloACaso(&finestra, false), false);
     semaforo.NuovaPartita();
     const Partita* prima = semaforo.PartitaCorrente();
@@ -269,6 +278,7 @@ TEST_F(Semaforo_, NuovaPartitaChiestaDuranteUnPassoAspettaLaFineDelPasso) {
 
 TEST_F(Semaforo_, AzzeraStoriaAzzeraLaSerie) {
     FinestraSilenziosa finestra;
+    finestra.ImpostaGeneratore(&TavoloDelTest().generatore);
     ImpostaTipoGiocatori(2);
     Semaforo semaforo(TavoloACaso(&finestra, false), true);
     semaforo.NuovaPartita();
@@ -298,6 +308,7 @@ TEST_F(Semaforo_, UnErroreEsceDalPassoELasciaLaPartitaComEra) {
         Carta RichiediCarta() override { return Registro().CartaGiocata(0); }
     };
     FinestraSbaglia finestra(false, 0);
+    finestra.ImpostaGeneratore(&TavoloDelTest().generatore);
     Semaforo semaforo(TavoloACaso(&finestra, true), false);
     semaforo.NuovaPartita();
     while (!(semaforo.PartitaCorrente()->Stato() == 5 && semaforo.GiocatoreCorrente() == 4 &&

@@ -5,7 +5,6 @@
 
 #include "aiuto/AiutoPartita.h"
 #include "motori/Serie.h"
-#include "partita/TipoGiocatori.h"
 #include "partita/TipoStoriaPartite.h"
 
 namespace {
@@ -27,14 +26,13 @@ protected:
 
     // Plays a series from an empty history; the history it leaves.
     TipoStoriaPartite Gioca(const OpzioniSerie& opzioni, EsitoSerie* esito = nullptr) {
-        StoriaPartite() = TipoStoriaPartite();
         Serie serie(opzioni);
         const EsitoSerie fatto = serie.Gioca();
         EXPECT_EQ(fatto.errore, "");
         if (esito != nullptr) {
             *esito = fatto;
         }
-        return StoriaPartite();
+        return serie.Storia();
     }
 };
 
@@ -70,15 +68,16 @@ TEST_F(SerieSenzaFinestra, ConIlPostoUmanoLaPrimaQuotaEIlPrincipioDellaSerie) {
 }
 
 TEST_F(SerieSenzaFinestra, UnaSerieCaricataSiContinuaFinoAlLimiteDelConteggio) {
-    StoriaPartite().numeroPartite = std::numeric_limits<std::int32_t>::max() - 3;
-    EXPECT_EQ(Messaggio([&] { Serie serie(Opzioni(1, 4, 2)); }),
+    TipoStoriaPartite caricata;
+    caricata.numeroPartite = std::numeric_limits<std::int32_t>::max() - 3;
+    EXPECT_EQ(Messaggio([&] { Serie serie(Opzioni(1, 4, 2), caricata); }),
               "La serie ha già 2147483644 partite: se ne possono giocare al più altre 3");
-    Serie serie(Opzioni(1, 3, 2));
+    Serie serie(Opzioni(1, 3, 2), caricata);
     const EsitoSerie esito = serie.Gioca();
     EXPECT_EQ(esito.errore, "");
     EXPECT_EQ(esito.giocate, 3);
-    EXPECT_EQ(StoriaPartite().numeroPartite, std::numeric_limits<std::int32_t>::max());
-    EXPECT_TRUE(StoriaPartite().Piena());
+    EXPECT_EQ(serie.Storia().numeroPartite, std::numeric_limits<std::int32_t>::max());
+    EXPECT_TRUE(serie.Storia().Piena());
 }
 
 TEST_F(SerieSenzaFinestra, IGruppiSonoIPostiCheGiocanoAlloStessoModo) {

@@ -47,27 +47,30 @@ protected:
 
 TEST_F(Tavoli, DescrizioniDiOgniDisposizione) {
     FinestraSilenziosa finestra;
-    EXPECT_EQ(Righe(MM_1Giocatore(&finestra).DescrizioniMotori()),
+    finestra.ImpostaGeneratore(&TavoloDelTest().generatore);
+    EXPECT_EQ(Righe(MM_1Giocatore(TavoloDelTest(), &finestra).DescrizioniMotori()),
               (std::vector<std::string>{kRegole, kRegole, kRegole, kRegole, "GIOCATORE UMANO"}));
-    EXPECT_EQ(Righe(MM_SoloComputer1(&finestra).DescrizioniMotori()),
+    EXPECT_EQ(Righe(MM_SoloComputer1(TavoloDelTest(), &finestra).DescrizioniMotori()),
               (std::vector<std::string>{kRegole, kProbabilita, kRegole, kProbabilita, kRegole}));
-    EXPECT_EQ(Righe(MM_SoloComputer2(&finestra).DescrizioniMotori()),
+    EXPECT_EQ(Righe(MM_SoloComputer2(TavoloDelTest(), &finestra).DescrizioniMotori()),
               std::vector<std::string>(5, kProbabilita));
-    EXPECT_EQ(Righe(MM_SoloComputer3(&finestra).DescrizioniMotori()),
+    EXPECT_EQ(Righe(MM_SoloComputer3(TavoloDelTest(), &finestra).DescrizioniMotori()),
               (std::vector<std::string>{kRegole, kRegole, kRegole, kRegole, kProbabilita}));
 }
 
 TEST_F(Tavoli, SoloIlPrimoTavoloHaUnUmanoAlPosto4) {
     FinestraSilenziosa finestra;
-    EXPECT_EQ(MM_1Giocatore(&finestra).GiocatoreUmano(), 4);
-    EXPECT_EQ(MM_SoloComputer1(&finestra).GiocatoreUmano(), -1);
-    EXPECT_EQ(MM_SoloComputer2(&finestra).GiocatoreUmano(), -1);
-    EXPECT_EQ(MM_SoloComputer3(&finestra).GiocatoreUmano(), -1);
+    finestra.ImpostaGeneratore(&TavoloDelTest().generatore);
+    EXPECT_EQ(MM_1Giocatore(TavoloDelTest(), &finestra).GiocatoreUmano(), 4);
+    EXPECT_EQ(MM_SoloComputer1(TavoloDelTest(), &finestra).GiocatoreUmano(), -1);
+    EXPECT_EQ(MM_SoloComputer2(TavoloDelTest(), &finestra).GiocatoreUmano(), -1);
+    EXPECT_EQ(MM_SoloComputer3(TavoloDelTest(), &finestra).GiocatoreUmano(), -1);
 }
 
 TEST_F(Tavoli, OgniGiocatoreStandardHaLeSueRegole) {
     FinestraSilenziosa finestra;
-    MM_1Giocatore tavolo(&finestra);
+    finestra.ImpostaGeneratore(&TavoloDelTest().generatore);
+    MM_1Giocatore tavolo(TavoloDelTest(), &finestra);
     for (int a = 0; a < 4; ++a) {
         for (int b = a + 1; b < 4; ++b) {
             EXPECT_NE(tavolo.MotoreDi(a).StrategiaCarta(), tavolo.MotoreDi(b).StrategiaCarta());
@@ -82,6 +85,7 @@ TEST_F(Tavoli, IlPostoSiControllaPrimaDiLeggereLeRegole) {
     for (int giocatore : {-1, 5}) {
         try {
             MotoreOK motore(giocatore, "regole-che-mancano.txt");
+            motore.Siedi(TavoloDelTest());
             FAIL();
         } catch (const Errore& e) {
             EXPECT_STREQ(e.what(), "Identificativo del giocatore non valido");
@@ -94,26 +98,30 @@ TEST_F(Tavoli, IlPostoSiControllaPrimaDiLeggereLeRegole) {
 
 TEST_F(Tavoli, OpzioniDelTavolo) {
     FinestraSilenziosa finestra;
+    finestra.ImpostaGeneratore(&TavoloDelTest().generatore);
     OpzioniTavolo opzioni;
     opzioni.fileSfidante = std::string(PENTALUDO_DATI_SORGENTE) + "/regole.OK.txt";
     opzioni.casuale[1] = true;
-    const auto righe = Righe(MM_SoloComputer2(&finestra, opzioni).DescrizioniMotori());
+    const auto righe =
+        Righe(MM_SoloComputer2(TavoloDelTest(), &finestra, opzioni).DescrizioniMotori());
     EXPECT_EQ(righe,
               (std::vector<std::string>{kProbabilita, "Gioca a Caso ", kProbabilita, kProbabilita,
                                         "Migliore " + opzioni.fileSfidante + " "}));
     // A random seat takes precedence over the challenger; a human can be replaced too.
     opzioni.casuale[4] = true;
-    EXPECT_EQ(Righe(MM_1Giocatore(&finestra, opzioni).DescrizioniMotori())[4], "Gioca a Caso ");
-    EXPECT_EQ(MM_1Giocatore(&finestra, opzioni).GiocatoreUmano(), -1);
+    EXPECT_EQ(Righe(MM_1Giocatore(TavoloDelTest(), &finestra, opzioni).DescrizioniMotori())[4],
+              "Gioca a Caso ");
+    EXPECT_EQ(MM_1Giocatore(TavoloDelTest(), &finestra, opzioni).GiocatoreUmano(), -1);
 
     OpzioniTavolo senzaRegole;
     senzaRegole.fileRegole = "regole-che-mancano.txt";
-    EXPECT_THROW(MM_SoloComputer1(&finestra, senzaRegole), Errore);
-    EXPECT_NO_THROW(MM_SoloComputer2(&finestra, senzaRegole));
+    EXPECT_THROW(MM_SoloComputer1(TavoloDelTest(), &finestra, senzaRegole), Errore);
+    EXPECT_NO_THROW(MM_SoloComputer2(TavoloDelTest(), &finestra, senzaRegole));
 }
 
 TEST_F(Tavoli, LEspertoGiocaOgniAltroPostoComeIlGiocatoreCheViSiede) {
     FinestraSilenziosa finestra;
+    finestra.ImpostaGeneratore(&TavoloDelTest().generatore);
     struct Caso {
         int tavolo;
         std::array<bool, 5> esperto;
@@ -139,11 +147,11 @@ TEST_F(Tavoli, LEspertoGiocaOgniAltroPostoComeIlGiocatoreCheViSiede) {
         }
         std::unique_ptr<ManagerMotori> tavolo;
         if (caso.tavolo == 1) {
-            tavolo = std::make_unique<MM_SoloComputer1>(&finestra, opzioni);
+            tavolo = std::make_unique<MM_SoloComputer1>(TavoloDelTest(), &finestra, opzioni);
         } else if (caso.tavolo == 2) {
-            tavolo = std::make_unique<MM_SoloComputer2>(&finestra, opzioni);
+            tavolo = std::make_unique<MM_SoloComputer2>(TavoloDelTest(), &finestra, opzioni);
         } else {
-            tavolo = std::make_unique<MM_SoloComputer3>(&finestra, opzioni);
+            tavolo = std::make_unique<MM_SoloComputer3>(TavoloDelTest(), &finestra, opzioni);
         }
         // The seats whose strategy really is the tactical player's, as seated.
         std::array<bool, 5> tattici{};
@@ -180,16 +188,17 @@ TEST_F(Tavoli, LEspertoGiocaOgniAltroPostoComeIlGiocatoreCheViSiede) {
 
 TEST_F(Tavoli, SemaforiPerOgniTipoDiGiocatori) {
     FinestraSilenziosa finestra;
-    EXPECT_FALSE(Semaforo1Giocatore(&finestra).RipartenzaAutomatica());
+    finestra.ImpostaGeneratore(&TavoloDelTest().generatore);
+    EXPECT_FALSE(Semaforo1Giocatore(TavoloDelTest(), &finestra).RipartenzaAutomatica());
     for (int tipo = 1; tipo <= 3; ++tipo) {
-        SemaforoSoloComputer semaforo(&finestra, tipo);
+        SemaforoSoloComputer semaforo(TavoloDelTest(), &finestra, tipo);
         EXPECT_TRUE(semaforo.RipartenzaAutomatica());
         EXPECT_TRUE(semaforo.ManoAlBuio());
         EXPECT_EQ(semaforo.PuntiMonte(), 0);
     }
     for (int tipo : {0, 4}) {
         try {
-            SemaforoSoloComputer semaforo(&finestra, tipo);
+            SemaforoSoloComputer semaforo(TavoloDelTest(), &finestra, tipo);
             FAIL();
         } catch (const Errore& e) {
             EXPECT_EQ(std::string(e.what()),
@@ -203,7 +212,8 @@ TEST_F(Tavoli, PartitaConLUmanoSilenzioso) {
         AmbienteMotori::Azzera();
         ImpostaCartellaProgramma(PENTALUDO_DATI_SORGENTE);
         FinestraSilenziosa finestra(true);
-        Semaforo1Giocatore semaforo(&finestra);
+        finestra.ImpostaGeneratore(&TavoloDelTest().generatore);
+        Semaforo1Giocatore semaforo(TavoloDelTest(), &finestra);
         semaforo.ImpostaManoAlBuio(alBuio);
         semaforo.NuovaPartita();
         for (int passi = 0; semaforo.InCorso(); ++passi) {
@@ -225,9 +235,10 @@ TEST_F(Tavoli, SerieDiSoliComputer) {
         ImpostaCartellaProgramma(PENTALUDO_DATI_SORGENTE);
         ImpostaTipoGiocatori(tipo);
         FinestraSilenziosa finestra(true);
+        finestra.ImpostaGeneratore(&TavoloDelTest().generatore);
         OpzioniTavolo opzioni;
         opzioni.logTest = "/dev/null";
-        SemaforoSoloComputer semaforo(&finestra, tipo, opzioni);
+        SemaforoSoloComputer semaforo(TavoloDelTest(), &finestra, tipo, opzioni);
         semaforo.NuovaPartita();
         for (int g = 0; g < 10; ++g) {
             finestra.AzzeraEventi();

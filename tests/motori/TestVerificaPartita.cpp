@@ -18,7 +18,7 @@ bool Contiene(const std::vector<std::string>& errori, const std::string& testo) 
 // left, and the tricks go to their winners except, when given, the last one.
 RegistroPartita PartitaAMano(const Chiamata& chiamata, int ultimaPresaA = -1) {
     RegistroPartita r;
-    r.Distribuisci();
+    r.Distribuisci(TavoloDelTest().generatore);
     r.chiamata = chiamata;
     r.chiamante = 2;
     r.briscola = Briscola(1);
@@ -88,7 +88,7 @@ TEST_F(VerificaPartita_, PunteggiCheNonSeguonoLaRegola) {
 
 TEST_F(VerificaPartita_, PartitaIncompletaORuoliMancanti) {
     RegistroPartita r;
-    r.Distribuisci();
+    r.Distribuisci(TavoloDelTest().generatore);
     TipoStoriaPartite storia;
     EXPECT_TRUE(Contiene(VerificaPartita(r, storia, 0), "carte giocate: 0 invece di 40"));
     RegistroPartita senzaBriscola = PartitaAMano(Chiamata(kTre));

@@ -20,6 +20,7 @@ protected:
         DistribuisciConMano(giocatore, mano);
         Registro().chiamata = inPiedi;
         LicitazioneAPunti strategia(giocatore);
+        strategia.Siedi(TavoloDelTest());
         strategia.ValutaMano();
         return strategia;
     }
@@ -150,6 +151,7 @@ TEST_F(StrategiaDiLicitazione, OgniSogliaEStrettamenteMaggiore) {
     for (const Caso& caso : casi) {
         DistribuisciConMano(3, ManoDiCuori(caso.cuori));
         LicitazioneAPunti l(3);
+        l.Siedi(TavoloDelTest());
         l.ValutaMano();
         ASSERT_EQ(l.SemeMigliore(), kCuori);
         ASSERT_EQ(l.Forza(), caso.forza);
@@ -177,6 +179,7 @@ TEST_F(StrategiaDiLicitazione, SopraIlCentosessantaIlMassimoEAPuntiConUnCasuale)
     for (const Caso& caso : casi) {
         DistribuisciConMano(0, ManoDiCuori(caso.cuori));
         LicitazioneAPunti l(0);
+        l.Siedi(TavoloDelTest());
         l.ValutaMano();
         ASSERT_EQ(l.Forza(), caso.forza);
         for (std::uint32_t seme = 1; seme <= 20; ++seme) {
@@ -216,6 +219,7 @@ TEST_F(StrategiaDiLicitazione, OgniRigaCheValeEstraeUnNuovoNumero) {
     for (const Caso& caso : casi) {
         DistribuisciConMano(2, ManoDiCuori(caso.cuori));
         LicitazioneAPunti l(2);
+        l.Siedi(TavoloDelTest());
         l.ValutaMano();
         ASSERT_EQ(l.Forza(), caso.forza);
         ImpostaSemeCasuale(99);
@@ -230,6 +234,7 @@ TEST_F(StrategiaDiLicitazione, UnaManoMoltoForteSenzaDueSaltaASettanta) {
     // Asso, Tre, Re, Sei of Cuori: 214, forza 192: whatever stands, it bids 70.
     DistribuisciConMano(0, ManoDiCuori({kSei, kRe, kTre, kAsso}));
     LicitazioneAPunti l(0);
+    l.Siedi(TavoloDelTest());
     l.ValutaMano();
     ASSERT_EQ(l.Forza(), 192);
     for (const Chiamata& inPiedi :
@@ -290,9 +295,10 @@ TEST_F(StrategiaDiLicitazione, ProprietaSuTanteManiCasuali) {
     }
     for (std::uint32_t seme = 0; seme < 400; ++seme) {
         ImpostaSemeCasuale(seme);
-        Registro().Distribuisci();
+        Registro().Distribuisci(TavoloDelTest().generatore);
         for (int g = 0; g < 5; ++g) {
             LicitazioneAPunti l(g);
+            l.Siedi(TavoloDelTest());
             l.ValutaMano();
             const Carta dueMigliore(kDue, l.SemeMigliore());
             bool hoDue = false;
@@ -332,5 +338,6 @@ TEST_F(StrategiaDiLicitazione, ProprietaSuTanteManiCasuali) {
 
 TEST_F(StrategiaDiLicitazione, IlGiocatoreEQuelloDellaCostruzione) {
     LicitazioneAPunti l(3);
+    l.Siedi(TavoloDelTest());
     EXPECT_EQ(l.Giocatore, 3);
 }

@@ -9,7 +9,6 @@
 #include "comune/Casuale.h"
 #include "partita/Partita.h"
 #include "partita/RegistroPartita.h"
-#include "partita/TipoGiocatori.h"
 #include "partita/TipoStoriaPartite.h"
 
 namespace {
@@ -69,23 +68,23 @@ void CompletaPresa(Partita& p) {
 } // namespace
 
 TEST_F(StatiDellaPartita, UnaPartitaNuovaEFerma) {
-    Partita p;
+    Partita p(TavoloDelTest());
     EXPECT_EQ(p.Stato(), 9);
-    PartitaPrimaManoAlBuio buio;
+    PartitaPrimaManoAlBuio buio(TavoloDelTest());
     EXPECT_EQ(buio.Stato(), 9);
 }
 
 TEST_F(StatiDellaPartita, LaCostruzioneEstraeLaBaseDelSeme) {
     ImpostaSemeCasuale(123);
     std::mt19937 riferimento(123);
-    const Partita p;
+    const Partita p(TavoloDelTest());
     EXPECT_EQ(p.BaseSeme(), static_cast<int>(riferimento() % 10000));
-    const PartitaPrimaManoAlBuio buio;
+    const PartitaPrimaManoAlBuio buio(TavoloDelTest());
     EXPECT_EQ(buio.BaseSeme(), static_cast<int>(riferimento() % 10000));
 }
 
 TEST_F(StatiDellaPartita, CambiaStatoAccettaSoloZeroENove) {
-    Partita p;
+    Partita p(TavoloDelTest());
     EXPECT_EQ(Messaggio([&] { p.CambiaStato(3); }), "Operazione di cambio stato illegale");
     EXPECT_EQ(p.Stato(), 9);
     p.CambiaStato(0);
@@ -99,7 +98,7 @@ TEST_F(StatiDellaPartita, CambiaStatoAccettaSoloZeroENove) {
 }
 
 TEST_F(StatiDellaPartita, PunteggiPrimaDellaFineSolleva) {
-    Partita p;
+    Partita p(TavoloDelTest());
     IniziaAGiocare(p);
     ASSERT_EQ(p.Stato(), 5);
     EXPECT_EQ(Messaggio([&] { p.Punteggi(); }),
@@ -111,7 +110,7 @@ TEST_F(StatiDellaPartita, PunteggiPrimaDellaFineSolleva) {
 TEST_F(StatiDellaPartita, InizioDistribuisceEDaIlTurnoAlNumeroDellaPartitaModuloCinque) {
     for (const int numero : {0, 3, 7, 12}) {
         StoriaPartite().numeroPartite = numero;
-        Partita p;
+        Partita p(TavoloDelTest());
         p.CambiaStato(0);
         Registro().primaManoCoperta = 1;
         EXPECT_EQ(p.Inizio(250), numero % 5);
@@ -127,7 +126,7 @@ TEST_F(StatiDellaPartita, InizioDistribuisceEDaIlTurnoAlNumeroDellaPartitaModulo
 }
 
 TEST_F(StatiDellaPartita, InizioDellaManoAlBuioSegnaLaPrimaManoCoperta) {
-    PartitaPrimaManoAlBuio p;
+    PartitaPrimaManoAlBuio p(TavoloDelTest());
     p.CambiaStato(0);
     EXPECT_EQ(p.Inizio(0), 0);
     EXPECT_EQ(p.Stato(), 1);
@@ -136,11 +135,11 @@ TEST_F(StatiDellaPartita, InizioDellaManoAlBuioSegnaLaPrimaManoCoperta) {
 
 TEST_F(StatiDellaPartita, ConUnGiocatoreUmanoLaDistribuzioneNonSiRisemina) {
     ImpostaSemeCasuale(8);
-    Partita p;
+    Partita p(TavoloDelTest());
     // The deal draws from the generator where it stands: no reseeding.
     ImpostaSemeCasuale(8);
     RegistroPartita atteso;
-    atteso.Distribuisci();
+    atteso.Distribuisci(TavoloDelTest().generatore);
     ImpostaSemeCasuale(8);
     p.CambiaStato(0);
     p.Inizio(0);
@@ -153,7 +152,7 @@ TEST_F(StatiDellaPartita, SoloComputerLePartiteDa5kA5kPiu4HannoLaStessaManoSpost
     for (const int tipo : {1, 2, 3}) {
         ImpostaTipoGiocatori(tipo);
         for (const int k : {0, 1, 7}) {
-            Partita p;
+            Partita p(TavoloDelTest());
             std::array<int, 40> base{};
             for (int j = 0; j < 5; ++j) {
                 StoriaPartite().numeroPartite = 5 * k + j;
@@ -185,13 +184,13 @@ TEST_F(StatiDellaPartita, SoloComputerLePartiteDa5kA5kPiu4HannoLaStessaManoSpost
 
 TEST_F(StatiDellaPartita, SoloComputerIlSemeEIlNumeroDellaPartitaDivisoCinquePiuLaBase) {
     ImpostaTipoGiocatori(2);
-    Partita p;
+    Partita p(TavoloDelTest());
     StoriaPartite().numeroPartite = 13;
     p.CambiaStato(0);
     p.Inizio(0);
     ImpostaSemeCasuale(static_cast<std::uint32_t>(13 / 5 + p.BaseSeme()));
     RegistroPartita atteso;
-    atteso.Distribuisci();
+    atteso.Distribuisci(TavoloDelTest().generatore);
     atteso.RuotaDistribuzione(3);
     for (int c = 0; c < 40; ++c) {
         EXPECT_EQ(Registro().Distribuzione(c), atteso.Distribuzione(c));
@@ -200,7 +199,7 @@ TEST_F(StatiDellaPartita, SoloComputerIlSemeEIlNumeroDellaPartitaDivisoCinquePiu
 
 TEST_F(StatiDellaPartita, LaPartitaSetteApreColGiocatoreDueEHaLaManoDelleCinqueESeiSpostata) {
     ImpostaTipoGiocatori(1);
-    Partita p;
+    Partita p(TavoloDelTest());
     std::array<std::array<int, 40>, 3> mani;
     for (int numero = 5; numero <= 7; ++numero) {
         StoriaPartite().numeroPartite = numero;
@@ -218,7 +217,7 @@ TEST_F(StatiDellaPartita, LaPartitaSetteApreColGiocatoreDueEHaLaManoDelleCinqueE
     }
     // In every mode the seat 2 bids first and leads the first trick.
     ImpostaTipoGiocatori(0);
-    Partita umano;
+    Partita umano(TavoloDelTest());
     umano.CambiaStato(0);
     EXPECT_EQ(umano.Inizio(0), 2);
     EXPECT_EQ(Offri(umano, kAsso), 3);
@@ -231,7 +230,7 @@ TEST_F(StatiDellaPartita, LaPartitaSetteApreColGiocatoreDueEHaLaManoDelleCinqueE
 }
 
 TEST_F(StatiDellaPartita, EsempioAssoTrePassoPassoPasso) {
-    Partita p;
+    Partita p(TavoloDelTest());
     p.CambiaStato(0);
     ASSERT_EQ(p.Inizio(0), 0);
     EXPECT_EQ(Offri(p, kAsso), 1);
@@ -251,7 +250,7 @@ TEST_F(StatiDellaPartita, EsempioAssoTrePassoPassoPasso) {
 }
 
 TEST_F(StatiDellaPartita, UnaChiamataUgualeEUnPassoEIlGiocatoreEsce) {
-    Partita p;
+    Partita p(TavoloDelTest());
     p.CambiaStato(0);
     p.Inizio(0);
     Offri(p, kRe);
@@ -277,7 +276,7 @@ TEST_F(StatiDellaPartita, UnaChiamataUgualeEUnPassoEIlGiocatoreEsce) {
 }
 
 TEST_F(StatiDellaPartita, LOffertaEDiChiHaIlTurnoNonDelSeggioPassato) {
-    Partita p;
+    Partita p(TavoloDelTest());
     p.CambiaStato(0);
     p.Inizio(0);
     Chiamata c(kRe);
@@ -286,7 +285,7 @@ TEST_F(StatiDellaPartita, LOffertaEDiChiHaIlTurnoNonDelSeggioPassato) {
 }
 
 TEST_F(StatiDellaPartita, LUltimoSeggioNonPuoPassareSenzaChiamate) {
-    Partita p;
+    Partita p(TavoloDelTest());
     p.CambiaStato(0);
     p.Inizio(0);
     for (int s = 0; s < 4; ++s) {
@@ -312,7 +311,7 @@ TEST_F(StatiDellaPartita, LUltimoSeggioNonPuoPassareSenzaChiamate) {
 }
 
 TEST_F(StatiDellaPartita, UnaLicitazioneSenzaNessunoSollevaSenzaCambiareNiente) {
-    Partita p;
+    Partita p(TavoloDelTest());
     p.CambiaStato(0);
     p.Inizio(0);
     Offri(p, kAsso);
@@ -333,7 +332,7 @@ TEST_F(StatiDellaPartita, UnaLicitazioneSenzaNessunoSollevaSenzaCambiareNiente) 
 
 TEST_F(StatiDellaPartita, FineLicitazioneEImpostaBriscola) {
     StoriaPartite().numeroPartite = 1;
-    Partita p;
+    Partita p(TavoloDelTest());
     p.CambiaStato(0);
     ASSERT_EQ(p.Inizio(0), 1);
     Offri(p, kTre); // seat 1
@@ -350,7 +349,7 @@ TEST_F(StatiDellaPartita, FineLicitazioneEImpostaBriscola) {
 }
 
 TEST_F(StatiDellaPartita, UnaPartitaInteraPassaDaOgniStatoInOrdine) {
-    Partita p;
+    Partita p(TavoloDelTest());
     p.CambiaStato(0);
     EXPECT_EQ(p.Inizio(0), 0);
     EXPECT_EQ(Offri(p, kTre), 1);
@@ -392,7 +391,7 @@ TEST_F(StatiDellaPartita, UnaPartitaInteraPassaDaOgniStatoInOrdine) {
 }
 
 TEST_F(StatiDellaPartita, GiocareUnaCartaGiaGiocataSollevaESiRestaComeSiEra) {
-    Partita p;
+    Partita p(TavoloDelTest());
     IniziaAGiocare(p);
     Carta c = PrimaInMano(0);
     EXPECT_EQ(p.Gioca(c), 1);
@@ -404,7 +403,7 @@ TEST_F(StatiDellaPartita, GiocareUnaCartaGiaGiocataSollevaESiRestaComeSiEra) {
 }
 
 TEST_F(StatiDellaPartita, PrimaManoAlBuioLeCarteDelValoreChiamatoSonoCoperte) {
-    PartitaPrimaManoAlBuio p;
+    PartitaPrimaManoAlBuio p(TavoloDelTest());
     const auto seggi = DistribuzioneCon({{Carta(kTre, kCuori), 0},
                                          {Carta(kRe, kCuori), 1},
                                          {Carta(kTre, kQuadri), 2},
@@ -459,7 +458,7 @@ TEST_F(StatiDellaPartita, PrimaManoAlBuioLeCarteDelValoreChiamatoSonoCoperte) {
 }
 
 TEST_F(StatiDellaPartita, InUnaPartitaNormaleNessunaCartaECoperta) {
-    Partita p;
+    Partita p(TavoloDelTest());
     const auto seggi = DistribuzioneCon({{Carta(kTre, kCuori), 0}, {Carta(kTre, kQuadri), 1}});
     IniziaCon(p, seggi);
     Registro().primaManoCoperta = 0;
@@ -482,7 +481,7 @@ TEST_F(StatiDellaPartita, InUnaPartitaNormaleNessunaCartaECoperta) {
 TEST_F(StatiDellaPartita, AzzeraPunteggiSvuotaLaStoriaENonToccaLoStato) {
     StoriaPartite().numeroPartite = 4;
     StoriaPartite().totale = {1, 2, 3, -3, -3};
-    Partita p;
+    Partita p(TavoloDelTest());
     p.CambiaStato(0);
     p.AzzeraPunteggi();
     EXPECT_EQ(StoriaPartite().numeroPartite, 0);

@@ -11,7 +11,6 @@
 #include "partita/Licitazione.h"
 #include "partita/Partita.h"
 #include "partita/RegistroPartita.h"
-#include "partita/TipoGiocatori.h"
 #include "partita/TipoStoriaPartite.h"
 
 // Whole games played at random through the state machine: bids from the computer's strategy
@@ -198,6 +197,7 @@ protected:
     Carta ScegliCarta(int seggio) {
         if (Caso(4) == 0) {
             GiocaCartaACaso aCaso(seggio);
+            aCaso.Siedi(TavoloDelTest());
             return aCaso.ScegliCarta();
         }
         std::vector<Carta> mano;
@@ -232,6 +232,7 @@ protected:
         std::array<std::unique_ptr<LicitazioneAPunti>, 5> strategie;
         for (int s = 0; s < 5; ++s) {
             strategie[static_cast<std::size_t>(s)] = std::make_unique<LicitazioneAPunti>(s);
+            strategie[static_cast<std::size_t>(s)]->Siedi(TavoloDelTest());
             strategie[static_cast<std::size_t>(s)]->ValutaMano();
         }
         ASSERT_NO_FATAL_FAILURE(Licitazione(p, strategie, numero));
@@ -346,7 +347,8 @@ protected:
         for (int serie = 0; giocate < kPartitePerVariante; ++serie) {
             ImpostaTipoGiocatori(serie % 4);
             std::unique_ptr<Partita> p =
-                buio ? std::make_unique<PartitaPrimaManoAlBuio>() : std::make_unique<Partita>();
+                buio ? std::make_unique<PartitaPrimaManoAlBuio>(TavoloDelTest())
+                     : std::make_unique<Partita>(TavoloDelTest());
             ASSERT_EQ(p->Stato(), 9);
             for (int i = 0; i < kPartitePerSerie; ++i, ++giocate) {
                 gen.seed(static_cast<unsigned>(giocate) * 2 + (buio ? 1 : 0));

@@ -95,7 +95,7 @@ TEST(RegistroPartita, PrimaDellaDistribuzioneNessunaCartaSiPuoGiocare) {
 TEST(RegistroPartita, DopoDistribuisciOgniGiocatoreHaOttoCarteInOrdine) {
     ImpostaSemeCasuale(31);
     RegistroPartita r;
-    r.Distribuisci();
+    r.Distribuisci(TavoloDelTest().generatore);
     std::array<int, 40> viste{};
     for (int s = 0; s < 5; ++s) {
         int precedente = -1;
@@ -123,7 +123,7 @@ TEST(RegistroPartita, DopoDistribuisciOgniGiocatoreHaOttoCarteInOrdine) {
 TEST(RegistroPartita, DistribuisciMescolaCon200ScambiDelGeneratore) {
     ImpostaSemeCasuale(2718);
     RegistroPartita r;
-    r.Distribuisci();
+    r.Distribuisci(TavoloDelTest().generatore);
     std::array<int, 40> attesa = DistribuzioneInOrdine();
     std::mt19937 riferimento(2718);
     for (int n = 0; n < 200; ++n) {
@@ -148,7 +148,7 @@ TEST(RegistroPartita, DistribuisciAzzeraLaPartitaMaNonTurnoEPrimaManoCoperta) {
     r.ImpostaInLicitazione(false);
     r.primaManoCoperta = 1;
     Gioca(r, {Carta(kDue, kCuori), Carta(kTre, kCuori)});
-    r.Distribuisci();
+    r.Distribuisci(TavoloDelTest().generatore);
     EXPECT_EQ(r.chiamata, ChiamataNulla);
     EXPECT_EQ(r.chiamante, -1);
     EXPECT_EQ(r.briscola, BriscolaIndefinita);
@@ -470,7 +470,7 @@ TEST(RegistroPartita, TurnoEInLicitazione) {
 TEST(RegistroPartita, UnaPartitaInteraFinisceDopoQuarantaCarte) {
     ImpostaSemeCasuale(5);
     RegistroPartita r;
-    r.Distribuisci();
+    r.Distribuisci(TavoloDelTest().generatore);
     r.chiamata = Chiamata(kAsso);
     r.chiamante = 0;
     r.briscola = Briscola(kQuadri);
@@ -531,7 +531,7 @@ TEST(RegistroPartita, LaTavolaResaGiustaDopoUnaPresaRaccoltaAMetaEDopoUnaNuovaDi
     EXPECT_EQ(r.PuntiInTavola(), 0);
     r.RegistraGiocata(Carta(kAsso, kCuori));
     ImpostaSemeCasuale(5);
-    r.Distribuisci();
+    r.Distribuisci(TavoloDelTest().generatore);
     EXPECT_EQ(r.CarteInTavola(), 0);
     EXPECT_EQ(r.PuntiInTavola(), 0);
 }
