@@ -449,17 +449,18 @@ void TfrmBriscolaMain::TurnoBriscola() {
     panelLicitazione->ModoSeme();
 }
 
-void TfrmBriscolaMain::ClickChiamata(QObject* sender) {
-    ImpostaChiamataScelta(panelLicitazione->ChiamataDi(sender));
+void TfrmBriscolaMain::ClickChiamata(const Chiamata& chiamata) {
+    ImpostaChiamataScelta(chiamata);
     Ciclo().Sveglia();
 }
 
-void TfrmBriscolaMain::SemeClick(QObject* sender) {
-    const int seme = panelLicitazione->SemeDi(sender);
-    if (seme >= 0) {
-        ImpostaBriscolaScelta(Briscola(seme));
-        Ciclo().Sveglia();
+void TfrmBriscolaMain::SemeClick(int seme) {
+    // Only a suit names a trump; anything else would raise inside the event loop.
+    if (seme < 0 || seme > 3) {
+        return;
     }
+    ImpostaBriscolaScelta(Briscola(seme));
+    Ciclo().Sveglia();
 }
 
 void TfrmBriscolaMain::cmdMenoClick() {

@@ -55,8 +55,8 @@ public:
     void menuPuntiPartitaClick(bool punti);
     PanelLicitazione* Licitazione() const { return panelLicitazione; }
     // The bidding panel's clicks: each fills the human's mailbox and wakes the game.
-    void ClickChiamata(QObject* sender);
-    void SemeClick(QObject* sender);
+    void ClickChiamata(const Chiamata& chiamata);
+    void SemeClick(int seme);
     void cmdMenoClick();
     void cmdPiuClick();
 
