@@ -94,14 +94,6 @@ TfrmOpzioni::TfrmOpzioni(QString fileOpzioni, QString cartellaCarte, QString car
     CaricaOpzioni();
 }
 
-TfrmOpzioni::~TfrmOpzioni() {
-    // Nothing may escape a destructor; a save that fails keeps the old file whole.
-    try {
-        Salva();
-    } catch (...) {
-    }
-}
-
 void TfrmOpzioni::CostruisciPagine() {
     PageOpzioni = new QTabWidget(this);
     // The four captions fit the narrow window side by side, without scroll arrows.
