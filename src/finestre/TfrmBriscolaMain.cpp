@@ -1,12 +1,8 @@
 #include "finestre/TfrmBriscolaMain.h"
 
-#include <QAction>
-#include <QActionGroup>
 #include <QCoreApplication>
 #include <QLabel>
 #include <QLayout>
-#include <QMenu>
-#include <QMenuBar>
 
 #include "comune/Casuale.h"
 #include "finestre/CicloGioco.h"
@@ -15,11 +11,8 @@
 #include "finestre/Maschere.h"
 #include "finestre/PanelLicitazione.h"
 #include "finestre/PanelPunti.h"
-#include "finestre/SerieSalvata.h"
 #include "finestre/SuperficieMascherata.h"
-#include "finestre/TfrmAboutBox.h"
 #include "finestre/TfrmOpzioni.h"
-#include "finestre/TfrmStato.h"
 #include "motori/OpzioniTavolo.h"
 #include "motori/Semaforo1Giocatore.h"
 #include "motori/SemaforoSoloComputer.h"
@@ -111,64 +104,6 @@ TfrmBriscolaMain::TfrmBriscolaMain(std::uint32_t semeCasuale, QWidget* padre)
 
 TfrmBriscolaMain::~TfrmBriscolaMain() = default;
 
-void TfrmBriscolaMain::CreaMenu() {
-    QMenu* partita = menuBar()->addMenu(QStringLiteral("&Partita"));
-    menuNuovaPartita = partita->addAction(QStringLiteral("&Nuova Partita"));
-    menuNuovaPartita->setShortcut(QKeySequence::New);
-    connect(menuNuovaPartita, &QAction::triggered, this, &TfrmBriscolaMain::menuNuovaPartitaClick);
-    menuSalvaPartita = partita->addAction(QStringLiteral("&Salva Partita"));
-    connect(menuSalvaPartita, &QAction::triggered, this, &TfrmBriscolaMain::menuSalvaPartitaClick);
-    menuCaricaPartita = partita->addAction(QStringLiteral("&Carica Partita"));
-    connect(menuCaricaPartita, &QAction::triggered, this,
-            &TfrmBriscolaMain::menuCaricaPartitaClick);
-    partita->addSeparator();
-    menuOpzioni = partita->addAction(QStringLiteral("&Opzioni"));
-    connect(menuOpzioni, &QAction::triggered, this, [this] { ImpostaOpzioni(false); });
-    partita->addSeparator();
-    menuEsci = partita->addAction(QStringLiteral("&Esci"));
-    menuEsci->setShortcut(QKeySequence::Quit);
-    connect(menuEsci, &QAction::triggered, this, &QWidget::close);
-
-    QMenu* mostra = menuBar()->addMenu(QStringLiteral("&Mostra"));
-    auto* gruppo = new QActionGroup(mostra);
-    menuMostraPartita = mostra->addAction(QStringLiteral("&Partita"));
-    menuMostraPunti = mostra->addAction(QStringLiteral("P&unti"));
-    for (QAction* voce : {menuMostraPartita, menuMostraPunti}) {
-        voce->setCheckable(true);
-        gruppo->addAction(voce);
-    }
-    menuMostraPartita->setChecked(true);
-    connect(menuMostraPartita, &QAction::triggered, this, [this] { menuPuntiPartitaClick(false); });
-    connect(menuMostraPunti, &QAction::triggered, this, [this] { menuPuntiPartitaClick(true); });
-    CreaMenuInfo(mostra);
-}
-
-void TfrmBriscolaMain::CreaMenuInfo(QMenu* mostra) {
-    mostra->addSeparator();
-    menuStatoIA = mostra->addAction(QStringLiteral("Stato &IA"));
-    menuStatoIA->setShortcut(Qt::Key_F9);
-    connect(menuStatoIA, &QAction::triggered, this, [this] {
-        if (frmStato != nullptr) {
-            frmStato->show();
-            frmStato->raise();
-        }
-    });
-    menuInfo = menuBar()->addAction(QStringLiteral("&Info"));
-    connect(menuInfo, &QAction::triggered, this, [this] {
-        if (frmAboutBox != nullptr) {
-            DialoghiCorrenti().Esegui(*frmAboutBox);
-        }
-    });
-}
-
-void TfrmBriscolaMain::ImpostaFinestreInfo(TfrmAboutBox* about, TfrmStato* stato) {
-    frmAboutBox = about;
-    frmStato = stato;
-    if (frmStato != nullptr) {
-        frmStato->ImpostaFinestraGioco(this);
-    }
-}
-
 const PannelloGiocatore& TfrmBriscolaMain::Pannello(int giocatore) const {
     return *pannelli.at(static_cast<std::size_t>(giocatore));
 }
@@ -191,20 +126,6 @@ void TfrmBriscolaMain::TimerStartTimer() {
     if (soloComputer && !SemaforoGioco().PartitaCorrente()) {
         NuovaPartita();
     }
-}
-
-void TfrmBriscolaMain::menuNuovaPartitaClick() {
-    if (SemaforoGioco().InCorso()) {
-        if (!DialoghiCorrenti().Domanda(
-                this, QStringLiteral("Briscola Chiamata"),
-                QStringLiteral(
-                    "Vuoi ricominciare la partita ?\r\nI punteggi verranno azzerati."))) {
-            return;
-        }
-        SemaforoGioco().AzzeraStoria();
-        panelPunti->SvuotaLista();
-    }
-    NuovaPartita();
 }
 
 void TfrmBriscolaMain::NuovaPartita() {
@@ -400,28 +321,6 @@ void TfrmBriscolaMain::MostraPunti(bool visibile) {
     punteggiVisibili = visibile;
     panelPunti->setVisible(visibile);
     panelPunti->raise();
-}
-
-void TfrmBriscolaMain::menuPuntiPartitaClick(bool punti) {
-    (punti ? menuMostraPunti : menuMostraPartita)->setChecked(true);
-    MostraPunti(punti);
-}
-
-void TfrmBriscolaMain::menuSalvaPartitaClick() {
-    try {
-        SalvaSerie(this);
-    } catch (const std::exception& e) {
-        MostraErrore(QString::fromStdString(e.what()));
-    }
-}
-
-void TfrmBriscolaMain::menuCaricaPartitaClick() {
-    try {
-        CaricaSerie(this);
-        panelPunti->AggiornaPunti();
-    } catch (const std::exception& e) {
-        MostraErrore(QString::fromStdString(e.what()));
-    }
 }
 
 void TfrmBriscolaMain::PreparaLicitazione() {

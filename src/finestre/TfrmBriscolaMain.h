@@ -113,6 +113,7 @@ private:
     TfrmAboutBox* frmAboutBox = nullptr;
     TfrmStato* frmStato = nullptr;
 
+    // The menus and what their items do live in TfrmBriscolaMainMenu.cpp.
     void CreaMenu();
     void CreaMenuInfo(QMenu* mostra);
     PannelloGiocatore& PannelloDi(int giocatore);

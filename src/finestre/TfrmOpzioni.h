@@ -93,6 +93,7 @@ private slots:
     void cmdOKClick();
 
 private:
+    // The pages' controls and layout, in TfrmOpzioniPagine.cpp.
     void CostruisciPagine();
     void CaricaOpzioni();
     ValoriOpzioni Valori() const;
