@@ -66,30 +66,31 @@ int AvviaGioco(const QStringList& argomenti) {
     AvviaLogIA();
 
     std::unique_ptr<TfrmBriscolaMain> principale;
-    std::unique_ptr<TfrmOpzioni> opzioni;
-    std::unique_ptr<TfrmAboutBox> about;
-    std::unique_ptr<TfrmStato> stato;
+    // The dialogs belong to the main window, their Qt parent, and go with it.
+    TfrmOpzioni* opzioni = nullptr;
     try {
         principale = std::make_unique<TfrmBriscolaMain>(avvio.semeCasuale, avvio.tipoGiocatori);
         const CartelleGioco cartelle = TrovaCartelleGioco(cartellaProgramma);
-        opzioni = std::make_unique<TfrmOpzioni>(cartelle.fileOpzioni, cartelle.carte,
-                                                cartelle.sfondi, principale.get());
-        principale->ImpostaFinestraOpzioni(opzioni.get());
-        about = std::make_unique<TfrmAboutBox>(cartelle.manuale, principale.get());
-        stato = std::make_unique<TfrmStato>(
-            [finestra = opzioni.get()](int i) { return finestra->NomeGiocatore(i); },
-            principale.get());
-        principale->ImpostaFinestreInfo(about.get(), stato.get());
+        opzioni = new TfrmOpzioni(cartelle.fileOpzioni, cartelle.carte, cartelle.sfondi,
+                                  principale.get());
+        principale->ImpostaFinestraOpzioni(opzioni);
+        auto* about = new TfrmAboutBox(cartelle.manuale, principale.get());
+        auto* stato = new TfrmStato(
+            [finestra = opzioni](int i) { return finestra->NomeGiocatore(i); }, principale.get());
+        principale->ImpostaFinestreInfo(about, stato);
     } catch (const std::exception& e) {
         DialoghiCorrenti().Messaggio(nullptr, QStringLiteral("Pentaludo"),
                                      QString::fromUtf8(e.what()), Dialoghi::Icona::Errore);
+        // Options read before the failure are kept, as at a normal end.
+        if (opzioni != nullptr) {
+            opzioni->Salva();
+        }
         return 1;
     }
     principale->show();
     const int esito = QApplication::exec();
-    stato.reset();
-    about.reset();
-    // The options are written when their dialog goes, before the window that holds it.
-    opzioni.reset();
+    // The options are written at the end as well as when confirmed, so the file is there for
+    // the next run even if they were never opened.
+    opzioni->Salva();
     return esito;
 }

@@ -313,10 +313,10 @@ void PanelLicitazione::Cliccato(QObject* comando) {
         emit MenoCliccato();
     } else if (comando == labelPiu) {
         emit PiuCliccato();
-    } else if (SemeDi(comando) >= 0) {
-        emit SemeCliccato(comando);
+    } else if (const int seme = SemeDi(comando); seme >= 0) {
+        emit SemeCliccato(seme);
     } else {
-        emit ChiamataCliccata(comando);
+        emit ChiamataCliccata(ChiamataDi(comando));
     }
 }
 

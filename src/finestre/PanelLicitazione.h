@@ -12,8 +12,9 @@ class SfondoTavolo;
 
 // Where the human bids and, as caller, names the trump suit: ten rank buttons in an arc, two
 // pass buttons, a points counter with minus and plus, and four suit buttons. It lies over the
-// table, which shows through everywhere but the buttons' faces. A click only tells the window
-// which control was clicked; the window fills its mailbox.
+// table, which shows through everywhere but the buttons' faces. A click on a rank, a pass, the
+// counter or a suit tells the window the bid or the suit it stands for; the window fills its
+// mailbox.
 class PanelLicitazione final : public QWidget {
     Q_OBJECT
 
@@ -44,12 +45,6 @@ public:
     // that cannot be loaded ends the loading, silently.
     void CaricaSemi(const QString& cartella);
 
-    // The bid a click on the control stands for: a rank, a pass, or the Due at the points
-    // shown; the no-bid value for any other control.
-    Chiamata ChiamataDi(const QObject* comando) const;
-    // The suit of a suit picture; -1 for any other control.
-    int SemeDi(const QObject* comando) const;
-
     QLabel* EtichettaValore(int valore) const;
     QLabel* EtichettaPasso(int quale) const;
     QLabel* EtichettaPunti() const { return labelPunti; }
@@ -59,8 +54,10 @@ public:
     const RegistroPulsanti& Pulsanti() const { return pulsanti; }
 
 signals:
-    void ChiamataCliccata(QObject* comando);
-    void SemeCliccato(QObject* comando);
+    // A rank, a pass, or the Due at the points the counter shows.
+    void ChiamataCliccata(const Chiamata& chiamata);
+    // The suit 0..3 of the picture clicked.
+    void SemeCliccato(int seme);
     void MenoCliccato();
     void PiuCliccato();
 
@@ -87,5 +84,9 @@ private:
     TipoPulsante* CreaPulsante(const QRect& riquadro, QWidget* comando, const FacciaPulsante& su,
                                const FacciaPulsante& giu, const FacciaPulsante& maschera);
     void ImpostaPunti(int nuovi);
+    // The bid a click on the control stands for; the no-bid value for any other control.
+    Chiamata ChiamataDi(const QObject* comando) const;
+    // The suit of a suit picture; -1 for any other control.
+    int SemeDi(const QObject* comando) const;
     void Cliccato(QObject* comando);
 };

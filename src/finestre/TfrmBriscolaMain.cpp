@@ -1,12 +1,8 @@
 #include "finestre/TfrmBriscolaMain.h"
 
-#include <QAction>
-#include <QActionGroup>
 #include <QCoreApplication>
 #include <QLabel>
 #include <QLayout>
-#include <QMenu>
-#include <QMenuBar>
 
 #include "finestre/CicloGioco.h"
 #include "finestre/Dialoghi.h"
@@ -14,11 +10,8 @@
 #include "finestre/Maschere.h"
 #include "finestre/PanelLicitazione.h"
 #include "finestre/PanelPunti.h"
-#include "finestre/SerieSalvata.h"
 #include "finestre/SuperficieMascherata.h"
-#include "finestre/TfrmAboutBox.h"
 #include "finestre/TfrmOpzioni.h"
-#include "finestre/TfrmStato.h"
 #include "motori/OpzioniTavolo.h"
 #include "motori/Semaforo.h"
 #include "motori/Tavolo.h"
@@ -105,64 +98,6 @@ TfrmBriscolaMain::TfrmBriscolaMain(std::uint32_t semeCasuale, int tipoGiocatori,
 
 TfrmBriscolaMain::~TfrmBriscolaMain() = default;
 
-void TfrmBriscolaMain::CreaMenu() {
-    QMenu* partita = menuBar()->addMenu(QStringLiteral("&Partita"));
-    menuNuovaPartita = partita->addAction(QStringLiteral("&Nuova Partita"));
-    menuNuovaPartita->setShortcut(QKeySequence::New);
-    connect(menuNuovaPartita, &QAction::triggered, this, &TfrmBriscolaMain::menuNuovaPartitaClick);
-    menuSalvaPartita = partita->addAction(QStringLiteral("&Salva Partita"));
-    connect(menuSalvaPartita, &QAction::triggered, this, &TfrmBriscolaMain::menuSalvaPartitaClick);
-    menuCaricaPartita = partita->addAction(QStringLiteral("&Carica Partita"));
-    connect(menuCaricaPartita, &QAction::triggered, this,
-            &TfrmBriscolaMain::menuCaricaPartitaClick);
-    partita->addSeparator();
-    menuOpzioni = partita->addAction(QStringLiteral("&Opzioni"));
-    connect(menuOpzioni, &QAction::triggered, this, [this] { ImpostaOpzioni(false); });
-    partita->addSeparator();
-    menuEsci = partita->addAction(QStringLiteral("&Esci"));
-    menuEsci->setShortcut(QKeySequence::Quit);
-    connect(menuEsci, &QAction::triggered, this, &QWidget::close);
-
-    QMenu* mostra = menuBar()->addMenu(QStringLiteral("&Mostra"));
-    auto* gruppo = new QActionGroup(mostra);
-    menuMostraPartita = mostra->addAction(QStringLiteral("&Partita"));
-    menuMostraPunti = mostra->addAction(QStringLiteral("P&unti"));
-    for (QAction* voce : {menuMostraPartita, menuMostraPunti}) {
-        voce->setCheckable(true);
-        gruppo->addAction(voce);
-    }
-    menuMostraPartita->setChecked(true);
-    connect(menuMostraPartita, &QAction::triggered, this, [this] { menuPuntiPartitaClick(false); });
-    connect(menuMostraPunti, &QAction::triggered, this, [this] { menuPuntiPartitaClick(true); });
-    CreaMenuInfo(mostra);
-}
-
-void TfrmBriscolaMain::CreaMenuInfo(QMenu* mostra) {
-    mostra->addSeparator();
-    menuStatoIA = mostra->addAction(QStringLiteral("Stato &IA"));
-    menuStatoIA->setShortcut(Qt::Key_F9);
-    connect(menuStatoIA, &QAction::triggered, this, [this] {
-        if (frmStato != nullptr) {
-            frmStato->show();
-            frmStato->raise();
-        }
-    });
-    menuInfo = menuBar()->addAction(QStringLiteral("&Info"));
-    connect(menuInfo, &QAction::triggered, this, [this] {
-        if (frmAboutBox != nullptr) {
-            DialoghiCorrenti().Esegui(*frmAboutBox);
-        }
-    });
-}
-
-void TfrmBriscolaMain::ImpostaFinestreInfo(TfrmAboutBox* about, TfrmStato* stato) {
-    frmAboutBox = about;
-    frmStato = stato;
-    if (frmStato != nullptr) {
-        frmStato->ImpostaFinestraGioco(this);
-    }
-}
-
 const PannelloGiocatore& TfrmBriscolaMain::Pannello(int giocatore) const {
     return *pannelli.at(static_cast<std::size_t>(giocatore));
 }
@@ -185,20 +120,6 @@ void TfrmBriscolaMain::TimerStartTimer() {
     if (soloComputer && !SemaforoGioco().PartitaCorrente()) {
         NuovaPartita();
     }
-}
-
-void TfrmBriscolaMain::menuNuovaPartitaClick() {
-    if (SemaforoGioco().InCorso()) {
-        if (!DialoghiCorrenti().Domanda(
-                this, QStringLiteral("Briscola Chiamata"),
-                QStringLiteral(
-                    "Vuoi ricominciare la partita ?\r\nI punteggi verranno azzerati."))) {
-            return;
-        }
-        SemaforoGioco().AzzeraStoria();
-        panelPunti->SvuotaLista();
-    }
-    NuovaPartita();
 }
 
 void TfrmBriscolaMain::NuovaPartita() {
@@ -396,28 +317,6 @@ void TfrmBriscolaMain::MostraPunti(bool visibile) {
     panelPunti->raise();
 }
 
-void TfrmBriscolaMain::menuPuntiPartitaClick(bool punti) {
-    (punti ? menuMostraPunti : menuMostraPartita)->setChecked(true);
-    MostraPunti(punti);
-}
-
-void TfrmBriscolaMain::menuSalvaPartitaClick() {
-    try {
-        SalvaSerie(this, TavoloGioco().Stato().storia);
-    } catch (const std::exception& e) {
-        MostraErrore(QString::fromStdString(e.what()));
-    }
-}
-
-void TfrmBriscolaMain::menuCaricaPartitaClick() {
-    try {
-        CaricaSerie(this, TavoloGioco().Stato().storia);
-        panelPunti->AggiornaPunti();
-    } catch (const std::exception& e) {
-        MostraErrore(QString::fromStdString(e.what()));
-    }
-}
-
 void TfrmBriscolaMain::PreparaLicitazione() {
     if (!soloComputer) {
         panelLicitazione->Prepara();
@@ -443,17 +342,18 @@ void TfrmBriscolaMain::TurnoBriscola() {
     panelLicitazione->ModoSeme();
 }
 
-void TfrmBriscolaMain::ClickChiamata(QObject* sender) {
-    ImpostaChiamataScelta(panelLicitazione->ChiamataDi(sender));
+void TfrmBriscolaMain::ClickChiamata(const Chiamata& chiamata) {
+    ImpostaChiamataScelta(chiamata);
     Ciclo().Sveglia();
 }
 
-void TfrmBriscolaMain::SemeClick(QObject* sender) {
-    const int seme = panelLicitazione->SemeDi(sender);
-    if (seme >= 0) {
-        ImpostaBriscolaScelta(Briscola(seme));
-        Ciclo().Sveglia();
+void TfrmBriscolaMain::SemeClick(int seme) {
+    // Only a suit names a trump; anything else would raise inside the event loop.
+    if (seme < 0 || seme > 3) {
+        return;
     }
+    ImpostaBriscolaScelta(Briscola(seme));
+    Ciclo().Sveglia();
 }
 
 void TfrmBriscolaMain::cmdMenoClick() {

@@ -56,8 +56,8 @@ public:
     void menuPuntiPartitaClick(bool punti);
     PanelLicitazione* Licitazione() const { return panelLicitazione; }
     // The bidding panel's clicks: each fills the human's mailbox and wakes the game.
-    void ClickChiamata(QObject* sender);
-    void SemeClick(QObject* sender);
+    void ClickChiamata(const Chiamata& chiamata);
+    void SemeClick(int seme);
     void cmdMenoClick();
     void cmdPiuClick();
 
@@ -114,6 +114,7 @@ private:
     TfrmAboutBox* frmAboutBox = nullptr;
     TfrmStato* frmStato = nullptr;
 
+    // The menus and what their items do live in TfrmBriscolaMainMenu.cpp.
     void CreaMenu();
     void CreaMenuInfo(QMenu* mostra);
     PannelloGiocatore& PannelloDi(int giocatore);

@@ -19,7 +19,7 @@ struct ValoriOpzioni;
 // card set, the pauses of automatic play, the face-down first trick and the grouping of the
 // hand by suit. Its controls are the settings for the whole run; the rest of the program reads
 // them through the getters. The settings are read from the options file when the dialog is
-// created and written back when it is destroyed.
+// created and written only by Salva: closing or destroying the dialog writes nothing.
 class TfrmOpzioni : public QDialog {
     Q_OBJECT
 
@@ -28,7 +28,6 @@ public:
     // folders "Carte" (one sub-folder per card set) and "Sfondi" (background pictures).
     TfrmOpzioni(QString fileOpzioni, QString cartellaCarte, QString cartellaSfondi,
                 QWidget* padre = nullptr);
-    ~TfrmOpzioni() override;
 
     // i = 0..4; empty for any other i.
     QString NomeGiocatore(int i) const;
@@ -98,6 +97,7 @@ private slots:
 private:
     // Draws the names made up for empty name boxes: the dialog's own, never the game's.
     GeneratoreCasuale generatoreNomi{SemeDalOrologio()};
+    // The pages' controls and layout, in TfrmOpzioniPagine.cpp.
     void CostruisciPagine();
     void CaricaOpzioni();
     ValoriOpzioni Valori() const;

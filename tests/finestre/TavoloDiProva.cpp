@@ -28,14 +28,14 @@ TavoloDiProva::TavoloDiProva(int tipoGiocatori, std::uint32_t seme, const QStrin
     finestra = std::make_unique<TfrmBriscolaMain>(seme, tipoGiocatori);
     ImpostaTavoloDelTest(&finestra->TavoloGioco().Stato());
     const QString build = QStringLiteral(PENTALUDO_FINESTRE_BUILD);
-    opzioni = std::make_unique<TfrmOpzioni>(fileOpzioni, build + QStringLiteral("/Carte"),
-                                            build + QStringLiteral("/Sfondi"), finestra.get());
-    finestra->ImpostaFinestraOpzioni(opzioni.get());
+    // The window owns its options dialog, as in the program.
+    auto* opzioni = new TfrmOpzioni(fileOpzioni, build + QStringLiteral("/Carte"),
+                                    build + QStringLiteral("/Sfondi"), finestra.get());
+    finestra->ImpostaFinestraOpzioni(opzioni);
     finestra->show();
 }
 
 TavoloDiProva::~TavoloDiProva() {
-    opzioni.reset();
     ImpostaTavoloDelTest(nullptr);
     finestra.reset();
     AzzeraStatoGlobale();

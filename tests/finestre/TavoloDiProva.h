@@ -14,7 +14,6 @@
 #include "finestre/DialoghiFinti.h"
 
 class TfrmBriscolaMain;
-class TfrmOpzioni;
 
 // The real main window and options dialog, as the program creates them, with an options file
 // of the test's own in a temporary folder, the card sets of the build, scripted dialogs, and
@@ -41,7 +40,6 @@ private:
     QString fileOpzioni;
     ConDialoghiFinti dialoghi;
     std::unique_ptr<TfrmBriscolaMain> finestra;
-    std::unique_ptr<TfrmOpzioni> opzioni;
 };
 
 // Runs the event loop until condizione holds; false on a time-out. Unlike QTest::qWaitFor it

@@ -5,12 +5,16 @@
 #include <QKeyEvent>
 #include <QTest>
 
-#include <QCoreApplication>
+#include <QApplication>
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
+#include <QTimer>
 
 #include "comune/Percorsi.h"
+#include "comune/Testo.h"
 #include "finestre/Avvio.h"
+#include "finestre/FileOpzioni.h"
 #include "finestre/RigaDiComando.h"
 #include "finestre/TavoloDiProva.h"
 #include "finestre/TfrmBriscolaMain.h"
@@ -91,4 +95,42 @@ TEST(Avvio, IlFileDelleOpzioniStaAccantoAlProgrammaSoloSeLoAccompagnaIlGioco) {
               radice + QStringLiteral("/config/pentaludo/BriscolaChiamata.ini"));
     EXPECT_TRUE(QFileInfo(radice + QStringLiteral("/config/pentaludo")).isDir());
     qputenv("XDG_CONFIG_HOME", configurazionePrima);
+}
+
+// Ending the program writes the options, even when nobody opened them.
+TEST(Avvio, AllaChiusuraLeOpzioniSonoScritte) {
+    ConDialoghiFinti dialoghi;
+    CartellaTemporanea cartella;
+    const QByteArray configurazionePrima = qgetenv("XDG_CONFIG_HOME");
+    qputenv("XDG_CONFIG_HOME", QByteArray::fromStdString(cartella.Percorso().string()));
+    const QString fileOpzioni =
+        TrovaCartelleGioco(QCoreApplication::applicationDirPath()).fileOpzioni;
+    if (!fileOpzioni.startsWith(QString::fromStdString(cartella.Percorso().string()))) {
+        qputenv("XDG_CONFIG_HOME", configurazionePrima);
+        GTEST_SKIP() << "the options of this build live beside the test program";
+    }
+    // The rules file is looked for in the current folder first.
+    const QString prima = QDir::currentPath();
+    ASSERT_TRUE(QDir::setCurrent(QStringLiteral(PENTALUDO_DATI_SORGENTE)));
+    dialoghi->risposte = {true};
+    bool chiusa = false;
+    QTimer::singleShot(200, [&] {
+        for (QWidget* finestra : QApplication::topLevelWidgets()) {
+            if (qobject_cast<TfrmBriscolaMain*>(finestra) != nullptr && finestra->isVisible()) {
+                chiusa = finestra->close();
+            }
+        }
+    });
+    // Whatever happens, the test does not wait for ever.
+    QTimer::singleShot(20000, [] { QApplication::quit(); });
+    const int esito = AvviaGioco({});
+    QDir::setCurrent(prima);
+    qputenv("XDG_CONFIG_HOME", configurazionePrima);
+    AzzeraStatoGlobale();
+    EXPECT_EQ(esito, 0);
+    EXPECT_TRUE(chiusa);
+    ASSERT_FALSE(dialoghi->mostrati.empty()) << "the question before closing";
+    EXPECT_EQ(dialoghi->mostrati.back().testo, QStringLiteral("Vuoi uscire dal gioco ?"));
+    EXPECT_EQ(LeggiFile(QFile::encodeName(fileOpzioni).toStdString()),
+              ScriviOpzioni(ValoriOpzioni()));
 }

@@ -4,11 +4,13 @@
 #include <gtest/gtest.h>
 
 #include <QLabel>
+#include <QSignalSpy>
 #include <QTest>
 
 #include "finestre/CicloGioco.h"
 #include "finestre/ImmagineCarta.h"
 #include "finestre/PanelLicitazione.h"
+#include "finestre/SfondoTavolo.h"
 #include "finestre/SuperficieMascherata.h"
 #include "finestre/TavoloDiProva.h"
 #include "finestre/TfrmBriscolaMain.h"
@@ -311,12 +313,73 @@ TEST(PanelLicitazione, SegueLeChiamateDelTavolo) {
     // Past the Due at 120 the counter cannot go on to a bid that does not exist.
     finestra.NotificaChiamata(Chiamata(120), 0);
     EXPECT_EQ(panel.Punti(), 120);
-    EXPECT_EQ(panel.ChiamataDi(panel.EtichettaPunti()), Chiamata(120));
+    // Only the panel's answer is looked at: no game waits for the click.
+    QObject::disconnect(&panel, &PanelLicitazione::ChiamataCliccata, &finestra, nullptr);
+    QSignalSpy chiamate(&panel, &PanelLicitazione::ChiamataCliccata);
+    Clicca(panel.EtichettaPunti());
+    ASSERT_EQ(chiamate.size(), 1);
+    EXPECT_EQ(chiamate[0][0].value<Chiamata>(), Chiamata(120));
 
     // The next deal brings every rank back and the counter to 61.
     finestra.NotificaDistribuzione(nullptr, kUmano);
     EXPECT_EQ(RanghiVisibili(panel), (std::array<bool, 10>{1, 1, 1, 1, 1, 1, 1, 1, 1, 1}));
     EXPECT_EQ(panel.Punti(), 61);
+}
+
+// Each control's click tells the bid or the suit it stands for, and nothing else.
+TEST(PanelLicitazione, OgniClicDiceLaChiamataOIlSeme) {
+    QWidget tavolo;
+    tavolo.resize(500, 300);
+    SfondoTavolo sfondo(tavolo.size());
+    sfondo.ImpostaTavolo(&tavolo);
+    PanelLicitazione panel(sfondo, &tavolo);
+    std::vector<Chiamata> chiamate;
+    std::vector<int> semi;
+    int meno = 0;
+    int piu = 0;
+    QObject::connect(&panel, &PanelLicitazione::ChiamataCliccata, &panel,
+                     [&](const Chiamata& chiamata) { chiamate.push_back(chiamata); });
+    QObject::connect(&panel, &PanelLicitazione::SemeCliccato, &panel,
+                     [&](int seme) { semi.push_back(seme); });
+    QObject::connect(&panel, &PanelLicitazione::MenoCliccato, &panel, [&] { ++meno; });
+    QObject::connect(&panel, &PanelLicitazione::PiuCliccato, &panel, [&] { ++piu; });
+    panel.Prepara();
+    panel.show();
+    tavolo.show();
+
+    std::vector<std::pair<QWidget*, Chiamata>> casi;
+    for (int v = 0; v < 10; ++v) {
+        casi.emplace_back(panel.EtichettaValore(v), Chiamata(v));
+    }
+    casi.emplace_back(panel.EtichettaPasso(0), ChiamataPasso);
+    casi.emplace_back(panel.EtichettaPasso(1), ChiamataPasso);
+    casi.emplace_back(panel.EtichettaPunti(), Chiamata(61));
+    for (const auto& [comando, attesa] : casi) {
+        chiamate.clear();
+        Clicca(comando);
+        EXPECT_EQ(chiamate, std::vector<Chiamata>{attesa}) << attesa.Valore;
+    }
+    // Plus and minus only say they were clicked; the counter bids the points it shows.
+    chiamate.clear();
+    Clicca(panel.EtichettaPiu());
+    Clicca(panel.EtichettaPiu());
+    Clicca(panel.EtichettaMeno());
+    EXPECT_EQ(piu, 2);
+    EXPECT_EQ(meno, 1);
+    EXPECT_TRUE(chiamate.empty());
+    panel.Aumenta();
+    panel.Aumenta();
+    Clicca(panel.EtichettaPunti());
+    EXPECT_EQ(chiamate, std::vector<Chiamata>{Chiamata(63)});
+    EXPECT_TRUE(semi.empty());
+
+    panel.ModoSeme();
+    chiamate.clear();
+    for (int s : {2, 0, 3, 1}) {
+        Clicca(panel.ImmagineSeme(s));
+    }
+    EXPECT_EQ(semi, (std::vector<int>{2, 0, 3, 1}));
+    EXPECT_TRUE(chiamate.empty());
 }
 
 TEST(PanelLicitazione, UnPulsantePremutoCambiaFacciaESiSposta) {

@@ -106,24 +106,51 @@ QStringList Voci(const QListWidget* lista) {
 } // namespace
 
 TEST_F(Opzioni, SenzaFileLePredefiniteEPoiIlFileIntero) {
+    auto opzioni = Apri();
+    const QStringList nomi = {"Mario", "Luigi", "Paolo", "Franco", "Giovanni", "", ""};
+    for (int i = -1; i <= 5; ++i) {
+        EXPECT_EQ(opzioni->NomeGiocatore(i), nomi[(i + 7) % 7]) << i;
+    }
+    EXPECT_EQ(opzioni->PuntiMonte(), 2);
+    EXPECT_EQ(opzioni->AttesaGiocata(), 500);
+    EXPECT_EQ(opzioni->AttesaMano(), 2500);
+    EXPECT_TRUE(opzioni->ManoAlBuio());
+    EXPECT_TRUE(opzioni->CarteOrdinate());
+    EXPECT_EQ(opzioni->ColoreSfondo(), QColor(Qt::white));
+    EXPECT_EQ(opzioni->ColoreTesto(), QColor(Qt::black));
+    EXPECT_EQ(opzioni->ImmagineSfondo(), "");
+    EXPECT_EQ(opzioni->DirectoryCarte(), Q(cartella / "Carte" / "Milanesi"));
+    EXPECT_FALSE(fs::exists(cartella / "BriscolaChiamata.ini"));
+    ASSERT_TRUE(opzioni->Salva());
+    EXPECT_EQ(Ini(), ScriviOpzioni(ValoriOpzioni()));
+}
+
+// Neither OK, nor closing, nor the dialog's end writes the file: only Salva does.
+TEST_F(Opzioni, SoloSalvaScriveIlFile) {
+    const std::string prima = "Nome1=Anna\r\nEsperti=0\r\n";
+    ScriviByte(cartella.File("BriscolaChiamata.ini"), prima);
     {
         auto opzioni = Apri();
-        const QStringList nomi = {"Mario", "Luigi", "Paolo", "Franco", "Giovanni", "", ""};
-        for (int i = -1; i <= 5; ++i) {
-            EXPECT_EQ(opzioni->NomeGiocatore(i), nomi[(i + 7) % 7]) << i;
-        }
-        EXPECT_EQ(opzioni->PuntiMonte(), 2);
-        EXPECT_EQ(opzioni->AttesaGiocata(), 500);
-        EXPECT_EQ(opzioni->AttesaMano(), 2500);
-        EXPECT_TRUE(opzioni->ManoAlBuio());
-        EXPECT_TRUE(opzioni->CarteOrdinate());
-        EXPECT_EQ(opzioni->ColoreSfondo(), QColor(Qt::white));
-        EXPECT_EQ(opzioni->ColoreTesto(), QColor(Qt::black));
-        EXPECT_EQ(opzioni->ImmagineSfondo(), "");
-        EXPECT_EQ(opzioni->DirectoryCarte(), Q(cartella / "Carte" / "Milanesi"));
-        EXPECT_FALSE(fs::exists(cartella / "BriscolaChiamata.ini"));
+        opzioni->show();
+        opzioni->txtNome1->setText("Bice");
+        opzioni->chkEsperti->setChecked(true);
+        opzioni->cmdOK->click();
+        EXPECT_EQ(opzioni->result(), QDialog::Accepted);
+        EXPECT_EQ(Ini(), prima);
+        opzioni->show();
+        QTest::keyClick(opzioni.get(), Qt::Key_Escape);
+        EXPECT_FALSE(opzioni->isVisible());
+        EXPECT_EQ(Ini(), prima);
     }
-    EXPECT_EQ(Ini(), ScriviOpzioni(ValoriOpzioni()));
+    EXPECT_EQ(Ini(), prima);
+
+    auto opzioni = Apri();
+    EXPECT_EQ(opzioni->NomeGiocatore(0), "Anna");
+    opzioni->chkEsperti->setChecked(true);
+    ASSERT_TRUE(opzioni->Salva());
+    const ValoriOpzioni scritti = LeggiOpzioni(Ini());
+    EXPECT_EQ(scritti.nomi[0], "Anna");
+    EXPECT_TRUE(scritti.esperti);
 }
 
 TEST_F(Opzioni, IlFileEntraNeiControlliEneEsceUguale) {
@@ -132,19 +159,18 @@ TEST_F(Opzioni, IlFileEntraNeiControlliEneEsceUguale) {
         "Nome5=Niccol\xF2\nColoreSfondo=255\nColoreTesto=16711680\nImmagineSfondo=prato.bmp\n"
         "DirectoryCarte=[Napoletane]\nPuntiMonte=30\nAttesaGiocata=abc\n"
         "AttesaMano=10000\nManoAlBuio=\nCarteOrdinate=0\nColoreTesto=0\n");
-    {
-        auto opzioni = Apri();
-        EXPECT_EQ(opzioni->NomeGiocatore(4), QString::fromUtf8("Niccol\xC3\xB2"));
-        EXPECT_EQ(opzioni->ColoreSfondo(), QColor(255, 0, 0));
-        EXPECT_EQ(opzioni->ColoreTesto(), QColor(0, 0, 255));
-        EXPECT_EQ(opzioni->ImmagineSfondo(), Q(cartella / "Sfondi" / "prato.bmp"));
-        EXPECT_EQ(opzioni->DirectoryCarte(), Q(cartella / "Carte" / "Napoletane"));
-        EXPECT_EQ(opzioni->PuntiMonte(), 20);
-        EXPECT_EQ(opzioni->txtAttesa1->text(), "500");
-        EXPECT_EQ(opzioni->txtAttesa2->text(), "10000");
-        EXPECT_TRUE(opzioni->ManoAlBuio());
-        EXPECT_FALSE(opzioni->CarteOrdinate());
-    }
+    auto opzioni = Apri();
+    EXPECT_EQ(opzioni->NomeGiocatore(4), QString::fromUtf8("Niccol\xC3\xB2"));
+    EXPECT_EQ(opzioni->ColoreSfondo(), QColor(255, 0, 0));
+    EXPECT_EQ(opzioni->ColoreTesto(), QColor(0, 0, 255));
+    EXPECT_EQ(opzioni->ImmagineSfondo(), Q(cartella / "Sfondi" / "prato.bmp"));
+    EXPECT_EQ(opzioni->DirectoryCarte(), Q(cartella / "Carte" / "Napoletane"));
+    EXPECT_EQ(opzioni->PuntiMonte(), 20);
+    EXPECT_EQ(opzioni->txtAttesa1->text(), "500");
+    EXPECT_EQ(opzioni->txtAttesa2->text(), "10000");
+    EXPECT_TRUE(opzioni->ManoAlBuio());
+    EXPECT_FALSE(opzioni->CarteOrdinate());
+    ASSERT_TRUE(opzioni->Salva());
     EXPECT_EQ(Ini(), "Nome1=Mario\r\nNome2=Luigi\r\nNome3=Paolo\r\nNome4=Franco\r\n"
                      "Nome5=Niccol\xC3\xB2\r\nColoreSfondo=255\r\nColoreTesto=16711680\r\n"
                      "ImmagineSfondo=prato.bmp\r\nDirectoryCarte=Napoletane\r\nPuntiMonte=20\r\n"
@@ -225,19 +251,18 @@ TEST_F(Opzioni, SceltaDelleCarteEConferma) {
 }
 
 TEST_F(Opzioni, ColoriDaiCampioni) {
-    {
-        auto opzioni = Apri();
-        dialoghi->colori = {QColor(10, 20, 30), std::nullopt, QColor(200, 100, 50)};
-        QTest::mouseClick(opzioni->ShapeSfondo, Qt::LeftButton);
-        QTest::mouseClick(opzioni->ShapeTesto, Qt::LeftButton);
-        EXPECT_EQ(opzioni->ColoreSfondo(), QColor(10, 20, 30));
-        EXPECT_EQ(opzioni->ColoreTesto(), QColor(Qt::black));
-        QTest::mouseClick(opzioni->ShapeTesto, Qt::LeftButton);
-        EXPECT_EQ(opzioni->ColoreTesto(), QColor(200, 100, 50));
-        // Each opening starts from the colour last chosen, not from the swatch's.
-        EXPECT_EQ(dialoghi->coloriIniziali,
-                  std::vector<QColor>({Qt::black, QColor(10, 20, 30), QColor(10, 20, 30)}));
-    }
+    auto opzioni = Apri();
+    dialoghi->colori = {QColor(10, 20, 30), std::nullopt, QColor(200, 100, 50)};
+    QTest::mouseClick(opzioni->ShapeSfondo, Qt::LeftButton);
+    QTest::mouseClick(opzioni->ShapeTesto, Qt::LeftButton);
+    EXPECT_EQ(opzioni->ColoreSfondo(), QColor(10, 20, 30));
+    EXPECT_EQ(opzioni->ColoreTesto(), QColor(Qt::black));
+    QTest::mouseClick(opzioni->ShapeTesto, Qt::LeftButton);
+    EXPECT_EQ(opzioni->ColoreTesto(), QColor(200, 100, 50));
+    // Each opening starts from the colour last chosen, not from the swatch's.
+    EXPECT_EQ(dialoghi->coloriIniziali,
+              std::vector<QColor>({Qt::black, QColor(10, 20, 30), QColor(10, 20, 30)}));
+    ASSERT_TRUE(opzioni->Salva());
     const ValoriOpzioni scritti = LeggiOpzioni(Ini());
     EXPECT_EQ(scritti.coloreSfondo, 0x1E140Au);
     EXPECT_EQ(scritti.coloreTesto, 0x3264C8u);
