@@ -7,6 +7,8 @@
 #include <array>
 #include <functional>
 
+#include "carte/NomiCarte.h"
+
 class QLabel;
 class QPushButton;
 class QToolButton;
@@ -18,9 +20,10 @@ class TipoStoriaPartite;
 class PanelPunti final : public QWidget {
 public:
     // nomeGiocatore gives the current name of a seat (the history does not keep names); in
-    // computer-only play the totals show the average score per game.
+    // computer-only play the totals show the average score per game; bids are shown in
+    // nomiCarte, the window's card names (not owned).
     PanelPunti(bool soloComputer, std::function<QString(int)> nomeGiocatore,
-               QWidget* padre = nullptr);
+               const NomiCarte& nomiCarte, QWidget* padre = nullptr);
 
     // The history shown; the series' own until a test gives another.
     void ImpostaStoria(const TipoStoriaPartite& storia) { this->storia = &storia; }
@@ -64,6 +67,7 @@ private:
     int posizione = 4;
     QColor coloreTesto = Qt::black;
     std::function<QString(int)> nomeGiocatore;
+    const NomiCarte& nomiCarte;
     const TipoStoriaPartite* storia;
     std::array<QLabel*, 5> punti{};
     QTreeWidget* lista;

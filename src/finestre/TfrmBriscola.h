@@ -8,6 +8,7 @@
 #include <cstdint>
 #include <memory>
 
+#include "carte/NomiCarte.h"
 #include "finestre/SfondoTavolo.h"
 #include "motori/FinestraGioco.h"
 #include "partita/RegistroPartita.h"
@@ -55,6 +56,9 @@ public:
     Semaforo& SemaforoGioco() const { return *semaforo; }
     CicloGioco& Ciclo() const { return *ciclo; }
     const SfondoTavolo& Sfondo() const { return sfondo; }
+    // The card and suit names of the card set shown; the panels, the tooltips and the step
+    // window show cards in these.
+    const NomiCarte& NomiMazzo() const { return nomiMazzo; }
     int AttesaGiocataCorrente() const { return attesaGiocata; }
     int AttesaManoCorrente() const { return attesaMano; }
 
@@ -82,6 +86,7 @@ protected:
     Chiamata chiamataMigliore;
     TfrmOpzioni* opzioni = nullptr;
     SfondoTavolo sfondo;
+    NomiCarte nomiMazzo;
 
     // The driver of the window's seating: set by the derived window's constructor, replaced
     // (never during a step) when the seating changes.

@@ -33,6 +33,9 @@ public:
 
     // A close of the main window during a step lets a held decision go.
     void ImpostaFinestraGioco(TfrmBriscola* finestra);
+    // Cards are shown in nomi (the main window's card names, not owned); the built-in names
+    // until then.
+    void ImpostaNomiCarte(const NomiCarte& nomi) { nomiCarte = &nomi; }
 
     bool InAttesa() const { return inAttesa != 0; }
 
@@ -48,6 +51,7 @@ public:
     // Holds the decision, with the event loop running, while "Auto" is up and the window
     // is shown, until "Continua", hiding or the main window's close.
     void Attendi() override;
+    const NomiCarte& Nomi() const override { return *nomiCarte; }
 
 protected:
     void showEvent(QShowEvent* evento) override;
@@ -55,6 +59,7 @@ protected:
 
 private:
     std::function<QString(int)> nomeGiocatore;
+    const NomiCarte* nomiCarte = &NomiCarte::Predefiniti();
     QTabWidget* pagine;
     QLineEdit* EditChiamata;
     QLineEdit* EditChiamante;

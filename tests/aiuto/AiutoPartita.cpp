@@ -6,7 +6,6 @@
 #include <stdexcept>
 #include <unistd.h>
 
-#include "carte/NomiCarte.h"
 #include "comune/Casuale.h"
 #include "comune/Errore.h"
 #include "comune/Percorsi.h"
@@ -20,7 +19,6 @@ namespace fs = std::filesystem;
 void AzzeraStatoGlobale(std::uint32_t seme) {
     Registro() = RegistroPartita();
     StoriaPartite() = TipoStoriaPartite();
-    RipristinaNomiCarte();
     ImpostaTipoGiocatori(0);
     ImpostaSemeCasuale(seme);
     ImpostaCartellaProgramma({});

@@ -17,7 +17,7 @@
 // independently of the code under test.
 
 // Puts every process-wide object back as at program start: the record, the history, the
-// card names, the player-type setting and the random generator (seeded with seme).
+// player-type setting and the random generator (seeded with seme).
 void AzzeraStatoGlobale(std::uint32_t seme = 5489u);
 
 // The message of the Errore the operation raises; "(nessuna eccezione)" when it raises none.
