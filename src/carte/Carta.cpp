@@ -1,24 +1,22 @@
 #include "carte/Carta.h"
 
-#include "carte/NomiCarte.h"
-
-std::string Carta::NomeLungo() const {
+std::string Carta::NomeLungo(const NomiCarte& nomi) const {
     std::string nome;
     if (Definita()) {
-        nome = NomeValore(kIndiceFaccia[static_cast<std::size_t>(valore)], false);
+        nome = nomi.Valore(kIndiceFaccia[static_cast<std::size_t>(valore)], false);
     }
     if (Seme >= 0 && Seme <= 3) {
         nome += " di ";
-        nome += NomeSeme(Seme, false);
+        nome += nomi.Seme(Seme, false);
     }
     return nome;
 }
 
-std::string Carta::NomeBreve() const {
+std::string Carta::NomeBreve(const NomiCarte& nomi) const {
     std::string nome;
     if (Definita()) {
-        nome = NomeValore(kIndiceFaccia[static_cast<std::size_t>(valore)], true);
+        nome = nomi.Valore(kIndiceFaccia[static_cast<std::size_t>(valore)], true);
     }
-    nome += NomeSeme(Seme, true);
+    nome += nomi.Seme(Seme, true);
     return nome;
 }

@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <string>
 
+#include "carte/NomiCarte.h"
 #include "comune/Errore.h"
 
 // Suits.
@@ -81,10 +82,11 @@ public:
     }
     constexpr bool Definita() const { return valore >= 0 && valore <= 9; }
 
-    // "Asso di Cuori"; the rank alone without a suit; empty for the undefined card.
-    std::string NomeLungo() const;
-    // "AC": rank letter and suit letter.
-    std::string NomeBreve() const;
+    // "Asso di Cuori" in the given names; the rank alone without a suit; empty for the undefined
+    // card.
+    std::string NomeLungo(const NomiCarte& nomi = NomiCarte::Predefiniti()) const;
+    // "AC": rank letter and suit letter in the given names.
+    std::string NomeBreve(const NomiCarte& nomi = NomiCarte::Predefiniti()) const;
 
     friend constexpr bool operator==(const Carta& a, const Carta& b) {
         return a.valore == b.valore && a.Seme == b.Seme;

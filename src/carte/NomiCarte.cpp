@@ -1,35 +1,12 @@
 #include "carte/NomiCarte.h"
 
 #include <algorithm>
-#include <array>
 #include <cctype>
-#include <optional>
-#include <string_view>
 #include <vector>
 
-#include "carte/Carta.h"
 #include "comune/Testo.h"
 
 namespace {
-
-struct TabelleNomi {
-    std::array<std::string, 10> nomiValori;
-    std::array<std::string, 10> lettereValori;
-    std::array<std::string, 4> nomiSemi;
-    std::array<std::string, 4> lettereSemi;
-};
-
-TabelleNomi TabelleIniziali() {
-    return {{"Asso", "Due", "Tre", "Quattro", "Cinque", "Sei", "Sette", "Fante", "Donna", "Re"},
-            {"A", "2", "3", "4", "5", "6", "7", "F", "D", "R"},
-            {"Cuori", "Quadri", "Fiori", "Picche"},
-            {"C", "Q", "F", "P"}};
-}
-
-TabelleNomi& Tabelle() {
-    static TabelleNomi tabelle = TabelleIniziali();
-    return tabelle;
-}
 
 const std::string& Vuoto() {
     static const std::string vuoto;
@@ -56,23 +33,33 @@ std::string ValoreChiave(const std::vector<std::string>& righe, std::string_view
 
 } // namespace
 
-const std::string& NomeValore(int faccia, bool breve) {
+NomiCarte::NomiCarte()
+    : nomiValori{"Asso", "Due", "Tre", "Quattro", "Cinque", "Sei", "Sette", "Fante", "Donna", "Re"},
+      lettereValori{"A", "2", "3", "4", "5", "6", "7", "F", "D", "R"},
+      nomiSemi{"Cuori", "Quadri", "Fiori", "Picche"}, lettereSemi{"C", "Q", "F", "P"} {}
+
+const NomiCarte& NomiCarte::Predefiniti() {
+    static const NomiCarte predefiniti;
+    return predefiniti;
+}
+
+const std::string& NomiCarte::Valore(int faccia, bool breve) const {
     if (faccia < 0 || faccia > 9) {
         return Vuoto();
     }
     const auto i = static_cast<std::size_t>(faccia);
-    return breve ? Tabelle().lettereValori[i] : Tabelle().nomiValori[i];
+    return breve ? lettereValori[i] : nomiValori[i];
 }
 
-const std::string& NomeSeme(int seme, bool breve) {
+const std::string& NomiCarte::Seme(int seme, bool breve) const {
     if (seme < 0 || seme > 3) {
         return Vuoto();
     }
     const auto i = static_cast<std::size_t>(seme);
-    return breve ? Tabelle().lettereSemi[i] : Tabelle().nomiSemi[i];
+    return breve ? lettereSemi[i] : nomiSemi[i];
 }
 
-void CaricaNomiCarteDaByte(std::string_view byte) {
+void NomiCarte::CaricaDaByte(std::string_view byte) {
     // Lines end with LF, CR LF or a lone CR.
     std::vector<std::string> righe;
     const std::string testo = DecodificaTestoFile(byte);
@@ -90,19 +77,20 @@ void CaricaNomiCarteDaByte(std::string_view byte) {
                                                                    "B5", "B6", "B7", "B8", "B9"};
     static constexpr std::array<const char*, 4> kChiaviSemi = {"S0", "S1", "S2", "S3"};
     static constexpr std::array<const char*, 4> kChiaviLettereSemi = {"SB0", "SB1", "SB2", "SB3"};
-    TabelleNomi nuove;
+    // Built aside and then moved in, so that a failure half-way leaves the names as they were.
+    NomiCarte nuovi;
     for (std::size_t i = 0; i < 10; ++i) {
-        nuove.nomiValori[i] = ValoreChiave(righe, kChiaviNomi[i]);
-        nuove.lettereValori[i] = ValoreChiave(righe, kChiaviLettere[i]);
+        nuovi.nomiValori[i] = ValoreChiave(righe, kChiaviNomi[i]);
+        nuovi.lettereValori[i] = ValoreChiave(righe, kChiaviLettere[i]);
     }
     for (std::size_t i = 0; i < 4; ++i) {
-        nuove.nomiSemi[i] = ValoreChiave(righe, kChiaviSemi[i]);
-        nuove.lettereSemi[i] = ValoreChiave(righe, kChiaviLettereSemi[i]);
+        nuovi.nomiSemi[i] = ValoreChiave(righe, kChiaviSemi[i]);
+        nuovi.lettereSemi[i] = ValoreChiave(righe, kChiaviLettereSemi[i]);
     }
-    Tabelle() = std::move(nuove);
+    *this = std::move(nuovi);
 }
 
-bool CaricaNomiCarte(const std::string& percorso, std::string* motivo) {
+bool NomiCarte::Carica(const std::string& percorso, std::string* motivo) {
     const LetturaFile lettura = LeggiFileRegolare(percorso);
     if (lettura.esito != EsitoLettura::Letto) {
         if (motivo != nullptr) {
@@ -110,10 +98,6 @@ bool CaricaNomiCarte(const std::string& percorso, std::string* motivo) {
         }
         return false;
     }
-    CaricaNomiCarteDaByte(lettura.byte);
+    CaricaDaByte(lettura.byte);
     return true;
-}
-
-void RipristinaNomiCarte() {
-    Tabelle() = TabelleIniziali();
 }

@@ -250,16 +250,16 @@ void PanelLicitazione::Aumenta() {
     labelPunti->setToolTip(TestoPunti(punti));
 }
 
-void PanelLicitazione::ImpostaNomi() {
+void PanelLicitazione::ImpostaNomi(const NomiCarte& nomi) {
     for (int valore = 0; valore < 10; ++valore) {
         const int faccia = kIndiceFaccia[static_cast<std::size_t>(valore)];
         QLabel* etichetta = labelValore[static_cast<std::size_t>(valore)];
-        etichetta->setText(QString::fromStdString(NomeValore(faccia, true)));
-        etichetta->setToolTip(QString::fromStdString(NomeValore(faccia, false)));
+        etichetta->setText(QString::fromStdString(nomi.Valore(faccia, true)));
+        etichetta->setToolTip(QString::fromStdString(nomi.Valore(faccia, false)));
     }
     for (int seme = 0; seme < 4; ++seme) {
         immagineSeme[static_cast<std::size_t>(seme)]->setToolTip(
-            QString::fromStdString(NomeSeme(seme, false)));
+            QString::fromStdString(nomi.Seme(seme, false)));
     }
 }
 

@@ -7,6 +7,7 @@
 #include "finestre/TipoPulsante.h"
 #include "partita/Chiamata.h"
 
+class NomiCarte;
 class QLabel;
 class SfondoTavolo;
 
@@ -39,8 +40,8 @@ public:
     void Diminuisci(int minimo);
     void Aumenta();
 
-    // Rank captions and tooltips, and suit tooltips, from the current card names.
-    void ImpostaNomi();
+    // Rank captions and tooltips, and suit tooltips, from the card set's names.
+    void ImpostaNomi(const NomiCarte& nomi);
     // The suit pictures S0..S3 of a card set (with S0@2x... when present); the first picture
     // that cannot be loaded ends the loading, silently.
     void CaricaSemi(const QString& cartella);

@@ -44,9 +44,10 @@ void ColoreTesto(QWidget* widget, const QColor& colore) {
 } // namespace
 
 PanelPunti::PanelPunti(const TipoStoriaPartite& storia, bool soloComputer,
-                       std::function<QString(int)> nomeGiocatore, QWidget* padre)
+                       std::function<QString(int)> nomeGiocatore, const NomiCarte& nomiCarte,
+                       QWidget* padre)
     : QWidget(padre), soloComputer(soloComputer), nomeGiocatore(std::move(nomeGiocatore)),
-      storia(&storia) {
+      nomiCarte(nomiCarte), storia(&storia) {
     setGeometry(0, 63, 505, 248);
     setAutoFillBackground(true);
 
@@ -204,7 +205,7 @@ void PanelPunti::AggiornaPunti() {
         riga->setText(0, QString::number(g + 1));
         riga->setText(1, nomeGiocatore(storia->Chiamante(g)));
         riga->setText(2, nomeGiocatore(storia->Socio(g)));
-        riga->setText(3, QString::fromStdString(storia->ChiamataPartita(g).Testo()));
+        riga->setText(3, QString::fromStdString(storia->ChiamataPartita(g).Testo(nomiCarte)));
         for (int s = 0; s < 5; ++s) {
             riga->setText(kColonneFisse + s,
                           QString::number(correnti[static_cast<std::size_t>(s)]));

@@ -7,6 +7,8 @@
 #include <array>
 #include <functional>
 
+#include "carte/NomiCarte.h"
+
 class QLabel;
 class QPushButton;
 class QToolButton;
@@ -18,10 +20,11 @@ class TipoStoriaPartite;
 class PanelPunti final : public QWidget {
 public:
     // nomeGiocatore gives the current name of a seat (the history does not keep names); in
-    // computer-only play the totals show the average score per game.
-    // storia: the history shown (not owned), the table's.
+    // computer-only play the totals show the average score per game; storia: the history
+    // shown, the table's; bids are shown in nomiCarte, the window's card names (neither owned).
     PanelPunti(const TipoStoriaPartite& storia, bool soloComputer,
-               std::function<QString(int)> nomeGiocatore, QWidget* padre = nullptr);
+               std::function<QString(int)> nomeGiocatore, const NomiCarte& nomiCarte,
+               QWidget* padre = nullptr);
 
     // The history shown; the table's until a test gives another.
     void ImpostaStoria(const TipoStoriaPartite& storia) { this->storia = &storia; }
@@ -65,6 +68,7 @@ private:
     int posizione = 4;
     QColor coloreTesto = Qt::black;
     std::function<QString(int)> nomeGiocatore;
+    const NomiCarte& nomiCarte;
     const TipoStoriaPartite* storia;
     std::array<QLabel*, 5> punti{};
     QTreeWidget* lista;

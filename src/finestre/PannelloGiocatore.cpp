@@ -4,8 +4,8 @@
 #include <QPixmap>
 
 PannelloGiocatore::PannelloGiocatore(QWidget* tavolo, int alto, int sinistra, QLabel* turno,
-                                     const QPixmap& preso)
-    : immaginePresa(new QLabel(tavolo)), etichettaNome(new QLabel(tavolo)),
+                                     const QPixmap& preso, const NomiCarte& nomi)
+    : nomi(nomi), immaginePresa(new QLabel(tavolo)), etichettaNome(new QLabel(tavolo)),
       etichettaChiamata(new QLabel(tavolo)), alto(alto), sinistra(sinistra), turno(turno) {
     immaginePresa->setGeometry(sinistra + 20, alto + 40, 15, 25);
     immaginePresa->setPixmap(preso);
@@ -37,7 +37,7 @@ void PannelloGiocatore::ImpostaNome(const QString& nome) {
 
 void PannelloGiocatore::MostraChiamata(const Chiamata& nuova) {
     chiamata = nuova;
-    etichettaChiamata->setText(QString::fromStdString(nuova.Testo()));
+    etichettaChiamata->setText(QString::fromStdString(nuova.Testo(nomi)));
 }
 
 void PannelloGiocatore::MostraPresa(bool visibile) {

@@ -3,6 +3,7 @@
 #include <QColor>
 #include <QString>
 
+#include "carte/NomiCarte.h"
 #include "partita/Chiamata.h"
 
 class QLabel;
@@ -13,8 +14,10 @@ class QWidget;
 // once he has taken a trick, and where the turn star and the caller's and partner's markers go.
 class PannelloGiocatore {
 public:
-    // The labels are created on tavolo at (sinistra, alto); turno is the window's turn star.
-    PannelloGiocatore(QWidget* tavolo, int alto, int sinistra, QLabel* turno, const QPixmap& preso);
+    // The labels are created on tavolo at (sinistra, alto); turno is the window's turn star;
+    // bids are shown in nomi, the window's card names (not owned).
+    PannelloGiocatore(QWidget* tavolo, int alto, int sinistra, QLabel* turno, const QPixmap& preso,
+                      const NomiCarte& nomi);
 
     void ImpostaNome(const QString& nome);
     // Stores the bid and shows its text (empty for a pass and for no bid).
@@ -32,6 +35,7 @@ public:
 
 private:
     Chiamata chiamata;
+    const NomiCarte& nomi;
     QLabel* immaginePresa;
     QLabel* etichettaNome;
     QLabel* etichettaChiamata;

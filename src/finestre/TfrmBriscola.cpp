@@ -174,7 +174,7 @@ void TfrmBriscola::MostraCarta(const Carta& carta, int alto, int sinistra) {
         return;
     }
     immagine->move(sinistra, alto);
-    immagine->setToolTip(QString::fromStdString(carta.NomeLungo()));
+    immagine->setToolTip(QString::fromStdString(carta.NomeLungo(nomiMazzo)));
     AggiornaImmagine(carta.Indice());
     immagine->show();
     immagine->raise();

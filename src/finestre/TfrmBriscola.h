@@ -8,6 +8,7 @@
 #include <cstdint>
 #include <memory>
 
+#include "carte/NomiCarte.h"
 #include "comune/Casuale.h"
 #include "finestre/SfondoTavolo.h"
 #include "motori/FinestraGioco.h"
@@ -61,6 +62,9 @@ public:
     Semaforo& SemaforoGioco() const;
     CicloGioco& Ciclo() const { return *ciclo; }
     const SfondoTavolo& Sfondo() const { return sfondo; }
+    // The card and suit names of the card set shown; the panels, the tooltips and the step
+    // window show cards in these.
+    const NomiCarte& NomiMazzo() const { return nomiMazzo; }
     int AttesaGiocataCorrente() const { return attesaGiocata; }
     int AttesaManoCorrente() const { return attesaMano; }
 
@@ -88,6 +92,7 @@ protected:
     Chiamata chiamataMigliore;
     TfrmOpzioni* opzioni = nullptr;
     SfondoTavolo sfondo;
+    NomiCarte nomiMazzo;
 
     // New players at the window's table (never during a step): the history stays.
     void NuoviGiocatori(const OpzioniTavolo& opzioniTavolo);

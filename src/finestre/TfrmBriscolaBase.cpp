@@ -1,6 +1,5 @@
 #include "finestre/TfrmBriscolaBase.h"
 
-#include "carte/NomiCarte.h"
 #include "finestre/CicloGioco.h"
 #include "finestre/Dialoghi.h"
 #include "finestre/TfrmOpzioni.h"
@@ -157,7 +156,7 @@ void TfrmBriscolaBase::ImpostaOpzioni(bool primaVolta) {
     const QString directoryCarte = opzioni->DirectoryCarte();
     if (primaVolta || directoryCarte != precedente) {
         CaricaImmaginiCarte(directoryCarte);
-        CaricaNomiCarte((directoryCarte + QStringLiteral("/Carte.ini")).toStdString());
+        nomiMazzo.Carica((directoryCarte + QStringLiteral("/Carte.ini")).toStdString());
     }
     ImpostaAspetto(primaVolta);
     SemaforoGioco().ImpostaManoAlBuio(opzioni->ManoAlBuio());

@@ -54,8 +54,8 @@ TfrmBriscolaMain::TfrmBriscolaMain(std::uint32_t semeCasuale, int tipoGiocatori,
 
     const QPixmap preso = QPixmap::fromImage(DisegnaPreso(scala));
     for (int s = 0; s < 5; ++s) {
-        pannelli[static_cast<std::size_t>(s)] =
-            std::make_unique<PannelloGiocatore>(tavolo, 0, 100 * s, immagineTurno, preso);
+        pannelli[static_cast<std::size_t>(s)] = std::make_unique<PannelloGiocatore>(
+            tavolo, 0, 100 * s, immagineTurno, preso, nomiMazzo);
     }
     paintBoxSocio = CreaSegno(sfondo, tavolo, QColor(30, 80, 200), QStringLiteral("Socio"));
     paintBoxChiamante = CreaSegno(sfondo, tavolo, QColor(200, 30, 30), QStringLiteral("Chiamante"));
@@ -74,7 +74,7 @@ TfrmBriscolaMain::TfrmBriscolaMain(std::uint32_t semeCasuale, int tipoGiocatori,
         [this](int giocatore) {
             return opzioni != nullptr ? opzioni->NomeGiocatore(giocatore) : QString();
         },
-        tavolo);
+        nomiMazzo, tavolo);
     panelLicitazione = new PanelLicitazione(sfondo, tavolo);
     connect(panelLicitazione, &PanelLicitazione::ChiamataCliccata, this,
             &TfrmBriscolaMain::ClickChiamata);
@@ -282,7 +282,7 @@ void TfrmBriscolaMain::ImpostaAspetto(bool) {
     // A picture that cannot be loaded leaves the background as it was.
     sfondo.ImpostaImmagine(opzioni->ImmagineSfondo());
     panelLicitazione->CaricaSemi(opzioni->DirectoryCarte());
-    panelLicitazione->ImpostaNomi();
+    panelLicitazione->ImpostaNomi(nomiMazzo);
     AreaTavolo()->update();
     for (QWidget* figlio : AreaTavolo()->findChildren<QWidget*>()) {
         figlio->update();

@@ -70,6 +70,7 @@ void TfrmBriscolaMain::ImpostaFinestreInfo(TfrmAboutBox* about, TfrmStato* stato
     frmStato = stato;
     if (frmStato != nullptr) {
         frmStato->ImpostaFinestraGioco(this);
+        frmStato->ImpostaNomiCarte(nomiMazzo);
     }
 }
 

@@ -46,12 +46,12 @@ void ColoraRosso(QLabel* etichetta) {
 
 // The short names of a seat's cards, each followed by a blank; undefined cards are skipped.
 template <typename Lettura>
-QString NomiBrevi(Lettura carta) {
+QString NomiBrevi(const NomiCarte& nomi, Lettura carta) {
     QString testo;
     for (int k = 0; k < 8; ++k) {
         const Carta c = carta(k);
         if (c.Definita()) {
-            testo += QString::fromStdString(c.NomeBreve()) + QLatin1Char(' ');
+            testo += QString::fromStdString(c.NomeBreve(nomi)) + QLatin1Char(' ');
         }
     }
     return testo;
@@ -175,7 +175,7 @@ void TfrmStato::TimerTimer() {
         return;
     }
     const RegistroPartita& registro = tavolo->registro;
-    EditChiamata->setText(QString::fromStdString(registro.CartaChiamata().NomeLungo()));
+    EditChiamata->setText(QString::fromStdString(registro.CartaChiamata().NomeLungo(Nomi())));
     if (registro.chiamante >= 0) {
         EditChiamante->setText(nomeGiocatore(registro.chiamante));
     }
@@ -183,10 +183,10 @@ void TfrmStato::TimerTimer() {
         EditSocio->setText(nomeGiocatore(registro.Socio()));
     }
     for (int s = 0; s < 5; ++s) {
-        EditMano[s]->setText(NomiBrevi([&](int k) { return registro.CartaInMano(s, k); }));
+        EditMano[s]->setText(NomiBrevi(Nomi(), [&](int k) { return registro.CartaInMano(s, k); }));
         EditMano[s]->setCursorPosition(0);
         EditDistribuite[s]->setText(
-            NomiBrevi([&](int k) { return registro.CartaDistribuita(s, k); }));
+            NomiBrevi(Nomi(), [&](int k) { return registro.CartaDistribuita(s, k); }));
         EditDistribuite[s]->setCursorPosition(0);
         EditNome[s]->setText(nomeGiocatore(s));
     }

@@ -36,6 +36,9 @@ public:
     void ImpostaFinestraGioco(TfrmBriscola* finestra);
     // The table watched (not owned): the window's, which ImpostaFinestraGioco sets.
     void ImpostaTavolo(StatoTavolo* nuovo);
+    // Cards are shown in nomi (the main window's card names, not owned); the built-in names
+    // until then.
+    void ImpostaNomiCarte(const NomiCarte& nomi) { nomiCarte = &nomi; }
 
     bool InAttesa() const { return inAttesa != 0; }
 
@@ -51,6 +54,7 @@ public:
     // Holds the decision, with the event loop running, while "Auto" is up and the window
     // is shown, until "Continua", hiding or the main window's close.
     void Attendi() override;
+    const NomiCarte& Nomi() const override { return *nomiCarte; }
 
 protected:
     void showEvent(QShowEvent* evento) override;
@@ -63,6 +67,7 @@ private:
 
     void Distacca();
     std::function<QString(int)> nomeGiocatore;
+    const NomiCarte* nomiCarte = &NomiCarte::Predefiniti();
     QTabWidget* pagine;
     QLineEdit* EditChiamata;
     QLineEdit* EditChiamante;

@@ -106,10 +106,10 @@ Carta GiocaCartaEsperto::ScegliCartaDa(const RegistroPartita& registro) {
         for (const Valutazione& v : valutazioni) {
             char numero[32];
             std::snprintf(numero, sizeof numero, "%.2f ", v.media);
-            righe += numero + v.carta.NomeLungo() + '\n';
+            righe += numero + v.carta.NomeLungo(osservatore->Nomi()) + '\n';
         }
         osservatore->CarteMigliori(righe);
-        osservatore->CartaGiocata(migliore->carta.NomeLungo());
+        osservatore->CartaGiocata(migliore->carta.NomeLungo(osservatore->Nomi()));
         osservatore->Attendi();
     }
     return migliore->carta;

@@ -2,6 +2,7 @@
 
 #include <string>
 
+#include "carte/NomiCarte.h"
 #include "partita/Ruoli.h"
 
 // Whoever watches the tactical player think (the AI step window). Each decision arrives in
@@ -19,6 +20,10 @@ public:
     virtual void CarteMigliori(const std::string& righe) = 0;
     virtual void CartaGiocata(const std::string& nomeLungo) = 0;
     virtual void Attendi() = 0;
+
+    // The names in which the observer shows cards (its card set's); the built-in ones unless
+    // it has its own.
+    virtual const NomiCarte& Nomi() const { return NomiCarte::Predefiniti(); }
 };
 
 // The roles of seats 0..4 as the words Analisi shows.

@@ -109,10 +109,10 @@ Carta TatticaNuova::Scegli(const RegistroPartita& registro, int giocatore) {
             righe += "  " + NumeroFisso(candidata.valorePresa, 2) + "  " +
                      NumeroFisso(candidata.valoreControllo, 2) + "  " +
                      NumeroFisso(candidata.valoreTotale, 2) + "    -  " +
-                     candidata.carta.NomeLungo() + '\n';
+                     candidata.carta.NomeLungo(osservatore->Nomi()) + '\n';
         }
         osservatore->CarteMigliori(righe);
-        osservatore->CartaGiocata(migliore.NomeLungo());
+        osservatore->CartaGiocata(migliore.NomeLungo(osservatore->Nomi()));
         osservatore->Attendi();
     }
     return migliore;

@@ -50,18 +50,19 @@ struct EsitoSerie {
 };
 
 // Plays a series through the same table, driver, managers, engines and game objects as the
-// window; its history goes on from the one it is given: a loaded series continues. With one thread the games are exactly those of a single series. With N,
-// the games are cut into N shares of whole blocks of five, each played on a thread of its own
-// under the numbers a single series would give them. A computer-only series deals by seed and
-// game number, so its shares play the very games of a single series; with the human seat the
-// deals follow the generator, and share k > 0 is seeded from the seed and k. Results depend on
-// the seed and N only. The history then holds every game, in order of number; the third
-// seating's test log gets the shares' lines as they come.
+// window; its history goes on from the one it is given: a loaded series continues. With one thread
+// the games are exactly those of a single series. With N, the games are cut into N shares of whole
+// blocks of five, each played on a thread of its own under the numbers a single series would give
+// them. A computer-only series deals by seed and game number, so its shares play the very games of
+// a single series; with the human seat the deals follow the generator, and share k > 0 is seeded
+// from the seed and k. Results depend on the seed and N only. The history then holds every game, in
+// order of number; the third seating's test log gets the shares' lines as they come.
 class Serie {
 public:
     // Builds the table, its generator seeded: the errors of the rules files leave here. Raises
     // Errore for bad options, or when the history cannot count the games asked for.
-    explicit Serie(const OpzioniSerie& opzioni, const TipoStoriaPartite& storia = {});
+    explicit Serie(const OpzioniSerie& opzioni,
+                   const TipoStoriaPartite& storia = TipoStoriaPartite());
     ~Serie();
 
     Serie(const Serie&) = delete;

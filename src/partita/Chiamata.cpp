@@ -2,7 +2,7 @@
 
 #include "carte/Carta.h"
 
-std::string Chiamata::Testo() const {
+std::string Chiamata::Testo(const NomiCarte& nomi) const {
     Carta carta;
     if (Valore >= 0 && Valore <= 9) {
         carta.ImpostaValore(Valore);
@@ -10,7 +10,7 @@ std::string Chiamata::Testo() const {
     if (Seme >= 0 && Seme <= 3) {
         carta.Seme = Seme;
     }
-    std::string testo = carta.NomeLungo();
+    std::string testo = carta.NomeLungo(nomi);
     if (Punti > 60) {
         testo += " al " + std::to_string(Punti);
     }

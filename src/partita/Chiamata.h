@@ -3,6 +3,7 @@
 #include <cstdint>
 #include <string>
 
+#include "carte/NomiCarte.h"
 #include "comune/Errore.h"
 
 inline constexpr int kNessunaChiamata = 998;
@@ -48,8 +49,9 @@ struct Chiamata {
         return Valore;
     }
 
-    // "Tre", "Due al 75", "Tre di Quadri"; empty for the pass and the no-bid values.
-    std::string Testo() const;
+    // "Tre", "Due al 75", "Tre di Quadri" in the given names; empty for the pass and the no-bid
+    // values.
+    std::string Testo(const NomiCarte& nomi = NomiCarte::Predefiniti()) const;
 
     friend constexpr bool operator==(const Chiamata& a, const Chiamata& b) {
         return a.Valore == b.Valore && a.Punti == b.Punti;

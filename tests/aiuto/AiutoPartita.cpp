@@ -6,7 +6,6 @@
 #include <stdexcept>
 #include <unistd.h>
 
-#include "carte/NomiCarte.h"
 #include "comune/Casuale.h"
 #include "comune/Errore.h"
 #include "comune/Percorsi.h"
@@ -36,7 +35,6 @@ void AzzeraStatoGlobale(std::uint32_t seme) {
     tavolo.ImpostaTipoGiocatori(0);
     tavolo.generatore.Risemina(seme);
     tavolo.osservatore = nullptr;
-    RipristinaNomiCarte();
     ImpostaCartellaProgramma({});
 }
 

@@ -43,7 +43,7 @@ inline void ImpostaOsservatoreDelTest(OsservatoreTattica* osservatore) {
 }
 
 // Puts the test's table back as new (record, history, seating 0, no observer, the generator
-// seeded with seme), and the card names and the program's folder as at program start.
+// seeded with seme), and the program's folder as at program start.
 void AzzeraStatoGlobale(std::uint32_t seme = 5489u);
 
 // The message of the Errore the operation raises; "(nessuna eccezione)" when it raises none.

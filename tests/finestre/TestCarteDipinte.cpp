@@ -30,7 +30,7 @@ QString Percorso(const MazzoAtteso& mazzo, const QString& nome, int scala) {
 }
 
 // The back first, then the 40 faces by suit and face digit.
-std::vector<QString> NomiCarte() {
+std::vector<QString> NomiFile() {
     std::vector<QString> nomi{QStringLiteral("XX")};
     for (int seme = 0; seme < 4; ++seme) {
         for (int faccia = 0; faccia < 10; ++faccia) {
@@ -61,7 +61,7 @@ bool BloccoBianco(const QImage& immagine, int x, int y, int scala) {
 
 TEST(CarteDipinte, OgniCartaHaLaMisuraEGliAngoliTagliatiBianchi) {
     for (const auto& mazzo : kMazzi) {
-        for (const QString& nome : NomiCarte()) {
+        for (const QString& nome : NomiFile()) {
             for (int scala : {1, 2}) {
                 SCOPED_TRACE(Percorso(mazzo, nome, scala).toStdString());
                 const QImage carta(Percorso(mazzo, nome, scala));
@@ -92,14 +92,14 @@ TEST(CarteDipinte, OgniFacciaEDiversaDalleAltreEDalDorso) {
     for (const auto& mazzo : kMazzi) {
         for (int scala : {1, 2}) {
             std::vector<QImage> carte;
-            for (const QString& nome : NomiCarte()) {
+            for (const QString& nome : NomiFile()) {
                 carte.emplace_back(Percorso(mazzo, nome, scala));
             }
             for (size_t i = 0; i < carte.size(); ++i) {
                 for (size_t j = i + 1; j < carte.size(); ++j) {
                     EXPECT_NE(carte[i], carte[j])
-                        << mazzo.cartella << " " << NomiCarte()[i].toStdString() << " "
-                        << NomiCarte()[j].toStdString() << " scala " << scala;
+                        << mazzo.cartella << " " << NomiFile()[i].toStdString() << " "
+                        << NomiFile()[j].toStdString() << " scala " << scala;
                 }
             }
         }
@@ -145,18 +145,18 @@ TEST(CarteDipinte, ISemiHannoLaMisuraEUnSimbolo) {
 TEST(CarteDipinte, CarteIniDaINomiDelMazzo) {
     for (const auto& mazzo : kMazzi) {
         const QString ini = kCartella + "/Carte/" + mazzo.cartella + "/Carte.ini";
-        ASSERT_TRUE(CaricaNomiCarte(ini.toStdString())) << mazzo.cartella;
+        NomiCarte nomi;
+        ASSERT_TRUE(nomi.Carica(ini.toStdString())) << mazzo.cartella;
         for (int seme = 0; seme < 4; ++seme) {
-            EXPECT_EQ(NomeSeme(seme, false), mazzo.semi[static_cast<size_t>(seme)]);
-            EXPECT_EQ(NomeSeme(seme, true),
+            EXPECT_EQ(nomi.Seme(seme, false), mazzo.semi[static_cast<size_t>(seme)]);
+            EXPECT_EQ(nomi.Seme(seme, true),
                       std::string(1, mazzo.semi[static_cast<size_t>(seme)][0]));
         }
-        EXPECT_EQ(NomeValore(0, false), "Asso");
-        EXPECT_EQ(NomeValore(8, false), mazzo.ottavaFaccia);
-        EXPECT_EQ(NomeValore(8, true), std::string(1, mazzo.ottavaFaccia[0]));
-        EXPECT_EQ(NomeValore(9, true), "R");
+        EXPECT_EQ(nomi.Valore(0, false), "Asso");
+        EXPECT_EQ(nomi.Valore(8, false), mazzo.ottavaFaccia);
+        EXPECT_EQ(nomi.Valore(8, true), std::string(1, mazzo.ottavaFaccia[0]));
+        EXPECT_EQ(nomi.Valore(9, true), "R");
     }
-    RipristinaNomiCarte();
 }
 
 TEST(CarteDipinte, GliSfondiCopronoIlTavolo) {

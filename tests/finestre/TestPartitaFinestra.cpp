@@ -20,6 +20,7 @@
 #include "carte/NomiCarte.h"
 #include "finestre/CicloGioco.h"
 #include "finestre/ImmagineCarta.h"
+#include "finestre/PanelLicitazione.h"
 #include "finestre/TavoloDiProva.h"
 #include "finestre/TfrmBriscolaMain.h"
 #include "finestre/TfrmOpzioni.h"
@@ -251,7 +252,10 @@ TEST(FinestraDiGioco, LeOpzioniConfermateValgonoSubitoESonoScritte) {
     });
     finestra.AzioneOpzioni()->trigger();
     EXPECT_EQ(finestra.AttesaGiocataCorrente(), 700);
-    EXPECT_EQ(NomeSeme(0, false), "Coppe") << "the new card set's names are loaded";
+    EXPECT_EQ(finestra.NomiMazzo().Seme(0, false), "Coppe")
+        << "the new card set's names are loaded";
+    EXPECT_EQ(finestra.Licitazione()->EtichettaValore(kDonna)->toolTip(),
+              QStringLiteral("Cavallo"));
     EXPECT_EQ(finestra.Pannello(0).EtichettaNome()->text(), QStringLiteral("Ada"));
     QFile file(tavolo.FileOpzioni());
     ASSERT_TRUE(file.open(QIODevice::ReadOnly));

@@ -278,6 +278,8 @@ TEST(SimulatorePartita, SceglieLaCartaDelGiocatoreStandardODelTattico) {
 TEST(GiocaCartaEsperto, MostraAllaFinestraDiStatoLeCarteConIlLoroValore) {
     struct Registratore : OsservatoreTattica {
         std::string testo;
+        NomiCarte nomi;
+        const NomiCarte& Nomi() const override { return nomi; }
         void Schema(const std::string& e) override { testo += "S:" + e + "\n"; }
         void Giocatore(int g) override { testo += "G:" + std::to_string(g) + "\n"; }
         void Analisi(const std::string& r) override { testo += "A:" + r + "\n"; }
@@ -285,6 +287,10 @@ TEST(GiocaCartaEsperto, MostraAllaFinestraDiStatoLeCarteConIlLoroValore) {
         void CartaGiocata(const std::string& nome) override { testo += "C:" + nome + "\n"; }
         void Attendi() override { testo += "fine\n"; }
     } registratore;
+    // A window with Italian suits: the cards come in its names, not the built-in ones.
+    registratore.nomi.CaricaDaByte("C0=Asso\nC1=Due\nC2=Tre\nC3=Quattro\nC4=Cinque\nC5=Sei\n"
+                                   "C6=Sette\nC7=Fante\nC8=Cavallo\nC9=Re\n"
+                                   "S0=Coppe\nS1=Denari\nS2=Bastoni\nS3=Spade\n");
     const RegistroPartita r = Posizione(8, false, 6, 2);
     GiocaCartaEsperto esperto(2, kRegole, 6, 1);
     esperto.Siedi(TavoloDelTest());
@@ -297,12 +303,13 @@ TEST(GiocaCartaEsperto, MostraAllaFinestraDiStatoLeCarteConIlLoroValore) {
     for (const auto& v : esperto.Valuta(r)) {
         char numero[32];
         std::snprintf(numero, sizeof numero, "%.2f ", v.media);
-        righe += numero + v.carta.NomeLungo() + "\n";
+        righe += numero + v.carta.NomeLungo(registratore.nomi) + "\n";
     }
     // The roles as the seat sees them: seat 1 called.
     EXPECT_EQ(registratore.testo.rfind("S:Esperto\nG:2\nA:", 0), 0u) << registratore.testo;
     EXPECT_NE(registratore.testo.find(" Chiamante "), std::string::npos) << registratore.testo;
-    EXPECT_NE(registratore.testo.find("\n" + righe + "C:" + scelta.NomeLungo() + "\nfine\n"),
+    EXPECT_NE(registratore.testo.find("\n" + righe + "C:" + scelta.NomeLungo(registratore.nomi) +
+                                      "\nfine\n"),
               std::string::npos)
         << registratore.testo;
 }

@@ -17,6 +17,9 @@ public:
     std::vector<std::string> chiamate;
     std::string schema, analisi, righe, cartaGiocata;
     int giocatore = -1;
+    NomiCarte nomi;
+
+    const NomiCarte& Nomi() const override { return nomi; }
 
     void Schema(const std::string& etichetta) override {
         chiamate.push_back("Schema");
@@ -46,10 +49,7 @@ protected:
     RegistroPartita registro;
     OsservatoreRegistra osservatore;
 
-    void SetUp() override {
-        AzzeraStatoGlobale();
-        RipristinaNomiCarte();
-    }
+    void SetUp() override { AzzeraStatoGlobale(); }
     void TearDown() override { AzzeraStatoGlobale(); }
 
     // Seat s is dealt cards 8s .. 8s+7 (seat 0 all Cuori up to the Re, seat 4 the Picche from
@@ -203,6 +203,16 @@ TEST_F(TatticaNuovaTest, LaFinestraRiceveLaDecisioneInOrdine) {
     EXPECT_EQ(osservatore.analisi, "Chiamante Avversario Avversario Avversario Avversario ");
     EXPECT_EQ(osservatore.righe, "  -17.00  0.00  -17.00    -  Asso di Picche\n");
     EXPECT_EQ(osservatore.cartaGiocata, "Asso di Picche");
+}
+
+// The same decision shown by a window with Italian suits: the cards come in its names.
+TEST_F(TatticaNuovaTest, LaFinestraRiceveLeCarteNeiSuoiNomi) {
+    PartitaInOrdine(0, kRe, kCuori, 39);
+    osservatore.nomi.CaricaDaByte("C0=Asso\nS3=Spade\n");
+    TatticaNuova tattica{Coefficienti{}, &osservatore};
+    EXPECT_EQ(tattica.Scegli(registro, 4), Carta(kAsso, kPicche));
+    EXPECT_EQ(osservatore.righe, "  -17.00  0.00  -17.00    -  Asso di Spade\n");
+    EXPECT_EQ(osservatore.cartaGiocata, "Asso di Spade");
 }
 
 // Seat 3 plays fourth in trick 7 holding the Due and the Quattro di Picche, plain cards worth

@@ -181,3 +181,28 @@ TEST_F(ChiamataConNomi, PassoENessunaChiamataHannoTestoVuoto) {
     EXPECT_EQ(ChiamataPasso.Testo(), "");
     EXPECT_EQ(ChiamataNulla.Testo(), "");
 }
+
+TEST(Chiamata, IlTestoUsaINomiDatiGliSenzaToccareIPredefiniti) {
+    NomiCarte napoletane;
+    napoletane.CaricaDaByte("C0=Asso\nC1=Due\nC8=Cavallo\nS1=Denari\nS3=Spade\n");
+    Chiamata cavalloDiDenari(kDonna);
+    cavalloDiDenari.Seme = 1;
+    Chiamata dueDiSpade(80);
+    dueDiSpade.Seme = 3;
+    const struct {
+        Chiamata chiamata;
+        const char* napoletana;
+        const char* predefinita;
+    } casi[] = {
+        {cavalloDiDenari, "Cavallo di Denari", "Donna di Quadri"},
+        {dueDiSpade, "Due di Spade al 80", "Due di Picche al 80"},
+        {Chiamata(kAsso), "Asso", "Asso"},
+        {Chiamata(kRe), "", "Re"},
+        {ChiamataPasso, "", ""},
+    };
+    for (const auto& caso : casi) {
+        EXPECT_EQ(caso.chiamata.Testo(napoletane), caso.napoletana);
+        EXPECT_EQ(caso.chiamata.Testo(), caso.predefinita);
+        EXPECT_EQ(caso.chiamata.Testo(NomiCarte::Predefiniti()), caso.predefinita);
+    }
+}
