@@ -5,12 +5,13 @@
 #include "ia/LicitazioneEsperto.h"
 
 MotoreEsperto::MotoreEsperto(int giocatore, int budget, const std::string& fileRegole,
-                             const std::array<bool, 5>& tattici, const std::array<bool, 5>& esperti)
+                             GeneratoreCasuale& generatore, const std::array<bool, 5>& tattici,
+                             const std::array<bool, 5>& esperti)
     : Motore(giocatore) {
-    auto esperto = std::make_unique<GiocaCartaEsperto>(giocatore, fileRegole, budget,
-                                                       GeneratoreProcesso().Numero());
+    auto esperto =
+        std::make_unique<GiocaCartaEsperto>(giocatore, fileRegole, budget, generatore.Numero());
     esperto->ImpostaTattici(tattici);
     licitazione = std::make_unique<LicitazioneEsperto>(giocatore, budget, esperto->Seme(),
-                                                       esperto->Simulatore(), esperti);
+                                                       esperto->Simulatore(), generatore, esperti);
     giocaCarta = std::move(esperto);
 }

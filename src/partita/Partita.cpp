@@ -23,26 +23,34 @@ Partita::Partita() : registro(&Registro()), baseSeme(Casuale(10000)) {}
 Partita::Partita(RegistroPartita& registro)
     : registro(&registro), baseSeme(0), partitaDelTavolo(false) {}
 
-void Partita::Riprendi() {
+int Partita::Riprendi() {
     const RegistroPartita& r = *registro;
     if (r.chiamante < 0 || r.GiocatoriInLicitazione() > 1) {
-        throw Errore("Partita non ripresa: la licitazione non è finita");
+        stato = StatoPartita::Licitazione;
+        return r.turno;
     }
     if (r.CarteInTavola() == 5) {
         // Once the trump is named a full trick only waits to be collected (in a face-down
         // first trick, closing it again would ask for the trump once more).
-        stato = r.briscola.Nominata() ? 7 : 6;
-    } else if (r.PartitaFinita()) {
-        stato = 8;
-    } else if (r.briscola.SemeGrezzo() == kBriscolaNonNominata) {
-        stato = 4;
-    } else {
-        stato = 5;
+        stato = r.briscola.Nominata() ? StatoPartita::RaccoltaMano : StatoPartita::FineMano;
+        return r.turno;
     }
+    if (r.PartitaFinita()) {
+        stato = StatoPartita::Punteggi;
+        return r.turno;
+    }
+    if (r.briscola.SemeGrezzo() == kBriscolaNonNominata) {
+        // Before the first card the bidding is still to close, as the variant closes it.
+        stato = r.NumeroCarteGiocate() == 0 ? StatoPartita::FineLicitazione
+                                            : StatoPartita::SceltaBriscola;
+        return r.chiamante;
+    }
+    stato = StatoPartita::Giocata;
+    return r.turno;
 }
 
-void Partita::CambiaStato(int nuovo) {
-    if (nuovo != 0 && nuovo != 9) {
+void Partita::CambiaStato(StatoPartita nuovo) {
+    if (nuovo != StatoPartita::Distribuzione && nuovo != StatoPartita::Inattiva) {
         throw Errore("Operazione di cambio stato illegale");
     }
     stato = nuovo;
@@ -65,7 +73,7 @@ int Partita::Inizio(int /*puntiMonte*/) {
         registro.RuotaDistribuzione(numero % 5);
     }
     registro.ImpostaTurno(numero % 5);
-    stato = 1;
+    stato = StatoPartita::Licitazione;
     registro.primaManoCoperta = 0;
     return registro.turno;
 }
@@ -97,7 +105,7 @@ int Partita::Licita(int /*giocatore*/, Chiamata& chiamata) {
     }
     registro.RegistraLicitazione(registro.turno, chiamata);
     if (rimasti == 1 && !(registro.chiamata == ChiamataNulla)) {
-        stato = 3;
+        stato = StatoPartita::FineLicitazione;
         // The seat that opened the bidding leads the first trick.
         int primo = 0;
         registro.LicitazioneN(0, primo);
@@ -112,13 +120,13 @@ int Partita::Licita(int /*giocatore*/, Chiamata& chiamata) {
 }
 
 int Partita::FineLicitazione() {
-    stato = 4;
+    stato = StatoPartita::SceltaBriscola;
     return registro->chiamante;
 }
 
 int Partita::ImpostaBriscola(const Briscola& briscola) {
     RegistroPartita& registro = *this->registro;
-    stato = 5;
+    stato = StatoPartita::Giocata;
     registro.briscola = briscola;
     return registro.turno;
 }
@@ -128,7 +136,7 @@ int Partita::Gioca(Carta& carta) {
     registro.RegistraGiocata(carta);
     AvanzaTurno(registro);
     if (registro.CarteInTavola() == 5) {
-        stato = 6;
+        stato = StatoPartita::FineMano;
     }
     if (carta.ValoreGrezzo() == registro.chiamata.Valore && registro.ManiComplete() == 0 &&
         registro.primaManoCoperta == 1) {
@@ -138,7 +146,7 @@ int Partita::Gioca(Carta& carta) {
 }
 
 int Partita::FineMano() {
-    stato = 7;
+    stato = StatoPartita::RaccoltaMano;
     return registro->turno;
 }
 
@@ -146,21 +154,21 @@ int Partita::RaccogliMano() {
     RegistroPartita& registro = *this->registro;
     registro.ImpostaTurno(registro.VincitoreMano());
     registro.RaccogliPresa();
-    stato = 5;
+    stato = StatoPartita::Giocata;
     if (registro.ManiComplete() == 8) {
-        stato = 8;
+        stato = StatoPartita::Punteggi;
     }
     return registro.turno;
 }
 
 void Partita::Punteggi() {
-    if (stato != 8) {
+    if (stato != StatoPartita::Punteggi) {
         throw Errore("Proclamazione punteggi impossibile prima della fine della partita");
     }
     if (partitaDelTavolo) {
         StoriaPartite().RegistraPartita(*registro);
     }
-    stato = 9;
+    stato = StatoPartita::Inattiva;
 }
 
 void Partita::AzzeraPunteggi() {
@@ -175,7 +183,7 @@ int PartitaPrimaManoAlBuio::Inizio(int puntiMonte) {
 
 int PartitaPrimaManoAlBuio::FineLicitazione() {
     RegistroPartita& registro = *this->registro;
-    stato = 5;
+    stato = StatoPartita::Giocata;
     registro.briscola = BriscolaAssente;
     return registro.turno;
 }
@@ -183,7 +191,7 @@ int PartitaPrimaManoAlBuio::FineLicitazione() {
 int PartitaPrimaManoAlBuio::FineMano() {
     RegistroPartita& registro = *this->registro;
     if (registro.CarteInTavola() == 5 && registro.ManiComplete() == 0) {
-        stato = 4;
+        stato = StatoPartita::SceltaBriscola;
         return registro.chiamante;
     }
     return Partita::FineMano();
@@ -191,6 +199,6 @@ int PartitaPrimaManoAlBuio::FineMano() {
 
 int PartitaPrimaManoAlBuio::ImpostaBriscola(const Briscola& briscola) {
     Partita::ImpostaBriscola(briscola);
-    stato = 7;
+    stato = StatoPartita::RaccoltaMano;
     return registro->turno;
 }

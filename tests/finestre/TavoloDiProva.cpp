@@ -79,7 +79,7 @@ bool AttendiCondizione(const std::function<bool()>& condizione, int millisecondi
 
 int StatoPartita(const TfrmBriscolaMain& finestra) {
     const Partita* partita = finestra.SemaforoGioco().PartitaCorrente();
-    return partita != nullptr ? partita->Stato() : -1;
+    return partita != nullptr ? static_cast<int>(partita->Stato()) : -1;
 }
 
 std::vector<Carta> ManoUmano() {

@@ -236,7 +236,7 @@ TEST_F(Semaforo_, FermaChiudeDopoIlPassoInCorso) {
     }
     // The step that was collecting the first trick finished it, then the game stopped.
     EXPECT_EQ(Registro().ManiComplete(), 1);
-    EXPECT_EQ(semaforo.PartitaCorrente()->Stato(), 9);
+    EXPECT_EQ(semaforo.PartitaCorrente()->Stato(), StatoPartita::Inattiva);
     EXPECT_FALSE(semaforo.InCorso());
     EXPECT_EQ(semaforo.Passo(), -1);
     EXPECT_EQ(Registro().ManiComplete(), 1);
@@ -262,7 +262,7 @@ TEST_F(Semaforo_, NuovaPartitaChiestaDuranteUnPassoAspettaLaFineDelPasso) {
     }
     EXPECT_EQ(Registro().ManiComplete(), 1);
     ASSERT_NE(semaforo.PartitaCorrente(), nullptr);
-    EXPECT_EQ(semaforo.PartitaCorrente()->Stato(), 0);
+    EXPECT_EQ(semaforo.PartitaCorrente()->Stato(), StatoPartita::Distribuzione);
     GiocaFinoAllaFine(semaforo);
     EXPECT_TRUE(VerificaPartita(Registro(), StoriaPartite(), 0).empty());
 }
@@ -300,8 +300,8 @@ TEST_F(Semaforo_, UnErroreEsceDalPassoELasciaLaPartitaComEra) {
     FinestraSbaglia finestra(false, 0);
     Semaforo semaforo(TavoloACaso(&finestra, true), false);
     semaforo.NuovaPartita();
-    while (!(semaforo.PartitaCorrente()->Stato() == 5 && semaforo.GiocatoreCorrente() == 4 &&
-             Registro().NumeroCarteGiocate() > 0)) {
+    while (!(semaforo.PartitaCorrente()->Stato() == StatoPartita::Giocata &&
+             semaforo.GiocatoreCorrente() == 4 && Registro().NumeroCarteGiocate() > 0)) {
         ASSERT_EQ(semaforo.Passo(), 0);
     }
     const int giocate = Registro().NumeroCarteGiocate();
@@ -312,6 +312,6 @@ TEST_F(Semaforo_, UnErroreEsceDalPassoELasciaLaPartitaComEra) {
         EXPECT_STREQ(e.what(), "Carta già giocata!");
     }
     EXPECT_EQ(Registro().NumeroCarteGiocate(), giocate);
-    EXPECT_EQ(semaforo.PartitaCorrente()->Stato(), 5);
+    EXPECT_EQ(semaforo.PartitaCorrente()->Stato(), StatoPartita::Giocata);
     EXPECT_EQ(semaforo.GiocatoreCorrente(), 4);
 }
