@@ -30,19 +30,26 @@ int Partita::Riprendi() {
         return r.turno;
     }
     if (r.CarteInTavola() == 5) {
-        // Once the trump is named a full trick only waits to be collected (in a face-down
-        // first trick, closing it again would ask for the trump once more).
-        stato = r.briscola.Nominata() ? StatoPartita::RaccoltaMano : StatoPartita::FineMano;
-        return r.turno;
+        // A full trick waits to be collected, or, a face-down first trick, for the trump that
+        // closing it asks of the caller.
+        if (r.briscola.Nominata()) {
+            stato = StatoPartita::RaccoltaMano;
+            return r.turno;
+        }
+        stato = StatoPartita::SceltaBriscola;
+        return r.chiamante;
     }
     if (r.PartitaFinita()) {
         stato = StatoPartita::Punteggi;
         return r.turno;
     }
     if (r.briscola.SemeGrezzo() == kBriscolaNonNominata) {
-        // Before the first card the bidding is still to close, as the variant closes it.
-        stato = r.NumeroCarteGiocate() == 0 ? StatoPartita::FineLicitazione
-                                            : StatoPartita::SceltaBriscola;
+        // A face-down first trick not yet begun waits for the close of the bidding, which
+        // marks the trump absent; otherwise the caller names it (closing the bidding again
+        // would change nothing).
+        stato = r.primaManoCoperta == 1 && r.NumeroCarteGiocate() == 0
+                    ? StatoPartita::FineLicitazione
+                    : StatoPartita::SceltaBriscola;
         return r.chiamante;
     }
     stato = StatoPartita::Giocata;
