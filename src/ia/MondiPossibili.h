@@ -10,11 +10,11 @@
 
 class SimulatorePartita;
 
-// The deals one seat cannot tell from the true one, drawn fairly and weighed by what the bids
-// and the play say of each hand. Everything here is read from what the seat sees: its own
-// hand, the bids and passes, the trump, the cards played face up and who played them, who
-// took each trick. The cards it cannot see (the other hands, the face-down cards of a first
-// trick still on the table) are dealt anew, each seat keeping its number of cards.
+// The deals one seat cannot tell from the true one, drawn fairly, and kept by the weights
+// PesiMondi gives them. Everything here is read from what the seat sees: its own hand, the
+// bids and passes, the trump, the cards played face up and who played them, who took each
+// trick. The cards it cannot see (the other hands, the face-down cards of a first trick still
+// on the table) are dealt anew, each seat keeping its number of cards.
 class MondiPossibili {
 public:
     MondiPossibili(const RegistroPartita& registro, int giocatore);

@@ -51,9 +51,9 @@ public:
     // Only Distribuzione (start a game) and Inattiva (stop) may be set from outside.
     void CambiaStato(StatoPartita stato);
 
-    // The state in which the record stands: a bid, the close of the bidding, a trump to name, a
-    // card to play, a trick to close or collect, or the game over. Returns the seat that acts
-    // in it.
+    // The state in which the record stands, so that a game on a record of its own resumes
+    // wherever a driver left one: a bid, the close of a bidding not closed yet, a trump to
+    // name, a card to play, a trick to collect, or the game over. Returns the seat that acts.
     int Riprendi();
 
     StatoPartita Stato() const { return stato; }
