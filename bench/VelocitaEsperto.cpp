@@ -17,6 +17,7 @@
 #include "ia/GiocaCartaEsperto.h"
 #include "ia/LicitazioneEsperto.h"
 #include "ia/SimulatorePartita.h"
+#include "partita/AvanzaPartita.h"
 #include "partita/Partita.h"
 #include "partita/RegistroPartita.h"
 
@@ -82,39 +83,34 @@ int main(int argc, char** argv) {
         GeneratoreCasuale g(2);
         for (int i = 0; i < posizioni; ++i) {
             RegistroPartita r = Distribuita(g, i % 2 == 0, sim);
-            std::unique_ptr<Partita> p = r.primaManoCoperta == 1
-                                             ? std::make_unique<PartitaPrimaManoAlBuio>(r)
-                                             : std::make_unique<Partita>(r);
-            p->Riprendi();
-            std::array<std::unique_ptr<GiocaCartaEsperto>, 5> esperti;
-            for (int s = 0; s < 5; ++s) {
-                esperti[static_cast<std::size_t>(s)] = std::make_unique<GiocaCartaEsperto>(
-                    s, "regole.OK.txt", budget, static_cast<std::uint32_t>(i));
-                esperti[static_cast<std::size_t>(s)]->ImpostaTattici(modelli);
-            }
+            const std::unique_ptr<Partita> p = CreaPartita(r.primaManoCoperta == 1, r);
             // Every seat an expert, so that every position of every trick is timed.
-            while (p->Stato() != 8) {
-                switch (p->Stato()) {
-                case 4:
-                    p->ImpostaBriscola(Briscola(SimulatorePartita::SemeMigliore(r, 0)));
-                    break;
-                case 5: {
-                    const int mano = r.ManiComplete();
+            struct Esperti final : DecisioniPartita {
+                const RegistroPartita& r;
+                std::array<double, 8>& tempo;
+                std::array<int, 8>& volte;
+                std::array<std::unique_ptr<GiocaCartaEsperto>, 5> esperti;
+
+                Briscola ScegliBriscola(int /*chiamante*/) {
+                    return Briscola(SimulatorePartita::SemeMigliore(r, 0));
+                }
+                Carta ScegliCarta(int giocatore) {
+                    const auto mano = static_cast<std::size_t>(r.ManiComplete());
                     const double t0 = Secondi();
-                    Carta carta = esperti[static_cast<std::size_t>(r.turno)]->ScegliCartaDa(r);
-                    tempo[static_cast<std::size_t>(mano)] += Secondi() - t0;
-                    ++volte[static_cast<std::size_t>(mano)];
-                    p->Gioca(carta);
-                    break;
+                    const Carta carta =
+                        esperti[static_cast<std::size_t>(giocatore)]->ScegliCartaDa(r);
+                    tempo[mano] += Secondi() - t0;
+                    ++volte[mano];
+                    return carta;
                 }
-                case 6:
-                    p->FineMano();
-                    break;
-                default:
-                    p->RaccogliMano();
-                    break;
-                }
+            } decisioni{{}, r, tempo, volte, {}};
+            for (int s = 0; s < 5; ++s) {
+                decisioni.esperti[static_cast<std::size_t>(s)] =
+                    std::make_unique<GiocaCartaEsperto>(s, "regole.OK.txt", budget,
+                                                        static_cast<std::uint32_t>(i));
+                decisioni.esperti[static_cast<std::size_t>(s)]->ImpostaTattici(modelli);
             }
+            AvanzaPartita(*p, p->Riprendi(), decisioni);
         }
         double totale = 0.0;
         int decisioni = 0;
@@ -138,7 +134,7 @@ int main(int argc, char** argv) {
         double tempo = 0.0;
         int controllo = 0;
         for (int i = 0; i < posizioni; ++i) {
-            LicitazioneEsperto l(0, budget, static_cast<std::uint32_t>(i), modello);
+            LicitazioneEsperto l(0, budget, static_cast<std::uint32_t>(i), modello, g);
             RegistroPartita asta;
             asta.DistribuisciMani(DistribuzioneCasuale(g));
             asta.primaManoCoperta = i % 2 == 0 ? 1 : 0;

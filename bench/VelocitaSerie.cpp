@@ -71,7 +71,7 @@ Misura MisuraSerie(int tipo, int partite) {
     const auto inizio = Orologio::now();
     const std::clock_t inizioCpu = std::clock();
     while (tavolo->Stato().storia.numeroPartite < partite) {
-        if (semaforo->PartitaCorrente()->Stato() == 5) {
+        if (semaforo->PartitaCorrente()->Stato() == StatoPartita::Giocata) {
             const auto prima = Orologio::now();
             semaforo->Passo();
             inCarte += Orologio::now() - prima;

@@ -65,15 +65,9 @@ GiocaCartaEsperto::Valuta(const RegistroPartita& registro) {
         for (const RegistroPartita& mondo : mondi) {
             RegistroPartita r = mondo;
             Carta carta = v.carta;
-            if (r.primaManoCoperta == 1) {
-                PartitaPrimaManoAlBuio partita(r);
-                partita.Riprendi();
-                partita.Gioca(carta);
-            } else {
-                Partita partita(r);
-                partita.Riprendi();
-                partita.Gioca(carta);
-            }
+            const std::unique_ptr<Partita> partita = CreaPartita(r.primaManoCoperta == 1, r);
+            partita->Riprendi();
+            partita->Gioca(carta);
             somma += simulatore->GiocaFinoAllaFine(r, giocatore, briscola)[giocatore];
         }
         v.media = static_cast<double>(somma) / static_cast<double>(mondi.size());

@@ -16,9 +16,10 @@ constexpr int kCandidatiPerMondo = 16;
 
 LicitazioneEsperto::LicitazioneEsperto(int giocatore, int budget, std::uint32_t seme,
                                        std::shared_ptr<SimulatorePartita> simulatore,
+                                       GeneratoreCasuale& generatore,
                                        const std::array<bool, 5>& seggiEsperti)
     : Licitazione(giocatore), budget(budget), seme(seme), simulatore(std::move(simulatore)),
-      valutazione(giocatore, kAggiuntaForza), esperti(seggiEsperti) {
+      generatore(generatore), valutazione(giocatore, kAggiuntaForza), esperti(seggiEsperti) {
     esperti[static_cast<std::size_t>(giocatore)] = true;
     for (int s = 0; s < 5; ++s) {
         altriEsperti = altriEsperti || (esperti[static_cast<std::size_t>(s)] && s != giocatore);
@@ -55,14 +56,14 @@ LicitazioneEsperto::Stima LicitazioneEsperto::Valuta(const RegistroPartita& regi
         }
     }
     const MondiPossibili possibili(registro, Giocatore);
-    GeneratoreCasuale generatore((seme * 0x9e3779b9u) ^ possibili.Impronta());
+    GeneratoreCasuale estrazioni((seme * 0x9e3779b9u) ^ possibili.Impronta());
     const std::vector<RegistroPartita> mondi =
-        possibili.Estrai(budget, budget * kCandidatiPerMondo, generatore, *simulatore);
+        possibili.Estrai(budget, budget * kCandidatiPerMondo, estrazioni, *simulatore);
     std::array<int, 5> aggiunte{};
     aggiunte[static_cast<std::size_t>(Giocatore)] = kAggiuntaForza;
     std::vector<long long> somme(stima.offerte.size() + 1, 0);
     for (const RegistroPartita& mondo : mondi) {
-        const std::uint32_t semeGioco = generatore.Numero();
+        const std::uint32_t semeGioco = estrazioni.Numero();
         for (std::size_t k = 0; k < somme.size(); ++k) {
             RegistroPartita r = mondo;
             Chiamata chiamata = k == 0 ? ChiamataPasso : stima.offerte[k - 1].chiamata;
@@ -84,7 +85,7 @@ LicitazioneEsperto::Stima LicitazioneEsperto::Valuta(const RegistroPartita& regi
 Chiamata LicitazioneEsperto::LicitaDa(const RegistroPartita& registro) {
     valutazione.ValutaManoDa(registro);
     if (altriEsperti) {
-        return valutazione.Ammessa(registro, valutazione.LicitaDa(registro, Tavolo().generatore));
+        return valutazione.Ammessa(registro, valutazione.LicitaDa(registro, generatore));
     }
     // Where a pass would be refused there is nothing to weigh.
     const Chiamata obbligata = valutazione.Ammessa(registro, ChiamataPasso);

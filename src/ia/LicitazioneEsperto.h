@@ -16,8 +16,8 @@ class SimulatorePartita;
 // In those games the other seats bid as the standard bidder and play as their kind of player;
 // its own later bids are the bold valuation's. Where other experts sit, who bid far more
 // boldly than that, its games would misjudge the bidding: there it bids by the bold valuation,
-// drawing the points of a points bid from the table's generator. It names the trump as that
-// valuation does: its best suit.
+// drawing the points of a points bid from the generator it is given (the table's). Its games
+// draw from generators of their own. It names the trump as that valuation does: its best suit.
 class LicitazioneEsperto final : public Licitazione {
 public:
     // Strength the bold valuation adds to every hand.
@@ -26,9 +26,9 @@ public:
     // play its own cards by the standard rules, which underrate it most when it calls.
     static constexpr double kVantaggioOfferta = -1.0;
 
-    // esperti: the seats of experts.
+    // esperti: the seats of experts. generatore must outlive this bidder.
     LicitazioneEsperto(int giocatore, int budget, std::uint32_t seme,
-                       std::shared_ptr<SimulatorePartita> simulatore,
+                       std::shared_ptr<SimulatorePartita> simulatore, GeneratoreCasuale& generatore,
                        const std::array<bool, 5>& esperti = {});
     ~LicitazioneEsperto() override;
 
@@ -60,6 +60,7 @@ private:
     int budget;
     std::uint32_t seme;
     std::shared_ptr<SimulatorePartita> simulatore;
+    GeneratoreCasuale& generatore;
     LicitazioneAPunti valutazione;
     std::array<bool, 5> esperti{};
     bool altriEsperti = false;

@@ -3,52 +3,13 @@
 #include <algorithm>
 #include <numeric>
 
-#include "ia/SimulatorePartita.h"
-#include "partita/Licitazione.h"
-#include "partita/Partita.h"
+#include "ia/PesiMondi.h"
 
 namespace {
-
-// How much a disagreement with the model lowers a world: soft, since the other seats need not
-// be standard players.
-constexpr double kPesoLicitazione = 0.1;
-constexpr double kPesoPasso = 0.3;
-constexpr double kPesoBriscola = 0.1;
-constexpr double kPesoGiocata = 0.2;
-
-// Strengths (strictly above) from which the standard bidder goes down to Tre, Re, ... Due.
-constexpr std::array<int, 9> kSoglie = {70, 80, 90, 100, 110, 120, 130, 140, 150};
 
 std::uint32_t Mescola(std::uint32_t h, std::uint32_t v) {
     h ^= v + 0x9e3779b9u + (h << 6) + (h >> 2);
     return h;
-}
-
-// The lowest rank the standard bidder of this strength would bid.
-int LimiteValore(int forza) {
-    int limite = kAsso;
-    for (std::size_t i = 0; i < kSoglie.size(); ++i) {
-        if (forza > kSoglie[i]) {
-            limite = kTre - static_cast<int>(i);
-        }
-    }
-    return limite;
-}
-
-// Beyond this many possible hands for a seat, the worlds of one decision rarely deal it the
-// same one twice: its model's answers are not worth remembering.
-constexpr long long kManiDaRicordare = 4096;
-
-// Whether k cards out of n make at most limite different hands.
-bool PocheMani(int n, int k, long long limite) {
-    long long mani = 1;
-    for (int i = 1; i <= k; ++i) {
-        mani = mani * (n - k + i) / i;
-        if (mani > limite) {
-            return false;
-        }
-    }
-    return true;
 }
 
 } // namespace
@@ -69,10 +30,6 @@ MondiPossibili::MondiPossibili(const RegistroPartita& registro, int giocatore)
         }
     }
     std::sort(nascoste.begin(), nascoste.end());
-    for (std::size_t s = 0; s < 5; ++s) {
-        daRicordare[s] =
-            PocheMani(static_cast<int>(nascoste.size()), carteNascoste[s], kManiDaRicordare);
-    }
 }
 
 // A card of the called rank in a face-down first trick still on the table, played by another.
@@ -168,143 +125,6 @@ RegistroPartita MondiPossibili::Mondo(GeneratoreCasuale& generatore) const {
     return mondo;
 }
 
-double MondiPossibili::Peso(const RegistroPartita& mondo, SimulatorePartita& modello) const {
-    double peso = 1.0;
-    // The bids: the standard bidder goes down the ladder as far as its strength allows and
-    // never bids a rank whose card of its best suit it holds.
-    Chiamata corrente = ChiamataNulla;
-    for (int n = 0; n < mondo.NumeroLicitazioni(); ++n) {
-        int chi = -1;
-        const Chiamata c = mondo.LicitazioneN(n, chi);
-        if (chi != giocatore && chi >= 0) {
-            int somma = 0;
-            const int seme = SimulatorePartita::SemeMigliore(mondo, chi, &somma);
-            const int forza = somma * 9 / 10;
-            const int limite = LimiteValore(forza);
-            const auto tiene = [&](int v) { return mondo.Distribuzione(seme * 10 + v) == chi; };
-            if (c.Valore == kPasso) {
-                const int da = corrente == ChiamataNulla ? 9 : corrente.Valore - 1;
-                for (int v = da; v >= limite && v >= 0; --v) {
-                    if (!tiene(v)) {
-                        peso *= kPesoPasso;
-                        break;
-                    }
-                }
-            } else if (c.Punti > 60 ? forza <= 150 || tiene(kDue)
-                                    : c.Valore < limite || tiene(c.Valore)) {
-                peso *= kPesoLicitazione;
-            }
-        }
-        if (c.Valore != kPasso) {
-            corrente = c;
-        }
-    }
-    const int chiamante = mondo.chiamante;
-    if (chiamante != giocatore && chiamante >= 0 && mondo.briscola.Nominata() &&
-        SimulatorePartita::SemeMigliore(mondo, chiamante) != mondo.briscola.SemeGrezzo()) {
-        peso *= kPesoBriscola;
-    }
-
-    // The play: replayed from the deal, each card of another seat checked against the card the
-    // model of that seat would have chosen there.
-    if (mondo.NumeroCarteGiocate() == 0) {
-        return peso;
-    }
-    if (&modello != modelloRisposte) {
-        risposte.assign(1024, {});
-        numeroRisposte = 0;
-        modelloRisposte = &modello;
-    }
-    // The face-down cards drawn for this world, the only played cards that differ between
-    // worlds.
-    std::uint32_t carteCoperte = 0;
-    for (const int n : coperte) {
-        carteCoperte =
-            (carteCoperte << 6) | static_cast<std::uint32_t>(mondo.CartaGiocata(n).Indice());
-    }
-    RegistroPartita r = mondo.InizioDelGioco();
-    const auto Rigioca = [&](Partita& partita) {
-        partita.Riprendi();
-        while (r.NumeroCarteGiocate() < mondo.NumeroCarteGiocate() ||
-               r.CarteInTavola() != mondo.CarteInTavola()) {
-            switch (partita.Stato()) {
-            case 4:
-                partita.ImpostaBriscola(mondo.briscola);
-                break;
-            case 5: {
-                const int chi = r.turno;
-                Carta carta = mondo.CartaGiocata(r.NumeroCarteGiocate());
-                if (chi != giocatore) {
-                    const Carta attesa = daRicordare[static_cast<std::size_t>(chi)]
-                                             ? Modello(r, chi, carteCoperte, modello)
-                                             : modello.CartaModello(r, chi);
-                    if (!(attesa == carta)) {
-                        peso *= kPesoGiocata;
-                    }
-                }
-                partita.Gioca(carta);
-                break;
-            }
-            case 6:
-                partita.FineMano();
-                break;
-            default:
-                partita.RaccogliMano();
-                break;
-            }
-        }
-    };
-    if (r.primaManoCoperta == 1) {
-        PartitaPrimaManoAlBuio partita(r);
-        Rigioca(partita);
-    } else {
-        Partita partita(r);
-        Rigioca(partita);
-    }
-    return peso;
-}
-
-std::size_t MondiPossibili::Hash(const Domanda& d) {
-    std::uint64_t h = d.mano * 0x9e3779b97f4a7c15ull;
-    h ^= (static_cast<std::uint64_t>(d.coperte) << 16 | static_cast<std::uint64_t>(d.giocate) << 4 |
-          static_cast<std::uint64_t>(d.chi) << 1 | (d.tattico ? 1u : 0u)) *
-         0xc2b2ae3d27d4eb4full;
-    return static_cast<std::size_t>(h ^ (h >> 29));
-}
-
-Carta MondiPossibili::Modello(const RegistroPartita& r, int chi, std::uint32_t carteCoperte,
-                              SimulatorePartita& modello) const {
-    const Domanda domanda{
-        r.ManoInBit(chi), carteCoperte, static_cast<std::int16_t>(r.NumeroCarteGiocate()),
-        static_cast<std::int8_t>(chi), modello.Tattici()[static_cast<std::size_t>(chi)]};
-    const auto Posto = [this](const Domanda& d) {
-        std::size_t i = Hash(d) & (risposte.size() - 1);
-        while (risposte[i].usata && !(risposte[i].domanda == d)) {
-            i = (i + 1) & (risposte.size() - 1);
-        }
-        return i;
-    };
-    std::size_t i = Posto(domanda);
-    if (risposte[i].usata) {
-        return risposte[i].carta;
-    }
-    const Carta carta = modello.CartaModello(r, chi);
-    // Kept at most half full, so that probes stay short.
-    if (2 * (numeroRisposte + 1) > risposte.size()) {
-        std::vector<Risposta> vecchie(risposte.size() * 2);
-        vecchie.swap(risposte);
-        for (const Risposta& v : vecchie) {
-            if (v.usata) {
-                risposte[Posto(v.domanda)] = v;
-            }
-        }
-        i = Posto(domanda);
-    }
-    risposte[i] = {domanda, carta, true};
-    ++numeroRisposte;
-    return carta;
-}
-
 std::vector<RegistroPartita> MondiPossibili::Estrai(int quanti, int candidati,
                                                     GeneratoreCasuale& generatore,
                                                     SimulatorePartita& modello) const {
@@ -313,10 +133,11 @@ std::vector<RegistroPartita> MondiPossibili::Estrai(int quanti, int candidati,
     std::vector<double> pesi;
     mondi.reserve(static_cast<std::size_t>(candidati));
     pesi.reserve(static_cast<std::size_t>(candidati));
+    PesiMondi pesatore(*this, modello);
     double totale = 0.0;
     for (int i = 0; i < candidati; ++i) {
         mondi.push_back(Mondo(generatore));
-        pesi.push_back(Peso(mondi.back(), modello));
+        pesi.push_back(pesatore.Peso(mondi.back()));
         totale += pesi.back();
     }
     // Systematic resampling: each world kept about in proportion to its weight.

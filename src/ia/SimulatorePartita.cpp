@@ -7,6 +7,7 @@
 #include "ia/GiocaCartaRegoleNuovo.h"
 #include "ia/SituazioneMano.h"
 #include "ia/TatticaNuova.h"
+#include "partita/AvanzaPartita.h"
 #include "partita/Licitazione.h"
 #include "partita/Partita.h"
 #include "partita/RegistroPartita.h"
@@ -17,12 +18,7 @@ constexpr std::size_t kRicordi = std::size_t{1} << 16;
 } // namespace
 
 SimulatorePartita::SimulatorePartita(const std::string& fileRegole)
-    : regole(std::make_unique<GiocaCartaRegoleNuovo>(0, fileRegole, 0.0)), ricordi(kRicordi) {
-    for (int s = 0; s < 5; ++s) {
-        giocatori[static_cast<std::size_t>(s)] =
-            std::make_unique<GiocaCartaRegoleNuovo>(s, fileRegole, 0.0);
-    }
-}
+    : regole(std::make_unique<GiocaCartaRegoleNuovo>(0, fileRegole, 0.0)), ricordi(kRicordi) {}
 
 SimulatorePartita::~SimulatorePartita() = default;
 
@@ -90,94 +86,75 @@ Carta SimulatorePartita::CartaTattica(const RegistroPartita& registro, int gioca
     return tattica.Scegli(registro, giocatore);
 }
 
-Carta SimulatorePartita::CartaStandardLenta(const RegistroPartita& registro, int giocatore) {
-    GiocaCartaRegoleNuovo& g = *giocatori[static_cast<std::size_t>(giocatore)];
-    // Only the caller of a face-down first trick reads it, and only then.
-    if (registro.ManiComplete() == 0 && registro.primaManoCoperta == 1 &&
-        registro.chiamante == giocatore) {
-        g.ImpostaBriscola(Briscola(SemeMigliore(registro, giocatore)));
-    }
-    return g.ScegliCartaDa(registro);
-}
-
 namespace {
 
-std::array<int, 5> Avanza(Partita& partita, RegistroPartita& registro,
-                          SimulatorePartita& simulatore, int seggio, const Briscola& briscolaDi) {
-    partita.Riprendi();
-    for (;;) {
-        switch (partita.Stato()) {
-        case 4: {
-            const int chiamante = registro.chiamante;
-            partita.ImpostaBriscola(
-                chiamante == seggio && briscolaDi.Nominata()
-                    ? briscolaDi
-                    : Briscola(SimulatorePartita::SemeMigliore(registro, chiamante)));
-            break;
-        }
-        case 5: {
-            // In the last trick every seat holds one card: there is nothing to choose.
-            Carta carta =
-                registro.ManiComplete() == 7
-                    ? Carta::DaIndice(std::countr_zero(registro.ManoInBit(registro.turno)))
-                    : simulatore.CartaModello(registro, registro.turno);
-            partita.Gioca(carta);
-            break;
-        }
-        case 6:
-            partita.FineMano();
-            break;
-        case 7:
-            partita.RaccogliMano();
-            break;
-        case 8:
-            return PunteggiPartita(registro);
-        default:
-            throw Errore("Simulazione in uno stato inatteso");
-        }
+// The seats of a simulated game: each plays as its model, a caller names its best suit (or
+// briscolaDi at seat seggio).
+class GiocoSimulato : public DecisioniPartita {
+public:
+    GiocoSimulato(SimulatorePartita& simulatore, const RegistroPartita& registro, int seggio,
+                  const Briscola& briscolaDi)
+        : simulatore(simulatore), registro(registro), seggio(seggio), briscolaDi(briscolaDi) {}
+
+    Briscola ScegliBriscola(int chiamante) {
+        return chiamante == seggio && briscolaDi.Nominata()
+                   ? briscolaDi
+                   : Briscola(SimulatorePartita::SemeMigliore(registro, chiamante));
     }
+    Carta ScegliCarta(int giocatore) {
+        // In the last trick every seat holds one card: there is nothing to choose.
+        return registro.ManiComplete() == 7
+                   ? Carta::DaIndice(std::countr_zero(registro.ManoInBit(giocatore)))
+                   : simulatore.CartaModello(registro, giocatore);
+    }
+
+protected:
+    SimulatorePartita& simulatore;
+    const RegistroPartita& registro;
+
+private:
+    int seggio;
+    Briscola briscolaDi;
+};
+
+// As GiocoSimulato, the bidding too: every seat bids as the standard bidder with aggiunte[seat]
+// more strength, the points of a points bid drawn from generatore.
+class AstaSimulata final : public GiocoSimulato {
+public:
+    AstaSimulata(SimulatorePartita& simulatore, const RegistroPartita& registro,
+                 const std::array<int, 5>& aggiunte, GeneratoreCasuale& generatore)
+        : GiocoSimulato(simulatore, registro, -1, BriscolaIndefinita), aggiunte(aggiunte),
+          generatore(generatore) {}
+
+    Chiamata Licita(int giocatore) {
+        LicitazioneAPunti licitazione(giocatore, aggiunte[static_cast<std::size_t>(giocatore)]);
+        licitazione.ValutaManoDa(registro);
+        return licitazione.Ammessa(registro, licitazione.LicitaDa(registro, generatore));
+    }
+
+private:
+    const std::array<int, 5>& aggiunte;
+    GeneratoreCasuale& generatore;
+};
+
+template <typename Decisioni>
+std::array<int, 5> GiocaSimulata(RegistroPartita& registro, Decisioni& decisioni) {
+    const std::unique_ptr<Partita> partita = CreaPartita(registro.primaManoCoperta == 1, registro);
+    AvanzaPartita(*partita, partita->Riprendi(), decisioni);
+    return PunteggiPartita(registro);
 }
 
 } // namespace
 
 std::array<int, 5> SimulatorePartita::GiocaFinoAllaFine(RegistroPartita& registro, int seggio,
                                                         const Briscola& briscolaDi) {
-    if (registro.primaManoCoperta == 1) {
-        PartitaPrimaManoAlBuio partita(registro);
-        return Avanza(partita, registro, *this, seggio, briscolaDi);
-    }
-    Partita partita(registro);
-    return Avanza(partita, registro, *this, seggio, briscolaDi);
+    GiocoSimulato decisioni(*this, registro, seggio, briscolaDi);
+    return GiocaSimulata(registro, decisioni);
 }
-
-namespace {
-
-// The bidding played out on partita's record, then the close of the bidding as the variant
-// closes it.
-void FinisciLicitazione(Partita& partita, RegistroPartita& registro,
-                        const std::array<int, 5>& aggiunte, GeneratoreCasuale& generatore) {
-    while (registro.chiamante < 0 || registro.GiocatoriInLicitazione() > 1) {
-        const int chi = registro.turno;
-        LicitazioneAPunti licitazione(chi, aggiunte[static_cast<std::size_t>(chi)]);
-        licitazione.ValutaManoDa(registro);
-        Chiamata chiamata =
-            licitazione.Ammessa(registro, licitazione.LicitaDa(registro, generatore));
-        partita.Licita(chi, chiamata);
-    }
-    partita.FineLicitazione();
-}
-
-} // namespace
 
 std::array<int, 5> SimulatorePartita::GiocaDallaLicitazione(RegistroPartita& registro,
                                                             const std::array<int, 5>& aggiunte,
                                                             GeneratoreCasuale& generatore) {
-    if (registro.primaManoCoperta == 1) {
-        PartitaPrimaManoAlBuio partita(registro);
-        FinisciLicitazione(partita, registro, aggiunte, generatore);
-        return Avanza(partita, registro, *this, -1, BriscolaIndefinita);
-    }
-    Partita partita(registro);
-    FinisciLicitazione(partita, registro, aggiunte, generatore);
-    return Avanza(partita, registro, *this, -1, BriscolaIndefinita);
+    AstaSimulata decisioni(*this, registro, aggiunte, generatore);
+    return GiocaSimulata(registro, decisioni);
 }

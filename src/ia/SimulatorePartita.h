@@ -19,7 +19,7 @@ class RegistroPartita;
 // and draws nothing.
 class SimulatorePartita {
 public:
-    // Reads the rules file five times, one player per seat; raises as the standard player does.
+    // Reads the rules file; raises as the standard player does.
     explicit SimulatorePartita(const std::string& fileRegole);
     ~SimulatorePartita();
     SimulatorePartita(const SimulatorePartita&) = delete;
@@ -58,13 +58,8 @@ public:
     // them (ties to the lower suit), and that value.
     static int SemeMigliore(const RegistroPartita& registro, int giocatore, int* somma = nullptr);
 
-    // The standard player's own choice, through its strategy at that seat: slower, the same
-    // card (the tests compare the two).
-    Carta CartaStandardLenta(const RegistroPartita& registro, int giocatore);
-
 private:
     std::unique_ptr<GiocaCartaRegoleNuovo> regole;
-    std::array<std::unique_ptr<GiocaCartaRegoleNuovo>, 5> giocatori;
     // The rules' score depends on the predicates alone, and playouts meet the same few
     // thousand sets of predicates over and over: the scores are remembered, each set in one
     // place of a table given by its bits.

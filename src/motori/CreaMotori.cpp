@@ -1,5 +1,6 @@
 #include "motori/CreaMotori.h"
 
+#include "comune/Casuale.h"
 #include "motori/MotoreACaso.h"
 #include "motori/MotoreEsperto.h"
 #include "motori/MotoreFinestra.h"
@@ -32,8 +33,8 @@ std::unique_ptr<Motore> CreaMotore(const std::array<TipoMotore, 5>& tipi, int gi
             tattici[j] = Tattico(tipi[j], s, opzioni);
             esperti[j] = opzioni.esperto[j] && !opzioni.casuale[j];
         }
-        return std::make_unique<MotoreEsperto>(giocatore, generatore, opzioni.budgetEsperto,
-                                               opzioni.fileRegole, tattici, esperti);
+        return std::make_unique<MotoreEsperto>(giocatore, opzioni.budgetEsperto, opzioni.fileRegole,
+                                               generatore, tattici, esperti);
     }
     if (giocatore == 4 && !opzioni.fileSfidante.empty()) {
         return std::make_unique<MotoreOK>(giocatore, opzioni.fileSfidante);

@@ -4,14 +4,14 @@
 #include "ia/GiocaCartaEsperto.h"
 #include "ia/LicitazioneEsperto.h"
 
-MotoreEsperto::MotoreEsperto(int giocatore, GeneratoreCasuale& generatore, int budget,
-                             const std::string& fileRegole,
-                             const std::array<bool, 5>& tattici, const std::array<bool, 5>& esperti)
+MotoreEsperto::MotoreEsperto(int giocatore, int budget, const std::string& fileRegole,
+                             GeneratoreCasuale& generatore, const std::array<bool, 5>& tattici,
+                             const std::array<bool, 5>& esperti)
     : Motore(giocatore) {
-    auto esperto = std::make_unique<GiocaCartaEsperto>(giocatore, fileRegole, budget,
-                                                       generatore.Numero());
+    auto esperto =
+        std::make_unique<GiocaCartaEsperto>(giocatore, fileRegole, budget, generatore.Numero());
     esperto->ImpostaTattici(tattici);
     licitazione = std::make_unique<LicitazioneEsperto>(giocatore, budget, esperto->Seme(),
-                                                       esperto->Simulatore(), esperti);
+                                                       esperto->Simulatore(), generatore, esperti);
     giocaCarta = std::move(esperto);
 }

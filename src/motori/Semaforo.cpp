@@ -40,7 +40,7 @@ int Semaforo::Passo() {
         nuovaPartitaRinviata = false;
         EseguiPasso();
         if (fermato) {
-            partita->CambiaStato(9);
+            partita->CambiaStato(StatoPartita::Inattiva);
         }
     }
     if (fermato) {
@@ -55,11 +55,11 @@ int Semaforo::Passo() {
 
 void Semaforo::EseguiPasso() {
     switch (partita->Stato()) {
-    case 0:
+    case StatoPartita::Distribuzione:
         giocatoreCorrente = partita->Inizio(puntiMonte);
         manager->CarteDistribuite();
         break;
-    case 1: {
+    case StatoPartita::Licitazione: {
         Chiamata chiamata = manager->ChiediLicitazione(giocatoreCorrente);
         if (chiamata.Valore == kNessunaChiamata) {
             break;
@@ -69,11 +69,11 @@ void Semaforo::EseguiPasso() {
         manager->LicitazioneFatta(chiamata, chi);
         break;
     }
-    case 3:
+    case StatoPartita::FineLicitazione:
         manager->LicitazioneFinita();
         giocatoreCorrente = partita->FineLicitazione();
         break;
-    case 4: {
+    case StatoPartita::SceltaBriscola: {
         const Briscola briscola = manager->ChiediBriscola(giocatoreCorrente);
         if (briscola.SemeGrezzo() == kBriscolaNonNominata) {
             break;
@@ -82,7 +82,7 @@ void Semaforo::EseguiPasso() {
         giocatoreCorrente = partita->ImpostaBriscola(briscola);
         break;
     }
-    case 5: {
+    case StatoPartita::Giocata: {
         Carta carta = manager->ChiediCarta(giocatoreCorrente);
         if (!carta.Definita()) {
             break;
@@ -92,35 +92,28 @@ void Semaforo::EseguiPasso() {
         manager->CartaGiocata(carta, chi);
         break;
     }
-    case 6:
+    case StatoPartita::FineMano:
         giocatoreCorrente = partita->FineMano();
         break;
-    case 7:
+    case StatoPartita::RaccoltaMano:
         manager->ManoRaccolta();
         giocatoreCorrente = partita->RaccogliMano();
         break;
-    case 8:
+    case StatoPartita::Punteggi:
         partita->Punteggi();
         manager->FinePartita();
         break;
-    case 9:
+    case StatoPartita::Inattiva:
         if (ripartenzaAutomatica) {
-            partita->CambiaStato(0);
+            partita->CambiaStato(StatoPartita::Distribuzione);
         }
-        break;
-    default:
         break;
     }
 }
 
 void Semaforo::CreaPartita() {
-    std::unique_ptr<Partita> nuova;
-    if (manoAlBuio) {
-        nuova = std::make_unique<PartitaPrimaManoAlBuio>(manager->Tavolo());
-    } else {
-        nuova = std::make_unique<Partita>(manager->Tavolo());
-    }
-    nuova->CambiaStato(0);
+    std::unique_ptr<Partita> nuova = ::CreaPartita(manoAlBuio, manager->Tavolo());
+    nuova->CambiaStato(StatoPartita::Distribuzione);
     partita = std::move(nuova);
 }
 
@@ -133,7 +126,7 @@ void Semaforo::NuovaPartita() {
 }
 
 bool Semaforo::InCorso() const {
-    return partita && partita->Stato() != 9;
+    return partita && partita->Stato() != StatoPartita::Inattiva;
 }
 
 void Semaforo::Ferma() {

@@ -8,7 +8,7 @@
 
 Tavolo::Tavolo(int tipoGiocatori, std::uint32_t seme, FinestraGioco* finestra,
                const OpzioniTavolo& opzioni)
-    : stato(std::make_unique<StatoTavolo>(seme, tipoGiocatori)), seme(seme), finestra(finestra) {
+    : stato(std::make_unique<StatoTavolo>(seme, tipoGiocatori)), finestra(finestra) {
     semaforo = CreaSemaforo(opzioni);
 }
 
@@ -49,7 +49,11 @@ void Tavolo::AffidaAlComputer(int giocatore, TipoMotore tipo, const OpzioniTavol
                 : TipoMotore::OK;
     }
     tipi[static_cast<std::size_t>(giocatore)] = tipo;
-    // Its own generator: a computer sitting down moves nothing of the table's sequence.
-    GeneratoreCasuale proprio(seme ^ (0x9E3779B9u * static_cast<std::uint32_t>(giocatore + 1)));
-    Manager().CambiaMotore(CreaMotore(tipi, giocatore, finestra, opzioni, proprio));
+    // An expert draws its seed as it is built and keeps the table's generator for its points
+    // bids: the seed is the table's next number, but the table's sequence stays where it was.
+    const GeneratoreTavolo prima = stato->generatore;
+    std::unique_ptr<Motore> nuovo =
+        CreaMotore(tipi, giocatore, finestra, opzioni, stato->generatore);
+    stato->generatore = prima;
+    Manager().CambiaMotore(std::move(nuovo));
 }

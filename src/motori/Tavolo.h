@@ -41,14 +41,12 @@ public:
     // The seat passes to a person, whose decisions arrive in casella (not owned, outliving
     // the table or the seat's next change), or to a computer of the given kind: between two
     // decisions, mid-game too, without changing anything else of the game. A computer that
-    // takes a seat draws nothing from the table's generator as it sits down (an expert's seed
-    // is derived from the table's seed and the seat).
+    // takes a seat moves nothing of the table's generator as it sits down.
     void AffidaAPersona(int giocatore, CasellaPersona& casella);
     void AffidaAlComputer(int giocatore, TipoMotore tipo, const OpzioniTavolo& opzioni = {});
 
 private:
     std::unique_ptr<StatoTavolo> stato;
-    std::uint32_t seme;
     FinestraGioco* finestra;
     std::unique_ptr<Semaforo> semaforo;
 

@@ -17,26 +17,41 @@ Partita::Partita(StatoTavolo& tavolo)
 
 Partita::Partita(RegistroPartita& registro) : registro(&registro), baseSeme(0) {}
 
-void Partita::Riprendi() {
+int Partita::Riprendi() {
     const RegistroPartita& r = *registro;
     if (r.chiamante < 0 || r.GiocatoriInLicitazione() > 1) {
-        throw Errore("Partita non ripresa: la licitazione non è finita");
+        stato = StatoPartita::Licitazione;
+        return r.turno;
     }
     if (r.CarteInTavola() == 5) {
-        // Once the trump is named a full trick only waits to be collected (in a face-down
-        // first trick, closing it again would ask for the trump once more).
-        stato = r.briscola.Nominata() ? 7 : 6;
-    } else if (r.PartitaFinita()) {
-        stato = 8;
-    } else if (r.briscola.SemeGrezzo() == kBriscolaNonNominata) {
-        stato = 4;
-    } else {
-        stato = 5;
+        // A full trick waits to be collected, or, a face-down first trick, for the trump that
+        // closing it asks of the caller.
+        if (r.briscola.Nominata()) {
+            stato = StatoPartita::RaccoltaMano;
+            return r.turno;
+        }
+        stato = StatoPartita::SceltaBriscola;
+        return r.chiamante;
     }
+    if (r.PartitaFinita()) {
+        stato = StatoPartita::Punteggi;
+        return r.turno;
+    }
+    if (r.briscola.SemeGrezzo() == kBriscolaNonNominata) {
+        // A face-down first trick not yet begun waits for the close of the bidding, which
+        // marks the trump absent; otherwise the caller names it (closing the bidding again
+        // would change nothing).
+        stato = r.primaManoCoperta == 1 && r.NumeroCarteGiocate() == 0
+                    ? StatoPartita::FineLicitazione
+                    : StatoPartita::SceltaBriscola;
+        return r.chiamante;
+    }
+    stato = StatoPartita::Giocata;
+    return r.turno;
 }
 
-void Partita::CambiaStato(int nuovo) {
-    if (nuovo != 0 && nuovo != 9) {
+void Partita::CambiaStato(StatoPartita nuovo) {
+    if (nuovo != StatoPartita::Distribuzione && nuovo != StatoPartita::Inattiva) {
         throw Errore("Operazione di cambio stato illegale");
     }
     stato = nuovo;
@@ -59,7 +74,7 @@ int Partita::Inizio(int /*puntiMonte*/) {
         registro.RuotaDistribuzione(numero % 5);
     }
     registro.ImpostaTurno(numero % 5);
-    stato = 1;
+    stato = StatoPartita::Licitazione;
     registro.primaManoCoperta = 0;
     return registro.turno;
 }
@@ -91,7 +106,7 @@ int Partita::Licita(int /*giocatore*/, Chiamata& chiamata) {
     }
     registro.RegistraLicitazione(registro.turno, chiamata);
     if (rimasti == 1 && !(registro.chiamata == ChiamataNulla)) {
-        stato = 3;
+        stato = StatoPartita::FineLicitazione;
         // The seat that opened the bidding leads the first trick.
         int primo = 0;
         registro.LicitazioneN(0, primo);
@@ -106,13 +121,13 @@ int Partita::Licita(int /*giocatore*/, Chiamata& chiamata) {
 }
 
 int Partita::FineLicitazione() {
-    stato = 4;
+    stato = StatoPartita::SceltaBriscola;
     return registro->chiamante;
 }
 
 int Partita::ImpostaBriscola(const Briscola& briscola) {
     RegistroPartita& registro = *this->registro;
-    stato = 5;
+    stato = StatoPartita::Giocata;
     registro.briscola = briscola;
     return registro.turno;
 }
@@ -122,7 +137,7 @@ int Partita::Gioca(Carta& carta) {
     registro.RegistraGiocata(carta);
     AvanzaTurno(registro);
     if (registro.CarteInTavola() == 5) {
-        stato = 6;
+        stato = StatoPartita::FineMano;
     }
     if (carta.ValoreGrezzo() == registro.chiamata.Valore && registro.ManiComplete() == 0 &&
         registro.primaManoCoperta == 1) {
@@ -132,7 +147,7 @@ int Partita::Gioca(Carta& carta) {
 }
 
 int Partita::FineMano() {
-    stato = 7;
+    stato = StatoPartita::RaccoltaMano;
     return registro->turno;
 }
 
@@ -140,21 +155,21 @@ int Partita::RaccogliMano() {
     RegistroPartita& registro = *this->registro;
     registro.ImpostaTurno(registro.VincitoreMano());
     registro.RaccogliPresa();
-    stato = 5;
+    stato = StatoPartita::Giocata;
     if (registro.ManiComplete() == 8) {
-        stato = 8;
+        stato = StatoPartita::Punteggi;
     }
     return registro.turno;
 }
 
 void Partita::Punteggi() {
-    if (stato != 8) {
+    if (stato != StatoPartita::Punteggi) {
         throw Errore("Proclamazione punteggi impossibile prima della fine della partita");
     }
     if (tavolo != nullptr) {
         tavolo->storia.RegistraPartita(*registro);
     }
-    stato = 9;
+    stato = StatoPartita::Inattiva;
 }
 
 void Partita::AzzeraPunteggi() {
@@ -171,7 +186,7 @@ int PartitaPrimaManoAlBuio::Inizio(int puntiMonte) {
 
 int PartitaPrimaManoAlBuio::FineLicitazione() {
     RegistroPartita& registro = *this->registro;
-    stato = 5;
+    stato = StatoPartita::Giocata;
     registro.briscola = BriscolaAssente;
     return registro.turno;
 }
@@ -179,7 +194,7 @@ int PartitaPrimaManoAlBuio::FineLicitazione() {
 int PartitaPrimaManoAlBuio::FineMano() {
     RegistroPartita& registro = *this->registro;
     if (registro.CarteInTavola() == 5 && registro.ManiComplete() == 0) {
-        stato = 4;
+        stato = StatoPartita::SceltaBriscola;
         return registro.chiamante;
     }
     return Partita::FineMano();
@@ -187,6 +202,6 @@ int PartitaPrimaManoAlBuio::FineMano() {
 
 int PartitaPrimaManoAlBuio::ImpostaBriscola(const Briscola& briscola) {
     Partita::ImpostaBriscola(briscola);
-    stato = 7;
+    stato = StatoPartita::RaccoltaMano;
     return registro->turno;
 }

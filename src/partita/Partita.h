@@ -1,6 +1,8 @@
 #pragma once
 
 #include <cstdint>
+#include <memory>
+#include <utility>
 
 #include "carte/Briscola.h"
 #include "carte/Carta.h"
@@ -9,12 +11,23 @@
 class RegistroPartita;
 class StatoTavolo;
 
+// The states of a game, each named after what is due in it. The numbers are the ones the step
+// window and the files show; 2 is none.
+enum class StatoPartita : std::int32_t {
+    Distribuzione = 0,   // the deal (Inizio)
+    Licitazione = 1,     // a bid (Licita)
+    FineLicitazione = 3, // the bidding over (FineLicitazione)
+    SceltaBriscola = 4,  // the trump to name (ImpostaBriscola)
+    Giocata = 5,         // a card to play (Gioca)
+    FineMano = 6,        // the trick full (FineMano)
+    RaccoltaMano = 7,    // the trick to collect (RaccogliMano)
+    Punteggi = 8,        // the game over (Punteggi)
+    Inattiva = 9,        // idle: new, scored or stopped
+};
+
 // One game as a state machine. It holds only its state; every fact of the game lives in its
 // table's record, which this class alone writes. Each operation returns the seat that
-// must act next. The step driver calls each operation only in its state:
-//   9 idle, 0 deal (Inizio), 1 bidding (Licita), 3 bidding over (FineLicitazione),
-//   4 trump to name (ImpostaBriscola), 5 a card to play (Gioca), 6 trick full (FineMano),
-//   7 trick to collect (RaccogliMano), 8 game over (Punteggi).
+// must act next; a driver calls each operation only in its state.
 class Partita {
 public:
     // The game of a table: it writes the table's record, deals with its generator and scores
@@ -37,18 +50,19 @@ public:
     virtual void Punteggi();
     virtual void AzzeraPunteggi();
 
-    // Only 0 (start a game) and 9 (stop) may be set from outside.
-    void CambiaStato(int stato);
+    // Only Distribuzione (start a game) and Inattiva (stop) may be set from outside.
+    void CambiaStato(StatoPartita stato);
 
-    // The state in which the record stands once the bidding is over: a trump to name, a card
-    // to play, a trick to close or collect, or the game over.
-    void Riprendi();
+    // The state in which the record stands, so that a game on a record of its own resumes
+    // wherever a driver left one: a bid, the close of a bidding not closed yet, a trump to
+    // name, a card to play, a trick to collect, or the game over. Returns the seat that acts.
+    int Riprendi();
 
-    int Stato() const { return stato; }
+    StatoPartita Stato() const { return stato; }
     int BaseSeme() const { return baseSeme; }
 
 protected:
-    std::int32_t stato = 9;
+    StatoPartita stato = StatoPartita::Inattiva;
     RegistroPartita* registro;
 
 private:
@@ -68,3 +82,13 @@ public:
     int FineLicitazione() override;
     int ImpostaBriscola(const Briscola& briscola) override;
 };
+
+// The game of the variant asked for (a face-down first trick or not), built from argomenti as
+// Partita's constructors take them.
+template <typename... Argomenti>
+std::unique_ptr<Partita> CreaPartita(bool manoAlBuio, Argomenti&&... argomenti) {
+    if (manoAlBuio) {
+        return std::make_unique<PartitaPrimaManoAlBuio>(std::forward<Argomenti>(argomenti)...);
+    }
+    return std::make_unique<Partita>(std::forward<Argomenti>(argomenti)...);
+}

@@ -78,9 +78,9 @@ bool AttendiCondizione(const std::function<bool()>& condizione, int millisecondi
     return condizione();
 }
 
-int StatoPartita(const TfrmBriscolaMain& finestra) {
+int NumeroStato(const TfrmBriscolaMain& finestra) {
     const Partita* partita = finestra.SemaforoGioco().PartitaCorrente();
-    return partita != nullptr ? partita->Stato() : -1;
+    return partita != nullptr ? static_cast<int>(partita->Stato()) : -1;
 }
 
 std::vector<Carta> ManoUmano() {
@@ -101,7 +101,7 @@ void Clicca(TfrmBriscolaMain& finestra, const Carta& carta) {
 }
 
 void DecidiComeUmano(TfrmBriscolaMain& finestra) {
-    switch (StatoPartita(finestra)) {
+    switch (NumeroStato(finestra)) {
     case 1:
         finestra.ImpostaChiamataScelta(
             Registro().chiamata.Valore == kNessunaChiamata ? Chiamata(kFante) : ChiamataPasso);

@@ -49,8 +49,8 @@ bool AttendiCondizione(const std::function<bool()>& condizione, int millisecondi
 // The human's seat.
 inline constexpr int kUmano = 4;
 
-// The state of the window's game; -1 before the first one.
-int StatoPartita(const TfrmBriscolaMain& finestra);
+// The number of the state of the window's game; -1 before the first one.
+int NumeroStato(const TfrmBriscolaMain& finestra);
 // The cards the human still holds.
 std::vector<Carta> ManoUmano();
 // A click on the card's picture, as the mouse gives it.

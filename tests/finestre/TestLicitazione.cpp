@@ -155,7 +155,7 @@ void GiocaPartita(TavoloDiProva& tavolo, Umano& umano) {
             break;
         }
         ASSERT_TRUE(finestra.SemaforoGioco().InCorso());
-        switch (StatoPartita(finestra)) {
+        switch (NumeroStato(finestra)) {
         case 1:
             Licita(finestra, umano);
             break;
@@ -166,7 +166,7 @@ void GiocaPartita(TavoloDiProva& tavolo, Umano& umano) {
             GiocaCarta(finestra, umano);
             break;
         default:
-            FAIL() << "the loop waits in state " << StatoPartita(finestra);
+            FAIL() << "the loop waits in state " << NumeroStato(finestra);
         }
         if (::testing::Test::HasFatalFailure()) {
             return;

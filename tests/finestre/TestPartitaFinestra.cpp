@@ -86,7 +86,7 @@ TEST(FinestraDiGioco, UnUmanoGiocaPartiteIntereCliccandoLeCarte) {
     TavoloDiProva tavolo(0, 31);
     TfrmBriscolaMain& finestra = tavolo.Finestra();
     ASSERT_TRUE(tavolo.AttendiInattivo());
-    EXPECT_EQ(StatoPartita(finestra), -1) << "no game before Nuova Partita";
+    EXPECT_EQ(NumeroStato(finestra), -1) << "no game before Nuova Partita";
 
     finestra.menuNuovaPartitaClick();
     ASSERT_TRUE(tavolo.AttendiInattivo());
@@ -99,7 +99,7 @@ TEST(FinestraDiGioco, UnUmanoGiocaPartiteIntereCliccandoLeCarte) {
     // A card clicked out of turn lies in the mailbox until a computer's card empties it.
     bool cliccataFuoriTurno = false;
     Carta fuoriTurno;
-    while (!(StatoPartita(finestra) == 5 && finestra.SemaforoGioco().GiocatoreCorrente() == 4)) {
+    while (!(NumeroStato(finestra) == 5 && finestra.SemaforoGioco().GiocatoreCorrente() == 4)) {
         if (!cliccataFuoriTurno) {
             fuoriTurno = ManoUmano().back();
             Clicca(finestra, fuoriTurno);
@@ -189,7 +189,7 @@ TEST(FinestraDiGioco, ChiudereDuranteUnaPausaFinisceDopoIlPasso) {
     EXPECT_TRUE(nelPasso);
     EXPECT_TRUE(visibileSubito);
     EXPECT_TRUE(finestra.Ciclo().Terminato());
-    EXPECT_EQ(StatoPartita(finestra), 9);
+    EXPECT_EQ(NumeroStato(finestra), 9);
     EXPECT_EQ(tavolo.Dialoghi().mostrati.back().testo, QStringLiteral("Vuoi uscire dal gioco ?"));
 }
 
@@ -208,7 +208,7 @@ TEST(FinestraDiGioco, UnErroreNelPassoSiMostraEFermaLaPartitaFinoAUnaNuova) {
     TavoloDiProva tavolo(0, 12);
     TfrmBriscolaMain& finestra = tavolo.Finestra();
     finestra.menuNuovaPartitaClick();
-    while (!(StatoPartita(finestra) == 5 && finestra.SemaforoGioco().GiocatoreCorrente() == 4)) {
+    while (!(NumeroStato(finestra) == 5 && finestra.SemaforoGioco().GiocatoreCorrente() == 4)) {
         ASSERT_TRUE(tavolo.AttendiInattivo());
         DecidiComeUmano(finestra);
     }

@@ -11,12 +11,15 @@
 #include "comune/Errore.h"
 #include "ia/GiocaCartaEsperto.h"
 #include "ia/GiocaCartaProbabilita.h"
+#include "ia/GiocaCartaRegoleNuovo.h"
 #include "ia/LicitazioneEsperto.h"
 #include "ia/MondiPossibili.h"
 #include "ia/OsservatoreTattica.h"
+#include "ia/PesiMondi.h"
 #include "ia/SimulatorePartita.h"
 #include "motori/FinestraSilenziosa.h"
 #include "motori/SemaforoSoloComputer.h"
+#include "partita/AvanzaPartita.h"
 #include "partita/Partita.h"
 #include "partita/RegistroPartita.h"
 #include "partita/TipoStoriaPartite.h"
@@ -38,39 +41,55 @@ RegistroPartita Posizione(std::uint32_t seme, bool alBuio, int carte, int giocat
     RegistroPartita r;
     r.DistribuisciMani(DistribuzioneCasuale(g));
     r.primaManoCoperta = alBuio ? 1 : 0;
-    std::unique_ptr<Partita> p =
-        alBuio ? std::make_unique<PartitaPrimaManoAlBuio>(r) : std::make_unique<Partita>(r);
-    const std::array<int, 5> bids = {kAsso, kTre, kPasso, kPasso, kPasso};
-    for (int s = 0; r.GiocatoriInLicitazione() > 1 || r.chiamante < 0; s = r.turno) {
-        Chiamata c(bids[static_cast<std::size_t>(s)]);
-        p->Licita(s, c);
-    }
-    p->FineLicitazione();
-    const Briscola briscola(SimulatorePartita::SemeMigliore(r, r.chiamante));
-    for (;;) {
-        switch (p->Stato()) {
-        case 4:
-            p->ImpostaBriscola(briscola);
-            break;
-        case 5: {
-            if (r.NumeroCarteGiocate() >= carte && r.turno == giocatore) {
-                return r;
-            }
-            Carta carta = Standard().CartaStandard(r, r.turno);
-            p->Gioca(carta);
-            break;
+    const std::unique_ptr<Partita> p = CreaPartita(alBuio, r);
+    struct Decisioni final : DecisioniPartita {
+        RegistroPartita& r;
+        int carte;
+        int giocatore;
+
+        Chiamata Licita(int seggio) {
+            const std::array<int, 5> bids = {kAsso, kTre, kPasso, kPasso, kPasso};
+            return Chiamata(bids[static_cast<std::size_t>(seggio)]);
         }
-        case 6:
-            p->FineMano();
-            break;
-        case 7:
-            p->RaccogliMano();
-            break;
-        default:
-            throw Errore("Il giocatore non gioca più in questa partita");
+        Briscola ScegliBriscola(int chiamante) {
+            return Briscola(SimulatorePartita::SemeMigliore(r, chiamante));
         }
+        Carta ScegliCarta(int seggio) { return Standard().CartaStandard(r, seggio); }
+        bool Continua(const Partita& partita) const {
+            return partita.Stato() != StatoPartita::Giocata || r.NumeroCarteGiocate() < carte ||
+                   r.turno != giocatore;
+        }
+    } decisioni{{}, r, carte, giocatore};
+    AvanzaPartita(*p, p->Riprendi(), decisioni);
+    if (p->Stato() != StatoPartita::Giocata) {
+        throw Errore("Il giocatore non gioca più in questa partita");
     }
+    return r;
 }
+
+// The standard player's own choice, through its strategy at that seat, as the playouts would
+// make it for the seat: slower than the simulator's, and the same card.
+class GiocatoriStandard {
+public:
+    GiocatoriStandard() {
+        for (int s = 0; s < 5; ++s) {
+            giocatori[static_cast<std::size_t>(s)] =
+                std::make_unique<GiocaCartaRegoleNuovo>(s, kRegole, 0.0);
+        }
+    }
+    Carta Scegli(const RegistroPartita& registro, int giocatore) {
+        GiocaCartaRegoleNuovo& g = *giocatori[static_cast<std::size_t>(giocatore)];
+        // Only the caller of a face-down first trick reads it, and only then.
+        if (registro.ManiComplete() == 0 && registro.primaManoCoperta == 1 &&
+            registro.chiamante == giocatore) {
+            g.ImpostaBriscola(Briscola(SimulatorePartita::SemeMigliore(registro, giocatore)));
+        }
+        return g.ScegliCartaDa(registro);
+    }
+
+private:
+    std::array<std::unique_ptr<GiocaCartaRegoleNuovo>, 5> giocatori;
+};
 
 std::vector<int> Mano(const RegistroPartita& r, int giocatore) {
     std::vector<int> mano;
@@ -210,7 +229,7 @@ TEST(GiocaCartaEsperto, IMondiTengonoCioCheIlGiocatoreVede) {
             EXPECT_EQ(m.chiamante, r.chiamante);
             EXPECT_EQ(m.briscola, r.briscola);
             // Replayed from its deal, the world is again itself.
-            EXPECT_GT(possibili.Peso(m, Standard()), 0.0);
+            EXPECT_GT(PesiMondi(possibili, Standard()).Peso(m), 0.0);
         }
     }
 }
@@ -229,15 +248,16 @@ TEST(MondiPossibili, IlPesoDiUnMondoNonDipendeDaQuelliPesatiPrima) {
     for (const Caso& caso : casi) {
         SCOPED_TRACE(caso.seme);
         const RegistroPartita r = Posizione(caso.seme, caso.alBuio, caso.carte, caso.giocatore);
-        const MondiPossibili condivisi(r, caso.giocatore);
+        const MondiPossibili possibili(r, caso.giocatore);
+        PesiMondi condivisi(possibili, modello);
         GeneratoreCasuale g(caso.seme);
         int esclusi = 0;
         for (int i = 0; i < 300; ++i) {
-            const RegistroPartita m = condivisi.Mondo(g);
+            const RegistroPartita m = possibili.Mondo(g);
             for (const bool tattici : {false, true}) {
                 modello.ImpostaTattici({tattici, tattici, tattici, tattici, tattici});
-                const double peso = condivisi.Peso(m, modello);
-                ASSERT_EQ(peso, MondiPossibili(r, caso.giocatore).Peso(m, modello)) << i;
+                const double peso = condivisi.Peso(m);
+                ASSERT_EQ(peso, PesiMondi(possibili, modello).Peso(m)) << i;
                 esclusi += peso < 1.0 ? 1 : 0;
             }
         }
@@ -254,6 +274,7 @@ TEST(SimulatorePartita, SceglieLaCartaDelGiocatoreStandardODelTattico) {
     // coefficients, as every seating but the third seats it).
     ImpostaTipoGiocatori(2);
     SimulatorePartita modello(kRegole);
+    GiocatoriStandard lenti;
     modello.ImpostaTattici({false, true, false, true, false});
     int decisioni = 0;
     int diverse = 0;
@@ -262,7 +283,7 @@ TEST(SimulatorePartita, SceglieLaCartaDelGiocatoreStandardODelTattico) {
             const RegistroPartita r =
                 Posizione(seme, seme % 2 == 0, carte, static_cast<int>(seme % 5));
             const Carta standard = Standard().CartaStandard(r, r.turno);
-            ASSERT_EQ(standard, Standard().CartaStandardLenta(r, r.turno));
+            ASSERT_EQ(standard, lenti.Scegli(r, r.turno));
             const Carta tattica = GiocaCartaProbabilita(r.turno, Coefficienti{}).ScegliCartaDa(r);
             ASSERT_EQ(SimulatorePartita::CartaTattica(r, r.turno), tattica);
             ASSERT_EQ(modello.CartaModello(r, r.turno), r.turno % 2 == 1 ? tattica : standard);
@@ -333,7 +354,7 @@ TEST(GiocaCartaEsperto, LeSimulazioniNonToccanoLoStatoDelProcesso) {
     EXPECT_TRUE(Registro() == registro);
 
     // Its bidding, on the table's record.
-    LicitazioneEsperto licitazione(2, 8, 1, esperto.Simulatore());
+    LicitazioneEsperto licitazione(2, 8, 1, esperto.Simulatore(), TavoloDelTest().generatore);
     licitazione.Siedi(TavoloDelTest());
     for (const bool alBuio : {false, true}) {
         const RegistroPartita tavolo = Asta(9, alBuio, 2);
@@ -458,7 +479,8 @@ TEST(LicitazioneEsperto, ScambiareCarteCheNonVedeNonCambiaLeSueOfferte) {
             modelli.fill(tattici);
             modelli[static_cast<std::size_t>(giocatore)] = false;
             modello->ImpostaTattici(modelli);
-            LicitazioneEsperto esperto(giocatore, 6, 99, modello);
+            GeneratoreCasuale punti(seme);
+            LicitazioneEsperto esperto(giocatore, 6, 99, modello, punti);
             esperto.Siedi(TavoloDelTest());
 
             const RegistroPartita asta = Asta(seme, alBuio, giocatore);
@@ -501,7 +523,7 @@ TEST(LicitazioneEsperto, LUltimoInLicitazioneSenzaOfferteOffre) {
             p.Licita(s, passo);
         }
         ASSERT_EQ(r.turno, 4);
-        LicitazioneEsperto esperto(4, 4, seme, std::make_shared<SimulatorePartita>(kRegole));
+        LicitazioneEsperto esperto(4, 4, seme, std::make_shared<SimulatorePartita>(kRegole), g);
         esperto.Siedi(TavoloDelTest());
         Chiamata offerta = esperto.LicitaDa(r);
         ASSERT_FALSE(offerta == ChiamataPasso);
@@ -524,9 +546,7 @@ TEST(SimulatorePartita, LaLicitazioneSimulataEQuellaDelGiocatoreStandard) {
 
         AzzeraStatoGlobale(seme);
         Registro() = inizio;
-        std::unique_ptr<Partita> p = seme % 2 == 1
-                                         ? std::make_unique<PartitaPrimaManoAlBuio>(Registro())
-                                         : std::make_unique<Partita>(Registro());
+        const std::unique_ptr<Partita> p = CreaPartita(seme % 2 == 1, Registro());
         while (Registro().chiamante < 0 || Registro().GiocatoriInLicitazione() > 1) {
             LicitazioneAPunti licitazione(Registro().turno);
             licitazione.Siedi(TavoloDelTest());

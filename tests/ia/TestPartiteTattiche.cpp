@@ -10,6 +10,7 @@
 #include "ia/GiocaCartaProbabilita.h"
 #include "ia/TatticaNuova.h"
 #include "partita/AnalizzatorePartitaSemplice.h"
+#include "partita/AvanzaPartita.h"
 #include "partita/Licitazione.h"
 #include "partita/Partita.h"
 
@@ -254,75 +255,72 @@ struct Conteggi {
     long confrontate = 0;
 };
 
+// Checks one card choice, and compares it with the literal rendering when asked.
+void ControllaCarta(Tavolo& tavolo, int giocatore, const Carta& carta, bool confronta,
+                    Conteggi& conteggi) {
+    const auto g = static_cast<std::size_t>(giocatore);
+    ASSERT_EQ(giocatore, Registro().turno);
+    ++conteggi.decisioni;
+    ASSERT_TRUE(carta.Definita());
+    ASSERT_TRUE(Registro().InMano(carta.Indice()));
+    ASSERT_EQ(Registro().Distribuzione(carta.Indice()), giocatore);
+    if (!confronta) {
+        return;
+    }
+    const Riferimento rif(Registro(), giocatore, tavolo.strategie[g].CoefficientiAttuali());
+    TatticaNuova tattica(tavolo.strategie[g].CoefficientiAttuali());
+    ASSERT_EQ(tattica.Scegli(Registro(), giocatore), carta);
+    ASSERT_EQ(tattica.NumeroCandidate(), rif.mano.Numero);
+    double migliore = -10000000.0;
+    Carta attesa;
+    for (int i = 0; i < rif.mano.Numero; ++i) {
+        const Candidata& k = tattica.CandidataN(i);
+        const Carta c = rif.mano.Prima(i);
+        ASSERT_EQ(k.carta, c);
+        ASSERT_EQ(k.valorePresa, rif.Presa(c));
+        ASSERT_EQ(k.valoreControllo, rif.Controllo(c));
+        ASSERT_EQ(k.valoreTotale, k.valorePresa * rif.k.IP + k.valoreControllo);
+        if (k.valoreTotale > migliore) {
+            migliore = k.valoreTotale;
+            attesa = c;
+        }
+    }
+    ASSERT_EQ(carta, attesa);
+    ++conteggi.confrontate;
+}
+
 // One whole game fed straight into the state machine; every card choice is checked, and
-// compared with the literal rendering when asked.
+// compared with the literal rendering when asked. A failed check stops the game.
 void GiocaPartita(Partita& partita, Tavolo& tavolo, bool confronta, Conteggi& conteggi) {
-    partita.CambiaStato(0);
-    int giocatore = partita.Inizio(0);
+    struct Decisioni final : DecisioniPartita {
+        Tavolo& tavolo;
+        bool confronta;
+        Conteggi& conteggi;
+
+        Chiamata Licita(int giocatore) {
+            return tavolo.licitazioni[static_cast<std::size_t>(giocatore)].Licita();
+        }
+        Briscola ScegliBriscola(int giocatore) {
+            return tavolo.licitazioni[static_cast<std::size_t>(giocatore)].ScegliBriscola();
+        }
+        Carta ScegliCarta(int giocatore) {
+            const Carta carta = tavolo.strategie[static_cast<std::size_t>(giocatore)].ScegliCarta();
+            ControllaCarta(tavolo, giocatore, carta, confronta, conteggi);
+            return carta;
+        }
+        bool Continua(const Partita& /*partita*/) const {
+            return !::testing::Test::HasFatalFailure();
+        }
+    } decisioni{{}, tavolo, confronta, conteggi};
+    partita.CambiaStato(StatoPartita::Distribuzione);
+    const int primo = partita.Inizio(0);
     for (int g = 0; g < 5; ++g) {
         tavolo.licitazioni[static_cast<std::size_t>(g)].ValutaMano();
         tavolo.strategie[static_cast<std::size_t>(g)].AzzeraBriscola();
         tavolo.strategie[static_cast<std::size_t>(g)].ImpostaBriscola(
             tavolo.licitazioni[static_cast<std::size_t>(g)].ScegliBriscola());
     }
-    while (partita.Stato() != 9) {
-        const auto g = static_cast<std::size_t>(giocatore);
-        switch (partita.Stato()) {
-        case 1: {
-            Chiamata chiamata = tavolo.licitazioni[g].Licita();
-            giocatore = partita.Licita(giocatore, chiamata);
-            break;
-        }
-        case 3:
-            giocatore = partita.FineLicitazione();
-            break;
-        case 4:
-            giocatore = partita.ImpostaBriscola(tavolo.licitazioni[g].ScegliBriscola());
-            break;
-        case 5: {
-            ASSERT_EQ(giocatore, Registro().turno);
-            Carta carta = tavolo.strategie[g].ScegliCarta();
-            ++conteggi.decisioni;
-            ASSERT_TRUE(carta.Definita());
-            ASSERT_TRUE(Registro().InMano(carta.Indice()));
-            ASSERT_EQ(Registro().Distribuzione(carta.Indice()), giocatore);
-            if (confronta) {
-                const Riferimento rif(Registro(), giocatore,
-                                      tavolo.strategie[g].CoefficientiAttuali());
-                TatticaNuova tattica(tavolo.strategie[g].CoefficientiAttuali());
-                ASSERT_EQ(tattica.Scegli(Registro(), giocatore), carta);
-                ASSERT_EQ(tattica.NumeroCandidate(), rif.mano.Numero);
-                double migliore = -10000000.0;
-                Carta attesa;
-                for (int i = 0; i < rif.mano.Numero; ++i) {
-                    const Candidata& k = tattica.CandidataN(i);
-                    const Carta c = rif.mano.Prima(i);
-                    ASSERT_EQ(k.carta, c);
-                    ASSERT_EQ(k.valorePresa, rif.Presa(c));
-                    ASSERT_EQ(k.valoreControllo, rif.Controllo(c));
-                    ASSERT_EQ(k.valoreTotale, k.valorePresa * rif.k.IP + k.valoreControllo);
-                    if (k.valoreTotale > migliore) {
-                        migliore = k.valoreTotale;
-                        attesa = c;
-                    }
-                }
-                ASSERT_EQ(carta, attesa);
-                ++conteggi.confrontate;
-            }
-            giocatore = partita.Gioca(carta);
-            break;
-        }
-        case 6:
-            giocatore = partita.FineMano();
-            break;
-        case 7:
-            giocatore = partita.RaccogliMano();
-            break;
-        default:
-            partita.Punteggi();
-            break;
-        }
-    }
+    AvanzaPartita(partita, primo, decisioni);
 }
 
 class PartiteTattiche : public ::testing::Test {
@@ -345,12 +343,7 @@ TEST_F(PartiteTattiche, OgniSceltaEUnaCartaDellaManoDiTurno) {
             ImpostaTipoGiocatori(3);
         }
         ImpostaSemeCasuale(static_cast<std::uint32_t>(1000 + i));
-        std::unique_ptr<Partita> partita;
-        if (i % 2 == 0) {
-            partita = std::make_unique<Partita>(TavoloDelTest());
-        } else {
-            partita = std::make_unique<PartitaPrimaManoAlBuio>(TavoloDelTest());
-        }
+        const std::unique_ptr<Partita> partita = CreaPartita(i % 2 == 1, TavoloDelTest());
         ASSERT_NO_FATAL_FAILURE(GiocaPartita(*partita, tavolo, i % 4 == 0, conteggi))
             << "partita " << i;
         ASSERT_EQ(Registro().NumeroCarteGiocate(), 40);

@@ -244,7 +244,7 @@ TEST_F(Semaforo_, FermaChiudeDopoIlPassoInCorso) {
     }
     // The step that was collecting the first trick finished it, then the game stopped.
     EXPECT_EQ(Registro().ManiComplete(), 1);
-    EXPECT_EQ(semaforo.PartitaCorrente()->Stato(), 9);
+    EXPECT_EQ(semaforo.PartitaCorrente()->Stato(), StatoPartita::Inattiva);
     EXPECT_FALSE(semaforo.InCorso());
     EXPECT_EQ(semaforo.Passo(), -1);
     EXPECT_EQ(Registro().ManiComplete(), 1);
@@ -271,7 +271,7 @@ TEST_F(Semaforo_, NuovaPartitaChiestaDuranteUnPassoAspettaLaFineDelPasso) {
     }
     EXPECT_EQ(Registro().ManiComplete(), 1);
     ASSERT_NE(semaforo.PartitaCorrente(), nullptr);
-    EXPECT_EQ(semaforo.PartitaCorrente()->Stato(), 0);
+    EXPECT_EQ(semaforo.PartitaCorrente()->Stato(), StatoPartita::Distribuzione);
     GiocaFinoAllaFine(semaforo);
     EXPECT_TRUE(VerificaPartita(Registro(), StoriaPartite(), 0).empty());
 }
@@ -311,8 +311,8 @@ TEST_F(Semaforo_, UnErroreEsceDalPassoELasciaLaPartitaComEra) {
     finestra.ImpostaGeneratore(&TavoloDelTest().generatore);
     Semaforo semaforo(TavoloACaso(&finestra, true), false);
     semaforo.NuovaPartita();
-    while (!(semaforo.PartitaCorrente()->Stato() == 5 && semaforo.GiocatoreCorrente() == 4 &&
-             Registro().NumeroCarteGiocate() > 0)) {
+    while (!(semaforo.PartitaCorrente()->Stato() == StatoPartita::Giocata &&
+             semaforo.GiocatoreCorrente() == 4 && Registro().NumeroCarteGiocate() > 0)) {
         ASSERT_EQ(semaforo.Passo(), 0);
     }
     const int giocate = Registro().NumeroCarteGiocate();
@@ -323,6 +323,6 @@ TEST_F(Semaforo_, UnErroreEsceDalPassoELasciaLaPartitaComEra) {
         EXPECT_STREQ(e.what(), "Carta già giocata!");
     }
     EXPECT_EQ(Registro().NumeroCarteGiocate(), giocate);
-    EXPECT_EQ(semaforo.PartitaCorrente()->Stato(), 5);
+    EXPECT_EQ(semaforo.PartitaCorrente()->Stato(), StatoPartita::Giocata);
     EXPECT_EQ(semaforo.GiocatoreCorrente(), 4);
 }

@@ -34,7 +34,7 @@ std::array<int, 40> Distribuzione() {
 
 // Deals with Inizio, then replaces the deal with a chosen one.
 int IniziaCon(Partita& p, const std::array<int, 40>& seggi) {
-    p.CambiaStato(0);
+    p.CambiaStato(StatoPartita::Distribuzione);
     const int primo = p.Inizio(0);
     Registro().DistribuisciMani(seggi);
     return primo;
@@ -47,7 +47,7 @@ int Offri(Partita& p, int n) {
 
 // Deals, seat 0 bids Asso and the others pass, Cuori is trump: the first card is due.
 void IniziaAGiocare(Partita& p) {
-    p.CambiaStato(0);
+    p.CambiaStato(StatoPartita::Distribuzione);
     p.Inizio(0);
     Offri(p, kAsso);
     for (int i = 0; i < 4; ++i) {
@@ -59,7 +59,7 @@ void IniziaAGiocare(Partita& p) {
 
 // Plays the seat on turn's first card until the trick is full.
 void CompletaPresa(Partita& p) {
-    while (p.Stato() == 5) {
+    while (p.Stato() == StatoPartita::Giocata) {
         Carta c = PrimaInMano(Registro().turno);
         p.Gioca(c);
     }
@@ -69,9 +69,9 @@ void CompletaPresa(Partita& p) {
 
 TEST_F(StatiDellaPartita, UnaPartitaNuovaEFerma) {
     Partita p(TavoloDelTest());
-    EXPECT_EQ(p.Stato(), 9);
+    EXPECT_EQ(p.Stato(), StatoPartita::Inattiva);
     PartitaPrimaManoAlBuio buio(TavoloDelTest());
-    EXPECT_EQ(buio.Stato(), 9);
+    EXPECT_EQ(buio.Stato(), StatoPartita::Inattiva);
 }
 
 TEST_F(StatiDellaPartita, LaCostruzioneEstraeLaBaseDelSeme) {
@@ -85,25 +85,26 @@ TEST_F(StatiDellaPartita, LaCostruzioneEstraeLaBaseDelSeme) {
 
 TEST_F(StatiDellaPartita, CambiaStatoAccettaSoloZeroENove) {
     Partita p(TavoloDelTest());
-    EXPECT_EQ(Messaggio([&] { p.CambiaStato(3); }), "Operazione di cambio stato illegale");
-    EXPECT_EQ(p.Stato(), 9);
-    p.CambiaStato(0);
-    EXPECT_EQ(p.Stato(), 0);
+    EXPECT_EQ(Messaggio([&] { p.CambiaStato(StatoPartita::FineLicitazione); }),
+              "Operazione di cambio stato illegale");
+    EXPECT_EQ(p.Stato(), StatoPartita::Inattiva);
+    p.CambiaStato(StatoPartita::Distribuzione);
+    EXPECT_EQ(p.Stato(), StatoPartita::Distribuzione);
     for (const int s : {1, 2, 4, 5, 6, 7, 8, -1, 10}) {
-        EXPECT_THROW(p.CambiaStato(s), Errore) << s;
+        EXPECT_THROW(p.CambiaStato(static_cast<StatoPartita>(s)), Errore) << s;
     }
-    EXPECT_EQ(p.Stato(), 0);
-    p.CambiaStato(9);
-    EXPECT_EQ(p.Stato(), 9);
+    EXPECT_EQ(p.Stato(), StatoPartita::Distribuzione);
+    p.CambiaStato(StatoPartita::Inattiva);
+    EXPECT_EQ(p.Stato(), StatoPartita::Inattiva);
 }
 
 TEST_F(StatiDellaPartita, PunteggiPrimaDellaFineSolleva) {
     Partita p(TavoloDelTest());
     IniziaAGiocare(p);
-    ASSERT_EQ(p.Stato(), 5);
+    ASSERT_EQ(p.Stato(), StatoPartita::Giocata);
     EXPECT_EQ(Messaggio([&] { p.Punteggi(); }),
               "Proclamazione punteggi impossibile prima della fine della partita");
-    EXPECT_EQ(p.Stato(), 5);
+    EXPECT_EQ(p.Stato(), StatoPartita::Giocata);
     EXPECT_EQ(StoriaPartite().numeroPartite, 0);
 }
 
@@ -111,10 +112,10 @@ TEST_F(StatiDellaPartita, InizioDistribuisceEDaIlTurnoAlNumeroDellaPartitaModulo
     for (const int numero : {0, 3, 7, 12}) {
         StoriaPartite().numeroPartite = numero;
         Partita p(TavoloDelTest());
-        p.CambiaStato(0);
+        p.CambiaStato(StatoPartita::Distribuzione);
         Registro().primaManoCoperta = 1;
         EXPECT_EQ(p.Inizio(250), numero % 5);
-        EXPECT_EQ(p.Stato(), 1);
+        EXPECT_EQ(p.Stato(), StatoPartita::Licitazione);
         EXPECT_EQ(Registro().turno, numero % 5);
         EXPECT_EQ(Registro().primaManoCoperta, 0);
         EXPECT_EQ(Registro().chiamata, ChiamataNulla);
@@ -127,9 +128,9 @@ TEST_F(StatiDellaPartita, InizioDistribuisceEDaIlTurnoAlNumeroDellaPartitaModulo
 
 TEST_F(StatiDellaPartita, InizioDellaManoAlBuioSegnaLaPrimaManoCoperta) {
     PartitaPrimaManoAlBuio p(TavoloDelTest());
-    p.CambiaStato(0);
+    p.CambiaStato(StatoPartita::Distribuzione);
     EXPECT_EQ(p.Inizio(0), 0);
-    EXPECT_EQ(p.Stato(), 1);
+    EXPECT_EQ(p.Stato(), StatoPartita::Licitazione);
     EXPECT_EQ(Registro().primaManoCoperta, 1);
 }
 
@@ -141,7 +142,7 @@ TEST_F(StatiDellaPartita, ConUnGiocatoreUmanoLaDistribuzioneNonSiRisemina) {
     RegistroPartita atteso;
     atteso.Distribuisci(TavoloDelTest().generatore);
     ImpostaSemeCasuale(8);
-    p.CambiaStato(0);
+    p.CambiaStato(StatoPartita::Distribuzione);
     p.Inizio(0);
     for (int c = 0; c < 40; ++c) {
         EXPECT_EQ(Registro().Distribuzione(c), atteso.Distribuzione(c));
@@ -156,7 +157,7 @@ TEST_F(StatiDellaPartita, SoloComputerLePartiteDa5kA5kPiu4HannoLaStessaManoSpost
             std::array<int, 40> base{};
             for (int j = 0; j < 5; ++j) {
                 StoriaPartite().numeroPartite = 5 * k + j;
-                p.CambiaStato(0);
+                p.CambiaStato(StatoPartita::Distribuzione);
                 EXPECT_EQ(p.Inizio(0), j);
                 const auto mano = Distribuzione();
                 if (j == 0) {
@@ -175,7 +176,7 @@ TEST_F(StatiDellaPartita, SoloComputerLePartiteDa5kA5kPiu4HannoLaStessaManoSpost
             }
             // The next five games use another shuffle.
             StoriaPartite().numeroPartite = 5 * k + 5;
-            p.CambiaStato(0);
+            p.CambiaStato(StatoPartita::Distribuzione);
             p.Inizio(0);
             EXPECT_NE(Distribuzione(), base);
         }
@@ -186,7 +187,7 @@ TEST_F(StatiDellaPartita, SoloComputerIlSemeEIlNumeroDellaPartitaDivisoCinquePiu
     ImpostaTipoGiocatori(2);
     Partita p(TavoloDelTest());
     StoriaPartite().numeroPartite = 13;
-    p.CambiaStato(0);
+    p.CambiaStato(StatoPartita::Distribuzione);
     p.Inizio(0);
     ImpostaSemeCasuale(static_cast<std::uint32_t>(13 / 5 + p.BaseSeme()));
     RegistroPartita atteso;
@@ -203,7 +204,7 @@ TEST_F(StatiDellaPartita, LaPartitaSetteApreColGiocatoreDueEHaLaManoDelleCinqueE
     std::array<std::array<int, 40>, 3> mani;
     for (int numero = 5; numero <= 7; ++numero) {
         StoriaPartite().numeroPartite = numero;
-        p.CambiaStato(0);
+        p.CambiaStato(StatoPartita::Distribuzione);
         const int primo = p.Inizio(0);
         if (numero == 7) {
             EXPECT_EQ(primo, 2);
@@ -218,20 +219,20 @@ TEST_F(StatiDellaPartita, LaPartitaSetteApreColGiocatoreDueEHaLaManoDelleCinqueE
     // In every mode the seat 2 bids first and leads the first trick.
     ImpostaTipoGiocatori(0);
     Partita umano(TavoloDelTest());
-    umano.CambiaStato(0);
+    umano.CambiaStato(StatoPartita::Distribuzione);
     EXPECT_EQ(umano.Inizio(0), 2);
     EXPECT_EQ(Offri(umano, kAsso), 3);
     for (int i = 0; i < 4; ++i) {
         Offri(umano, kPasso);
     }
-    EXPECT_EQ(umano.Stato(), 3);
+    EXPECT_EQ(umano.Stato(), StatoPartita::FineLicitazione);
     EXPECT_EQ(Registro().chiamante, 2);
     EXPECT_EQ(Registro().turno, 2);
 }
 
 TEST_F(StatiDellaPartita, EsempioAssoTrePassoPassoPasso) {
     Partita p(TavoloDelTest());
-    p.CambiaStato(0);
+    p.CambiaStato(StatoPartita::Distribuzione);
     ASSERT_EQ(p.Inizio(0), 0);
     EXPECT_EQ(Offri(p, kAsso), 1);
     EXPECT_EQ(Offri(p, kTre), 2);
@@ -239,10 +240,10 @@ TEST_F(StatiDellaPartita, EsempioAssoTrePassoPassoPasso) {
     EXPECT_EQ(Offri(p, kPasso), 4);
     // After the bid of seat 4 the turn goes to seat 0.
     EXPECT_EQ(Offri(p, kPasso), 0);
-    EXPECT_EQ(p.Stato(), 1);
+    EXPECT_EQ(p.Stato(), StatoPartita::Licitazione);
     // Seat 0 passes: seat 1 is the only seat left.
     EXPECT_EQ(Offri(p, kPasso), 1);
-    EXPECT_EQ(p.Stato(), 3);
+    EXPECT_EQ(p.Stato(), StatoPartita::FineLicitazione);
     EXPECT_EQ(Registro().chiamante, 1);
     EXPECT_EQ(Registro().chiamata, Chiamata(kTre));
     EXPECT_EQ(Registro().turno, 0);
@@ -251,7 +252,7 @@ TEST_F(StatiDellaPartita, EsempioAssoTrePassoPassoPasso) {
 
 TEST_F(StatiDellaPartita, UnaChiamataUgualeEUnPassoEIlGiocatoreEsce) {
     Partita p(TavoloDelTest());
-    p.CambiaStato(0);
+    p.CambiaStato(StatoPartita::Distribuzione);
     p.Inizio(0);
     Offri(p, kRe);
     Chiamata uguale(kRe);
@@ -271,13 +272,13 @@ TEST_F(StatiDellaPartita, UnaChiamataUgualeEUnPassoEIlGiocatoreEsce) {
     EXPECT_EQ(Offri(p, kPasso), 3);
     EXPECT_EQ(Registro().chiamante, 4);
     EXPECT_EQ(Offri(p, kPasso), 4);
-    EXPECT_EQ(p.Stato(), 3);
+    EXPECT_EQ(p.Stato(), StatoPartita::FineLicitazione);
     EXPECT_EQ(Registro().chiamata, Chiamata(80));
 }
 
 TEST_F(StatiDellaPartita, LOffertaEDiChiHaIlTurnoNonDelSeggioPassato) {
     Partita p(TavoloDelTest());
-    p.CambiaStato(0);
+    p.CambiaStato(StatoPartita::Distribuzione);
     p.Inizio(0);
     Chiamata c(kRe);
     EXPECT_EQ(p.Licita(3, c), 1);
@@ -286,18 +287,18 @@ TEST_F(StatiDellaPartita, LOffertaEDiChiHaIlTurnoNonDelSeggioPassato) {
 
 TEST_F(StatiDellaPartita, LUltimoSeggioNonPuoPassareSenzaChiamate) {
     Partita p(TavoloDelTest());
-    p.CambiaStato(0);
+    p.CambiaStato(StatoPartita::Distribuzione);
     p.Inizio(0);
     for (int s = 0; s < 4; ++s) {
         EXPECT_EQ(Offri(p, kPasso), s + 1);
     }
-    EXPECT_EQ(p.Stato(), 1);
+    EXPECT_EQ(p.Stato(), StatoPartita::Licitazione);
     EXPECT_EQ(Registro().GiocatoriInLicitazione(), 1);
     const RegistroPartita prima = Registro();
     Chiamata passo = ChiamataPasso;
     EXPECT_EQ(Messaggio([&] { p.Licita(4, passo); }),
               "Licitazione impossibile: tutti i giocatori hanno passato senza chiamare");
-    EXPECT_EQ(p.Stato(), 1);
+    EXPECT_EQ(p.Stato(), StatoPartita::Licitazione);
     EXPECT_EQ(Registro().turno, prima.turno);
     EXPECT_EQ(Registro().GiocatoriInLicitazione(), 1);
     EXPECT_EQ(Registro().chiamata, ChiamataNulla);
@@ -305,20 +306,20 @@ TEST_F(StatiDellaPartita, LUltimoSeggioNonPuoPassareSenzaChiamate) {
     EXPECT_TRUE(Registro().InLicitazione());
     // A bid ends the bidding with that seat as caller.
     EXPECT_EQ(Offri(p, kAsso), 4);
-    EXPECT_EQ(p.Stato(), 3);
+    EXPECT_EQ(p.Stato(), StatoPartita::FineLicitazione);
     EXPECT_EQ(Registro().chiamante, 4);
     EXPECT_EQ(Registro().turno, 0);
 }
 
 TEST_F(StatiDellaPartita, UnaLicitazioneSenzaNessunoSollevaSenzaCambiareNiente) {
     Partita p(TavoloDelTest());
-    p.CambiaStato(0);
+    p.CambiaStato(StatoPartita::Distribuzione);
     p.Inizio(0);
     Offri(p, kAsso);
     for (int i = 0; i < 4; ++i) {
         Offri(p, kPasso);
     }
-    ASSERT_EQ(p.Stato(), 3);
+    ASSERT_EQ(p.Stato(), StatoPartita::FineLicitazione);
     ASSERT_EQ(Registro().turno, 0);
     // Asked again, the caller alone passes: nobody would be left.
     Chiamata passo = ChiamataPasso;
@@ -327,58 +328,58 @@ TEST_F(StatiDellaPartita, UnaLicitazioneSenzaNessunoSollevaSenzaCambiareNiente) 
     EXPECT_EQ(Registro().GiocatoriInLicitazione(), 1);
     EXPECT_TRUE(Registro().InLicitazione());
     EXPECT_EQ(Registro().chiamata, Chiamata(kAsso));
-    EXPECT_EQ(p.Stato(), 3);
+    EXPECT_EQ(p.Stato(), StatoPartita::FineLicitazione);
 }
 
 TEST_F(StatiDellaPartita, FineLicitazioneEImpostaBriscola) {
     StoriaPartite().numeroPartite = 1;
     Partita p(TavoloDelTest());
-    p.CambiaStato(0);
+    p.CambiaStato(StatoPartita::Distribuzione);
     ASSERT_EQ(p.Inizio(0), 1);
     Offri(p, kTre); // seat 1
     for (int i = 0; i < 4; ++i) {
         Offri(p, kPasso);
     }
-    ASSERT_EQ(p.Stato(), 3);
+    ASSERT_EQ(p.Stato(), StatoPartita::FineLicitazione);
     EXPECT_EQ(p.FineLicitazione(), 1);
-    EXPECT_EQ(p.Stato(), 4);
+    EXPECT_EQ(p.Stato(), StatoPartita::SceltaBriscola);
     EXPECT_EQ(p.ImpostaBriscola(Briscola(kPicche)), 1);
-    EXPECT_EQ(p.Stato(), 5);
+    EXPECT_EQ(p.Stato(), StatoPartita::Giocata);
     EXPECT_EQ(Registro().briscola, Briscola(kPicche));
     EXPECT_EQ(Registro().CartaChiamata(), Carta(kTre, kPicche));
 }
 
 TEST_F(StatiDellaPartita, UnaPartitaInteraPassaDaOgniStatoInOrdine) {
     Partita p(TavoloDelTest());
-    p.CambiaStato(0);
+    p.CambiaStato(StatoPartita::Distribuzione);
     EXPECT_EQ(p.Inizio(0), 0);
     EXPECT_EQ(Offri(p, kTre), 1);
     for (int i = 0; i < 4; ++i) {
         Offri(p, kPasso);
     }
-    EXPECT_EQ(p.Stato(), 3);
+    EXPECT_EQ(p.Stato(), StatoPartita::FineLicitazione);
     EXPECT_EQ(p.FineLicitazione(), 0);
-    EXPECT_EQ(p.Stato(), 4);
+    EXPECT_EQ(p.Stato(), StatoPartita::SceltaBriscola);
     EXPECT_EQ(p.ImpostaBriscola(Briscola(kQuadri)), 0);
     for (int mano = 0; mano < 8; ++mano) {
         const int primo = Registro().turno;
         for (int i = 0; i < 5; ++i) {
-            ASSERT_EQ(p.Stato(), 5);
+            ASSERT_EQ(p.Stato(), StatoPartita::Giocata);
             Carta c = PrimaInMano(Registro().turno);
             EXPECT_EQ(p.Gioca(c), (primo + i + 1) % 5);
             EXPECT_EQ(c.Coperta, 0);
         }
-        EXPECT_EQ(p.Stato(), 6);
+        EXPECT_EQ(p.Stato(), StatoPartita::FineMano);
         EXPECT_EQ(p.FineMano(), primo);
-        EXPECT_EQ(p.Stato(), 7);
+        EXPECT_EQ(p.Stato(), StatoPartita::RaccoltaMano);
         const int vincitore = Registro().VincitoreMano();
         EXPECT_EQ(p.RaccogliMano(), vincitore);
         EXPECT_EQ(Registro().turno, vincitore);
         EXPECT_EQ(Registro().ManiComplete(), mano + 1);
-        EXPECT_EQ(p.Stato(), mano < 7 ? 5 : 8);
+        EXPECT_EQ(p.Stato(), mano < 7 ? StatoPartita::Giocata : StatoPartita::Punteggi);
     }
     p.Punteggi();
-    EXPECT_EQ(p.Stato(), 9);
+    EXPECT_EQ(p.Stato(), StatoPartita::Inattiva);
     EXPECT_EQ(StoriaPartite().numeroPartite, 1);
     int somma = 0;
     for (int s = 0; s < 5; ++s) {
@@ -386,7 +387,7 @@ TEST_F(StatiDellaPartita, UnaPartitaInteraPassaDaOgniStatoInOrdine) {
     }
     EXPECT_EQ(somma, 0);
     // The next game of a series restarts the same object.
-    p.CambiaStato(0);
+    p.CambiaStato(StatoPartita::Distribuzione);
     EXPECT_EQ(p.Inizio(0), 1);
 }
 
@@ -397,7 +398,7 @@ TEST_F(StatiDellaPartita, GiocareUnaCartaGiaGiocataSollevaESiRestaComeSiEra) {
     EXPECT_EQ(p.Gioca(c), 1);
     Carta ancora = c;
     EXPECT_EQ(Messaggio([&] { p.Gioca(ancora); }), "Carta già giocata!");
-    EXPECT_EQ(p.Stato(), 5);
+    EXPECT_EQ(p.Stato(), StatoPartita::Giocata);
     EXPECT_EQ(Registro().turno, 1);
     EXPECT_EQ(Registro().NumeroCarteGiocate(), 1);
 }
@@ -415,11 +416,11 @@ TEST_F(StatiDellaPartita, PrimaManoAlBuioLeCarteDelValoreChiamatoSonoCoperte) {
     for (int i = 0; i < 4; ++i) {
         Offri(p, kPasso);
     }
-    ASSERT_EQ(p.Stato(), 3);
+    ASSERT_EQ(p.Stato(), StatoPartita::FineLicitazione);
     ASSERT_EQ(Registro().chiamante, 0);
     // The first trick is played with no trump, led by the seat that opened the bidding.
     EXPECT_EQ(p.FineLicitazione(), 0);
-    EXPECT_EQ(p.Stato(), 5);
+    EXPECT_EQ(p.Stato(), StatoPartita::Giocata);
     EXPECT_EQ(Registro().briscola, BriscolaAssente);
     const Carta primaPresa[5] = {Carta(kTre, kCuori), Carta(kRe, kCuori), Carta(kTre, kQuadri),
                                  Carta(kDue, kPicche), Carta(kAsso, kCuori)};
@@ -429,32 +430,32 @@ TEST_F(StatiDellaPartita, PrimaManoAlBuioLeCarteDelValoreChiamatoSonoCoperte) {
         EXPECT_EQ(p.Gioca(c), (i + 1) % 5);
         EXPECT_EQ(c.Coperta, coperta[i]) << i;
     }
-    EXPECT_EQ(p.Stato(), 6);
+    EXPECT_EQ(p.Stato(), StatoPartita::FineMano);
     EXPECT_EQ(Registro().VincitoreMano(), 4);
     // After the fifth card the caller names the trump.
     EXPECT_EQ(p.FineMano(), 0);
-    EXPECT_EQ(p.Stato(), 4);
+    EXPECT_EQ(p.Stato(), StatoPartita::SceltaBriscola);
     EXPECT_EQ(p.ImpostaBriscola(Briscola(kPicche)), 0);
-    EXPECT_EQ(p.Stato(), 7);
+    EXPECT_EQ(p.Stato(), StatoPartita::RaccoltaMano);
     // The first trick is won under that trump: the Due of Picche beats the Asso of Cuori.
     EXPECT_EQ(p.RaccogliMano(), 3);
-    EXPECT_EQ(p.Stato(), 5);
+    EXPECT_EQ(p.Stato(), StatoPartita::Giocata);
     EXPECT_EQ(Registro().PuntiGiocatore(3), 10 + 4 + 10 + 11);
     // Later tricks go as in Partita, and no card is marked any more.
     for (int mano = 1; mano < 8; ++mano) {
         const int primo = Registro().turno;
-        while (p.Stato() == 5) {
+        while (p.Stato() == StatoPartita::Giocata) {
             Carta c = PrimaInMano(Registro().turno);
             p.Gioca(c);
             EXPECT_EQ(c.Coperta, 0);
         }
         EXPECT_EQ(p.FineMano(), primo);
-        EXPECT_EQ(p.Stato(), 7);
+        EXPECT_EQ(p.Stato(), StatoPartita::RaccoltaMano);
         p.RaccogliMano();
     }
-    EXPECT_EQ(p.Stato(), 8);
+    EXPECT_EQ(p.Stato(), StatoPartita::Punteggi);
     p.Punteggi();
-    EXPECT_EQ(p.Stato(), 9);
+    EXPECT_EQ(p.Stato(), StatoPartita::Inattiva);
 }
 
 TEST_F(StatiDellaPartita, InUnaPartitaNormaleNessunaCartaECoperta) {
@@ -475,16 +476,16 @@ TEST_F(StatiDellaPartita, InUnaPartitaNormaleNessunaCartaECoperta) {
     p.Gioca(altro);
     EXPECT_EQ(altro.Coperta, 0);
     CompletaPresa(p);
-    EXPECT_EQ(p.Stato(), 6);
+    EXPECT_EQ(p.Stato(), StatoPartita::FineMano);
 }
 
 TEST_F(StatiDellaPartita, AzzeraPunteggiSvuotaLaStoriaENonToccaLoStato) {
     StoriaPartite().numeroPartite = 4;
     StoriaPartite().totale = {1, 2, 3, -3, -3};
     Partita p(TavoloDelTest());
-    p.CambiaStato(0);
+    p.CambiaStato(StatoPartita::Distribuzione);
     p.AzzeraPunteggi();
     EXPECT_EQ(StoriaPartite().numeroPartite, 0);
     EXPECT_EQ(StoriaPartite().Totale(2), 0);
-    EXPECT_EQ(p.Stato(), 0);
+    EXPECT_EQ(p.Stato(), StatoPartita::Distribuzione);
 }

@@ -23,6 +23,12 @@ namespace {
 constexpr int kPartitePerVariante = 2000;
 constexpr int kPartitePerSerie = 40;
 
+// The state as the number the step window and the files show: the sequences below are the
+// numbers, so that they check the names' values too.
+int Numero(const Partita& p) {
+    return static_cast<int>(p.Stato());
+}
+
 // Position of a bid on the ladder: Asso 0 .. Due 9, then Due with 61..120 points 10..69.
 int Gradino(const Chiamata& c) {
     return c.Punti > 60 ? 9 + c.Punti - 60 : 9 - c.Valore;
@@ -97,7 +103,7 @@ protected:
 
     int Caso(int n) { return static_cast<int>(gen() % static_cast<unsigned>(n)); }
 
-    void Dopo(const Partita& p) { stati.push_back(p.Stato()); }
+    void Dopo(const Partita& p) { stati.push_back(Numero(p)); }
 
     // The states a game with this many bids passes through, in order.
     static std::vector<int> SequenzaAttesa(bool buio, int offerte) {
@@ -151,7 +157,7 @@ protected:
 
     void Licitazione(Partita& p, std::array<std::unique_ptr<LicitazioneAPunti>, 5>& strategie,
                      int numero) {
-        while (p.Stato() == 1) {
+        while (Numero(p) == 1) {
             ASSERT_LT(offerte, 200);
             RegistroPartita& r = Registro();
             const int seggio = r.turno;
@@ -176,13 +182,13 @@ protected:
                 ASSERT_FALSE(InLicitazione(seggio));
             }
             if (r.GiocatoriInLicitazione() == 1 && r.chiamata != ChiamataNulla) {
-                ASSERT_EQ(p.Stato(), 3);
+                ASSERT_EQ(Numero(p), 3);
                 ASSERT_EQ(prossimo, r.chiamante);
                 ASSERT_EQ(r.turno, numero % 5);
                 // The caller is the last seat in the bidding.
                 ASSERT_TRUE(InLicitazione(r.chiamante));
             } else {
-                ASSERT_EQ(p.Stato(), 1);
+                ASSERT_EQ(Numero(p), 1);
                 ASSERT_EQ(prossimo, r.turno);
                 // The next seat still in the bidding after the bidder.
                 int atteso = (seggio + 1) % 5;
@@ -217,7 +223,7 @@ protected:
         const int numero = StoriaPartite().numeroPartite;
         const TipoStoriaPartite storiaPrima = StoriaPartite();
 
-        p.CambiaStato(0);
+        p.CambiaStato(StatoPartita::Distribuzione);
         Dopo(p);
         const int primo = p.Inizio(Caso(121));
         Dopo(p);
@@ -257,7 +263,7 @@ protected:
         std::array<int, 5> punti{};
         for (int mano = 0; mano < 8; ++mano) {
             const int apre = r.turno;
-            ASSERT_EQ(p.Stato(), 5);
+            ASSERT_EQ(Numero(p), 5);
             std::vector<int> presa;
             for (int i = 0; i < 5; ++i) {
                 const int seggio = r.turno;
@@ -300,7 +306,7 @@ protected:
             ASSERT_NO_FATAL_FAILURE(ControllaRegistro());
         }
 
-        ASSERT_EQ(p.Stato(), 8);
+        ASSERT_EQ(Numero(p), 8);
         ASSERT_TRUE(r.PartitaFinita());
         ASSERT_EQ(r.NumeroCarteGiocate(), 40);
         ASSERT_EQ(r.ManiComplete(), 8);
@@ -349,7 +355,7 @@ protected:
             std::unique_ptr<Partita> p =
                 buio ? std::make_unique<PartitaPrimaManoAlBuio>(TavoloDelTest())
                      : std::make_unique<Partita>(TavoloDelTest());
-            ASSERT_EQ(p->Stato(), 9);
+            ASSERT_EQ(Numero(*p), 9);
             for (int i = 0; i < kPartitePerSerie; ++i, ++giocate) {
                 gen.seed(static_cast<unsigned>(giocate) * 2 + (buio ? 1 : 0));
                 SCOPED_TRACE("partita " + std::to_string(giocate) + ", tipo " +
