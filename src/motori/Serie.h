@@ -56,13 +56,15 @@ struct EsitoSerie {
 // under the numbers a single series would give them. A computer-only series deals by seed and
 // game number, so its shares play the very games of a single series; with the human seat the
 // deals follow the generator, and share k > 0 is seeded from the seed and k. Results depend on
-// the seed and N only. The history then holds every game, in order of number; the third
-// seating's test log gets the shares' lines as they come.
+// the seed and N only. A share keeps its totals, statistics and last games, not a list of
+// them, so memory does not grow with the games; the history then goes on as if it had taken
+// every game in order of number. The third seating's test log gets the shares' lines as they
+// come.
 class Serie {
 public:
     // Sets the player type, seeds the generator and builds the table: the errors of the rules
     // files leave here. Raises Errore for bad options, or when the history cannot count the
-    // games asked for.
+    // games asked for (it is full, or holds too many games already).
     explicit Serie(const OpzioniSerie& opzioni);
     ~Serie();
 
@@ -76,6 +78,9 @@ public:
     // The groups worth comparing with the other seats: none when all play alike; of two
     // groups, the one that says it all (the smaller; between equals, the one with seat 4).
     std::vector<GruppoPosti> Confronti() const;
+    // The seat of the simulated human; -1 when a computer player sits at every seat (in the
+    // computer-only seatings, or where the options seat one at seat 4 of seating 0).
+    int PostoUmano() const { return postoUmano; }
     // The number of shares actually played (never more than the games).
     int Fili() const { return fili; }
     // Where the third seating logs its games.
@@ -91,6 +96,7 @@ public:
 private:
     OpzioniSerie opzioni;
     int fili = 1;
+    int postoUmano = -1;
     std::array<std::string, 5> descrizioni;
     std::vector<GruppoPosti> gruppi;
     FinestraSilenziosa finestra;
