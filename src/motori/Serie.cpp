@@ -6,6 +6,7 @@
 #include <exception>
 #include <future>
 #include <limits>
+#include <new>
 
 #include "comune/Casuale.h"
 #include "comune/Errore.h"
@@ -171,8 +172,11 @@ EsitoSerie Serie::Gioca(const std::function<void(long long)>& progresso) {
     EsitoSerie esito;
     try {
         esito = fili == 1 ? GiocaInUnFilo(progresso) : GiocaInParallelo(progresso);
+    } catch (const std::bad_alloc&) {
+        esito.errore = "memoria esaurita";
+        esito.partitaErrore = StoriaPartite().numeroPartite;
     } catch (const std::exception& e) {
-        // Out of the games themselves: a thread or memory that could not be had.
+        // Out of the games themselves: a thread that could not start.
         esito.errore = e.what();
         esito.partitaErrore = StoriaPartite().numeroPartite;
     }

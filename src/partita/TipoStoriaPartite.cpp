@@ -133,24 +133,23 @@ void TipoStoriaPartite::Aggiungi(const PartitaGiocata& partita) {
 
 std::string TipoStoriaPartite::Limite() const {
     const auto Messaggio = [](const std::string& cosa) {
-        return cosa + " che la serie può contare: per continuare, iniziane una nuova";
+        return "La serie ha raggiunto il limite " + cosa + ": per continuare, iniziane una nuova";
     };
     if (numeroPartite == kMassimo) {
-        return Messaggio("La serie ha raggiunto il limite delle partite");
+        return Messaggio("delle partite che può contare");
     }
     for (int s = 0; s < 5; ++s) {
         const std::int32_t t = totale[I(s)];
         if (t > kMassimo - kPunteggioMassimo || t < kMinimo + kPunteggioMassimo) {
-            return Messaggio("Il totale del posto " + std::to_string(s) +
-                             " ha raggiunto il limite dei punti");
+            return Messaggio("dei punti che può contare nel totale del posto " + std::to_string(s));
         }
     }
     for (int s = 0; s < 5; ++s) {
         for (const auto& perRuolo : statistiche) {
             for (const auto& perEsito : perRuolo) {
                 if (perEsito[I(s)] == kMassimo) {
-                    return Messaggio("Le statistiche del posto " + std::to_string(s) +
-                                     " hanno raggiunto il limite delle partite");
+                    return Messaggio("delle partite che può contare nelle statistiche del posto " +
+                                     std::to_string(s));
                 }
             }
         }
