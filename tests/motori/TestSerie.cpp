@@ -64,9 +64,7 @@ TEST_F(SerieSenzaFinestra, LeQuoteAccodateSonoLaSerieInteraConLeSueStatistiche) 
     // three games (so that a block of five is cut between two shares), the shares played side
     // by side leave the very history and statistics of one series, the ring of its last
     // games included.
-    TipoStoriaPartite tre;
-    Gioca(Opzioni(1, 3, 1), nullptr);
-    tre = StoriaPartite();
+    const TipoStoriaPartite tre = Gioca(Opzioni(1, 3, 1));
     for (const int tipo : {1, 2, 3}) {
         for (const int fili : {2, 4}) {
             SCOPED_TRACE(std::to_string(tipo) + " " + std::to_string(fili));
