@@ -11,11 +11,6 @@
 // order of the ring's slots.
 class FileStoria {
 public:
-    static constexpr std::size_t kByteIntestazione = 4 + 4 + 5 * (1 + 4 * 3) * 4;
-    static constexpr std::size_t kBytePartita = 5 * 8 + 4 + 4 + 12 + 20;
-    static constexpr std::size_t kByteMassimi =
-        kByteIntestazione + kBytePartita * TipoStoriaPartite::kPartiteTenute;
-
     // The bytes of the series.
     static std::string Scrivi(const TipoStoriaPartite& storia);
     // Reads the bytes into storia when they are a valid series; otherwise false, storia
@@ -30,4 +25,10 @@ public:
     // A game a saved series can hold: seats 0..4 for the caller, the partner and each card's
     // holder, and a bid on the ladder.
     static bool PartitaValida(const PartitaGiocata& partita);
+
+private:
+    static constexpr std::size_t kByteIntestazione = 4 + 4 + 5 * (1 + 4 * 3) * 4;
+    static constexpr std::size_t kBytePartita = 5 * 8 + 4 + 4 + 12 + 20;
+    static constexpr std::size_t kByteMassimi =
+        kByteIntestazione + kBytePartita * TipoStoriaPartite::kPartiteTenute;
 };
