@@ -6,6 +6,7 @@
 #include <exception>
 #include <future>
 #include <limits>
+#include <new>
 
 #include "comune/Errore.h"
 #include "motori/ManagerMotoriOutputGrafico.h"
@@ -39,8 +40,8 @@ std::array<int, 5> Punteggi(const PartitaGiocata& partita) {
     return punteggi;
 }
 
-// Plays games at the table until partite are done, a check fails or dopoPartita (given each
-// finished game's number) asks to stop. Errors go to the result.
+// Plays games on this thread's record and history until partite are done, a check fails or
+// dopoPartita (given each finished game's number) asks to stop. Errors go to the result.
 void GiocaPartite(Tavolo& tavolo, long long partite, bool verifica, EsitoSerie& esito,
                   const std::function<bool(int numero)>& dopoPartita) {
     Semaforo& semaforo = tavolo.Driver();
@@ -93,6 +94,9 @@ Serie::Serie(const OpzioniSerie& opzioni, const TipoStoriaPartite& storia) : opz
         throw Errore("La serie ha già " + std::to_string(gia) +
                      " partite: se ne possono giocare al più altre " + std::to_string(massimo));
     }
+    if (std::string limite = storia.Limite(); opzioni.partite > 0 && !limite.empty()) {
+        throw Errore(limite);
+    }
     // Each share plays whole blocks of five games (see GiocaInParallelo).
     fili = static_cast<int>(
         std::clamp<long long>(opzioni.fili, 1, std::max<long long>(1, (opzioni.partite + 4) / 5)));
@@ -104,8 +108,13 @@ Serie::Serie(const OpzioniSerie& opzioni, const TipoStoriaPartite& storia) : opz
         std::string nome = motore.Umano()                       ? "umano simulato"
                            : motore.StrategiaCarta() != nullptr ? motore.StrategiaCarta()->Nome()
                                                                 : "";
-        if (s == 4 && !opzioni.tavolo.fileSfidante.empty() && !opzioni.tavolo.casuale[4]) {
+        // The challenger's rules play only where no other player is seated (as CreaMotori).
+        if (s == 4 && !opzioni.tavolo.fileSfidante.empty() && !opzioni.tavolo.casuale[4] &&
+            !opzioni.tavolo.esperto[4]) {
             nome = "sfidante " + nome;
+        }
+        if (motore.Umano()) {
+            postoUmano = s;
         }
         auto gruppo = std::find_if(gruppi.begin(), gruppi.end(),
                                    [&](const GruppoPosti& g) { return g.nome == nome; });
@@ -155,7 +164,17 @@ std::uint32_t Serie::SemeQuota(std::uint32_t seme, int quota) {
 
 EsitoSerie Serie::Gioca(const std::function<void(long long)>& progresso) {
     const auto inizio = Orologio::now();
-    EsitoSerie esito = fili == 1 ? GiocaInUnFilo(progresso) : GiocaInParallelo(progresso);
+    EsitoSerie esito;
+    try {
+        esito = fili == 1 ? GiocaInUnFilo(progresso) : GiocaInParallelo(progresso);
+    } catch (const std::bad_alloc&) {
+        esito.errore = "memoria esaurita";
+        esito.partitaErrore = Storia().numeroPartite;
+    } catch (const std::exception& e) {
+        // Out of the games themselves: a thread that could not start.
+        esito.errore = e.what();
+        esito.partitaErrore = Storia().numeroPartite;
+    }
     esito.secondi = std::chrono::duration<double>(Orologio::now() - inizio).count();
     return esito;
 }
@@ -175,10 +194,13 @@ EsitoSerie Serie::GiocaInUnFilo(const std::function<void(long long)>& progresso)
 }
 
 EsitoSerie Serie::GiocaInParallelo(const std::function<void(long long)>& progresso) {
+    // What a share hands back: the history of its games (totals, statistics, the last games)
+    // and its figures, never a list of its games, so that a share takes the same memory
+    // whatever its number of games.
     struct Quota {
         int prima = 0;
         long long partite = 0;
-        std::vector<PartitaGiocata> giocate;
+        TipoStoriaPartite storia;
         EsitoSerie esito;
     };
     // Whole blocks of five games to each share, so that what changes every five games of a
@@ -193,25 +215,26 @@ EsitoSerie Serie::GiocaInParallelo(const std::function<void(long long)>& progres
         const long long fine = std::min(opzioni.partite, 5 * (blocchi * (k + 1) / fili));
         q.prima = static_cast<int>(base + inizio);
         q.partite = fine - inizio;
-        q.giocate.reserve(static_cast<std::size_t>(q.partite));
     }
 
     std::atomic<long long> giocate{0};
     std::atomic<bool> ferma{false};
-    // Each share on a thread of its own, at a table of its own.
-    const auto GiocaQuota = [&](int k) {
+    // Share k on a thread of its own, at a table of its own whose history begins as inizio.
+    // What the games do depends on the game numbers only, never on the totals the history
+    // holds.
+    const auto GiocaQuota = [&](int k, const TipoStoriaPartite& inizio,
+                                const OpzioniSerie& opzioniQuota) {
         Quota& q = quote[static_cast<std::size_t>(k)];
-        TipoStoriaPartite inizio;
-        inizio.numeroPartite = q.prima;
+        q.esito = EsitoSerie();
         FinestraSilenziosa finestraQuota;
         std::unique_ptr<Tavolo> tavoloQuota;
         try {
-            tavoloQuota = CreaTavolo(finestraQuota, opzioni,
-                                     opzioni.tipo == 0 ? SemeQuota(opzioni.seme, k) : opzioni.seme,
-                                     inizio);
+            tavoloQuota =
+                CreaTavolo(finestraQuota, opzioniQuota,
+                           opzioni.tipo == 0 ? SemeQuota(opzioni.seme, k) : opzioni.seme, inizio);
             const TipoStoriaPartite& storiaQuota = tavoloQuota->Stato().storia;
             GiocaPartite(*tavoloQuota, q.partite, opzioni.verifica, q.esito, [&](int numero) {
-                q.giocate.push_back(storiaQuota.Partita(numero));
+                q.esito.statistica.Aggiungi(numero, Punteggi(storiaQuota.Partita(numero)));
                 ++giocate;
                 return !ferma;
             });
@@ -219,15 +242,18 @@ EsitoSerie Serie::GiocaInParallelo(const std::function<void(long long)>& progres
         } catch (const std::exception& e) {
             q.esito.errore = e.what();
             q.esito.partitaErrore =
-                tavoloQuota ? tavoloQuota->Stato().storia.numeroPartite : q.prima;
+                tavoloQuota ? tavoloQuota->Stato().storia.numeroPartite : inizio.numeroPartite;
         }
+        q.storia = tavoloQuota ? tavoloQuota->Stato().storia : inizio;
         if (Fallita(q.esito)) {
             ferma = true;
         }
     };
     std::vector<std::future<void>> fatti;
     for (int k = 0; k < fili; ++k) {
-        fatti.push_back(std::async(std::launch::async, GiocaQuota, k));
+        TipoStoriaPartite inizio;
+        inizio.numeroPartite = quote[static_cast<std::size_t>(k)].prima;
+        fatti.push_back(std::async(std::launch::async, GiocaQuota, k, inizio, opzioni));
     }
     for (auto& fatto : fatti) {
         while (fatto.wait_for(std::chrono::milliseconds(200)) != std::future_status::ready) {
@@ -242,25 +268,44 @@ EsitoSerie Serie::GiocaInParallelo(const std::function<void(long long)>& progres
     // them, up to the first share that failed.
     EsitoSerie esito;
     TipoStoriaPartite& storia = tavolo->Stato().storia;
+    const auto primaFallita =
+        std::find_if(quote.begin(), quote.end(), [](const Quota& q) { return Fallita(q.esito); });
     for (Quota& q : quote) {
-        int numero = q.prima;
-        for (const PartitaGiocata& partita : q.giocate) {
-            try {
-                storia.AggiungiPartita(partita);
-            } catch (const std::exception& e) {
-                esito.errore = e.what();
-                esito.partitaErrore = numero;
-                return esito;
-            }
-            esito.statistica.Aggiungi(numero++, Punteggi(partita));
-            ++esito.giocate;
-        }
         esito.righeLogPerse += q.esito.righeLogPerse;
-        if (Fallita(q.esito)) {
-            esito.partitaViolata = q.esito.partitaViolata;
-            esito.violazioni = std::move(q.esito.violazioni);
-            esito.errore = std::move(q.esito.errore);
-            esito.partitaErrore = q.esito.partitaErrore;
+    }
+    ferma = false;
+    for (Quota& q : quote) {
+        // A share that stopped early stopped for a later one that failed.
+        const bool fermata = q.esito.giocate < q.partite && !Fallita(q.esito);
+        if (fermata) {
+            q.partite = q.esito.giocate;
+        }
+        try {
+            if (q.esito.giocate <= storia.PartiteSicure()) {
+                storia.Accoda(q.storia);
+            } else {
+                // Near the limits of its counters the share is played again on the series
+                // itself, so that it stops at the very game a single series would stop at.
+                // Its test log lines are written already.
+                OpzioniSerie senzaLog = opzioni;
+                senzaLog.tavolo.logTest = "/dev/null";
+                const int k = static_cast<int>(&q - quote.data());
+                std::async(std::launch::async, GiocaQuota, k, std::cref(storia), senzaLog).get();
+                storia = q.storia;
+            }
+        } catch (const std::exception& e) {
+            esito.errore = e.what();
+            esito.partitaErrore = storia.numeroPartite;
+            return esito;
+        }
+        esito.statistica.Accoda(q.esito.statistica);
+        esito.giocate += q.esito.giocate;
+        const Quota& fallita = fermata && primaFallita != quote.end() ? *primaFallita : q;
+        if (Fallita(fallita.esito)) {
+            esito.partitaViolata = fallita.esito.partitaViolata;
+            esito.violazioni = fallita.esito.violazioni;
+            esito.errore = fallita.esito.errore;
+            esito.partitaErrore = fallita.esito.partitaErrore;
             break;
         }
     }

@@ -55,12 +55,15 @@ struct EsitoSerie {
 // blocks of five, each played on a thread of its own under the numbers a single series would give
 // them. A computer-only series deals by seed and game number, so its shares play the very games of
 // a single series; with the human seat the deals follow the generator, and share k > 0 is seeded
-// from the seed and k. Results depend on the seed and N only. The history then holds every game, in
-// order of number; the third seating's test log gets the shares' lines as they come.
+// from the seed and k. Results depend on the seed and N only. A share keeps its totals, statistics
+// and last games, not a list of them, so memory does not grow with the games; the history then goes
+// on as if it had taken every game in order of number. The third seating's test log gets the
+// shares' lines as they come.
 class Serie {
 public:
-    // Builds the table, its generator seeded: the errors of the rules files leave here. Raises
-    // Errore for bad options, or when the history cannot count the games asked for.
+    // Builds the table, its generator seeded, its history storia: the errors of the rules
+    // files leave here. Raises Errore for bad options, or when the history cannot count the
+    // games asked for (it is full, or holds too many games already).
     explicit Serie(const OpzioniSerie& opzioni,
                    const TipoStoriaPartite& storia = TipoStoriaPartite());
     ~Serie();
@@ -75,14 +78,15 @@ public:
     // The groups worth comparing with the other seats: none when all play alike; of two
     // groups, the one that says it all (the smaller; between equals, the one with seat 4).
     std::vector<GruppoPosti> Confronti() const;
+    // The seat of the simulated human; -1 when a computer player sits at every seat (in the
+    // computer-only seatings, or where the options seat one at seat 4 of seating 0).
+    int PostoUmano() const { return postoUmano; }
     // The number of shares actually played (never more than the games).
     int Fili() const { return fili; }
     // Where the third seating logs its games.
     const std::string& LogTest() const;
     // The series' history: the one given, and every game played since.
     const TipoStoriaPartite& Storia() const { return tavolo->Stato().storia; }
-    // The record of the last game played.
-    const RegistroPartita& Registro() const { return tavolo->Stato().registro; }
 
     // Plays the games. progresso, when given, hears the count of games played now and then,
     // on the calling thread. Errors of the game are reported in the result, not raised.
@@ -94,6 +98,7 @@ public:
 private:
     OpzioniSerie opzioni;
     int fili = 1;
+    int postoUmano = -1;
     std::array<std::string, 5> descrizioni;
     std::vector<GruppoPosti> gruppi;
     FinestraSilenziosa finestra;

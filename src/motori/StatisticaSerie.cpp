@@ -42,6 +42,64 @@ void StatisticaSerie::Aggiungi(int numeroPartita, const std::array<int, 5>& punt
     }
     ++partiteAperte;
     ++partite;
+    if (primoBlocco < 0) {
+        primoBlocco = blocco;
+    }
+    if (blocco == primoBlocco) {
+        partitePrime = partiteAperte;
+        primo = aperto;
+    }
+}
+
+void StatisticaSerie::Accoda(const StatisticaSerie& seguito) {
+    if (seguito.partite == 0) {
+        return;
+    }
+    if (partite == 0) {
+        *this = seguito;
+        return;
+    }
+    partite += seguito.partite;
+    blocchi += seguito.blocchi;
+    sommaM2 += seguito.sommaM2;
+    for (int s = 0; s < 5; ++s) {
+        sommaS[I(s)] += seguito.sommaS[I(s)];
+        sommaSM[I(s)] += seguito.sommaSM[I(s)];
+        for (int t = 0; t < 5; ++t) {
+            sommaSS[I(s)][I(t)] += seguito.sommaSS[I(s)][I(t)];
+        }
+    }
+    const bool diviso = seguito.primoBlocco == bloccoAperto;
+    if (diviso) {
+        // The block cut in two counted as two: the products of its halves are missing.
+        const long long a = partiteAperte;
+        const long long b = seguito.partitePrime;
+        --blocchi;
+        sommaM2 += 2 * a * b;
+        for (int s = 0; s < 5; ++s) {
+            sommaSM[I(s)] += aperto[I(s)] * b + seguito.primo[I(s)] * a;
+            for (int t = 0; t < 5; ++t) {
+                sommaSS[I(s)][I(t)] +=
+                    aperto[I(s)] * seguito.primo[I(t)] + seguito.primo[I(s)] * aperto[I(t)];
+            }
+        }
+        if (primoBlocco == bloccoAperto) {
+            partitePrime += seguito.partitePrime;
+            for (int s = 0; s < 5; ++s) {
+                primo[I(s)] += seguito.primo[I(s)];
+            }
+        }
+    }
+    if (diviso && seguito.bloccoAperto == bloccoAperto) {
+        partiteAperte += seguito.partiteAperte;
+        for (int s = 0; s < 5; ++s) {
+            aperto[I(s)] += seguito.aperto[I(s)];
+        }
+    } else {
+        bloccoAperto = seguito.bloccoAperto;
+        partiteAperte = seguito.partiteAperte;
+        aperto = seguito.aperto;
+    }
 }
 
 Stima StatisticaSerie::Posto(int posto) const {

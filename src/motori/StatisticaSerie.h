@@ -24,6 +24,9 @@ class StatisticaSerie {
 public:
     // Adds a game by its number in the series; games come in order of number.
     void Aggiungi(int numeroPartita, const std::array<int, 5>& punteggio);
+    // Adds the games of seguito, which come after these (its first block may be the one
+    // these leave open), as if they were added one by one.
+    void Accoda(const StatisticaSerie& seguito);
 
     long long Partite() const { return partite; }
     // A seat's score per game.
@@ -34,6 +37,8 @@ public:
 
     // The two-sided 95% quantile of Student's t with gradi degrees of freedom.
     static double QuantileT95(long long gradi);
+
+    friend bool operator==(const StatisticaSerie&, const StatisticaSerie&) = default;
 
 private:
     long long partite = 0;
@@ -48,6 +53,10 @@ private:
     long long bloccoAperto = -1;
     int partiteAperte = 0;
     std::array<long long, 5> aperto{};
+    // The first block, as far as it goes: a series played on from these games may end in it.
+    long long primoBlocco = -1;
+    int partitePrime = 0;
+    std::array<long long, 5> primo{};
 
     Stima Combinazione(const std::array<double, 5>& pesi) const;
 };

@@ -1,5 +1,5 @@
-// The .bri file of a saved series: little-endian, a fixed header, then 80 bytes for each
-// game held in the ring.
+#include "partita/FileStoria.h"
+
 #include <algorithm>
 #include <cstdint>
 #include <string>
@@ -7,12 +7,8 @@
 
 #include "comune/ScritturaAtomica.h"
 #include "comune/Testo.h"
-#include "partita/TipoStoriaPartite.h"
 
 namespace {
-
-constexpr std::size_t kByteIntestazione = 4 + 4 + 5 * (1 + 4 * 3) * 4;
-constexpr std::size_t kBytePartita = 5 * 8 + 4 + 4 + 12 + 20;
 
 std::size_t I(int i) {
     return static_cast<std::size_t>(i);
@@ -34,7 +30,6 @@ std::int32_t LeggiInt32(std::string_view byte, std::size_t posizione) {
 }
 
 const char* const kNonValida = "non è una serie valida";
-const char* const kPiena = "ha contatori al limite: un'altra partita li farebbe traboccare";
 
 // Gives the reason of a refusal to the caller who asked for it; false, for a refusal.
 bool Motivo(std::string* motivo, const std::string& testo) {
@@ -61,7 +56,10 @@ bool ChiamataValida(const Chiamata& c) {
 
 } // namespace
 
-std::string TipoStoriaPartite::SalvaInByte() const {
+std::string FileStoria::Scrivi(const TipoStoriaPartite& storia) {
+    const auto& numeroPartite = storia.numeroPartite;
+    const auto& totale = storia.totale;
+    const auto& statistiche = storia.statistiche;
     std::string out;
     ScriviInt32(out, 1);
     ScriviInt32(out, numeroPartite);
@@ -73,9 +71,9 @@ std::string TipoStoriaPartite::SalvaInByte() const {
             }
         }
     }
-    const int tenute = std::min(numeroPartite, kPartiteTenute);
+    const int tenute = std::min(numeroPartite, TipoStoriaPartite::kPartiteTenute);
     for (int g = 0; g < tenute; ++g) {
-        const PartitaGiocata& p = (*partite)[I(g)];
+        const PartitaGiocata& p = (*storia.partite)[I(g)];
         // The game as it lies in memory: scores, card points, two bytes of alignment, the
         // bid. Each seat's score and points fields are four bytes read from it.
         std::string e;
@@ -113,23 +111,22 @@ std::string TipoStoriaPartite::SalvaInByte() const {
     return out;
 }
 
-bool TipoStoriaPartite::Salva(const std::string& nome) const {
-    return ScriviFileAtomico(nome, SalvaInByte());
+bool FileStoria::Salva(const TipoStoriaPartite& storia, const std::string& nome) {
+    return ScriviFileAtomico(nome, Scrivi(storia));
 }
 
-bool TipoStoriaPartite::Carica(const std::string& nome, std::string* motivo) {
-    const LetturaFile lettura =
-        LeggiFileRegolare(nome, kByteIntestazione + kBytePartita * I(kPartiteTenute));
+bool FileStoria::Carica(const std::string& nome, TipoStoriaPartite& storia, std::string* motivo) {
+    const LetturaFile lettura = LeggiFileRegolare(nome, kByteMassimi);
     if (lettura.esito != EsitoLettura::Letto) {
         // Too large for a series is no series.
         Motivo(motivo, lettura.esito == EsitoLettura::TroppoGrande ? kNonValida
                                                                    : MotivoLettura(lettura.esito));
         return false;
     }
-    return CaricaDaByte(lettura.byte, motivo);
+    return Leggi(lettura.byte, storia, motivo);
 }
 
-bool TipoStoriaPartite::CaricaDaByte(std::string_view byte, std::string* motivo) {
+bool FileStoria::Leggi(std::string_view byte, TipoStoriaPartite& storia, std::string* motivo) {
     if (byte.size() < kByteIntestazione) {
         return Motivo(motivo, kNonValida);
     }
@@ -137,7 +134,7 @@ bool TipoStoriaPartite::CaricaDaByte(std::string_view byte, std::string* motivo)
     if (numero < 0) {
         return Motivo(motivo, kNonValida);
     }
-    const int tenute = std::min(numero, kPartiteTenute);
+    const int tenute = std::min(numero, TipoStoriaPartite::kPartiteTenute);
     if (byte.size() != kByteIntestazione + kBytePartita * I(tenute)) {
         return Motivo(motivo, kNonValida);
     }
@@ -170,36 +167,23 @@ bool TipoStoriaPartite::CaricaDaByte(std::string_view byte, std::string* motivo)
         p.chiamata.Valore = LeggiInt32(byte, pos + 4);
         p.chiamata.Punti = LeggiInt32(byte, pos + 8);
         pos += 12;
-        if (!SeggioValido(p.chiamante) || !SeggioValido(p.socio) || !ChiamataValida(p.chiamata)) {
-            return Motivo(motivo, kNonValida);
-        }
         for (int k = 0; k < 20; ++k) {
             const auto b = static_cast<std::uint8_t>(byte[pos++]);
             p.mazzo[I(2 * k)] = static_cast<std::int8_t>(b & 0x0F);
             p.mazzo[I(2 * k + 1)] = static_cast<std::int8_t>(b >> 4);
-            if (!SeggioValido(p.mazzo[I(2 * k)]) || !SeggioValido(p.mazzo[I(2 * k + 1)])) {
-                return Motivo(motivo, kNonValida);
-            }
+        }
+        if (!PartitaValida(p)) {
+            return Motivo(motivo, kNonValida);
         }
     }
-    // The next game must not take a counter past the 32-bit range.
-    if (nuova.Piena()) {
-        return Motivo(motivo, kPiena);
-    }
-    *this = nuova;
+    // A series at the limit of its counters loads all the same (this program writes such
+    // series): it is the next game that the history refuses.
+    storia = nuova;
     return true;
 }
 
-bool PartitaGiocataValida(const PartitaGiocata& p) {
-    if (!SeggioValido(p.chiamante) || !SeggioValido(p.socio) || !ChiamataValida(p.chiamata)) {
-        return false;
-    }
+bool FileStoria::PartitaValida(const PartitaGiocata& p) {
     const auto Seggio = [](std::int8_t s) { return SeggioValido(s); };
-    const auto Punteggio = [](std::int8_t p) {
-        return p >= -TipoStoriaPartite::kPunteggioMassimo &&
-               p <= TipoStoriaPartite::kPunteggioMassimo;
-    };
-    return std::all_of(p.mazzo.begin(), p.mazzo.end(), Seggio) &&
-           std::all_of(p.punteggio.begin(), p.punteggio.end(), Punteggio) &&
-           std::all_of(p.punti.begin(), p.punti.end(), [](std::uint8_t x) { return x <= 120; });
+    return SeggioValido(p.chiamante) && SeggioValido(p.socio) && ChiamataValida(p.chiamata) &&
+           std::all_of(p.mazzo.begin(), p.mazzo.end(), Seggio);
 }

@@ -4,12 +4,18 @@
 #include <limits>
 
 #include "comune/Errore.h"
+#include "partita/FileStoria.h"
 #include "partita/RegistroPartita.h"
 
 namespace {
+
+constexpr std::int32_t kMassimo = std::numeric_limits<std::int32_t>::max();
+constexpr std::int32_t kMinimo = std::numeric_limits<std::int32_t>::min();
+
 std::size_t I(int i) {
     return static_cast<std::size_t>(i);
 }
+
 } // namespace
 
 TipoStoriaPartite::TipoStoriaPartite(const std::string& nomeFile)
@@ -98,9 +104,8 @@ void TipoStoriaPartite::AggiungiPartita(const PartitaGiocata& partita) {
 }
 
 void TipoStoriaPartite::Aggiungi(const PartitaGiocata& partita) {
-    if (Piena()) {
-        throw Errore("La serie ha raggiunto il limite delle partite che può contare: "
-                     "per continuare, iniziane una nuova");
+    if (std::string limite = Limite(); !limite.empty()) {
+        throw Errore(limite);
     }
     (*partite)[I(numeroPartite % kPartiteTenute)] = partita;
     const int chiamante = partita.chiamante;
@@ -120,24 +125,79 @@ void TipoStoriaPartite::Aggiungi(const PartitaGiocata& partita) {
     ++numeroPartite;
 }
 
-bool TipoStoriaPartite::Piena() const {
-    constexpr std::int32_t kMassimo = std::numeric_limits<std::int32_t>::max();
-    constexpr std::int32_t kMinimo = std::numeric_limits<std::int32_t>::min();
-    const auto Colma = [](std::int32_t contatore) { return contatore == kMassimo; };
-    const auto AlBordo = [](std::int32_t t) {
-        return t > kMassimo - kPunteggioMassimo || t < kMinimo + kPunteggioMassimo;
+std::string TipoStoriaPartite::Limite() const {
+    const auto Messaggio = [](const std::string& cosa) {
+        return "La serie ha raggiunto il limite " + cosa + ": per continuare, iniziane una nuova";
     };
-    if (Colma(numeroPartite) || std::any_of(totale.begin(), totale.end(), AlBordo)) {
-        return true;
+    if (numeroPartite == kMassimo) {
+        return Messaggio("delle partite che può contare");
     }
-    for (const auto& perRuolo : statistiche) {
-        for (const auto& perEsito : perRuolo) {
-            if (std::any_of(perEsito.begin(), perEsito.end(), Colma)) {
-                return true;
+    for (int s = 0; s < 5; ++s) {
+        const std::int32_t t = totale[I(s)];
+        if (t > kMassimo - kPunteggioMassimo || t < kMinimo + kPunteggioMassimo) {
+            return Messaggio("dei punti che può contare nel totale del posto " + std::to_string(s));
+        }
+    }
+    for (int s = 0; s < 5; ++s) {
+        for (const auto& perRuolo : statistiche) {
+            for (const auto& perEsito : perRuolo) {
+                if (perEsito[I(s)] == kMassimo) {
+                    return Messaggio("delle partite che può contare nelle statistiche del posto " +
+                                     std::to_string(s));
+                }
             }
         }
     }
-    return false;
+    return {};
+}
+
+long long TipoStoriaPartite::PartiteSicure() const {
+    // Game j from now is refused when the state before it is full (Limite).
+    long long sicure = static_cast<long long>(kMassimo) - numeroPartite;
+    for (int s = 0; s < 5; ++s) {
+        const long long t = totale[I(s)];
+        const long long sopra = static_cast<long long>(kMassimo) - kPunteggioMassimo - t;
+        const long long sotto = t - (static_cast<long long>(kMinimo) + kPunteggioMassimo);
+        for (const long long margine : {sopra, sotto}) {
+            sicure = std::min(sicure, margine < 0 ? 0 : margine / kPunteggioMassimo + 1);
+        }
+        for (const auto& perRuolo : statistiche) {
+            for (const auto& perEsito : perRuolo) {
+                sicure = std::min(sicure, static_cast<long long>(kMassimo) - perEsito[I(s)]);
+            }
+        }
+    }
+    return sicure;
+}
+
+void TipoStoriaPartite::Accoda(const TipoStoriaPartite& seguito) {
+    const long long aggiunte = static_cast<long long>(seguito.numeroPartite) - numeroPartite;
+    const auto Giocate = [&](int s) { return seguito.Statistiche(kRuoloTutti, kGiocate, s); };
+    bool coerente = aggiunte >= 0;
+    for (int s = 0; s < 5; ++s) {
+        coerente = coerente && Giocate(s) == aggiunte;
+    }
+    if (!coerente) {
+        throw Errore("ERRORE INTERNO - La serie da accodare non comincia dove finisce questa");
+    }
+    if (aggiunte > PartiteSicure()) {
+        throw Errore("Le partite da accodare potrebbero passare i limiti che la serie può "
+                     "contare");
+    }
+    for (int s = 0; s < 5; ++s) {
+        totale[I(s)] += seguito.totale[I(s)];
+        for (int ruolo = 0; ruolo < 4; ++ruolo) {
+            for (int esito = 0; esito < 3; ++esito) {
+                statistiche[I(ruolo)][I(esito)][I(s)] +=
+                    seguito.statistiche[I(ruolo)][I(esito)][I(s)];
+            }
+        }
+    }
+    const int prima = std::max(numeroPartite, seguito.numeroPartite - kPartiteTenute);
+    for (int g = prima; g < seguito.numeroPartite; ++g) {
+        (*partite)[I(g % kPartiteTenute)] = seguito.Partita(g);
+    }
+    numeroPartite = seguito.numeroPartite;
 }
 
 int TipoStoriaPartite::PrimaPartitaTenuta() const {
@@ -177,6 +237,32 @@ double TipoStoriaPartite::Rapporto(int ruolo, int esito, int giocatore) const {
     const int divisore = esito == kGiocate ? Statistiche(kRuoloTutti, kGiocate, giocatore)
                                            : Statistiche(ruolo, kGiocate, giocatore);
     return divisore == 0 ? 0.0 : static_cast<double>(numeratore) / divisore;
+}
+
+bool TipoStoriaPartite::Salva(const std::string& nome) const {
+    return FileStoria::Salva(*this, nome);
+}
+
+std::string TipoStoriaPartite::SalvaInByte() const {
+    return FileStoria::Scrivi(*this);
+}
+
+bool TipoStoriaPartite::Carica(const std::string& nome, std::string* motivo) {
+    return FileStoria::Carica(nome, *this, motivo);
+}
+
+bool TipoStoriaPartite::CaricaDaByte(std::string_view byte, std::string* motivo) {
+    return FileStoria::Leggi(byte, *this, motivo);
+}
+
+bool PartitaGiocataValida(const PartitaGiocata& p) {
+    const auto Punteggio = [](std::int8_t x) {
+        return x >= -TipoStoriaPartite::kPunteggioMassimo &&
+               x <= TipoStoriaPartite::kPunteggioMassimo;
+    };
+    return FileStoria::PartitaValida(p) &&
+           std::all_of(p.punteggio.begin(), p.punteggio.end(), Punteggio) &&
+           std::all_of(p.punti.begin(), p.punti.end(), [](std::uint8_t x) { return x <= 120; });
 }
 
 void TipoStoriaPartite::Azzera() {

@@ -62,7 +62,18 @@ public:
     void AggiungiPartita(const PartitaGiocata& partita);
     // True when one more game could take a counter (the count, a total, a statistic) past
     // the 32-bit range: no game can be added then.
-    bool Piena() const;
+    bool Piena() const { return !Limite().empty(); }
+    // Why the series is full, naming what reached the limit (the games, a seat's total or
+    // its statistics); empty when it can take another game.
+    std::string Limite() const;
+    // How many more games the series can take whatever they score: each moves a total by at
+    // most kPunteggioMassimo and a counter by one.
+    long long PartiteSicure() const;
+    // Appends a series played on from this one's end: seguito began at game numeroPartite
+    // with no totals and no statistics of its own. Its totals and statistics add to these,
+    // its games held in the ring take their places. Raises Errore, changing nothing, when
+    // seguito does not begin here or holds more games than PartiteSicure.
+    void Accoda(const TipoStoriaPartite& seguito);
 
     int Totale(int giocatore) const { return totale[static_cast<std::size_t>(giocatore)]; }
     int PrimaPartitaTenuta() const;
@@ -77,15 +88,16 @@ public:
 
     void Azzera();
 
-    // Writes the series; false when the file could not be written (an earlier file under
-    // that name is then left as it was). The file is replaced as a whole (see
-    // ScriviFileAtomico): its permissions stay, a symbolic link is written through.
+    // Writes the series (see FileStoria); false when the file could not be written (an
+    // earlier file under that name is then left as it was). The file is replaced as a whole
+    // (see ScriviFileAtomico): its permissions stay, a symbolic link is written through.
     bool Salva(const std::string& nome) const;
     // The bytes of the .bri file.
     std::string SalvaInByte() const;
     // Reads a series; false, with the history unchanged, when the file cannot be read, is
-    // not a regular file, is not a valid series or is full (Piena). The reason, to follow the
-    // file name in a message, goes to motivo when given: "non è un file regolare", ...
+    // not a regular file or is not a valid series. A full series (Piena) loads. The reason,
+    // to follow the file name in a message, goes to motivo when given: "non è un file
+    // regolare", ...
     bool Carica(const std::string& nome, std::string* motivo = nullptr);
     // The same from the bytes of a .bri file.
     bool CaricaDaByte(std::string_view byte, std::string* motivo = nullptr);
@@ -93,6 +105,8 @@ public:
     friend bool operator==(const TipoStoriaPartite& a, const TipoStoriaPartite& b);
 
 private:
+    friend class FileStoria;
+
     std::array<std::array<std::array<std::int32_t, 5>, 3>, 4> statistiche{};
 
     void Aggiungi(const PartitaGiocata& partita);

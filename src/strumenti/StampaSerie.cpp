@@ -70,6 +70,14 @@ std::string ElencoPosti(const GruppoPosti& gruppo, const char* separatore) {
     return elenco;
 }
 
+// A player's description without the blank some of them end with.
+std::string Giocatore(std::string descrizione) {
+    while (!descrizione.empty() && descrizione.back() == ' ') {
+        descrizione.pop_back();
+    }
+    return descrizione;
+}
+
 } // namespace
 
 void StampaJson(const RisultatoSerie& r, const TipoStoriaPartite& storia) {
@@ -119,8 +127,13 @@ void StampaJson(const RisultatoSerie& r, const TipoStoriaPartite& storia) {
 void StampaTabella(const RisultatoSerie& r, const TipoStoriaPartite& storia) {
     const StatisticaSerie& statistica = r.esito.statistica;
     const int partite = storia.numeroPartite;
-    std::printf("Serie di tipo %d, seme %u: %d partite%s\n\n", r.tipo, r.seme, partite,
-                r.manoAlBuio ? ", prima mano al buio" : "");
+    // Seating 0 without its simulated human says who sits in its place.
+    const std::string senzaUmano =
+        r.tipo == 0 && r.postoUmano < 0
+            ? " senza l'umano simulato (al posto 4: " + Giocatore(r.descrizioni[4]) + ")"
+            : "";
+    std::printf("Serie di tipo %d%s, seme %u: %d partite%s\n\n", r.tipo, senzaUmano.c_str(), r.seme,
+                partite, r.manoAlBuio ? ", prima mano al buio" : "");
     std::printf("%-5s %8s %9s %9s %20s %10s %7s %10s  %s\n", "Posto", "Totale", "Media", "Err.std.",
                 "IC 95%", "Chiamante", "Socio", "Avversario", "Giocatore");
     for (int s = 0; s < 5; ++s) {

@@ -14,6 +14,8 @@ struct RisultatoSerie {
     bool manoAlBuio = true;
     std::uint32_t seme = 0;
     int fili = 1;
+    // The simulated human's seat, -1 when computers sit at every seat.
+    int postoUmano = -1;
     std::array<std::string, 5> descrizioni;
     std::vector<GruppoPosti> confronti;
     EsitoSerie esito;

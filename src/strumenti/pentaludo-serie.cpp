@@ -14,6 +14,7 @@
 #include <iostream>
 #include <limits>
 #include <memory>
+#include <new>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -53,13 +54,18 @@ int ProcessoriDisponibili() {
     return static_cast<int>(std::max(1u, std::thread::hardware_concurrency()));
 }
 
+// The largest expert's budget: a decision's memory grows with it, some 40 MB at this one.
+constexpr int kBudgetMassimo = 5000;
+
 // The help text names the expert's budgets: it must follow them.
 static_assert(GiocaCartaEsperto::kBudgetPredefinito == 160 &&
-              GiocaCartaEsperto::kBudgetLeggero == 16 && GiocaCartaEsperto::kBudgetPesante == 640);
+              GiocaCartaEsperto::kBudgetLeggero == 16 && GiocaCartaEsperto::kBudgetPesante == 640 &&
+              kBudgetMassimo == 5000);
 
 const char* const kUso =
     "Uso: pentaludo-serie [opzioni]\n"
-    "  --tipo N           0 = un umano simulato al posto 4 contro quattro computer;\n"
+    "  --tipo N           0 = un umano simulato al posto 4 contro quattro computer\n"
+    "                     (o, al posto 4, il giocatore di --sfidante, --casuale o --esperto);\n"
     "                     1, 2, 3 = le tre serie di soli computer (predefinito 1)\n"
     "  --partite N        partite da giocare (predefinito 1000)\n"
     "  --seme S           seme casuale (0 = dall'orologio)\n"
@@ -68,8 +74,11 @@ const char* const kUso =
     "  --sfidante FILE    il posto 4 gioca con le regole di FILE\n"
     "  --casuale LISTA    posti (separati da virgole) che giocano carte a caso\n"
     "  --esperto LISTA    posti (separati da virgole) del giocatore esperto\n"
+    "                     (un posto ha un solo giocatore: --sfidante, --casuale ed\n"
+    "                     --esperto non possono chiedere lo stesso posto)\n"
     "  --budget-esperto N partite simulate per carta e decisione dell'esperto\n"
-    "                     (predefinito 160; 16 leggero, 640 pesante)\n"
+    "                     (predefinito 160; 16 leggero, 640 pesante; al più 5000,\n"
+    "                     dove una decisione occupa circa 40 MB)\n"
     "  --carica FILE      riprende una serie salvata (.bri)\n"
     "  --salva FILE       salva la serie alla fine\n"
     "  --log-test FILE    dove scrive il registro di prova la terza serie\n"
@@ -102,6 +111,34 @@ std::array<bool, 5> LeggiPosti(std::string_view opzione, std::string_view testo)
         inizio = virgola + 1;
     }
     return posti;
+}
+
+// Each seat has one player: two options that ask for the same seat would leave one of them
+// without effect, unsaid.
+void VerificaPosti(const OpzioniTavolo& tavolo) {
+    const bool sfidante = !tavolo.fileSfidante.empty();
+    for (int s = 0; s < 5; ++s) {
+        const auto i = static_cast<std::size_t>(s);
+        std::vector<std::string> opzioni;
+        if (s == 4 && sfidante) {
+            opzioni.push_back("--sfidante");
+        }
+        if (tavolo.casuale[i]) {
+            opzioni.push_back("--casuale");
+        }
+        if (tavolo.esperto[i]) {
+            opzioni.push_back("--esperto");
+        }
+        if (opzioni.size() > 1) {
+            std::string elenco = opzioni[0];
+            for (std::size_t k = 1; k < opzioni.size(); ++k) {
+                elenco += (k + 1 == opzioni.size() ? " e " : ", ") + opzioni[k];
+            }
+            throw ErroreOpzioni("Opzioni in conflitto: " + elenco + " chiedono " +
+                                (opzioni.size() == 2 ? "entrambe" : "tutte") + " il posto " +
+                                std::to_string(s) + ", che ha un solo giocatore");
+        }
+    }
 }
 
 OpzioniRiga LeggiOpzioni(const std::vector<std::string>& argomenti) {
@@ -156,7 +193,7 @@ OpzioniRiga LeggiOpzioni(const std::vector<std::string>& argomenti) {
             opzioni.serie.tavolo.esperto = LeggiPosti(nome, Valore());
         } else if (nome == "--budget-esperto") {
             opzioni.serie.tavolo.budgetEsperto =
-                static_cast<int>(LeggiNumero(nome, Valore(), 1, 100000));
+                static_cast<int>(LeggiNumero(nome, Valore(), 1, kBudgetMassimo));
         } else if (nome == "--carica") {
             opzioni.carica = File();
         } else if (nome == "--salva") {
@@ -177,6 +214,7 @@ OpzioniRiga LeggiOpzioni(const std::vector<std::string>& argomenti) {
             throw ErroreOpzioni("Opzione sconosciuta: " + argomenti[i]);
         }
     }
+    VerificaPosti(opzioni.serie.tavolo);
     return opzioni;
 }
 
@@ -259,6 +297,7 @@ int Esegui(const std::vector<std::string>& argomenti, const char* argv0) {
         opzioni.serie.seme = risultato.seme;
         serie = std::make_unique<Serie>(opzioni.serie, caricata);
         risultato.fili = serie->Fili();
+        risultato.postoUmano = serie->PostoUmano();
         risultato.descrizioni = serie->Descrizioni();
         risultato.confronti = serie->Confronti();
     } catch (const ErroreRegole& e) {
@@ -306,6 +345,17 @@ int Esegui(const std::vector<std::string>& argomenti, const char* argv0) {
 } // namespace
 
 int main(int argc, char** argv) {
-    const std::vector<std::string> argomenti(argv + 1, argv + argc);
-    return Esegui(argomenti, argv[0]);
+    // Whatever is left uncaught (memory that could not be had, a thread that could not start)
+    // ends the program with a message, never with an abort.
+    try {
+        const std::vector<std::string> argomenti(argv + 1, argv + argc);
+        return Esegui(argomenti, argv[0]);
+    } catch (const std::bad_alloc&) {
+        std::cerr << "pentaludo-serie: memoria esaurita\n";
+    } catch (const std::exception& e) {
+        std::cerr << "pentaludo-serie: " << e.what() << '\n';
+    } catch (...) {
+        std::cerr << "pentaludo-serie: errore imprevisto\n";
+    }
+    return kEsitoErrore;
 }

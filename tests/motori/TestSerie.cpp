@@ -24,13 +24,15 @@ protected:
         return opzioni;
     }
 
-    // Plays a series from an empty history; the history it leaves.
-    TipoStoriaPartite Gioca(const OpzioniSerie& opzioni, EsitoSerie* esito = nullptr) {
-        Serie serie(opzioni);
+    // Plays a series from the history given (an empty one by default); the history it leaves.
+    TipoStoriaPartite Gioca(const OpzioniSerie& opzioni, EsitoSerie* esito = nullptr,
+                            const TipoStoriaPartite& prima = TipoStoriaPartite()) {
+        Serie serie(opzioni, prima);
         const EsitoSerie fatto = serie.Gioca();
-        EXPECT_EQ(fatto.errore, "");
         if (esito != nullptr) {
             *esito = fatto;
+        } else {
+            EXPECT_EQ(fatto.errore, "");
         }
         return serie.Storia();
     }
@@ -53,6 +55,60 @@ TEST_F(SerieSenzaFinestra, LeQuoteDiUnaSerieDiSoliComputerSonoLaSerieIntera) {
         EXPECT_DOUBLE_EQ(tre.statistica.Posto(4).erroreStandard,
                          uno.statistica.Posto(4).erroreStandard);
     }
+}
+
+TEST_F(SerieSenzaFinestra, LeQuoteAccodateSonoLaSerieInteraConLeSueStatistiche) {
+    // A share hands back its history and statistics, not its games: after a loaded series of
+    // three games (so that a block of five is cut between two shares), the shares played side
+    // by side leave the very history and statistics of one series, the ring of its last
+    // games included.
+    const TipoStoriaPartite tre = Gioca(Opzioni(1, 3, 1));
+    for (const int tipo : {1, 2, 3}) {
+        for (const int fili : {2, 4}) {
+            SCOPED_TRACE(std::to_string(tipo) + " " + std::to_string(fili));
+            EsitoSerie uno;
+            EsitoSerie aQuote;
+            const TipoStoriaPartite intera = Gioca(Opzioni(tipo, 61, 1), &uno, tre);
+            const TipoStoriaPartite accodata = Gioca(Opzioni(tipo, 61, fili), &aQuote, tre);
+            EXPECT_EQ(aQuote.errore, "");
+            EXPECT_EQ(accodata.SalvaInByte(), intera.SalvaInByte());
+            EXPECT_TRUE(aQuote.statistica == uno.statistica);
+            EXPECT_EQ(aQuote.giocate, 61);
+        }
+    }
+}
+
+TEST_F(SerieSenzaFinestra, AlLimiteDeiPuntiLeQuoteSiFermanoDoveSiFermaLaSerieIntera) {
+    // Every total a few points below the limit: some seat passes it within a few games, and
+    // the shares stop at that very game, with the history and figures of one series.
+    TipoStoriaPartite alBordo;
+    alBordo.numeroPartite = 7;
+    alBordo.totale.fill(std::numeric_limits<std::int32_t>::max() -
+                        TipoStoriaPartite::kPunteggioMassimo - 2);
+    for (const int tipo : {1, 3}) {
+        SCOPED_TRACE(tipo);
+        EsitoSerie uno;
+        EsitoSerie tre;
+        const TipoStoriaPartite intera = Gioca(Opzioni(tipo, 40, 1), &uno, alBordo);
+        const TipoStoriaPartite aQuote = Gioca(Opzioni(tipo, 40, 3), &tre, alBordo);
+        EXPECT_EQ(uno.errore.rfind("La serie ha raggiunto il limite dei punti che può contare "
+                                   "nel totale del posto ",
+                                   0),
+                  0u)
+            << uno.errore;
+        EXPECT_LT(uno.giocate, 40);
+        EXPECT_EQ(tre.errore, uno.errore);
+        EXPECT_EQ(tre.partitaErrore, uno.partitaErrore);
+        EXPECT_EQ(tre.giocate, uno.giocate);
+        EXPECT_EQ(aQuote, intera);
+        EXPECT_TRUE(tre.statistica == uno.statistica);
+    }
+    // A full series plays no game, and says why.
+    alBordo.totale[2] = std::numeric_limits<std::int32_t>::min();
+    EXPECT_EQ(Messaggio([&] { Serie serie(Opzioni(1, 1, 1), alBordo); }),
+              "La serie ha raggiunto il limite dei punti che può contare nel totale del posto 2: "
+              "per continuare, iniziane una nuova");
+    EXPECT_NO_THROW(Serie(Opzioni(1, 0, 1), alBordo));
 }
 
 TEST_F(SerieSenzaFinestra, ConIlPostoUmanoLaPrimaQuotaEIlPrincipioDellaSerie) {

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <array>
 #include <cmath>
 #include <vector>
 
@@ -113,4 +114,52 @@ TEST(StatisticaSerie, QuantiliDiStudent) {
         EXPECT_NEAR(StatisticaSerie::QuantileT95(gradi), t, 5e-4) << gradi;
     }
     EXPECT_TRUE(std::isnan(StatisticaSerie::QuantileT95(0)));
+}
+
+TEST(StatisticaSerie, PartiAccodateSonoLeStessePartiteAggiunteInOrdine) {
+    // The games of a series cut into consecutive parts, as the shares of a series played side
+    // by side: cuts at a block's edge and inside a block, parts shorter than a block, empty
+    // parts, and a series that does not begin at a block's edge.
+    struct Caso {
+        int prima;
+        std::vector<int> tagli;
+    };
+    const std::vector<Caso> casi = {
+        {0, {10, 20}},  {0, {7, 13}}, {3, {4, 6}}, {3, {2}},        {0, {0, 5, 5, 40}},
+        {2, {1, 2, 3}}, {8, {25}},    {0, {}},     {4, {1, 1, 39}}, {0, {3, 40}},
+    };
+    const int partite = 40;
+    const auto Punteggio = [](int g) {
+        const int a = (g * 7) % 11 - 5;
+        const int b = (g * 5) % 9 - 4;
+        return std::array<int, 5>{a, b, -a - b + 2, -1, -1};
+    };
+    for (const Caso& c : casi) {
+        SCOPED_TRACE(c.prima);
+        StatisticaSerie inOrdine;
+        for (int g = 0; g < partite; ++g) {
+            inOrdine.Aggiungi(c.prima + g, Punteggio(g));
+        }
+        StatisticaSerie accodata;
+        int inizio = 0;
+        std::vector<int> fini = c.tagli;
+        fini.push_back(partite);
+        for (const int fine : fini) {
+            StatisticaSerie parte;
+            for (int g = inizio; g < fine; ++g) {
+                parte.Aggiungi(c.prima + g, Punteggio(g));
+            }
+            accodata.Accoda(parte);
+            inizio = fine;
+        }
+        EXPECT_TRUE(accodata == inOrdine);
+        // And it goes on as the other does.
+        accodata.Aggiungi(c.prima + partite, Punteggio(partite));
+        inOrdine.Aggiungi(c.prima + partite, Punteggio(partite));
+        EXPECT_TRUE(accodata == inOrdine);
+        const Stima a = accodata.Differenza({true, false, true, false, false});
+        const Stima b = inOrdine.Differenza({true, false, true, false, false});
+        EXPECT_EQ(a.blocchi, b.blocchi);
+        EXPECT_EQ(a.erroreStandard, b.erroreStandard);
+    }
 }

@@ -774,52 +774,121 @@ std::size_t PosizioneStatistica(int seggio, int ruolo, int esito) {
 
 } // namespace
 
-TEST_F(FileStoria, UnaSerieCheLaProssimaPartitaFarebbeTraboccareSiRifiuta) {
+TEST_F(FileStoria, UnaSerieAlLimiteSiCaricaELaProssimaPartitaDiceCosaLoHaRaggiunto) {
     TipoStoriaPartite ventisette;
     const Byte valido = StoriaDiPartiteNote(27, ventisette).File();
+    const std::string partite = "La serie ha raggiunto il limite delle partite che può contare: "
+                                "per continuare, iniziane una nuova";
+    const auto Totale = [](int posto) {
+        return "La serie ha raggiunto il limite dei punti che può contare nel totale del posto " +
+               std::to_string(posto) + ": per continuare, iniziane una nuova";
+    };
+    const auto Statistiche = [](int posto) {
+        return "La serie ha raggiunto il limite delle partite che può contare nelle statistiche "
+               "del posto " +
+               std::to_string(posto) + ": per continuare, iniziane una nuova";
+    };
     struct Caso {
         std::size_t posizione;
         std::int32_t valore;
-        bool accettato;
+        // Empty when the series takes one more game.
+        std::string limite;
     };
     const std::vector<Caso> casi = {
-        {4, kMassimo - 1, true},
-        {4, kMassimo, false},
-        {PosizioneTotale(2), kMassimo - TipoStoriaPartite::kPunteggioMassimo, true},
-        {PosizioneTotale(2), kMassimo - TipoStoriaPartite::kPunteggioMassimo + 1, false},
-        {PosizioneTotale(4), kMinimo + TipoStoriaPartite::kPunteggioMassimo, true},
-        {PosizioneTotale(4), kMinimo + TipoStoriaPartite::kPunteggioMassimo - 1, false},
-        {PosizioneStatistica(1, kRuoloTutti, kGiocate), kMassimo - 1, true},
-        {PosizioneStatistica(1, kRuoloTutti, kGiocate), kMassimo, false},
-        {PosizioneStatistica(3, kRuoloSocio, kPerse), kMassimo, false},
+        {4, kMassimo - 1, ""},
+        {4, kMassimo, partite},
+        {PosizioneTotale(2), kMassimo - TipoStoriaPartite::kPunteggioMassimo, ""},
+        {PosizioneTotale(2), kMassimo - TipoStoriaPartite::kPunteggioMassimo + 1, Totale(2)},
+        {PosizioneTotale(4), kMinimo + TipoStoriaPartite::kPunteggioMassimo, ""},
+        {PosizioneTotale(4), kMinimo + TipoStoriaPartite::kPunteggioMassimo - 1, Totale(4)},
+        {PosizioneTotale(0), kMinimo, Totale(0)},
+        {PosizioneStatistica(1, kRuoloTutti, kGiocate), kMassimo - 1, ""},
+        {PosizioneStatistica(1, kRuoloTutti, kGiocate), kMassimo, Statistiche(1)},
+        {PosizioneStatistica(3, kRuoloSocio, kPerse), kMassimo, Statistiche(3)},
     };
     for (const Caso& c : casi) {
         SCOPED_TRACE(std::to_string(c.posizione) + " = " + std::to_string(c.valore));
         Byte file = valido;
         ScriviInt32(file, c.posizione, c.valore);
-        TipoStoriaPartite storia = ventisette;
-        std::string motivo;
-        EXPECT_EQ(storia.CaricaDaByte(std::string(file.begin(), file.end()), &motivo), c.accettato);
-        if (!c.accettato) {
-            EXPECT_EQ(motivo, "ha contatori al limite: un'altra partita li farebbe traboccare");
-            Identiche(storia, ventisette);
+        // Whatever the counters, a series this program could have written loads and writes
+        // back the same bytes.
+        TipoStoriaPartite storia;
+        ASSERT_TRUE(storia.CaricaDaByte(std::string(file.begin(), file.end())));
+        const std::string riscritto = storia.SalvaInByte();
+        EXPECT_EQ(Byte(riscritto.begin(), riscritto.end()), file);
+        EXPECT_EQ(storia.Limite(), c.limite);
+        EXPECT_EQ(storia.Piena(), !c.limite.empty());
+        EXPECT_EQ(storia.PartiteSicure() == 0, storia.Piena());
+        if (!c.limite.empty()) {
+            const TipoStoriaPartite piena = storia;
+            EXPECT_EQ(Messaggio([&] { GiocaPartitaNota(7, storia); }), c.limite);
+            Identiche(storia, piena);
             continue;
         }
         // The edge value still takes a game (game 13 gives the caller all 120 points, with the
-        // scores at their largest); then the series may be full, and says so.
+        // scores at their largest).
         GiocaPartitaNota(13, storia);
         if (c.posizione == 4) {
             EXPECT_EQ(storia.numeroPartite, kMassimo);
+            EXPECT_EQ(storia.Limite(), partite);
         }
-        if (!storia.Piena()) {
-            continue;
-        }
-        const TipoStoriaPartite piena = storia;
-        EXPECT_EQ(Messaggio([&] { GiocaPartitaNota(7, storia); }),
-                  "La serie ha raggiunto il limite delle partite che può contare: per "
-                  "continuare, iniziane una nuova");
-        Identiche(storia, piena);
     }
+}
+
+TEST_F(FileStoria, UnaSerieAccodataEComeLeSuePartiteAggiunteUnaAUna) {
+    TipoStoriaPartite registrata;
+    StoriaDiPartiteNote(27, registrata);
+    // Played on from game 3 (of 9, 25, 30 ...): the ring of the whole, of the part, of both.
+    struct Caso {
+        int base;
+        int seguito;
+    };
+    const std::vector<Caso> casi = {{0, 0},  {0, 27}, {3, 0},  {3, 5},   {3, 24},
+                                    {3, 27}, {9, 20}, {25, 2}, {27, 30}, {30, 60}};
+    for (const Caso& c : casi) {
+        SCOPED_TRACE(std::to_string(c.base) + " + " + std::to_string(c.seguito));
+        const auto Gioco = [&](int g) { return registrata.Partita(g % 25); };
+        TipoStoriaPartite intera;
+        TipoStoriaPartite accodata;
+        for (int g = 0; g < c.base; ++g) {
+            intera.AggiungiPartita(Gioco(g));
+            accodata.AggiungiPartita(Gioco(g));
+        }
+        TipoStoriaPartite seguito;
+        seguito.numeroPartite = c.base;
+        for (int g = c.base; g < c.base + c.seguito; ++g) {
+            intera.AggiungiPartita(Gioco(g));
+            seguito.AggiungiPartita(Gioco(g));
+        }
+        accodata.Accoda(seguito);
+        Identiche(accodata, intera);
+        EXPECT_EQ(accodata.SalvaInByte(), intera.SalvaInByte());
+    }
+
+    // A part that does not begin where the series ends, or that could pass a limit, is
+    // refused and changes nothing.
+    TipoStoriaPartite storia;
+    StoriaDiPartiteNote(4, storia);
+    TipoStoriaPartite altrove;
+    altrove.numeroPartite = 5;
+    altrove.AggiungiPartita(registrata.Partita(0));
+    const TipoStoriaPartite prima = storia;
+    EXPECT_EQ(Messaggio([&] { storia.Accoda(altrove); }),
+              "ERRORE INTERNO - La serie da accodare non comincia dove finisce questa");
+    Identiche(storia, prima);
+    storia.totale[1] = kMassimo - TipoStoriaPartite::kPunteggioMassimo;
+    EXPECT_EQ(storia.PartiteSicure(), 1);
+    TipoStoriaPartite due;
+    due.numeroPartite = 4;
+    due.AggiungiPartita(registrata.Partita(0));
+    TipoStoriaPartite quasiPiena = storia;
+    quasiPiena.Accoda(due);
+    EXPECT_EQ(quasiPiena.numeroPartite, 5);
+    due.AggiungiPartita(registrata.Partita(1));
+    const TipoStoriaPartite alBordo = storia;
+    EXPECT_EQ(Messaggio([&] { storia.Accoda(due); }),
+              "Le partite da accodare potrebbero passare i limiti che la serie può contare");
+    Identiche(storia, alBordo);
 }
 
 TEST_F(FileStoria, AggiungereUnaPartitaGiocataAltroveEComeRegistrarla) {

@@ -197,6 +197,7 @@ TEST_F(Serie, OpzioniSbagliateEsconoConStato2SenzaSalvare) {
         "--casuale 1,,3",
         "--esperto 5",
         "--budget-esperto 0",
+        "--budget-esperto 5001",
         "--verifica=1",
         "--carica manca.bri",
         "--carica non-una-serie.bri",
@@ -331,10 +332,15 @@ TEST_F(Serie, UnConteggioSalvatoAlLimiteNonTraboccaPiu) {
     ConConteggio("max.bri", 2147483647u);
     ConConteggio("quasi.bri", 2147483646u);
 
+    // A series at the limit loads and saves again unchanged; it cannot take another game.
+    const Esito copia = Esegui("--carica max.bri --partite 0 --salva copia.bri --json");
+    EXPECT_EQ(copia.stato, 0) << copia.errori;
+    EXPECT_EQ(Campo(copia.uscita, "partite"), 2147483647.0);
+    EXPECT_EQ(Contenuto(File("copia.bri")), Contenuto(File("max.bri")));
     const Esito max = Esegui("--carica max.bri --partite 2");
     EXPECT_EQ(max.stato, 2);
-    EXPECT_EQ(max.errori, "pentaludo-serie: impossibile caricare la serie max.bri: ha contatori "
-                          "al limite: un'altra partita li farebbe traboccare\n");
+    EXPECT_EQ(max.errori, "pentaludo-serie: La serie ha già 2147483647 partite: se ne possono "
+                          "giocare al più altre 0\n");
     const Esito troppe = Esegui("--carica quasi.bri --partite 2");
     EXPECT_EQ(troppe.stato, 2);
     EXPECT_EQ(troppe.errori, "pentaludo-serie: La serie ha già 2147483646 partite: se ne possono "
@@ -342,5 +348,51 @@ TEST_F(Serie, UnConteggioSalvatoAlLimiteNonTraboccaPiu) {
     const Esito una = Esegui("--carica quasi.bri --partite 1 --salva piena.bri --json");
     EXPECT_EQ(una.stato, 0) << una.errori;
     EXPECT_EQ(Campo(una.uscita, "partite"), 2147483647.0);
-    EXPECT_EQ(Esegui("--carica piena.bri --partite 0").stato, 2);
+    EXPECT_EQ(Esegui("--carica piena.bri --partite 0").stato, 0);
+
+    // A seat's total at the limit: the message says so.
+    std::string totale = g30;
+    for (int k = 0; k < 4; ++k) {
+        totale[static_cast<std::size_t>(8 + 52 + k)] = static_cast<char>(0x7fffffffu >> (8 * k));
+    }
+    std::ofstream(File("totale.bri"), std::ios::binary) << totale;
+    const Esito punti = Esegui("--carica totale.bri --partite 1");
+    EXPECT_EQ(punti.stato, 2);
+    EXPECT_EQ(punti.errori, "pentaludo-serie: La serie ha raggiunto il limite dei punti che può "
+                            "contare nel totale del posto 1: per continuare, iniziane una nuova\n");
+}
+
+TEST_F(Serie, OpzioniCheChiedonoLoStessoPostoSiRifiutano) {
+    std::ofstream(File("mie.txt")) << Contenuto(PENTALUDO_DATI_SORGENTE "/regole.OK.txt");
+    const std::vector<std::pair<std::string, std::string>> casi = {
+        {"--esperto 4 --sfidante mie.txt", "--sfidante e --esperto chiedono entrambe il posto 4"},
+        {"--esperto 0 --casuale 0", "--casuale e --esperto chiedono entrambe il posto 0"},
+        {"--esperto 1,2 --casuale 3,2", "--casuale e --esperto chiedono entrambe il posto 2"},
+        {"--casuale 4 --sfidante mie.txt", "--sfidante e --casuale chiedono entrambe il posto 4"},
+        {"--tipo 0 --sfidante mie.txt --casuale 4 --esperto 4",
+         "--sfidante, --casuale e --esperto chiedono tutte il posto 4"},
+    };
+    for (const auto& [opzioni, conflitto] : casi) {
+        const Esito e =
+            Esegui("--partite 3 --seme 1 --budget-esperto 4 --salva fatta.bri " + opzioni);
+        EXPECT_EQ(e.stato, 2) << opzioni;
+        EXPECT_EQ(e.errori, "pentaludo-serie: Opzioni in conflitto: " + conflitto +
+                                ", che ha un solo giocatore\nPer l'elenco delle opzioni: "
+                                "pentaludo-serie --aiuto\n")
+            << opzioni;
+        EXPECT_TRUE(e.uscita.empty()) << opzioni;
+        EXPECT_FALSE(fs::exists(File("fatta.bri"))) << opzioni;
+    }
+    // Different seats are no conflict; at seat 4 of seating 0 the table says who sits there.
+    const Esito e = Esegui("--tipo 0 --partite 3 --seme 1 --budget-esperto 4 --esperto 4 "
+                           "--casuale 0 --fili 1");
+    EXPECT_EQ(e.stato, 0) << e.errori;
+    EXPECT_EQ(e.uscita.rfind("Serie di tipo 0 senza l'umano simulato (al posto 4: Esperto 4 "
+                             "partite per carta), seme 1: 3 partite",
+                             0),
+              0u)
+        << e.uscita;
+    const Esito umano = Esegui("--tipo 0 --partite 3 --seme 1 --casuale 0 --fili 1");
+    EXPECT_EQ(umano.uscita.rfind("Serie di tipo 0, seme 1: 3 partite", 0), 0u) << umano.uscita;
+    EXPECT_NE(Esegui("--aiuto").uscita.find("al più 5000"), std::string::npos);
 }
