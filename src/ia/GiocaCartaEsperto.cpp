@@ -109,7 +109,6 @@ Carta GiocaCartaEsperto::ScegliCartaDa(const RegistroPartita& registro) {
         }
         osservatore->CarteMigliori(righe);
         osservatore->CartaGiocata(migliore->carta.NomeLungo());
-        osservatore->Attendi();
     }
     return migliore->carta;
 }

@@ -117,7 +117,6 @@ Carta TatticaNuova::Scegli(const RegistroPartita& registro, int giocatore) {
         }
         osservatore->CarteMigliori(righe);
         osservatore->CartaGiocata(migliore.NomeLungo());
-        osservatore->Attendi();
     }
     return migliore;
 }
