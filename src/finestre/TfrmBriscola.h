@@ -6,6 +6,7 @@
 
 #include <array>
 #include <cstdint>
+#include <functional>
 #include <memory>
 
 #include "finestre/SfondoTavolo.h"
@@ -14,7 +15,6 @@
 
 class CicloGioco;
 class ImmagineCarta;
-class QEventLoop;
 class Semaforo;
 class TfrmOpzioni;
 
@@ -59,9 +59,8 @@ public:
     int AttesaManoCorrente() const { return attesaMano; }
 
 signals:
-    // The user confirmed closing while a step is under way: whatever holds the step (a
-    // held decision) lets it go, so that the step returns and the window can close.
-    void ChiusuraDuranteIlPasso();
+    // A step of the game has returned: the game record as it left it.
+    void PassoGiocato(const RegistroPartita& registro);
 
 protected:
     RegistroPartita registro;
@@ -86,8 +85,9 @@ protected:
     // The driver of the window's seating: set by the derived window's constructor, replaced
     // (never during a step) when the seating changes.
     void ImpostaSemaforo(std::unique_ptr<Semaforo> nuovo);
-    // The pause after a card or bid (dopoGiocata) or after a trick; the window stays live.
-    void Attesa(bool dopoGiocata);
+    // The pause after a card or bid (dopoGiocata) or after a trick: once the step has
+    // returned, the loop waits, with the window live, then does poi and goes on.
+    void Attesa(bool dopoGiocata, std::function<void()> poi);
     // A message box through the dialog seam.
     void MostraErrore(const QString& testo);
 
@@ -104,7 +104,6 @@ private:
     QImage mascheraCarta2x;
     std::unique_ptr<Semaforo> semaforo;
     std::unique_ptr<CicloGioco> ciclo;
-    QEventLoop* attesaInCorso = nullptr;
     bool chiusuraConfermata = false;
 
     void CartaCliccata(int indice);

@@ -96,13 +96,6 @@ TfrmBriscolaMain::TfrmBriscolaMain(std::uint32_t semeCasuale, QWidget* padre)
     const int tipo = TipoGiocatori();
     if (tipo == 0) {
         ImpostaSemaforo(CreaSemaforoUmano(false));
-        connect(&Ciclo(), &CicloGioco::PassoConcluso, this, [this] {
-            if (nuovaPartitaDopoPasso) {
-                nuovaPartitaDopoPasso = false;
-                CambiaGiocatori();
-                TfrmBriscolaBase::NuovaPartita();
-            }
-        });
     } else {
         ImpostaSemaforo(std::make_unique<SemaforoSoloComputer>(this, tipo));
     }
@@ -210,12 +203,8 @@ void TfrmBriscolaMain::menuNuovaPartitaClick() {
 void TfrmBriscolaMain::NuovaPartita() {
     lblBenvenuto->hide();
     if (cambioGiocatori) {
-        // The players change with a new table, which may not replace one a step is using.
-        if (Ciclo().InPasso()) {
-            nuovaPartitaDopoPasso = true;
-            return;
-        }
-        CambiaGiocatori();
+        // The players change with a new table, which the loop never replaces under a step.
+        Ciclo().Riprendi([this] { CambiaGiocatori(); });
     }
     TfrmBriscolaBase::NuovaPartita();
 }
