@@ -1,0 +1,241 @@
+// The pauses of play through the real main window: their order and length, and what closing,
+// "Nuova Partita" and loading a series do during one.
+
+#include <gtest/gtest.h>
+
+#include <QAction>
+#include <QDialog>
+#include <QElapsedTimer>
+#include <QTest>
+#include <QTimer>
+
+#include <set>
+#include <utility>
+
+#include "finestre/CicloGioco.h"
+#include "finestre/ImmagineCarta.h"
+#include "finestre/TavoloDiProva.h"
+#include "finestre/TfrmBriscolaMain.h"
+#include "motori/Semaforo.h"
+#include "partita/RegistroPartita.h"
+#include "partita/TipoStoriaPartite.h"
+
+namespace {
+
+enum class Pausa { Nessuna, DopoChiamata, DopoCarta, DopoMano };
+
+// Which pause the loop is in, from the game it paused: a trick just collected leaves the
+// game at the next trick or at its end with no card on the table.
+Pausa PausaInCorso(const TfrmBriscolaMain& finestra) {
+    if (!finestra.Ciclo().InPausa()) {
+        return Pausa::Nessuna;
+    }
+    const int giocate = Registro().NumeroCarteGiocate();
+    const int stato = StatoPartita(finestra);
+    if (giocate == 0) {
+        return Pausa::DopoChiamata;
+    }
+    if (giocate % 5 == 0 && (stato == 5 || stato == 8)) {
+        return Pausa::DopoMano;
+    }
+    return Pausa::DopoCarta;
+}
+
+// The cards shown in the trick's row.
+std::set<int> CarteInTavola(const TfrmBriscolaMain& finestra) {
+    std::set<int> carte;
+    for (int c = 0; c < 40; ++c) {
+        const ImmagineCarta* immagine = finestra.Immagine(c);
+        if (immagine != nullptr && immagine->isVisible() && immagine->y() == 70) {
+            carte.insert(c);
+        }
+    }
+    return carte;
+}
+
+// The last n cards played.
+std::set<int> UltimeGiocate(int n) {
+    std::set<int> carte;
+    const int giocate = Registro().NumeroCarteGiocate();
+    for (int k = giocate - n; k < giocate; ++k) {
+        carte.insert(Registro().CartaGiocata(k).Indice());
+    }
+    return carte;
+}
+
+// Plays as the human until the loop is in the pause asked for; false on a time-out.
+bool GiocaFinoAllaPausa(TavoloDiProva& tavolo, Pausa cercata) {
+    TfrmBriscolaMain& finestra = tavolo.Finestra();
+    for (int passi = 0; passi < 1000; ++passi) {
+        bool umano = false;
+        const bool trovata = AttendiCondizione([&] {
+            if (PausaInCorso(finestra) == cercata) {
+                return true;
+            }
+            const CicloGioco& ciclo = finestra.Ciclo();
+            umano = tavolo.Avviato() && !ciclo.Attivo() && !ciclo.InPasso();
+            return umano;
+        });
+        if (!trovata) {
+            return false;
+        }
+        if (!umano) {
+            return true;
+        }
+        if (!finestra.SemaforoGioco().InCorso()) {
+            finestra.menuNuovaPartitaClick();
+        } else {
+            DecidiComeUmano(finestra);
+        }
+    }
+    return false;
+}
+
+} // namespace
+
+// A whole game as the human, watched at every moment the loop pauses: each card played is
+// on the table with the rest of its trick, alone with them, and the trick stays there for
+// the pause after it; the next card comes only after the pause. The pauses last at least as
+// long as the options say.
+TEST(Pause, OgniCartaEOgniManoHannoLaLoroPausaNellOrdine) {
+    constexpr int kGiocata = 40;
+    constexpr int kMano = 60;
+    TavoloDiProva tavolo(
+        0, 21, QStringLiteral("AttesaGiocata=%1\r\nAttesaMano=%2\r\n").arg(kGiocata).arg(kMano));
+    TfrmBriscolaMain& finestra = tavolo.Finestra();
+    int pauseCarta = 0;
+    int pauseMano = 0;
+    qint64 durataCarte = 0;
+    qint64 durataMani = 0;
+    // One pause ends and the next begins in the same turn of the loop when no human is
+    // asked in between: a pause is told from the next by the cards played.
+    std::pair<Pausa, int> inCorso{Pausa::Nessuna, 0};
+    QElapsedTimer orologio;
+    QTimer osservatore;
+    osservatore.setInterval(1);
+    QObject::connect(&osservatore, &QTimer::timeout, [&] {
+        const Pausa pausa = PausaInCorso(finestra);
+        const int giocate = Registro().NumeroCarteGiocate();
+        if (std::pair(pausa, giocate) == inCorso) {
+            return;
+        }
+        if (inCorso.first == Pausa::DopoCarta) {
+            durataCarte += orologio.elapsed();
+        } else if (inCorso.first == Pausa::DopoMano) {
+            durataMani += orologio.elapsed();
+        }
+        inCorso = {pausa, giocate};
+        orologio.start();
+        if (pausa == Pausa::DopoCarta) {
+            ++pauseCarta;
+            EXPECT_EQ(CarteInTavola(finestra), UltimeGiocate((giocate - 1) % 5 + 1)) << giocate;
+        } else if (pausa == Pausa::DopoMano) {
+            ++pauseMano;
+            EXPECT_EQ(CarteInTavola(finestra), UltimeGiocate(5)) << giocate;
+        }
+    });
+    osservatore.start();
+    GiocaFinche(tavolo, [] { return StoriaPartite().numeroPartite == 1; });
+    osservatore.stop();
+    EXPECT_EQ(pauseCarta, 40);
+    EXPECT_EQ(pauseMano, 8);
+    EXPECT_TRUE(CarteInTavola(finestra).empty()) << "the last trick is collected";
+    // A timer may end up to a twentieth early; nothing else shortens a pause.
+    EXPECT_GE(durataCarte, pauseCarta * kGiocata * 19 / 20);
+    EXPECT_GE(durataMani, pauseMano * kMano * 19 / 20);
+}
+
+// Closing the window, "Nuova Partita" and loading a series, during the pause after a card
+// and after a trick, each take effect at once.
+TEST(Pause, ChiudereNuovaPartitaECaricareDuranteUnaPausaValgonoSubito) {
+    enum class Azione { Chiudi, NuovaPartita, Carica };
+    for (const Pausa pausa : {Pausa::DopoCarta, Pausa::DopoMano}) {
+        for (const Azione azione : {Azione::Chiudi, Azione::NuovaPartita, Azione::Carica}) {
+            SCOPED_TRACE(std::to_string(static_cast<int>(pausa)) + " " +
+                         std::to_string(static_cast<int>(azione)));
+            CartellaTemporanea cartella;
+            const QString file = QString::fromStdString(cartella.File("serie.bri"));
+            TavoloDiProva tavolo(0, 40 + static_cast<int>(azione),
+                                 QStringLiteral("AttesaGiocata=20\r\nAttesaMano=20\r\n"));
+            TfrmBriscolaMain& finestra = tavolo.Finestra();
+            TipoStoriaPartite salvata;
+            if (azione == Azione::Carica) {
+                // A series of one game on file, and a fresh one at the table.
+                GiocaFinche(tavolo, [] { return StoriaPartite().numeroPartite == 1; });
+                salvata = StoriaPartite();
+                tavolo.Dialoghi().file = {file};
+                finestra.AzioneSalvaPartita()->trigger();
+                ASSERT_TRUE(tavolo.AttendiInattivo());
+                tavolo.Dialoghi().risposte = {true};
+                finestra.menuNuovaPartitaClick();
+                ASSERT_EQ(StoriaPartite().numeroPartite, 0);
+            }
+            ASSERT_TRUE(GiocaFinoAllaPausa(tavolo, pausa));
+            const int giocate = Registro().NumeroCarteGiocate();
+            const std::set<int> inTavola = CarteInTavola(finestra);
+            ASSERT_FALSE(inTavola.empty());
+            tavolo.Dialoghi().mostrati.clear();
+
+            switch (azione) {
+            case Azione::Chiudi:
+                tavolo.Dialoghi().risposte = {true};
+                finestra.close();
+                ASSERT_EQ(tavolo.Dialoghi().mostrati.size(), 1U);
+                EXPECT_EQ(tavolo.Dialoghi().mostrati[0].testo,
+                          QStringLiteral("Vuoi uscire dal gioco ?"));
+                EXPECT_FALSE(finestra.isVisible());
+                EXPECT_FALSE(finestra.Ciclo().InPausa());
+                ASSERT_TRUE(AttendiCondizione([&] { return finestra.Ciclo().Terminato(); }));
+                EXPECT_EQ(Registro().NumeroCarteGiocate(), giocate) << "played after the close";
+                EXPECT_EQ(StatoPartita(finestra), 9);
+                break;
+            case Azione::NuovaPartita:
+                tavolo.Dialoghi().risposte = {true};
+                finestra.menuNuovaPartitaClick();
+                EXPECT_FALSE(finestra.Ciclo().InPausa());
+                EXPECT_EQ(StatoPartita(finestra), 0);
+                // What followed the pause is done: a collected trick has left the table.
+                if (pausa == Pausa::DopoMano) {
+                    EXPECT_TRUE(CarteInTavola(finestra).empty());
+                }
+                ASSERT_TRUE(tavolo.AttendiInattivo());
+                EXPECT_EQ(Registro().NumeroCarteGiocate(), 0);
+                EXPECT_TRUE(CarteInTavola(finestra).empty());
+                EXPECT_EQ(StoriaPartite().numeroPartite, 0);
+                EXPECT_TRUE(finestra.SemaforoGioco().InCorso());
+                break;
+            case Azione::Carica:
+                tavolo.Dialoghi().file = {file};
+                finestra.AzioneCaricaPartita()->trigger();
+                EXPECT_TRUE(StoriaPartite() == salvata);
+                // The game under way stays as it is, its pause runs on, then it goes on
+                // and scores into the loaded series.
+                EXPECT_TRUE(finestra.Ciclo().InPausa());
+                EXPECT_EQ(CarteInTavola(finestra), inTavola);
+                EXPECT_EQ(Registro().NumeroCarteGiocate(), giocate);
+                GiocaFinche(tavolo, [] { return StoriaPartite().numeroPartite == 2; });
+                EXPECT_EQ(StoriaPartite().numeroPartite, 2);
+                break;
+            }
+        }
+    }
+}
+
+// A modal box opened during a pause holds the game: the pause does not end under it, and the
+// game goes on once it is closed.
+TEST(Pause, UnaFinestraModaleSospendeIlGioco) {
+    TavoloDiProva tavolo(0, 9, QStringLiteral("AttesaGiocata=20\r\nAttesaMano=20\r\n"));
+    TfrmBriscolaMain& finestra = tavolo.Finestra();
+    ASSERT_TRUE(GiocaFinoAllaPausa(tavolo, Pausa::DopoCarta));
+    const int giocate = Registro().NumeroCarteGiocate();
+    QDialog box(&finestra);
+    box.setModal(true);
+    box.show();
+    QTest::qWait(200);
+    EXPECT_TRUE(finestra.Ciclo().Attivo());
+    EXPECT_EQ(Registro().NumeroCarteGiocate(), giocate);
+    EXPECT_EQ(PausaInCorso(finestra), Pausa::DopoCarta);
+    box.hide();
+    ASSERT_TRUE(AttendiCondizione([&] { return PausaInCorso(finestra) != Pausa::DopoCarta; }));
+    ASSERT_TRUE(tavolo.AttendiInattivo());
+}
