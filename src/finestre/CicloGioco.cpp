@@ -27,7 +27,7 @@ void CicloGioco::Sveglia() {
         fase = Fase::Pronto;
         timer.start(0);
     } else if (fase == Fase::InPasso && dopoPasso == Fase::Inattivo) {
-        // A click that a modal box let through during the step: look at it after the step.
+        // A click handled inside the step (the deal lets events through): look after it.
         dopoPasso = Fase::Pronto;
     }
 }
