@@ -45,6 +45,8 @@ public:
     Fase FaseCorrente() const { return fase; }
     bool InPasso() const { return fase == Fase::InPasso; }
     bool InPausa() const { return fase == Fase::InPausa; }
+    // The length of the pause under way, in milliseconds.
+    int DurataPausa() const { return durataPausa; }
     bool Trattenuto() const { return fase == Fase::Trattenuto; }
     bool Bloccato() const { return fase == Fase::Bloccato; }
     bool Terminato() const { return fase == Fase::Terminato; }
