@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <QAction>
+#include <QCheckBox>
 #include <QDialog>
 #include <QTest>
 #include <QTimer>
@@ -15,7 +16,9 @@
 #include "finestre/ImmagineCarta.h"
 #include "finestre/TavoloDiProva.h"
 #include "finestre/TfrmBriscolaMain.h"
+#include "finestre/TfrmOpzioni.h"
 #include "motori/Semaforo.h"
+#include "partita/Partita.h"
 #include "partita/RegistroPartita.h"
 #include "partita/TipoStoriaPartite.h"
 
@@ -227,4 +230,44 @@ TEST(Pause, UnaFinestraModaleSospendeIlGioco) {
     box.hide();
     ASSERT_TRUE(AttendiCondizione([&] { return PausaInCorso(finestra) != Pausa::DopoCarta; }));
     ASSERT_TRUE(tavolo.AttendiInattivo());
+}
+
+// "Nuova Partita" asked for from inside a step (the deal lets events through), with a new
+// table of players due, waits until the step has returned: the step never runs on a game or
+// a table replaced under it.
+TEST(Pause, NuovaPartitaChiestaDentroUnPassoAspettaLaFineDelPasso) {
+    TavoloDiProva tavolo(0, 14);
+    TfrmBriscolaMain& finestra = tavolo.Finestra();
+    finestra.menuNuovaPartitaClick();
+    ASSERT_TRUE(tavolo.AttendiInattivo());
+    const QString standard = finestra.TestoTipiGiocatori();
+    tavolo.Dialoghi().risposte = {true};
+    finestra.menuNuovaPartitaClick();
+    // Due just after the loop's next step, the deal, which lets it run inside.
+    bool nelPasso = false;
+    const Partita* partitaNelPasso = nullptr;
+    QTimer dentro;
+    dentro.setSingleShot(true);
+    QObject::connect(&dentro, &QTimer::timeout, [&] {
+        nelPasso = finestra.Ciclo().InPasso();
+        const Partita* prima = finestra.SemaforoGioco().PartitaCorrente();
+        tavolo.Dialoghi().azioni.push_back([](QDialog& dialogo) {
+            dynamic_cast<TfrmOpzioni&>(dialogo).chkEsperti->setChecked(true);
+            return int{QDialog::Accepted};
+        });
+        finestra.AzioneOpzioni()->trigger();
+        tavolo.Dialoghi().risposte = {true};
+        finestra.menuNuovaPartitaClick();
+        partitaNelPasso = finestra.SemaforoGioco().PartitaCorrente();
+        EXPECT_EQ(partitaNelPasso, prima);
+        EXPECT_EQ(finestra.TestoTipiGiocatori(), standard);
+    });
+    dentro.start(0);
+    ASSERT_TRUE(tavolo.AttendiInattivo());
+    ASSERT_TRUE(nelPasso) << "the request did not come from inside a step";
+    EXPECT_EQ(finestra.TestoTipiGiocatori().count(QStringLiteral("Esperto")), 4);
+    EXPECT_EQ(Registro().NumeroCarteGiocate(), 0);
+    EXPECT_EQ(StatoPartita(finestra), 1);
+    GiocaFinche(tavolo, [] { return StoriaPartite().numeroPartite == 1; });
+    EXPECT_EQ(StoriaPartite().numeroPartite, 1);
 }
