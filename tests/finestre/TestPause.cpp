@@ -89,6 +89,17 @@ bool GiocaFinoAllaPausa(TavoloDiProva& tavolo, Pausa cercata) {
         } else {
             DecidiComeUmano(finestra);
         }
+        // The human's answer must move the game on.
+        if (!finestra.Ciclo().Attivo()) {
+            ADD_FAILURE() << "fermo: stato " << StatoPartita(finestra) << ", fase "
+                          << static_cast<int>(finestra.Ciclo().FaseCorrente()) << ", turno "
+                          << finestra.SemaforoGioco().GiocatoreCorrente() << ", messaggi "
+                          << tavolo.Dialoghi().mostrati.size();
+            for (const auto& box : tavolo.Dialoghi().mostrati) {
+                ADD_FAILURE() << box.testo.toStdString();
+            }
+            return false;
+        }
     }
     return false;
 }
