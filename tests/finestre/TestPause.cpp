@@ -9,6 +9,7 @@
 #include <QTest>
 #include <QTimer>
 
+#include <functional>
 #include <set>
 #include <utility>
 
@@ -65,24 +66,29 @@ std::set<int> UltimeGiocate(int n) {
     return carte;
 }
 
-// Plays as the human until the loop is in the pause asked for; false on a time-out.
-bool GiocaFinoAllaPausa(TavoloDiProva& tavolo, Pausa cercata) {
+// Plays as the human until the loop is in the pause asked for, and then, from the same turn
+// of the event loop (later ones may already end the pause), does allaPausa; false on a
+// time-out.
+bool GiocaFinoAllaPausa(TavoloDiProva& tavolo, Pausa cercata,
+                        const std::function<void()>& allaPausa) {
     TfrmBriscolaMain& finestra = tavolo.Finestra();
     for (int passi = 0; passi < 1000; ++passi) {
+        bool trovata = false;
         bool umano = false;
-        const bool trovata = AttendiCondizione([&] {
-            if (PausaInCorso(finestra) == cercata) {
-                return true;
+        AttendiCondizione([&] {
+            if (!trovata && !umano && PausaInCorso(finestra) == cercata) {
+                trovata = true;
+                allaPausa();
             }
             const CicloGioco& ciclo = finestra.Ciclo();
-            umano = tavolo.Avviato() && !ciclo.Attivo() && !ciclo.InPasso();
-            return umano;
+            umano = umano || (!trovata && tavolo.Avviato() && !ciclo.Attivo() && !ciclo.InPasso());
+            return trovata || umano;
         });
-        if (!trovata) {
-            return false;
+        if (trovata) {
+            return true;
         }
         if (!umano) {
-            return true;
+            return false;
         }
         if (!finestra.SemaforoGioco().InCorso()) {
             finestra.menuNuovaPartitaClick();
@@ -173,34 +179,54 @@ TEST(Pause, ChiudereNuovaPartitaECaricareDuranteUnaPausaValgonoSubito) {
                 finestra.menuNuovaPartitaClick();
                 ASSERT_EQ(StoriaPartite().numeroPartite, 0);
             }
-            ASSERT_TRUE(GiocaFinoAllaPausa(tavolo, pausa));
-            const int giocate = Registro().NumeroCarteGiocate();
-            const std::set<int> inTavola = CarteInTavola(finestra);
-            ASSERT_FALSE(inTavola.empty());
-            tavolo.Dialoghi().mostrati.clear();
+            int giocate = -1;
+            std::set<int> inTavola;
+            // What must hold at once is checked in the pause's own turn of the event loop.
+            ASSERT_TRUE(GiocaFinoAllaPausa(tavolo, pausa, [&] {
+                giocate = Registro().NumeroCarteGiocate();
+                inTavola = CarteInTavola(finestra);
+                EXPECT_FALSE(inTavola.empty());
+                tavolo.Dialoghi().mostrati.clear();
+                switch (azione) {
+                case Azione::Chiudi:
+                    tavolo.Dialoghi().risposte = {true};
+                    finestra.close();
+                    EXPECT_FALSE(finestra.isVisible());
+                    EXPECT_FALSE(finestra.Ciclo().InPausa());
+                    break;
+                case Azione::NuovaPartita:
+                    tavolo.Dialoghi().risposte = {true};
+                    finestra.menuNuovaPartitaClick();
+                    EXPECT_FALSE(finestra.Ciclo().InPausa());
+                    EXPECT_EQ(StatoPartita(finestra), 0);
+                    EXPECT_EQ(StoriaPartite().numeroPartite, 0);
+                    // What followed the pause is done: a collected trick has left the table.
+                    if (pausa == Pausa::DopoMano) {
+                        EXPECT_TRUE(CarteInTavola(finestra).empty());
+                    }
+                    break;
+                case Azione::Carica:
+                    tavolo.Dialoghi().file = {file};
+                    finestra.AzioneCaricaPartita()->trigger();
+                    EXPECT_TRUE(StoriaPartite() == salvata);
+                    // The game under way stays as it is and its pause runs on.
+                    EXPECT_TRUE(finestra.Ciclo().InPausa());
+                    EXPECT_EQ(CarteInTavola(finestra), inTavola);
+                    EXPECT_EQ(Registro().NumeroCarteGiocate(), giocate);
+                    break;
+                }
+            }));
 
             switch (azione) {
             case Azione::Chiudi:
-                tavolo.Dialoghi().risposte = {true};
-                finestra.close();
                 ASSERT_EQ(tavolo.Dialoghi().mostrati.size(), 1U);
                 EXPECT_EQ(tavolo.Dialoghi().mostrati[0].testo,
                           QStringLiteral("Vuoi uscire dal gioco ?"));
-                EXPECT_FALSE(finestra.isVisible());
-                EXPECT_FALSE(finestra.Ciclo().InPausa());
                 ASSERT_TRUE(AttendiCondizione([&] { return finestra.Ciclo().Terminato(); }));
                 EXPECT_EQ(Registro().NumeroCarteGiocate(), giocate) << "played after the close";
                 EXPECT_EQ(StatoPartita(finestra), 9);
                 break;
             case Azione::NuovaPartita:
-                tavolo.Dialoghi().risposte = {true};
-                finestra.menuNuovaPartitaClick();
-                EXPECT_FALSE(finestra.Ciclo().InPausa());
-                EXPECT_EQ(StatoPartita(finestra), 0);
-                // What followed the pause is done: a collected trick has left the table.
-                if (pausa == Pausa::DopoMano) {
-                    EXPECT_TRUE(CarteInTavola(finestra).empty());
-                }
                 ASSERT_TRUE(tavolo.AttendiInattivo());
                 EXPECT_EQ(Registro().NumeroCarteGiocate(), 0);
                 EXPECT_TRUE(CarteInTavola(finestra).empty());
@@ -208,14 +234,7 @@ TEST(Pause, ChiudereNuovaPartitaECaricareDuranteUnaPausaValgonoSubito) {
                 EXPECT_TRUE(finestra.SemaforoGioco().InCorso());
                 break;
             case Azione::Carica:
-                tavolo.Dialoghi().file = {file};
-                finestra.AzioneCaricaPartita()->trigger();
-                EXPECT_TRUE(StoriaPartite() == salvata);
-                // The game under way stays as it is, its pause runs on, then it goes on
-                // and scores into the loaded series.
-                EXPECT_TRUE(finestra.Ciclo().InPausa());
-                EXPECT_EQ(CarteInTavola(finestra), inTavola);
-                EXPECT_EQ(Registro().NumeroCarteGiocate(), giocate);
+                // The game goes on and scores into the loaded series.
                 GiocaFinche(tavolo, [] { return StoriaPartite().numeroPartite == 2; });
                 EXPECT_EQ(StoriaPartite().numeroPartite, 2);
                 break;
@@ -229,11 +248,13 @@ TEST(Pause, ChiudereNuovaPartitaECaricareDuranteUnaPausaValgonoSubito) {
 TEST(Pause, UnaFinestraModaleSospendeIlGioco) {
     TavoloDiProva tavolo(0, 9, QStringLiteral("AttesaGiocata=20\r\nAttesaMano=20\r\n"));
     TfrmBriscolaMain& finestra = tavolo.Finestra();
-    ASSERT_TRUE(GiocaFinoAllaPausa(tavolo, Pausa::DopoCarta));
-    const int giocate = Registro().NumeroCarteGiocate();
+    int giocate = -1;
     QDialog box(&finestra);
     box.setModal(true);
-    box.show();
+    ASSERT_TRUE(GiocaFinoAllaPausa(tavolo, Pausa::DopoCarta, [&] {
+        giocate = Registro().NumeroCarteGiocate();
+        box.show();
+    }));
     QTest::qWait(200);
     EXPECT_TRUE(finestra.Ciclo().Attivo());
     EXPECT_EQ(Registro().NumeroCarteGiocate(), giocate);
