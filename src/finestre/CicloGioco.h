@@ -4,52 +4,77 @@
 #include <QTimer>
 
 #include <functional>
+#include <vector>
 
 class Semaforo;
 
-// Drives the game under Qt's event loop: a zero-length timer runs one step of the driver at a
-// time while the game advances; when a step finds the human's choice missing, or no game to
-// play, the loop idles, with no timer running, until a click or a new game wakes it. A step is
-// never entered twice: a wake-up that arrives during a step (from a pause or a dialog inside
-// it) is taken once the step has returned.
+// Drives the game under Qt's event loop, one step of the driver at a time, never nesting one
+// loop in another. Between two steps the loop is in one phase: ready (a zero-length timer
+// runs the next step), paused (a timer of the pause's length, then what the pause was asked
+// to do after it, then the next step), holding a decision until "Continua", idle until a
+// click or a new game wakes it (no timer: waiting costs nothing), stopped by an error, or
+// ended. A step is never entered twice, and while a modal box is open no step is taken and
+// no pause ends: the box suspends the game.
 class CicloGioco final : public QObject {
     Q_OBJECT
 
 public:
+    enum class Fase { Inattivo, Pronto, InPasso, InPausa, Trattenuto, Bloccato, Terminato };
+
     // mostraErrore shows the message of an exception that left a step.
     CicloGioco(Semaforo& semaforo, std::function<void(const QString&)> mostraErrore,
                QObject* padre = nullptr);
 
-    // Starts stepping (or takes the next step after an idle spell).
+    // Starts stepping after an idle spell; a pause or a held decision runs on.
     void Sveglia();
     // A request found the human's mailbox empty: the loop idles after this step.
-    void AttendiUmano() { attesaUmano = true; }
-    // After an error the game no longer advances; a new game lifts that.
-    void Sblocca() { bloccato = false; }
+    void AttendiUmano();
+    // Asked for by a step's notification: once the step has returned, wait millisecondi,
+    // then do poi and go on.
+    void Pausa(int millisecondi, std::function<void()> poi);
+    // Asked for while a computer player decides: the driver holds its decision and the loop
+    // waits, after the step, for Continua.
+    void TrattieniDecisione();
+    // Lets a held decision go: the next step gives it to the game.
+    void Continua();
+    // A new game or table, or a close: ends a pause (doing now what was to follow it) or a held
+    // decision, does azione, lifts an error's stop and wakes the loop. From a handler that
+    // runs inside a step, all this waits until the step has returned.
+    void Riprendi(std::function<void()> azione = {});
 
-    bool InPasso() const { return inPasso; }
-    bool Bloccato() const { return bloccato; }
+    Fase FaseCorrente() const { return fase; }
+    bool InPasso() const { return fase == Fase::InPasso; }
+    bool InPausa() const { return fase == Fase::InPausa; }
+    // The length of the pause under way, in milliseconds.
+    int DurataPausa() const { return durataPausa; }
+    bool Trattenuto() const { return fase == Fase::Trattenuto; }
+    bool Bloccato() const { return fase == Fase::Bloccato; }
+    bool Terminato() const { return fase == Fase::Terminato; }
+    // A step or the end of a pause is due.
     bool Attivo() const { return timer.isActive(); }
-    bool Terminato() const { return terminato; }
     // Another driver for the next steps (a new table); never during a step.
     void ImpostaSemaforo(Semaforo& nuovo) { semaforo = &nuovo; }
 
 signals:
     // The driver returned -1: a stop was asked for and the last step is over.
     void Fermato();
-    // A step has returned: the moment to change what a step may be using.
+    // A step has returned: the moment to look at what it changed.
     void PassoConcluso();
 
 private:
     Semaforo* semaforo;
     std::function<void(const QString&)> mostraErrore;
     QTimer timer;
-    bool inPasso = false;
-    bool attesaUmano = false;
-    bool svegliatoNelPasso = false;
-    bool bloccato = false;
-    bool terminato = false;
+    Fase fase = Fase::Inattivo;
+    // Where the step under way leaves the loop, unless it asked for a pause.
+    Fase dopoPasso = Fase::Pronto;
+    int durataPausa = 0;
+    std::function<void()> dopoPausa;
+    std::vector<std::function<void()>> rinviate;
 
-    void Esegui();
-    bool Inattivo() const;
+    void Scatta();
+    void EseguiPasso();
+    void Prosegui(Fase prossima);
+    void FinisciPausa();
+    bool SenzaPassi() const;
 };

@@ -1,8 +1,6 @@
 #include "finestre/TfrmBriscola.h"
 
 #include <QCloseEvent>
-#include <QCoreApplication>
-#include <QEventLoop>
 #include <QFileInfo>
 #include <QKeyEvent>
 #include <QPainter>
@@ -15,6 +13,7 @@
 #include "finestre/Maschere.h"
 #include "motori/Semaforo.h"
 #include "motori/Tavolo.h"
+#include "partita/RegistroPartita.h"
 
 namespace {
 
@@ -79,8 +78,12 @@ TfrmBriscola::TfrmBriscola(std::uint32_t semeCasuale, int tipoGiocatori, QWidget
                                          [this](const QString& testo) { MostraErrore(testo); });
     connect(ciclo.get(), &CicloGioco::Fermato, this, [this] {
         chiusuraConfermata = true;
-        close();
+        if (isVisible()) {
+            close();
+        }
     });
+    connect(ciclo.get(), &CicloGioco::PassoConcluso, this,
+            [this] { emit PassoGiocato(tavoloGioco->Stato().registro); });
     // The loop starts as soon as the event loop runs and the other windows exist.
     QTimer::singleShot(10, this, &TfrmBriscola::TimerStartTimer);
 }
@@ -239,17 +242,14 @@ void TfrmBriscola::keyReleaseEvent(QKeyEvent* evento) {
     QMainWindow::keyReleaseEvent(evento);
 }
 
-void TfrmBriscola::Attesa(bool dopoGiocata) {
+void TfrmBriscola::Attesa(bool dopoGiocata, std::function<void()> poi) {
     const int durata = dopoGiocata ? attesaGiocata : attesaMano;
-    QCoreApplication::processEvents();
-    if (durata <= 0 || SemaforoGioco().Fermato()) {
+    if (!ciclo) {
+        poi();
         return;
     }
-    QEventLoop attesa;
-    QTimer::singleShot(durata, &attesa, &QEventLoop::quit);
-    attesaInCorso = &attesa;
-    attesa.exec();
-    attesaInCorso = nullptr;
+    // Even a pause of 0 lets the window show the card before the next step.
+    ciclo->Pausa(durata, std::move(poi));
 }
 
 void TfrmBriscola::MostraErrore(const QString& testo) {
@@ -268,14 +268,14 @@ void TfrmBriscola::closeEvent(QCloseEvent* evento) {
     }
     SemaforoGioco().Ferma();
     if (ciclo && ciclo->InPasso()) {
-        // The step under way finishes first; the driver's -1 then closes the window.
+        // Asked from inside a step: it finishes first; the driver's -1 then closes the window.
         evento->ignore();
-        if (attesaInCorso != nullptr) {
-            attesaInCorso->quit();
-        }
-        emit ChiusuraDuranteIlPasso();
         return;
     }
     chiusuraConfermata = true;
     evento->accept();
+    // A pause or a held decision ends now; the loop's next step only ends the game.
+    if (ciclo) {
+        ciclo->Riprendi();
+    }
 }

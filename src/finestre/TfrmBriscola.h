@@ -6,6 +6,7 @@
 
 #include <array>
 #include <cstdint>
+#include <functional>
 #include <memory>
 
 #include "carte/NomiCarte.h"
@@ -17,7 +18,6 @@
 
 class CicloGioco;
 class ImmagineCarta;
-class QEventLoop;
 class Semaforo;
 class Tavolo;
 class TfrmOpzioni;
@@ -69,9 +69,8 @@ public:
     int AttesaManoCorrente() const { return attesaMano; }
 
 signals:
-    // The user confirmed closing while a step is under way: whatever holds the step (a
-    // held decision) lets it go, so that the step returns and the window can close.
-    void ChiusuraDuranteIlPasso();
+    // A step of the game has returned: the game record as it left it.
+    void PassoGiocato(const RegistroPartita& registro);
 
 protected:
     RegistroPartita registro;
@@ -98,8 +97,9 @@ protected:
     void NuoviGiocatori(const OpzioniTavolo& opzioniTavolo);
     // The window's own draws (the order the hand is laid out in), apart from the game's.
     GeneratoreCasuale generatoreFinestra;
-    // The pause after a card or bid (dopoGiocata) or after a trick; the window stays live.
-    void Attesa(bool dopoGiocata);
+    // The pause after a card or bid (dopoGiocata) or after a trick: once the step has
+    // returned, the loop waits, with the window live, then does poi and goes on.
+    void Attesa(bool dopoGiocata, std::function<void()> poi);
     // A message box through the dialog seam.
     void MostraErrore(const QString& testo);
 
@@ -116,7 +116,6 @@ private:
     QImage mascheraCarta2x;
     std::unique_ptr<Tavolo> tavoloGioco;
     std::unique_ptr<CicloGioco> ciclo;
-    QEventLoop* attesaInCorso = nullptr;
     bool chiusuraConfermata = false;
 
     void CartaCliccata(int indice);

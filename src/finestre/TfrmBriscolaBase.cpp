@@ -39,8 +39,8 @@ void TfrmBriscolaBase::NotificaChiamata(const Chiamata& chiamata, int giocatore)
         chiamataMigliore = chiamata;
     }
     MostraChiamataGiocatore();
-    Attesa(true);
-    chiamataScelta = ChiamataNulla;
+    // A bid clicked during the pause is not the human's answer to the next request.
+    Attesa(true, [this] { chiamataScelta = ChiamataNulla; });
 }
 
 void TfrmBriscolaBase::NotificaFineLicitazione() {
@@ -84,8 +84,7 @@ void TfrmBriscolaBase::NotificaCartaGiocata(const Carta& carta, int giocatore) {
     coperta[static_cast<std::size_t>(carta.Indice())] = carta.Coperta != 0;
     MostraCartaGiocata(carta, giocatore);
     AggiornaSocio();
-    Attesa(true);
-    cartaScelta = CartaIndefinita;
+    Attesa(true, [this] { cartaScelta = CartaIndefinita; });
 }
 
 void TfrmBriscolaBase::NotificaPunti(int, int) {}
@@ -103,10 +102,11 @@ void TfrmBriscolaBase::NotificaManoRaccolta(int vincitore) {
     MostraPresa(vincitore);
     numeroCarteInTavola = 0;
     AggiornaSocio();
-    Attesa(false);
-    for (const Carta& c : tavolo) {
-        NascondiCarta(c);
-    }
+    Attesa(false, [this, presa = tavolo] {
+        for (const Carta& c : presa) {
+            NascondiCarta(c);
+        }
+    });
 }
 
 void TfrmBriscolaBase::NotificaFinePartita(RegistroPartita copia, TipoStoriaPartite) {
@@ -167,7 +167,5 @@ void TfrmBriscolaBase::ImpostaOpzioni(bool primaVolta) {
 }
 
 void TfrmBriscolaBase::NuovaPartita() {
-    SemaforoGioco().NuovaPartita();
-    Ciclo().Sblocca();
-    Ciclo().Sveglia();
+    Ciclo().Riprendi([this] { SemaforoGioco().NuovaPartita(); });
 }

@@ -84,15 +84,6 @@ TfrmBriscolaMain::TfrmBriscolaMain(std::uint32_t semeCasuale, int tipoGiocatori,
     connect(panelLicitazione, &PanelLicitazione::PiuCliccato, this, &TfrmBriscolaMain::cmdPiuClick);
 
     CreaMenu();
-    if (!soloComputer) {
-        connect(&Ciclo(), &CicloGioco::PassoConcluso, this, [this] {
-            if (nuovaPartitaDopoPasso) {
-                nuovaPartitaDopoPasso = false;
-                CambiaGiocatori();
-                TfrmBriscolaBase::NuovaPartita();
-            }
-        });
-    }
     layout()->setSizeConstraint(QLayout::SetFixedSize);
 }
 
@@ -125,12 +116,8 @@ void TfrmBriscolaMain::TimerStartTimer() {
 void TfrmBriscolaMain::NuovaPartita() {
     lblBenvenuto->hide();
     if (cambioGiocatori) {
-        // The players change with a new table, which may not replace one a step is using.
-        if (Ciclo().InPasso()) {
-            nuovaPartitaDopoPasso = true;
-            return;
-        }
-        CambiaGiocatori();
+        // The players change with a new table, which the loop never replaces under a step.
+        Ciclo().Riprendi([this] { CambiaGiocatori(); });
     }
     TfrmBriscolaBase::NuovaPartita();
 }

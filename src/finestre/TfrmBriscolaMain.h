@@ -86,11 +86,9 @@ protected:
 
 private:
     bool soloComputer;
-    // The four computers of the human's table are experts; the options ask for a change; a new
-    // game waits for the step under way to return before the table changes.
+    // The four computers of the human's table are experts; the options ask for a change.
     bool espertiAlTavolo = false;
     bool cambioGiocatori = false;
-    bool nuovaPartitaDopoPasso = false;
 
     static OpzioniTavolo OpzioniGiocatori(bool esperti);
     void CambiaGiocatori();

@@ -1,13 +1,12 @@
 #include "finestre/TfrmStato.h"
 
-#include <QEventLoop>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTabWidget>
-#include <QTimer>
 
+#include "finestre/CicloGioco.h"
 #include "finestre/TfrmBriscola.h"
 #include "motori/Tavolo.h"
 #include "partita/RegistroPartita.h"
@@ -61,7 +60,7 @@ QString NomiBrevi(const NomiCarte& nomi, Lettura carta) {
 
 TfrmStato::TfrmStato(std::function<QString(int)> nomeGiocatore, QWidget* padre)
     : QWidget(padre, Qt::Tool), nomeGiocatore(std::move(nomeGiocatore)),
-      pagine(new QTabWidget(this)), Timer(new QTimer(this)) {
+      pagine(new QTabWidget(this)) {
     setWindowTitle(QStringLiteral("Stato"));
     setFixedSize(kLarghezza, kAltezza);
     pagine->setGeometry(0, 0, kLarghezza, kAltezza);
@@ -71,8 +70,6 @@ TfrmStato::TfrmStato(std::function<QString(int)> nomeGiocatore, QWidget* padre)
     pagine->addTab(dettaglio, QStringLiteral("Dettaglio"));
     CreaPaginaCarte(carte);
     CreaPaginaDettaglio(dettaglio);
-    Timer->setInterval(300);
-    connect(Timer, &QTimer::timeout, this, &TfrmStato::TimerTimer);
 }
 
 TfrmStato::~TfrmStato() {
@@ -167,14 +164,20 @@ void TfrmStato::ImpostaTavolo(StatoTavolo* nuovo) {
 
 void TfrmStato::ImpostaFinestraGioco(TfrmBriscola* finestra) {
     ImpostaTavolo(&finestra->TavoloGioco().Stato());
-    connect(finestra, &TfrmBriscola::ChiusuraDuranteIlPasso, this, &TfrmStato::Rilascia);
+    connect(finestra, &TfrmBriscola::PassoGiocato, this, &TfrmStato::MostraRegistro);
+    CicloGioco* ciclo = &finestra->Ciclo();
+    connect(this, &TfrmStato::Trattieni, ciclo, &CicloGioco::TrattieniDecisione);
+    connect(this, &TfrmStato::Continua, ciclo, &CicloGioco::Continua);
 }
 
-void TfrmStato::TimerTimer() {
-    if (tavolo == nullptr) {
-        return;
+void TfrmStato::MostraRegistro(const RegistroPartita& nuovo) {
+    registro = nuovo;
+    if (isVisible()) {
+        AggiornaCarte();
     }
-    const RegistroPartita& registro = tavolo->registro;
+}
+
+void TfrmStato::AggiornaCarte() {
     EditChiamata->setText(QString::fromStdString(registro.CartaChiamata().NomeLungo(Nomi())));
     if (registro.chiamante >= 0) {
         EditChiamante->setText(nomeGiocatore(registro.chiamante));
@@ -193,14 +196,7 @@ void TfrmStato::TimerTimer() {
 }
 
 void TfrmStato::cmdContClick() {
-    Rilascia();
-}
-
-void TfrmStato::Rilascia() {
-    inAttesa = 0;
-    if (attesa != nullptr) {
-        attesa->quit();
-    }
+    emit Continua();
 }
 
 void TfrmStato::Schema(const std::string& etichetta) {
@@ -221,21 +217,9 @@ void TfrmStato::CarteMigliori(const std::string& righe) {
 
 void TfrmStato::CartaGiocata(const std::string& nomeLungo) {
     txtCartaGiocata->setText(QString::fromStdString(nomeLungo));
-}
-
-void TfrmStato::Attendi() {
-    // Never nested: the game loop starts no step while this one is held.
-    if (cmdAuto->isChecked() || !isVisible() || attesa != nullptr) {
-        return;
+    if (!cmdAuto->isChecked() && isVisible()) {
+        emit Trattieni();
     }
-    inAttesa = 1;
-    // The table as it is at this decision, without waiting for the next refresh.
-    TimerTimer();
-    QEventLoop ciclo;
-    attesa = &ciclo;
-    ciclo.exec();
-    attesa = nullptr;
-    inAttesa = 0;
 }
 
 void TfrmStato::showEvent(QShowEvent* evento) {
@@ -243,13 +227,12 @@ void TfrmStato::showEvent(QShowEvent* evento) {
     if (tavolo != nullptr) {
         tavolo->osservatore = this;
     }
-    TimerTimer();
-    Timer->start();
+    AggiornaCarte();
 }
 
 void TfrmStato::hideEvent(QHideEvent* evento) {
     QWidget::hideEvent(evento);
-    Timer->stop();
     Distacca();
-    Rilascia();
+    // Nobody is left to press "Continua".
+    emit Continua();
 }

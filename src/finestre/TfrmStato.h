@@ -5,22 +5,21 @@
 #include <functional>
 
 #include "ia/OsservatoreTattica.h"
+#include "partita/RegistroPartita.h"
 
-class QEventLoop;
 class QGroupBox;
 class QLabel;
 class QLineEdit;
 class QPushButton;
 class QTabWidget;
-class QTimer;
 class StatoTavolo;
 class TfrmBriscola;
 
 // The AI step window: every hand, the called card, the caller and the true partner as the
-// game record has them, refreshed every 300 ms while the window is shown, and the tactical
-// player's reasoning at each of its decisions. With "Auto" up it holds the game at each such
-// decision until "Continua". It watches the tactical player only while it is shown, so that
-// otherwise no text is built and no decision waits.
+// game record has them after each step of the game, and the tactical player's reasoning at
+// each of its decisions. With "Auto" up it has the game hold each such decision until
+// "Continua". It watches the tactical player only while it is shown, so that otherwise no
+// text is built and no decision waits.
 class TfrmStato final : public QWidget, public OsservatoreTattica {
     Q_OBJECT
 
@@ -32,7 +31,7 @@ public:
     explicit TfrmStato(std::function<QString(int)> nomeGiocatore, QWidget* padre = nullptr);
     ~TfrmStato() override;
 
-    // A close of the main window during a step lets a held decision go.
+    // The game window whose steps feed this window and whose loop holds the decisions.
     void ImpostaFinestraGioco(TfrmBriscola* finestra);
     // The table watched (not owned): the window's, which ImpostaFinestraGioco sets.
     void ImpostaTavolo(StatoTavolo* nuovo);
@@ -40,21 +39,23 @@ public:
     // until then.
     void ImpostaNomiCarte(const NomiCarte& nomi) { nomiCarte = &nomi; }
 
-    bool InAttesa() const { return inAttesa != 0; }
-
-    // Reads the game record into the "Carte Giocate" page.
-    void TimerTimer();
+    // The game record after a step; shown on the "Carte Giocate" page when the window is.
+    void MostraRegistro(const RegistroPartita& registro);
     void cmdContClick();
 
     void Schema(const std::string& etichetta) override;
     void Giocatore(int giocatore) override;
     void Analisi(const std::string& ruoli) override;
     void CarteMigliori(const std::string& righe) override;
+    // Ends the decision: with "Auto" up and the window shown, asks for it to be held.
     void CartaGiocata(const std::string& nomeLungo) override;
-    // Holds the decision, with the event loop running, while "Auto" is up and the window
-    // is shown, until "Continua", hiding or the main window's close.
-    void Attendi() override;
     const NomiCarte& Nomi() const override { return *nomiCarte; }
+
+signals:
+    // The decision being taken is to be held until Continua.
+    void Trattieni();
+    // "Continua", or the window hidden: a held decision goes on.
+    void Continua();
 
 protected:
     void showEvent(QShowEvent* evento) override;
@@ -85,11 +86,9 @@ private:
     QPushButton* cmdAutoDet;
     QPushButton* cmdContDet;
     QLabel* txtCarta;
-    QTimer* Timer;
-    unsigned char inAttesa = 0;
-    QEventLoop* attesa = nullptr;
+    RegistroPartita registro;
 
     void CreaPaginaCarte(QWidget* pagina);
     void CreaPaginaDettaglio(QWidget* pagina);
-    void Rilascia();
+    void AggiornaCarte();
 };

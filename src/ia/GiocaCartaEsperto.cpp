@@ -104,7 +104,6 @@ Carta GiocaCartaEsperto::ScegliCartaDa(const RegistroPartita& registro) {
         }
         osservatore->CarteMigliori(righe);
         osservatore->CartaGiocata(migliore->carta.NomeLungo(osservatore->Nomi()));
-        osservatore->Attendi();
     }
     return migliore->carta;
 }

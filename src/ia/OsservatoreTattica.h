@@ -6,8 +6,9 @@
 #include "partita/Ruoli.h"
 
 // Whoever watches the tactical player think (the AI step window). Each decision arrives in
-// this order: the pattern, the deciding seat, the roles it sees, the candidate lines, the
-// card chosen, then Attendi, which may hold the game until the user lets it go on.
+// this order: the pattern, the deciding seat, the roles it sees, the candidate lines, then the
+// card chosen, which ends it. The strategy never waits: whoever wants the game held until
+// the user lets it go on asks the step driver to hold the decision.
 class OsservatoreTattica {
 public:
     virtual ~OsservatoreTattica() = default;
@@ -19,7 +20,6 @@ public:
     // One line per card: the three scores with two decimals and the card's long name.
     virtual void CarteMigliori(const std::string& righe) = 0;
     virtual void CartaGiocata(const std::string& nomeLungo) = 0;
-    virtual void Attendi() = 0;
 
     // The names in which the observer shows cards (its card set's); the built-in ones unless
     // it has its own.

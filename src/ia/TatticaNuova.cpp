@@ -113,7 +113,6 @@ Carta TatticaNuova::Scegli(const RegistroPartita& registro, int giocatore) {
         }
         osservatore->CarteMigliori(righe);
         osservatore->CartaGiocata(migliore.NomeLungo(osservatore->Nomi()));
-        osservatore->Attendi();
     }
     return migliore;
 }

@@ -2,22 +2,6 @@
 
 #include "comune/Errore.h"
 
-namespace {
-
-// Marks a step as running for as long as it lasts, exceptions included.
-class PassoInCorso {
-public:
-    explicit PassoInCorso(bool& inPasso) : inPasso(inPasso) { inPasso = true; }
-    ~PassoInCorso() { inPasso = false; }
-    PassoInCorso(const PassoInCorso&) = delete;
-    PassoInCorso& operator=(const PassoInCorso&) = delete;
-
-private:
-    bool& inPasso;
-};
-
-} // namespace
-
 Semaforo::Semaforo(std::unique_ptr<ManagerMotori> manager, bool ripartenzaAutomatica)
     : manager(std::move(manager)), ripartenzaAutomatica(ripartenzaAutomatica) {
     if (!this->manager) {
@@ -28,27 +12,16 @@ Semaforo::Semaforo(std::unique_ptr<ManagerMotori> manager, bool ripartenzaAutoma
 Semaforo::~Semaforo() = default;
 
 int Semaforo::Passo() {
-    // A step asked for from inside a step would act on a game the outer step is still using.
-    if (inPasso) {
-        return fermato ? -1 : 0;
-    }
     if (!partita) {
         return fermato ? -1 : 0;
     }
-    {
-        PassoInCorso guardia(inPasso);
-        nuovaPartitaRinviata = false;
+    // Stopped between two steps (the window closed during a pause): no decision is taken.
+    if (!fermato) {
         EseguiPasso();
-        if (fermato) {
-            partita->CambiaStato(StatoPartita::Inattiva);
-        }
     }
     if (fermato) {
+        partita->CambiaStato(StatoPartita::Inattiva);
         return -1;
-    }
-    if (nuovaPartitaRinviata) {
-        nuovaPartitaRinviata = false;
-        CreaPartita();
     }
     return 0;
 }
@@ -60,7 +33,7 @@ void Semaforo::EseguiPasso() {
         manager->CarteDistribuite();
         break;
     case StatoPartita::Licitazione: {
-        Chiamata chiamata = manager->ChiediLicitazione(giocatoreCorrente);
+        Chiamata chiamata = ChiediLicitazione();
         if (chiamata.Valore == kNessunaChiamata) {
             break;
         }
@@ -74,7 +47,7 @@ void Semaforo::EseguiPasso() {
         giocatoreCorrente = partita->FineLicitazione();
         break;
     case StatoPartita::SceltaBriscola: {
-        const Briscola briscola = manager->ChiediBriscola(giocatoreCorrente);
+        const Briscola briscola = ChiediBriscola();
         if (briscola.SemeGrezzo() == kBriscolaNonNominata) {
             break;
         }
@@ -83,7 +56,7 @@ void Semaforo::EseguiPasso() {
         break;
     }
     case StatoPartita::Giocata: {
-        Carta carta = manager->ChiediCarta(giocatoreCorrente);
+        Carta carta = ChiediCarta();
         if (!carta.Definita()) {
             break;
         }
@@ -111,6 +84,60 @@ void Semaforo::EseguiPasso() {
     }
 }
 
+template <typename Decisione, typename Chiedi, typename Decisa>
+Decisione Semaforo::Decidi(Chiedi chiedi, const Decisione& nessuna, Decisa decisa) {
+    if (const auto* tenuta = std::get_if<Decisione>(&decisioneTrattenuta)) {
+        if (trattenimento != Trattenimento::Rilasciata) {
+            return nessuna;
+        }
+        const Decisione decisione = *tenuta;
+        decisioneTrattenuta = std::monostate{};
+        trattenimento = Trattenimento::Nessuno;
+        return decisione;
+    }
+    // Only a request made while this decision is taken holds it.
+    trattenimento = Trattenimento::Nessuno;
+    const Decisione decisione = chiedi();
+    if (trattenimento != Trattenimento::Chiesto || !decisa(decisione)) {
+        trattenimento = Trattenimento::Nessuno;
+        return decisione;
+    }
+    trattenimento = Trattenimento::Trattenuta;
+    decisioneTrattenuta = decisione;
+    return nessuna;
+}
+
+Chiamata Semaforo::ChiediLicitazione() {
+    return Decidi([this] { return manager->ChiediLicitazione(giocatoreCorrente); }, ChiamataNulla,
+                  [](const Chiamata& c) { return c.Valore != kNessunaChiamata; });
+}
+
+Briscola Semaforo::ChiediBriscola() {
+    return Decidi([this] { return manager->ChiediBriscola(giocatoreCorrente); }, Briscola(),
+                  [](const Briscola& b) { return b.SemeGrezzo() != kBriscolaNonNominata; });
+}
+
+Carta Semaforo::ChiediCarta() {
+    return Decidi([this] { return manager->ChiediCarta(giocatoreCorrente); }, CartaIndefinita,
+                  [](const Carta& c) { return c.Definita(); });
+}
+
+void Semaforo::TrattieniDecisione() {
+    if (trattenimento == Trattenimento::Nessuno) {
+        trattenimento = Trattenimento::Chiesto;
+    }
+}
+
+void Semaforo::RilasciaDecisione() {
+    if (trattenimento == Trattenimento::Trattenuta) {
+        trattenimento = Trattenimento::Rilasciata;
+    }
+}
+
+bool Semaforo::DecisioneTrattenuta() const {
+    return trattenimento == Trattenimento::Trattenuta;
+}
+
 void Semaforo::CreaPartita() {
     std::unique_ptr<Partita> nuova = ::CreaPartita(manoAlBuio, manager->Tavolo());
     nuova->CambiaStato(StatoPartita::Distribuzione);
@@ -118,10 +145,8 @@ void Semaforo::CreaPartita() {
 }
 
 void Semaforo::NuovaPartita() {
-    if (inPasso) {
-        nuovaPartitaRinviata = true;
-        return;
-    }
+    trattenimento = Trattenimento::Nessuno;
+    decisioneTrattenuta = std::monostate{};
     CreaPartita();
 }
 

@@ -13,7 +13,6 @@
 #include "finestre/TfrmBriscolaMain.h"
 #include "finestre/TfrmStato.h"
 #include "motori/Tavolo.h"
-#include "motori/Tavolo.h"
 #include "partita/RegistroPartita.h"
 
 namespace {
@@ -102,7 +101,8 @@ TEST(NomiDelMazzo, DueFinestreMostranoOgnunaINomiDelProprioMazzo) {
 
         // The tactical and expert players format their texts in the names the window gives.
         EXPECT_EQ(&caso.stato.Nomi(), &finestra.NomiMazzo());
-        caso.stato.TimerTimer();
+        caso.stato.show();
+        caso.stato.MostraRegistro(registro);
         EXPECT_EQ(Testo(caso.stato, "EditChiamata"), caso.atteso.donnaDiCuori);
         QString mano;
         for (int k = 0; k < 8; ++k) {

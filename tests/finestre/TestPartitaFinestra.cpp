@@ -166,33 +166,6 @@ TEST(FinestraDiGioco, NuovaPartitaChiedePrimaDiAzzerareIPunteggi) {
     EXPECT_TRUE(finestra.SemaforoGioco().InCorso());
 }
 
-TEST(FinestraDiGioco, ChiudereDuranteUnaPausaFinisceDopoIlPasso) {
-    TavoloDiProva tavolo(1, 5, QStringLiteral("AttesaGiocata=300\r\nAttesaMano=300\r\n"));
-    TfrmBriscolaMain& finestra = tavolo.Finestra();
-    bool nelPasso = false;
-    bool visibileSubito = false;
-    // The close arrives from the event loop, as a click would, inside a pause of a step.
-    QTimer chiusura;
-    chiusura.setInterval(5);
-    QObject::connect(&chiusura, &QTimer::timeout, &finestra, [&] {
-        if (!finestra.Ciclo().InPasso()) {
-            return;
-        }
-        chiusura.stop();
-        nelPasso = true;
-        tavolo.Dialoghi().risposte = {true};
-        finestra.close();
-        visibileSubito = finestra.isVisible();
-    });
-    chiusura.start();
-    ASSERT_TRUE(AttendiCondizione([&] { return !finestra.isVisible(); }, 10000));
-    EXPECT_TRUE(nelPasso);
-    EXPECT_TRUE(visibileSubito);
-    EXPECT_TRUE(finestra.Ciclo().Terminato());
-    EXPECT_EQ(NumeroStato(finestra), 9);
-    EXPECT_EQ(tavolo.Dialoghi().mostrati.back().testo, QStringLiteral("Vuoi uscire dal gioco ?"));
-}
-
 TEST(FinestraDiGioco, MentreAttendeLUmanoNonConsumaProcessore) {
     TavoloDiProva tavolo(0, 3);
     tavolo.Finestra().menuNuovaPartitaClick();

@@ -40,39 +40,46 @@ class Stato : public ConStatoPulito {};
 
 } // namespace
 
-// Attendi holds only with "Auto" up and the window shown. A zero-length timer, which can only
-// run once Attendi processes events, records whether the decision was held and presses
-// "Continua" (of either page) or hides the window: a decision that does not wait returns
-// before the timer runs.
-TEST_F(Stato, AttendeSoloConAutoSuEFinestraVisibileFinoAContinua) {
+// The window asks for a decision to be held only with "Auto" up and the window shown, when
+// the card chosen ends the decision; "Continua" of either page, or hiding the window, lets it
+// go.
+TEST_F(Stato, TrattieneSoloConAutoSuEFinestraVisibileFinoAContinua) {
     struct Caso {
         bool autoGiu;
         bool visibile;
-        const char* continua;
-        bool attende;
+        const char* continua; // null: the window is hidden
+        bool trattiene;
     };
     for (const Caso& caso :
          {Caso{false, true, "cmdCont", true}, Caso{false, true, "cmdContDet", true},
-          Caso{true, true, "cmdCont", false}, Caso{false, false, "cmdCont", false}}) {
+          Caso{false, true, nullptr, true}, Caso{true, true, "cmdCont", false},
+          Caso{false, false, "cmdCont", false}}) {
+        SCOPED_TRACE(std::string(caso.continua != nullptr ? caso.continua : "hide") +
+                     (caso.autoGiu ? " auto" : "") + (caso.visibile ? " visibile" : ""));
         TfrmStato stato(NomeDi);
         stato.ImpostaTavolo(&TavoloDelTest());
+        int trattieni = 0;
+        int continua = 0;
+        QObject::connect(&stato, &TfrmStato::Trattieni, [&] { ++trattieni; });
+        QObject::connect(&stato, &TfrmStato::Continua, [&] { ++continua; });
         Pulsante(stato, "cmdAuto")->setChecked(caso.autoGiu);
         stato.setVisible(caso.visibile);
         EXPECT_EQ(TavoloDelTest().osservatore, caso.visibile ? &stato : nullptr);
-        bool trattenuta = false;
-        QTimer::singleShot(0, &stato, [&] {
-            trattenuta = stato.InAttesa();
-            if (caso.continua != nullptr) {
-                Pulsante(stato, caso.continua)->click();
-            } else {
-                stato.hide();
-            }
-        });
-        stato.Attendi();
-        EXPECT_EQ(trattenuta, caso.attende)
-            << (caso.continua != nullptr ? caso.continua : "hide") << caso.autoGiu << caso.visibile;
-        EXPECT_FALSE(stato.InAttesa());
-        QCoreApplication::processEvents();
+        stato.Schema("caaaA");
+        stato.Giocatore(2);
+        stato.Analisi("Chiamante ");
+        stato.CarteMigliori("  1.00  2.00  3.00    -  Asso di Picche\n");
+        EXPECT_EQ(trattieni, 0) << "asked before the card chosen";
+        stato.CartaGiocata("Asso di Picche");
+        EXPECT_EQ(trattieni, caso.trattiene ? 1 : 0);
+        EXPECT_EQ(continua, 0);
+        if (caso.continua != nullptr) {
+            Pulsante(stato, caso.continua)->click();
+        } else {
+            stato.hide();
+        }
+        EXPECT_EQ(continua, caso.continua != nullptr || caso.visibile ? 1 : 0);
+        stato.hide();
     }
     EXPECT_EQ(TavoloDelTest().osservatore, nullptr);
 }
@@ -80,13 +87,14 @@ TEST_F(Stato, AttendeSoloConAutoSuEFinestraVisibileFinoAContinua) {
 TEST_F(Stato, ChiamanteESocioRestanoFinoAChiamataEMostraLeMani) {
     TfrmStato stato(NomeDi);
     stato.ImpostaTavolo(&TavoloDelTest());
+    stato.show();
     auto* chiamante = stato.findChild<QLineEdit*>(QStringLiteral("EditChiamante"));
     auto* socio = stato.findChild<QLineEdit*>(QStringLiteral("EditSocio"));
     chiamante->setText(QStringLiteral("prima"));
     socio->setText(QStringLiteral("prima"));
-    RegistroPartita& registro = Registro();
+    RegistroPartita registro;
     registro.Distribuisci(TavoloDelTest().generatore);
-    stato.TimerTimer();
+    stato.MostraRegistro(registro);
     EXPECT_EQ(chiamante->text(), QStringLiteral("prima"));
     EXPECT_EQ(socio->text(), QStringLiteral("prima"));
     EXPECT_EQ(Testo(stato, "EditChiamata"), QString());
@@ -100,7 +108,7 @@ TEST_F(Stato, ChiamanteESocioRestanoFinoAChiamataEMostraLeMani) {
     // A caller without a trump: the partner is not known yet.
     registro.chiamante = 2;
     registro.chiamata = Chiamata(kFante);
-    stato.TimerTimer();
+    stato.MostraRegistro(registro);
     EXPECT_EQ(chiamante->text(), NomeDi(2));
     EXPECT_EQ(socio->text(), QStringLiteral("prima"));
 
@@ -109,7 +117,7 @@ TEST_F(Stato, ChiamanteESocioRestanoFinoAChiamataEMostraLeMani) {
     registro.ImpostaTurno(0);
     const Carta giocata = registro.CartaInMano(0, 0);
     registro.RegistraGiocata(giocata);
-    stato.TimerTimer();
+    stato.MostraRegistro(registro);
     EXPECT_EQ(Testo(stato, "EditChiamata"), QString::fromStdString(chiamata.NomeLungo()));
     EXPECT_EQ(socio->text(), NomeDi(registro.Distribuzione(chiamata.Indice())));
     const QString breve = QString::fromStdString(giocata.NomeBreve());
@@ -118,12 +126,12 @@ TEST_F(Stato, ChiamanteESocioRestanoFinoAChiamataEMostraLeMani) {
     EXPECT_EQ(Testo(stato, "Edit1").split(QLatin1Char(' '), Qt::SkipEmptyParts).size(), 7);
 }
 
-// A series of five tactical players with the step window opened by F9 and "Auto" up: each
-// held decision shows the deciding player and the card chosen, and "Continua" plays exactly
-// that card. Closing the main window while a decision is held ends the series cleanly. The
-// held decisions are answered from a timer, as a user would: the test body cannot run while
-// a decision holds the event loop below it.
-TEST(StatoInPartita, OgniDecisioneAttendeContinuaEChiusuraLaRilascia) {
+// A series of five tactical players with the step window opened by F9 and "Auto" up: at each
+// decision the loop holds, the step window shows the deciding player, the card chosen and
+// the hands as they are, and nothing reaches the game until "Continua", which plays exactly
+// that card. With "Auto" down the decisions go on at once. Closing the main window while a
+// decision is held closes it at once and the held card is never played.
+TEST(StatoInPartita, OgniDecisioneAttendeContinuaEChiusuraLaLascia) {
     TavoloDiProva tavolo(2, 11);
     TfrmBriscolaMain& finestra = tavolo.Finestra();
     TfrmStato stato(NomeDi, &finestra);
@@ -133,59 +141,68 @@ TEST(StatoInPartita, OgniDecisioneAttendeContinuaEChiusuraLaRilascia) {
     ASSERT_EQ(finestra.AzioneStatoIA()->shortcut(), QKeySequence(Qt::Key_F9));
     finestra.AzioneStatoIA()->trigger();
     ASSERT_TRUE(stato.isVisible());
-
-    struct Decisione {
-        int giocate;
-        bool inPasso;
-        QString giocatore;
-        QString atteso;
-        QString scelta;
-    };
-    std::vector<Decisione> decisioni;
-    std::vector<QString> giocate;
+    const CicloGioco& ciclo = finestra.Ciclo();
     auto* giocatore = stato.findChild<QGroupBox*>(QStringLiteral("grpGiocatore"));
     auto* cartaGiocata = stato.findChild<QLabel*>(QStringLiteral("txtCartaGiocata"));
-    bool chiusa = false;
-    QTimer utente;
-    utente.setInterval(1);
-    QObject::connect(&utente, &QTimer::timeout, [&] {
-        if (!stato.InAttesa() || chiusa) {
-            return;
-        }
-        if (!decisioni.empty()) {
-            const int prima = decisioni.back().giocate;
-            if (Registro().NumeroCarteGiocate() == prima) {
-                return; // still the same decision
+
+    for (int decisione = 0; decisione < 6; ++decisione) {
+        SCOPED_TRACE(decisione);
+        ASSERT_TRUE(AttendiCondizione([&] { return ciclo.Trattenuto(); }));
+        const int giocate = Registro().NumeroCarteGiocate();
+        const int turno = Registro().turno;
+        EXPECT_EQ(giocatore->title(), NomeDi(turno));
+        const QString scelta = cartaGiocata->text();
+        ASSERT_FALSE(scelta.isEmpty());
+        // The hands as they are at this decision: the card chosen is still in the hand.
+        QString breve;
+        for (int k = 0; k < 8; ++k) {
+            const Carta c = Registro().CartaInMano(turno, k);
+            if (c.Definita() && QString::fromStdString(c.NomeLungo()) == scelta) {
+                breve = QString::fromStdString(c.NomeBreve());
             }
-            giocate.push_back(QString::fromStdString(Registro().CartaGiocata(prima).NomeLungo()));
         }
-        decisioni.push_back({Registro().NumeroCarteGiocate(), finestra.Ciclo().InPasso(),
-                             giocatore->title(), NomeDi(Registro().turno), cartaGiocata->text()});
-        if (decisioni.size() < 6) {
-            Pulsante(stato, "cmdCont")->click();
-            return;
+        ASSERT_FALSE(breve.isEmpty()) << "not in the hand: " << scelta.toStdString();
+        EXPECT_TRUE(Testo(stato, qPrintable(QStringLiteral("Edit%1").arg(turno + 1)))
+                        .split(QLatin1Char(' '))
+                        .contains(breve));
+        // Held: time passes, the game waits.
+        QTest::qWait(30);
+        EXPECT_TRUE(ciclo.Trattenuto());
+        EXPECT_EQ(Registro().NumeroCarteGiocate(), giocate);
+        if (decisione == 0) {
+            SalvaSchermata(stato, QStringLiteral("stato"));
         }
-        SalvaSchermata(stato, QStringLiteral("stato"));
-        chiusa = true;
-        tavolo.Dialoghi().risposte.push_back(true);
-        finestra.close();
-    });
-    utente.start();
-    ASSERT_TRUE(AttendiCondizione([&] { return finestra.Ciclo().Terminato(); }));
-    utente.stop();
-    EXPECT_FALSE(stato.InAttesa());
-    EXPECT_FALSE(finestra.isVisible());
-    ASSERT_EQ(decisioni.size(), 6U);
-    ASSERT_EQ(giocate.size(), 5U);
-    for (std::size_t i = 0; i < decisioni.size(); ++i) {
-        EXPECT_TRUE(decisioni[i].inPasso);
-        EXPECT_EQ(decisioni[i].giocatore, decisioni[i].atteso);
-        EXPECT_FALSE(decisioni[i].scelta.isEmpty());
-        if (i < giocate.size()) {
-            EXPECT_EQ(giocate[i], decisioni[i].scelta) << i;
-            EXPECT_EQ(decisioni[i + 1].giocate, decisioni[i].giocate + 1);
-        }
+        Pulsante(stato, decisione % 2 == 0 ? "cmdCont" : "cmdContDet")->click();
+        ASSERT_TRUE(AttendiCondizione([&] { return Registro().NumeroCarteGiocate() > giocate; }));
+        EXPECT_EQ(QString::fromStdString(Registro().CartaGiocata(giocate).NomeLungo()), scelta);
+        EXPECT_EQ(Registro().ChiHaGiocato(Registro().CartaGiocata(giocate)), turno);
     }
+
+    // "Auto" down: a whole trick and more goes by with no decision held.
+    // A decision already held when "Auto" goes down still waits for its "Continua".
+    Pulsante(stato, "cmdAuto")->click();
+    if (ciclo.Trattenuto()) {
+        Pulsante(stato, "cmdCont")->click();
+    }
+    const int primaDiAuto = Registro().NumeroCarteGiocate();
+    bool trattenuta = false;
+    ASSERT_TRUE(AttendiCondizione([&] {
+        trattenuta = trattenuta || ciclo.Trattenuto();
+        return trattenuta || Registro().NumeroCarteGiocate() >= primaDiAuto + 6 ||
+               Registro().NumeroCarteGiocate() < primaDiAuto;
+    }));
+    EXPECT_FALSE(trattenuta);
+
+    Pulsante(stato, "cmdAuto")->click();
+    ASSERT_TRUE(AttendiCondizione([&] { return ciclo.Trattenuto(); }));
+    const int giocate = Registro().NumeroCarteGiocate();
+    tavolo.Dialoghi().risposte.push_back(true);
+    finestra.close();
+    EXPECT_FALSE(finestra.isVisible());
+    EXPECT_FALSE(ciclo.Trattenuto());
+    ASSERT_TRUE(AttendiCondizione([&] { return ciclo.Terminato(); }));
+    EXPECT_EQ(Registro().NumeroCarteGiocate(), giocate);
+    EXPECT_EQ(NumeroStato(finestra), 9);
 }
 
 TEST_F(Stato, InfoMostraLaFinestraEIlCollegamentoApreIlManuale) {

@@ -41,7 +41,6 @@ public:
         chiamate.push_back("CartaGiocata");
         cartaGiocata = nome;
     }
-    void Attendi() override { chiamate.push_back("Attendi"); }
 };
 
 class TatticaNuovaTest : public ::testing::Test {
@@ -196,9 +195,8 @@ TEST_F(TatticaNuovaTest, LaFinestraRiceveLaDecisioneInOrdine) {
     PartitaInOrdine(0, kRe, kCuori, 39);
     TatticaNuova tattica{Coefficienti{}, &osservatore};
     EXPECT_EQ(tattica.Scegli(registro, 4), Carta(kAsso, kPicche));
-    EXPECT_EQ(osservatore.chiamate,
-              (std::vector<std::string>{"Schema", "Giocatore", "Analisi", "CarteMigliori",
-                                        "CartaGiocata", "Attendi"}));
+    EXPECT_EQ(osservatore.chiamate, (std::vector<std::string>{"Schema", "Giocatore", "Analisi",
+                                                              "CarteMigliori", "CartaGiocata"}));
     EXPECT_EQ(osservatore.schema, "caaaA");
     EXPECT_EQ(osservatore.analisi, "Chiamante Avversario Avversario Avversario Avversario ");
     EXPECT_EQ(osservatore.righe, "  -17.00  0.00  -17.00    -  Asso di Picche\n");

@@ -250,30 +250,115 @@ TEST_F(Semaforo_, FermaChiudeDopoIlPassoInCorso) {
     EXPECT_EQ(Registro().ManiComplete(), 1);
 }
 
-TEST_F(Semaforo_, NuovaPartitaChiestaDuranteUnPassoAspettaLaFineDelPasso) {
-    FinestraConAzione finestra;
-    finestra.ImpostaGeneratore(&TavoloDelTest().generatore);
-    Semaforo semaforo(TavoloACaso(&finestra, false), false);
-    semaforo.NuovaPartita();
-    const Partita* prima = semaforo.PartitaCorrente();
-    bool chiesta = false;
-    finestra.dopoManoRaccolta = [&] {
-        if (!chiesta) {
-            chiesta = true;
-            semaforo.NuovaPartita();
-            // Still the old game while the step runs; a nested step does nothing.
-            EXPECT_EQ(semaforo.PartitaCorrente(), prima);
-            EXPECT_EQ(semaforo.Passo(), 0);
+// The human's seat asks the driver to hold each of its decisions while taking it, as the step
+// window does for a computer's: each is held, nothing reaches the game or the engine while it
+// is, and the step after the release gives exactly that decision. The game is the one played
+// without holds. A new game drops a held decision; a stop never gives it.
+TEST_F(Semaforo_, UnaDecisioneTrattenutaVaAllaPartitaSoloDopoIlRilascio) {
+    class FinestraCheTrattiene : public FinestraSilenziosa {
+    public:
+        using FinestraSilenziosa::FinestraSilenziosa;
+        Semaforo* semaforo = nullptr;
+        Carta RichiediCarta() override {
+            Trattieni();
+            return FinestraSilenziosa::RichiediCarta();
+        }
+        Chiamata RichiediChiamata() override {
+            Trattieni();
+            return FinestraSilenziosa::RichiediChiamata();
+        }
+        Briscola RichiediBriscola() override {
+            Trattieni();
+            return FinestraSilenziosa::RichiediBriscola();
+        }
+
+    private:
+        void Trattieni() {
+            if (semaforo != nullptr) {
+                semaforo->TrattieniDecisione();
+            }
         }
     };
-    while (!chiesta) {
+
+    std::vector<EventoFinestra> senzaAttese;
+    {
+        FinestraSilenziosa finestra(true, 0);
+        finestra.ImpostaGeneratore(&TavoloDelTest().generatore);
+        Semaforo semaforo(TavoloACaso(&finestra, true), false);
+        semaforo.NuovaPartita();
+        GiocaFinoAllaFine(semaforo);
+        senzaAttese = finestra.Eventi();
+    }
+    AmbienteMotori::Azzera();
+    FinestraCheTrattiene finestra(true, 0);
+    finestra.ImpostaGeneratore(&TavoloDelTest().generatore);
+    Semaforo semaforo(TavoloACaso(&finestra, true), false);
+    finestra.semaforo = &semaforo;
+    semaforo.NuovaPartita();
+    std::array<int, 3> trattenute{}; // bids, trumps, cards
+    while (semaforo.InCorso()) {
+        const std::size_t eventi = finestra.Eventi().size();
+        ASSERT_EQ(semaforo.Passo(), 0);
+        if (!semaforo.DecisioneTrattenuta()) {
+            continue;
+        }
+        ASSERT_EQ(finestra.Eventi().size(), eventi) << "held, yet given to the game";
+        const int richieste = finestra.Richieste();
+        for (int i = 0; i < 3; ++i) {
+            ASSERT_EQ(semaforo.Passo(), 0);
+        }
+        EXPECT_EQ(finestra.Eventi().size(), eventi);
+        EXPECT_EQ(finestra.Richieste(), richieste) << "the engine was asked again";
+        EXPECT_TRUE(semaforo.DecisioneTrattenuta());
+        semaforo.RilasciaDecisione();
+        EXPECT_FALSE(semaforo.DecisioneTrattenuta());
+        ASSERT_EQ(semaforo.Passo(), 0);
+        ASSERT_GT(finestra.Eventi().size(), eventi);
+        const EventoFinestra& data = finestra.Eventi()[eventi];
+        switch (data.tipo) {
+        case EventoFinestra::kChiamata:
+            EXPECT_EQ(data.giocatore, 4);
+            ++trattenute[0];
+            break;
+        case EventoFinestra::kBriscola:
+            ++trattenute[1];
+            break;
+        case EventoFinestra::kCartaGiocata:
+            EXPECT_EQ(data.giocatore, 4);
+            ++trattenute[2];
+            break;
+        default:
+            ADD_FAILURE() << "a held decision gave event " << int{data.tipo};
+        }
+    }
+    ConfrontaSequenze(finestra.Eventi(), senzaAttese);
+    EXPECT_GE(trattenute[0], 1);
+    EXPECT_EQ(trattenute[1], Registro().chiamante == 4 ? 1 : 0);
+    EXPECT_EQ(trattenute[2], 8);
+
+    // A new game drops the decision held in the old one and plays on without it.
+    semaforo.NuovaPartita();
+    while (!semaforo.DecisioneTrattenuta()) {
         ASSERT_EQ(semaforo.Passo(), 0);
     }
-    EXPECT_EQ(Registro().ManiComplete(), 1);
-    ASSERT_NE(semaforo.PartitaCorrente(), nullptr);
-    EXPECT_EQ(semaforo.PartitaCorrente()->Stato(), StatoPartita::Distribuzione);
+    semaforo.NuovaPartita();
+    EXPECT_FALSE(semaforo.DecisioneTrattenuta());
+    finestra.semaforo = nullptr;
     GiocaFinoAllaFine(semaforo);
-    EXPECT_TRUE(VerificaPartita(Registro(), StoriaPartite(), 0).empty());
+    EXPECT_TRUE(VerificaPartita(Registro(), StoriaPartite(), 1).empty());
+
+    // Stopped while a decision is held: the next step ends the game without giving it.
+    finestra.semaforo = &semaforo;
+    semaforo.NuovaPartita();
+    while (!semaforo.DecisioneTrattenuta()) {
+        ASSERT_EQ(semaforo.Passo(), 0);
+    }
+    const std::size_t eventi = finestra.Eventi().size();
+    semaforo.RilasciaDecisione();
+    semaforo.Ferma();
+    EXPECT_EQ(semaforo.Passo(), -1);
+    EXPECT_EQ(finestra.Eventi().size(), eventi);
+    EXPECT_EQ(semaforo.PartitaCorrente()->Stato(), StatoPartita::Inattiva);
 }
 
 TEST_F(Semaforo_, AzzeraStoriaAzzeraLaSerie) {
