@@ -17,6 +17,8 @@
 #include "partita/RegistroPartita.h"
 
 TavoloDiProva::TavoloDiProva(int tipoGiocatori, std::uint32_t seme, const QString& righeOpzioni) {
+    // The thread's own test table, not another window's.
+    ImpostaTavoloDelTest(nullptr);
     AzzeraStatoGlobale();
     ImpostaCartellaProgramma(PENTALUDO_DATI_SORGENTE);
     fileOpzioni = QString::fromStdString(cartella.File("BriscolaChiamata.ini"));

@@ -25,6 +25,7 @@
 #include "finestre/TfrmBriscolaMain.h"
 #include "finestre/TfrmOpzioni.h"
 #include "motori/Semaforo.h"
+#include "motori/Tavolo.h"
 #include "partita/Partita.h"
 #include "partita/RegistroPartita.h"
 #include "partita/TipoStoriaPartite.h"
@@ -53,32 +54,58 @@ double SecondiProcessore() {
 
 } // namespace
 
-TEST(FinestraDiGioco, SerieDiSoliComputerUgualeAllaSerieSenzaFinestra) {
-    constexpr std::uint32_t kSeme = 4242;
-    std::array<int, 5> totali{};
-    int partite = 0;
+// Two windows in one process, each with a computer-only series of its own, stepped by one
+// event loop: each ends with the totals the headless tool gives for its seating and seed.
+TEST(FinestraDiGioco, DueSerieDiSoliComputerInUnProcessoUgualiAlleSerieSenzaFinestra) {
+    struct Caso {
+        int tipo;
+        std::uint32_t seme;
+        int partite = 0;
+        std::array<int, 5> totali{};
+    };
+    std::array<Caso, 2> casi = {{{1, 4242}, {2, 99}}};
     {
-        TavoloDiProva tavolo(1, kSeme);
-        ASSERT_TRUE(AttendiCondizione([] { return StoriaPartite().numeroPartite >= 8; }, 60000));
-        tavolo.Finestra().SemaforoGioco().Ferma();
-        ASSERT_TRUE(AttendiCondizione([&] { return tavolo.Finestra().Ciclo().Terminato(); }));
-        partite = StoriaPartite().numeroPartite;
-        totali = TotaliStoria();
-        SalvaSchermata(tavolo.Finestra(), QStringLiteral("serie-D1"));
-        EXPECT_TRUE(tavolo.Dialoghi().mostrati.empty());
+        TavoloDiProva primo(casi[0].tipo, casi[0].seme);
+        TavoloDiProva secondo(casi[1].tipo, casi[1].seme);
+        const std::array<TavoloDiProva*, 2> tavoli = {&primo, &secondo};
+        const auto Storia = [](const TavoloDiProva* t) -> const TipoStoriaPartite& {
+            return t->Finestra().TavoloGioco().Stato().storia;
+        };
+        ASSERT_TRUE(AttendiCondizione(
+            [&] {
+                return Storia(&primo).numeroPartite >= 8 && Storia(&secondo).numeroPartite >= 8;
+            },
+            60000));
+        for (std::size_t k = 0; k < casi.size(); ++k) {
+            TfrmBriscolaMain& finestra = tavoli[k]->Finestra();
+            finestra.SemaforoGioco().Ferma();
+            ASSERT_TRUE(AttendiCondizione([&] { return finestra.Ciclo().Terminato(); }));
+            casi[k].partite = Storia(tavoli[k]).numeroPartite;
+            for (int s = 0; s < 5; ++s) {
+                casi[k].totali[static_cast<std::size_t>(s)] = Storia(tavoli[k]).Totale(s);
+            }
+            EXPECT_TRUE(tavoli[k]->Dialoghi().mostrati.empty());
+        }
+        SalvaSchermata(primo.Finestra(), QStringLiteral("serie-D1"));
     }
-    QProcess serie;
-    serie.start(QStringLiteral(PENTALUDO_STRUMENTI_BUILD "/pentaludo-serie"),
-                {QStringLiteral("--tipo"), QStringLiteral("1"), QStringLiteral("--seme"),
-                 QString::number(kSeme), QStringLiteral("--partite"), QString::number(partite),
-                 QStringLiteral("--json"), QStringLiteral("--regole"),
-                 QStringLiteral(PENTALUDO_DATI_SORGENTE "/regole.OK.txt")});
-    ASSERT_TRUE(serie.waitForFinished(60000));
-    const QJsonObject risultato = QJsonDocument::fromJson(serie.readAllStandardOutput()).object();
-    ASSERT_EQ(risultato.value(QStringLiteral("partite")).toInt(), partite);
-    const QJsonArray attesi = risultato.value(QStringLiteral("totale")).toArray();
-    for (int s = 0; s < 5; ++s) {
-        EXPECT_EQ(totali[static_cast<std::size_t>(s)], attesi.at(s).toInt()) << "posto " << s;
+    for (const Caso& caso : casi) {
+        SCOPED_TRACE(std::to_string(caso.tipo) + " seme " + std::to_string(caso.seme));
+        QProcess serie;
+        serie.start(QStringLiteral(PENTALUDO_STRUMENTI_BUILD "/pentaludo-serie"),
+                    {QStringLiteral("--tipo"), QString::number(caso.tipo), QStringLiteral("--seme"),
+                     QString::number(caso.seme), QStringLiteral("--partite"),
+                     QString::number(caso.partite), QStringLiteral("--json"),
+                     QStringLiteral("--regole"),
+                     QStringLiteral(PENTALUDO_DATI_SORGENTE "/regole.OK.txt")});
+        ASSERT_TRUE(serie.waitForFinished(60000));
+        const QJsonObject risultato =
+            QJsonDocument::fromJson(serie.readAllStandardOutput()).object();
+        ASSERT_EQ(risultato.value(QStringLiteral("partite")).toInt(), caso.partite);
+        const QJsonArray attesi = risultato.value(QStringLiteral("totale")).toArray();
+        for (int s = 0; s < 5; ++s) {
+            EXPECT_EQ(caso.totali[static_cast<std::size_t>(s)], attesi.at(s).toInt())
+                << "posto " << s;
+        }
     }
 }
 
