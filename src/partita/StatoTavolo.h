@@ -12,6 +12,17 @@ class OsservatoreTattica;
 // progress, the series' history, the generator every draw of its games comes from, its
 // seating and whoever watches its tactical players think. A table owns exactly one; nothing
 // of it is shared with another table, so tables can be played side by side on one thread.
+//
+// The draws from the generator, in the order the games make them (a seed gives the same games
+// only while this order stays): a new game's base seed (Partita), the deal (Distribuisci; the
+// computer-only seatings reseed it first), the points of a points bid (LicitazioneAPunti, and
+// the expert's bold bidding where other experts sit), a random player's card
+// (GiocaCartaACaso), the noise of a rules file that has some (GiocaCartaRegoleNuovo), the
+// third seating's redrawn tactical coefficients (GiocaCartaProbabilita), an expert's seed as
+// it is created (MotoreEsperto), and the silent window's simulated person. The expert's card
+// and its weighing of bids draw only from generators of their own, seeded from its seed and
+// what its seat sees: those decisions can run on another thread. Every other decision that
+// draws must run on the table's thread, in turn.
 class StatoTavolo {
 public:
     // seme seeds the generator; tipoGiocatori as ImpostaTipoGiocatori.
