@@ -3,6 +3,7 @@
 #include <QDir>
 #include <QEventLoop>
 #include <QFile>
+#include <QLineEdit>
 #include <QTest>
 #include <QTimer>
 
@@ -11,6 +12,7 @@
 #include "finestre/ImmagineCarta.h"
 #include "finestre/TfrmBriscolaMain.h"
 #include "finestre/TfrmOpzioni.h"
+#include "finestre/TfrmStato.h"
 #include "motori/Semaforo.h"
 #include "motori/Tavolo.h"
 #include "partita/Partita.h"
@@ -133,4 +135,13 @@ void GiocaFinche(TavoloDiProva& tavolo, const std::function<bool()>& fine) {
             return;
         }
     }
+}
+
+QString NomeDi(int giocatore) {
+    return QStringLiteral("Nome%1").arg(giocatore);
+}
+
+QString Testo(const TfrmStato& stato, const char* nome) {
+    const auto* casella = stato.findChild<QLineEdit*>(QString::fromLatin1(nome));
+    return casella != nullptr ? casella->text() : QStringLiteral("(manca)");
 }

@@ -14,6 +14,7 @@
 #include "finestre/DialoghiFinti.h"
 
 class TfrmBriscolaMain;
+class TfrmStato;
 
 // The real main window and options dialog, as the program creates them, with an options file
 // of the test's own in a temporary folder, the card sets of the build, scripted dialogs, and
@@ -60,6 +61,11 @@ void Clicca(TfrmBriscolaMain& finestra, const Carta& carta);
 void DecidiComeUmano(TfrmBriscolaMain& finestra);
 // Plays as the human until fine holds, starting a game when none is under way.
 void GiocaFinche(TavoloDiProva& tavolo, const std::function<bool()>& fine);
+
+// The name the step window's tests give a seat.
+QString NomeDi(int giocatore);
+// The text of the step window's line edit of that object name; "(manca)" without one.
+QString Testo(const TfrmStato& stato, const char* nome);
 
 // Saves what the widget shows as a PNG in the build tree (for people to look at).
 void SalvaSchermata(QWidget& widget, const QString& nome);

@@ -17,15 +17,6 @@
 
 namespace {
 
-QString NomeDi(int giocatore) {
-    return QStringLiteral("Nome%1").arg(giocatore);
-}
-
-QString Testo(const TfrmStato& stato, const char* nome) {
-    const auto* casella = stato.findChild<QLineEdit*>(QString::fromLatin1(nome));
-    return casella != nullptr ? casella->text() : QStringLiteral("(manca)");
-}
-
 struct Atteso {
     QString cartella;
     QString donna;
