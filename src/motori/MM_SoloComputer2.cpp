@@ -3,7 +3,8 @@
 #include "motori/CreaMotori.h"
 #include "partita/StatoTavolo.h"
 
-MM_SoloComputer2::MM_SoloComputer2(StatoTavolo& tavolo, FinestraGioco* finestra, const OpzioniTavolo& opzioni)
+MM_SoloComputer2::MM_SoloComputer2(StatoTavolo& tavolo, FinestraGioco* finestra,
+                                   const OpzioniTavolo& opzioni)
     : ManagerMotoriOutputGrafico(
           tavolo, finestra,
           CreaMotori({TipoMotore::Probabilita, TipoMotore::Probabilita, TipoMotore::Probabilita,

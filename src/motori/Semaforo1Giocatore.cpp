@@ -2,5 +2,6 @@
 
 #include "motori/MM_1Giocatore.h"
 
-Semaforo1Giocatore::Semaforo1Giocatore(StatoTavolo& tavolo, FinestraGioco* finestra, const OpzioniTavolo& opzioni)
+Semaforo1Giocatore::Semaforo1Giocatore(StatoTavolo& tavolo, FinestraGioco* finestra,
+                                       const OpzioniTavolo& opzioni)
     : Semaforo(std::make_unique<MM_1Giocatore>(tavolo, finestra, opzioni), false) {}

@@ -7,5 +7,6 @@
 // The driver of a game with one human at seat 4; after each game it waits for a new one.
 class Semaforo1Giocatore final : public Semaforo {
 public:
-    Semaforo1Giocatore(StatoTavolo& tavolo, FinestraGioco* finestra, const OpzioniTavolo& opzioni = {});
+    Semaforo1Giocatore(StatoTavolo& tavolo, FinestraGioco* finestra,
+                       const OpzioniTavolo& opzioni = {});
 };

@@ -8,5 +8,6 @@
 // the previous one has been scored.
 class SemaforoSoloComputer final : public Semaforo {
 public:
-    SemaforoSoloComputer(StatoTavolo& tavolo, FinestraGioco* finestra, int tipo, const OpzioniTavolo& opzioni = {});
+    SemaforoSoloComputer(StatoTavolo& tavolo, FinestraGioco* finestra, int tipo,
+                         const OpzioniTavolo& opzioni = {});
 };

@@ -129,7 +129,8 @@ TEST_F(Tavolo_, UnPostoPassaDalComputerAUnaPersonaEIndietroAPartitaInCorso) {
 
     t.Avanza();
     t.Avanza();
-    ASSERT_EQ(t.tavolo.Driver().PartitaCorrente()->Stato(), StatoPartita::Licitazione) << "in the bidding";
+    ASSERT_EQ(t.tavolo.Driver().PartitaCorrente()->Stato(), StatoPartita::Licitazione)
+        << "in the bidding";
     PassaIlPosto(true);
     while (t.tavolo.Stato().registro.NumeroCarteGiocate() < 17) {
         t.Avanza();
