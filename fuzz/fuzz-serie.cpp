@@ -59,7 +59,7 @@ TipoStoriaPartite GiocaPartite(const TipoStoriaPartite& iniziale, int partite, s
 }
 
 const TipoStoriaPartite& Precedente() {
-    static const TipoStoriaPartite precedente = GiocaPartite({}, 3, 7, true);
+    static const TipoStoriaPartite precedente = GiocaPartite(TipoStoriaPartite(), 3, 7, true);
     return precedente;
 }
 
