@@ -34,8 +34,8 @@ public:
     int Passo() { return semaforo->Passo(); }
 
     // New players for the seating, with these options: the game in progress ends, the
-    // history, the generator and the driver's settings stay. Never during a step. Raises,
-    // changing nothing, when the players cannot be built.
+    // history, the generator and the driver's settings stay. Never during a step. Raises when
+    // the players cannot be built, and the old ones stay.
     void CambiaGiocatori(const OpzioniTavolo& opzioni);
 
     // The seat passes to a person, whose decisions arrive in casella (not owned, outliving
