@@ -3,6 +3,9 @@
 #include <QObject>
 #include <QString>
 #include <cstdint>
+#include <memory>
+
+#include "rete/OpzioniSala.h"
 
 // What the listener hands the tables, and what it takes back: connections that open on a
 // path's table code, their text messages, their end. The listener owns the sockets and the
@@ -34,3 +37,7 @@ signals:
     // reason for the log and the close frame.
     void Disconnetti(ServizioTavoli::IdConnessione connessione, const QString& motivo);
 };
+
+// The tables' service with these options (reopening the tables saved in its data folder).
+std::unique_ptr<ServizioTavoli> CreaServizioTavoli(const OpzioniSala& opzioni,
+                                                   QObject* padre = nullptr);
