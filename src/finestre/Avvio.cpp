@@ -4,6 +4,7 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QIcon>
+#include <QLocale>
 #include <QStandardPaths>
 
 #include <exception>
@@ -11,6 +12,7 @@
 
 #include "comune/Percorsi.h"
 #include "finestre/Dialoghi.h"
+#include "finestre/Lingua.h"
 #include "finestre/RigaDiComando.h"
 #include "finestre/TfrmAboutBox.h"
 #include "finestre/TfrmBriscolaMain.h"
@@ -55,12 +57,17 @@ CartelleGioco TrovaCartelleGioco(const QString& cartellaProgramma) {
     return cartelle;
 }
 
-int AvviaGioco(const QStringList& argomenti) {
-    const ArgomentiAvvio avvio = LeggiRigaDiComando(argomenti);
+void ImpostaApplicazione() {
     QApplication::setApplicationName(QStringLiteral("Pentaludo"));
-    QApplication::setApplicationDisplayName(QStringLiteral("Pentaludo"));
+    // No display name: Qt would append it to every caption the window system shows.
     QApplication::setDesktopFileName(QStringLiteral("org.pentaludo.Pentaludo"));
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/pentaludo/pentaludo-128.png")));
+    CaricaTraduzioniQt(QLocale(QLocale::Italian, QLocale::Italy));
+}
+
+int AvviaGioco(const QStringList& argomenti) {
+    const ArgomentiAvvio avvio = LeggiRigaDiComando(argomenti);
+    ImpostaApplicazione();
     const QString cartellaProgramma = QCoreApplication::applicationDirPath();
     ImpostaCartellaProgramma(cartellaProgramma.toStdString());
     AvviaLogIA();

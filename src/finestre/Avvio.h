@@ -23,6 +23,9 @@ QString CartellaDatiGioco(const QString& cartellaProgramma, const QString& nome)
 // configuration folder.
 CartelleGioco TrovaCartelleGioco(const QString& cartellaProgramma);
 
+// The application's name, icon and desktop entry, and Qt's own texts in Italian.
+void ImpostaApplicazione();
+
 // Everything from the command line to the end of the event loop; the program's exit status.
 // An error at start-up is shown and gives a non-zero status.
 int AvviaGioco(const QStringList& argomenti);

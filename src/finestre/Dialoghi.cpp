@@ -5,20 +5,27 @@
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QMessageBox>
+#include <QRegularExpression>
 
 namespace {
+
+// Qt shows the program's name in place of an empty caption; a blank keeps the caption empty.
+QString Titolo(const QString& titolo) {
+    return titolo.isEmpty() ? QStringLiteral(" ") : titolo;
+}
 
 class DialoghiQt final : public Dialoghi {
 public:
     bool Domanda(QWidget* padre, const QString& titolo, const QString& testo) override {
-        return QMessageBox::question(padre, titolo, testo, QMessageBox::Yes | QMessageBox::No,
+        return QMessageBox::question(padre, Titolo(titolo), testo,
+                                     QMessageBox::Yes | QMessageBox::No,
                                      QMessageBox::No) == QMessageBox::Yes;
     }
 
     void Messaggio(QWidget* padre, const QString& titolo, const QString& testo,
                    Icona icona) override {
         QMessageBox box(padre);
-        box.setWindowTitle(titolo);
+        box.setWindowTitle(Titolo(titolo));
         box.setText(testo);
         box.setIcon(icona == Icona::Errore         ? QMessageBox::Critical
                     : icona == Icona::Informazione ? QMessageBox::Information
@@ -38,7 +45,19 @@ public:
 
     QString ApriFile(QWidget* padre, const QString& titolo, const QString& cartella,
                      const QString& filtro) override {
-        return QFileDialog::getOpenFileName(padre, titolo, cartella, filtro);
+        QFileDialog dialogo(padre, titolo, cartella, filtro);
+        dialogo.setAcceptMode(QFileDialog::AcceptOpen);
+        dialogo.setFileMode(QFileDialog::ExistingFile);
+        // A name typed without an extension finds the file with the filter's extension.
+        const QRegularExpressionMatch estensione =
+            QRegularExpression(QStringLiteral("\\*\\.(\\w+)")).match(filtro);
+        if (estensione.hasMatch()) {
+            dialogo.setDefaultSuffix(estensione.captured(1));
+        }
+        if (dialogo.exec() != QDialog::Accepted || dialogo.selectedFiles().isEmpty()) {
+            return {};
+        }
+        return dialogo.selectedFiles().constFirst();
     }
 
     QString SalvaFile(QWidget* padre, const QString& titolo, const QString& cartella,

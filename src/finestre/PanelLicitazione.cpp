@@ -1,6 +1,7 @@
 #include "finestre/PanelLicitazione.h"
 
 #include <QEvent>
+#include <QGraphicsOpacityEffect>
 #include <QLabel>
 #include <QMouseEvent>
 
@@ -10,6 +11,7 @@
 #include "carte/NomiCarte.h"
 #include "finestre/DisegniPulsanti.h"
 #include "finestre/Maschere.h"
+#include "finestre/SegnoTastiera.h"
 #include "finestre/SuperficieMascherata.h"
 
 namespace {
@@ -164,6 +166,7 @@ PanelLicitazione::PanelLicitazione(const SfondoTavolo& sfondo, QWidget* tavolo)
     for (const auto& pulsante : pulsanti.Pulsanti()) {
         pulsante->Comando()->raise();
     }
+    segno = new SegnoTastiera(SegnoTastiera::Forma::Ellisse, this);
     hide();
 }
 
@@ -179,7 +182,20 @@ TipoPulsante* PanelLicitazione::CreaPulsante(const QRect& riquadro, QWidget* com
         std::make_unique<TipoPulsante>(superficie, comando, su, giu, maschera));
 }
 
+void PanelLicitazione::ImpostaAttivo(bool attivo) {
+    setEnabled(attivo);
+    if (attivo) {
+        setGraphicsEffect(nullptr);
+    } else if (graphicsEffect() == nullptr) {
+        auto* sbiadito = new QGraphicsOpacityEffect;
+        sbiadito->setOpacity(0.35);
+        setGraphicsEffect(sbiadito);
+    }
+}
+
 void PanelLicitazione::Prepara() {
+    ImpostaAttivo(true);
+    Segna(nullptr);
     for (QLabel* immagine : immagineSeme) {
         immagine->hide();
     }
@@ -214,9 +230,13 @@ void PanelLicitazione::SeguiChiamata(const Chiamata& chiamata) {
     for (int valore = chiamata.Valore; valore < 10; ++valore) {
         labelValore[static_cast<std::size_t>(valore)]->hide();
     }
+    if (Segnato() == nullptr) {
+        Segna(nullptr);
+    }
 }
 
 void PanelLicitazione::ModoSeme() {
+    Segna(nullptr);
     for (TipoPulsante* pulsante : pulsantiSeme) {
         pulsante->Mostra(true);
     }
@@ -327,6 +347,9 @@ bool PanelLicitazione::eventFilter(QObject* oggetto, QEvent* evento) {
         return QWidget::eventFilter(oggetto, evento);
     }
     TipoPulsante* pulsante = pulsanti.Trova(oggetto);
+    if (pulsante != nullptr && !isEnabled()) {
+        return true;
+    }
     const auto* mouse = static_cast<QMouseEvent*>(evento);
     if (pulsante == nullptr || mouse->button() != Qt::LeftButton) {
         return QWidget::eventFilter(oggetto, evento);

@@ -3,12 +3,14 @@
 #include <QWidget>
 
 #include <array>
+#include <vector>
 
 #include "finestre/TipoPulsante.h"
 #include "partita/Chiamata.h"
 
 class NomiCarte;
 class QLabel;
+class SegnoTastiera;
 class SfondoTavolo;
 
 // Where the human bids and, as caller, names the trump suit: ten rank buttons in an arc, two
@@ -34,6 +36,11 @@ public:
     // Only the suits can be chosen: the other faces stay, empty.
     void ModoSeme();
 
+    // Inactive (after the person's pass) the panel is shown faded and takes no click or key;
+    // Prepara makes it active again.
+    void ImpostaAttivo(bool attivo);
+    bool Attivo() const { return isEnabled(); }
+
     int Punti() const { return punti; }
     // One point down, not below minimo; one point up, not above 120. Either way the counter's
     // tooltip is rewritten.
@@ -45,6 +52,14 @@ public:
     // The suit pictures S0..S3 of a card set (with S0@2x... when present); the first picture
     // that cannot be loaded ends the loading, silently.
     void CaricaSemi(const QString& cartella);
+
+    // A key pressed while the panel is shown and active: the arrows move the mark over the
+    // controls that can be chosen, Enter (or the space bar) chooses the marked one, P passes,
+    // + and - change the points, and in naming the trump 1-4 choose the suits from the left.
+    // Each does what the click on its control does; false for a key the panel has no use for.
+    bool Tasto(int tasto);
+    // The control the keyboard has marked; null when none.
+    QWidget* Segnato() const;
 
     QLabel* EtichettaValore(int valore) const;
     QLabel* EtichettaPasso(int quale) const;
@@ -81,6 +96,13 @@ private:
     QLabel* labelPiu = nullptr;
     QLabel* labelPunti = nullptr;
     int punti = 61;
+    // The keyboard's mark, in PanelLicitazioneTasti.cpp.
+    SegnoTastiera* segno = nullptr;
+    QWidget* comandoSegnato = nullptr;
+    std::vector<QWidget*> ComandiScegliibili() const;
+    bool InModoSeme() const;
+    void Segna(QWidget* comando);
+    void SpostaSegno(int passo);
 
     TipoPulsante* CreaPulsante(const QRect& riquadro, QWidget* comando, const FacciaPulsante& su,
                                const FacciaPulsante& giu, const FacciaPulsante& maschera);

@@ -12,6 +12,7 @@
 #include <cmath>
 #include <utility>
 
+#include "finestre/TestoEliso.h"
 #include "partita/TipoStoriaPartite.h"
 
 namespace {
@@ -203,8 +204,12 @@ void PanelPunti::AggiornaPunti() {
     for (int g = partite - 1; g >= storia->PrimaPartitaTenuta(); --g) {
         auto* riga = new QTreeWidgetItem;
         riga->setText(0, QString::number(g + 1));
-        riga->setText(1, nomeGiocatore(storia->Chiamante(g)));
-        riga->setText(2, nomeGiocatore(storia->Socio(g)));
+        // The list cuts what its columns cannot hold; the tooltips give names whole.
+        for (const auto& [colonna, giocatore] :
+             {std::pair{1, storia->Chiamante(g)}, std::pair{2, storia->Socio(g)}}) {
+            riga->setText(colonna, nomeGiocatore(giocatore));
+            riga->setToolTip(colonna, nomeGiocatore(giocatore));
+        }
         riga->setText(3, QString::fromStdString(storia->ChiamataPartita(g).Testo(nomiCarte)));
         for (int s = 0; s < 5; ++s) {
             riga->setText(kColonneFisse + s,
@@ -222,7 +227,7 @@ void PanelPunti::AggiornaPunti() {
 }
 
 void PanelPunti::StatisticheGiocatore(int giocatore) {
-    dettaglio->setText(nomeGiocatore(posizione));
+    MostraEliso(*dettaglio, nomeGiocatore(posizione));
     puntiGioc->setText(QString::number(storia->Totale(giocatore)));
     modoPunti->setText(modoPercentuale ? QStringLiteral("Percentuali")
                                        : QStringLiteral("Situazione"));
@@ -238,6 +243,7 @@ void PanelPunti::StatisticheGiocatore(int giocatore) {
 void PanelPunti::ImpostaNomi() {
     for (int s = 0; s < 5; ++s) {
         lista->headerItem()->setText(kColonneFisse + s, nomeGiocatore(s));
+        lista->headerItem()->setToolTip(kColonneFisse + s, nomeGiocatore(s));
     }
 }
 

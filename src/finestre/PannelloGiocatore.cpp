@@ -3,6 +3,17 @@
 #include <QLabel>
 #include <QPixmap>
 
+#include "finestre/TestoEliso.h"
+
+namespace {
+
+// The width the turn star takes at the name's left, with a pixel to spare.
+constexpr int kMargineStella = 15;
+constexpr int kPixelChiamata = 11;
+constexpr int kPixelChiamataMinimi = 8;
+
+} // namespace
+
 PannelloGiocatore::PannelloGiocatore(QWidget* tavolo, int alto, int sinistra, QLabel* turno,
                                      const QPixmap& preso, const NomiCarte& nomi)
     : nomi(nomi), immaginePresa(new QLabel(tavolo)), etichettaNome(new QLabel(tavolo)),
@@ -18,12 +29,15 @@ PannelloGiocatore::PannelloGiocatore(QWidget* tavolo, int alto, int sinistra, QL
     nome.setPixelSize(15);
     nome.setBold(true);
     etichettaNome->setFont(nome);
+    // The turn star sits at the label's left end: the name is centred in the rest.
+    etichettaNome->setContentsMargins(kMargineStella, 0, 0, 0);
 
     etichettaChiamata->setGeometry(sinistra, alto + 20, 100, 30);
     etichettaChiamata->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
-    etichettaChiamata->setWordWrap(true);
+    // One line only: a second one would lie under the caller's and partner's markers.
+    etichettaChiamata->setWordWrap(false);
     QFont testo(QStringLiteral("DejaVu Sans"));
-    testo.setPixelSize(11);
+    testo.setPixelSize(kPixelChiamata);
     etichettaChiamata->setFont(testo);
     for (QLabel* etichetta : {etichettaNome, etichettaChiamata}) {
         etichetta->setAttribute(Qt::WA_TranslucentBackground);
@@ -32,12 +46,25 @@ PannelloGiocatore::PannelloGiocatore(QWidget* tavolo, int alto, int sinistra, QL
 }
 
 void PannelloGiocatore::ImpostaNome(const QString& nome) {
-    etichettaNome->setText(nome);
+    MostraEliso(*etichettaNome, nome);
 }
 
 void PannelloGiocatore::MostraChiamata(const Chiamata& nuova) {
     chiamata = nuova;
-    etichettaChiamata->setText(QString::fromStdString(nuova.Testo(nomi)));
+    const QString testo = QString::fromStdString(nuova.Testo(nomi));
+    // A long bid ("Due di Quadri al 120") takes a smaller font before it is cut.
+    QFont carattere = etichettaChiamata->font();
+    int pixel = kPixelChiamata;
+    for (; pixel > kPixelChiamataMinimi; --pixel) {
+        carattere.setPixelSize(pixel);
+        if (QFontMetrics(carattere).horizontalAdvance(testo) <=
+            LarghezzaTesto(*etichettaChiamata)) {
+            break;
+        }
+    }
+    carattere.setPixelSize(pixel);
+    etichettaChiamata->setFont(carattere);
+    MostraEliso(*etichettaChiamata, testo);
 }
 
 void PannelloGiocatore::MostraPresa(bool visibile) {

@@ -19,8 +19,10 @@ public:
     PannelloGiocatore(QWidget* tavolo, int alto, int sinistra, QLabel* turno, const QPixmap& preso,
                       const NomiCarte& nomi);
 
+    // A name too long for the label is cut, and whole in its tooltip.
     void ImpostaNome(const QString& nome);
-    // Stores the bid and shows its text (empty for a pass and for no bid).
+    // Stores the bid and shows its text (empty for a pass and for no bid) on one line, in a
+    // smaller font or cut (whole in the tooltip) when it is too long.
     void MostraChiamata(const Chiamata& nuova);
     void MostraPresa(bool visibile);
     void ImpostaColore(const QColor& colore);

@@ -61,10 +61,14 @@ bool SalvaSerie(QWidget* padre, const TipoStoriaPartite& storia) {
 }
 
 bool CaricaSerie(QWidget* padre, TipoStoriaPartite& storia) {
-    const QString nome =
+    QString nome =
         DialoghiCorrenti().ApriFile(padre, QStringLiteral("Carica Partita"), QString(), kFiltro);
     if (nome.isEmpty()) {
         return false;
+    }
+    // "serie" typed for "serie.bri", as when saving; a file of the very name typed comes first.
+    if (!QFileInfo::exists(nome)) {
+        nome = ConEstensione(nome, QStringLiteral("bri"));
     }
     if (storia.Carica(QFile::encodeName(nome).toStdString())) {
         return true;

@@ -11,6 +11,7 @@
 #include "finestre/Dialoghi.h"
 #include "finestre/ImmagineCarta.h"
 #include "finestre/Maschere.h"
+#include "finestre/Posizione.h"
 #include "motori/Semaforo.h"
 #include "motori/Tavolo.h"
 #include "partita/RegistroPartita.h"
@@ -254,6 +255,14 @@ void TfrmBriscola::Attesa(bool dopoGiocata, std::function<void()> poi) {
 
 void TfrmBriscola::MostraErrore(const QString& testo) {
     DialoghiCorrenti().Messaggio(this, kTitoloDomande, testo, Dialoghi::Icona::Errore);
+}
+
+void TfrmBriscola::showEvent(QShowEvent* evento) {
+    if (!centrata) {
+        centrata = true;
+        Centra(*this);
+    }
+    QMainWindow::showEvent(evento);
 }
 
 void TfrmBriscola::closeEvent(QCloseEvent* evento) {

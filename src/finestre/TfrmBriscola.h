@@ -105,6 +105,7 @@ protected:
 
     void keyReleaseEvent(QKeyEvent* evento) override;
     void closeEvent(QCloseEvent* evento) override;
+    void showEvent(QShowEvent* evento) override;
 
     // What the start timer does once the event loop runs: pictures, options, first step.
     virtual void TimerStartTimer();
@@ -117,6 +118,8 @@ private:
     std::unique_ptr<Tavolo> tavoloGioco;
     std::unique_ptr<CicloGioco> ciclo;
     bool chiusuraConfermata = false;
+    // Centred when first shown; later the window stays where the user put it.
+    bool centrata = false;
 
     void CartaCliccata(int indice);
     void AggiornaImmagine(int indice);

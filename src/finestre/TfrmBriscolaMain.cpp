@@ -10,6 +10,7 @@
 #include "finestre/Maschere.h"
 #include "finestre/PanelLicitazione.h"
 #include "finestre/PanelPunti.h"
+#include "finestre/SegnoTastiera.h"
 #include "finestre/SuperficieMascherata.h"
 #include "finestre/TfrmOpzioni.h"
 #include "motori/OpzioniTavolo.h"
@@ -38,6 +39,11 @@ SuperficieMascherata* CreaSegno(const SfondoTavolo& sfondo, QWidget* tavolo, con
     return segno;
 }
 
+const QString kTestoBenvenuto =
+    QStringLiteral("Per cominciare scegli Partita → Nuova Partita (Ctrl+N)");
+const QString kTestoFinePartita =
+    QStringLiteral("Per un'altra partita scegli Partita → Nuova Partita (Ctrl+N)");
+
 } // namespace
 
 TfrmBriscolaMain::TfrmBriscolaMain(std::uint32_t semeCasuale, int tipoGiocatori, QWidget* padre)
@@ -64,9 +70,7 @@ TfrmBriscolaMain::TfrmBriscolaMain(std::uint32_t semeCasuale, int tipoGiocatori,
     lblBenvenuto->setGeometry(0, 120, kLarghezzaTavolo, 60);
     lblBenvenuto->setAlignment(Qt::AlignCenter);
     lblBenvenuto->setWordWrap(true);
-    lblBenvenuto->setText(soloComputer ? QString()
-                                       : QStringLiteral("Per cominciare scegli Partita → "
-                                                        "Nuova Partita (Ctrl+N)"));
+    lblBenvenuto->setText(soloComputer ? QString() : kTestoBenvenuto);
     lblBenvenuto->setAttribute(Qt::WA_TranslucentBackground);
 
     panelPunti = new PanelPunti(
@@ -82,6 +86,8 @@ TfrmBriscolaMain::TfrmBriscolaMain(std::uint32_t semeCasuale, int tipoGiocatori,
     connect(panelLicitazione, &PanelLicitazione::MenoCliccato, this,
             &TfrmBriscolaMain::cmdMenoClick);
     connect(panelLicitazione, &PanelLicitazione::PiuCliccato, this, &TfrmBriscolaMain::cmdPiuClick);
+
+    segnoCarta = new SegnoTastiera(SegnoTastiera::Forma::Rettangolo, tavolo);
 
     CreaMenu();
     layout()->setSizeConstraint(QLayout::SetFixedSize);
@@ -115,6 +121,10 @@ void TfrmBriscolaMain::TimerStartTimer() {
 
 void TfrmBriscolaMain::NuovaPartita() {
     lblBenvenuto->hide();
+    // The new game is played on the table, not behind the scores.
+    if (punteggiVisibili) {
+        menuPuntiPartitaClick(false);
+    }
     if (cambioGiocatori) {
         // The players change with a new table, which the loop never replaces under a step.
         Ciclo().Riprendi([this] { CambiaGiocatori(); });
@@ -208,6 +218,10 @@ void TfrmBriscolaMain::MostraChiamataGiocatore() {
     PannelloDi(ultimoGiocatore).MostraTurno();
     PannelloDi(ultimoGiocatore).MostraChiamata(ultimaChiamata);
     panelLicitazione->SeguiChiamata(ultimaChiamata);
+    // Who has passed bids no more: the panel stays, inactive, for the others' bids.
+    if (ultimoGiocatore == giocatoreUmano && ultimaChiamata.Valore == kPasso) {
+        panelLicitazione->ImpostaAttivo(false);
+    }
 }
 
 void TfrmBriscolaMain::MostraSemeChiamato() {
@@ -296,6 +310,10 @@ void TfrmBriscolaMain::MostraFinePartita() {
         QString::number(punti) + QStringLiteral(" a ") + QString::number(120 - punti);
     DialoghiCorrenti().Messaggio(this, QStringLiteral("Fine Partita"), testo,
                                  Dialoghi::Icona::Informazione);
+    // The table says what comes next, as before the first game.
+    lblBenvenuto->setText(kTestoFinePartita);
+    lblBenvenuto->show();
+    lblBenvenuto->raise();
 }
 
 void TfrmBriscolaMain::MostraPunti(bool visibile) {

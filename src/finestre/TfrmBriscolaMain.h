@@ -2,15 +2,19 @@
 
 #include <array>
 #include <memory>
+#include <vector>
 
 #include "finestre/PannelloGiocatore.h"
 #include "finestre/TfrmBriscolaBase.h"
 
+class ImmagineCarta;
 class QAction;
+class QKeyEvent;
 class QMenu;
 class PanelLicitazione;
 class QLabel;
 class PanelPunti;
+class SegnoTastiera;
 class SuperficieMascherata;
 class TfrmAboutBox;
 class TfrmStato;
@@ -32,11 +36,17 @@ public:
     QWidget* SegnoSocio() const;
     QWidget* SegnoChiamante() const;
     QLabel* ImageTurno() const { return immagineTurno; }
+    // The line on the table that says how to start a game.
+    QLabel* Benvenuto() const { return lblBenvenuto; }
     QAction* AzioneNuovaPartita() const { return menuNuovaPartita; }
     QAction* AzioneOpzioni() const { return menuOpzioni; }
     QAction* AzioneEsci() const { return menuEsci; }
     QAction* AzioneStatoIA() const { return menuStatoIA; }
     QAction* AzioneInfo() const { return menuInfo; }
+    // Info -> Tasti: the list of the keys that play.
+    QAction* AzioneTasti() const { return menuTasti; }
+    // The card of the hand the keyboard has marked; null when none.
+    QWidget* CartaSegnata() const;
 
     // The about box ("Info") and the AI step window ("Mostra" -> "Stato IA", F9); not owned.
     void ImpostaFinestreInfo(TfrmAboutBox* about, TfrmStato* stato);
@@ -80,6 +90,8 @@ protected:
     void MostraFinePartita() override;
     void MostraPunti(bool visibile) override;
 
+    void keyPressEvent(QKeyEvent* evento) override;
+
     void PreparaLicitazione() override;
     void MostraLicitazione(bool visibile) override;
     void TurnoBriscola() override;
@@ -109,6 +121,12 @@ private:
     PanelLicitazione* panelLicitazione;
     QAction* menuStatoIA = nullptr;
     QAction* menuInfo = nullptr;
+    QAction* menuTasti = nullptr;
+    // Playing by keys, in TfrmBriscolaMainTasti.cpp.
+    SegnoTastiera* segnoCarta = nullptr;
+    std::vector<ImmagineCarta*> CarteInMano() const;
+    bool TastoMano(int tasto);
+    void MostraTasti();
     TfrmAboutBox* frmAboutBox = nullptr;
     TfrmStato* frmStato = nullptr;
 

@@ -57,12 +57,15 @@ void TfrmBriscolaMain::CreaMenuInfo(QMenu* mostra) {
             frmStato->raise();
         }
     });
-    menuInfo = menuBar()->addAction(QStringLiteral("&Info"));
+    QMenu* info = menuBar()->addMenu(QStringLiteral("&Info"));
+    menuInfo = info->addAction(QStringLiteral("&Informazioni"));
     connect(menuInfo, &QAction::triggered, this, [this] {
         if (frmAboutBox != nullptr) {
             DialoghiCorrenti().Esegui(*frmAboutBox);
         }
     });
+    menuTasti = info->addAction(QStringLiteral("&Tasti"));
+    connect(menuTasti, &QAction::triggered, this, &TfrmBriscolaMain::MostraTasti);
 }
 
 void TfrmBriscolaMain::ImpostaFinestreInfo(TfrmAboutBox* about, TfrmStato* stato) {

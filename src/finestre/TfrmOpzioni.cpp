@@ -4,6 +4,7 @@
 #include "comune/Testo.h"
 #include "finestre/Dialoghi.h"
 #include "finestre/FileOpzioni.h"
+#include "finestre/Posizione.h"
 
 #include <QCheckBox>
 #include <QDir>
@@ -245,6 +246,15 @@ void TfrmOpzioni::txtDirectoryChange(const QString& testo) {
     if (scelto != testo) {
         txtDirectory->setText(scelto);
     }
+}
+
+void TfrmOpzioni::reject() {
+    cmdOKClick();
+}
+
+void TfrmOpzioni::showEvent(QShowEvent* evento) {
+    Centra(*this);
+    QDialog::showEvent(evento);
 }
 
 void TfrmOpzioni::cmdOKClick() {

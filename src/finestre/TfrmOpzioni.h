@@ -86,8 +86,13 @@ public:
     QListWidget* lstCarte = nullptr;
     QPushButton* cmdOK = nullptr;
 
+    // Esc and the window manager's close: the dialog is left only through OK, so they do
+    // what OK does.
+    void reject() override;
+
 protected:
     bool eventFilter(QObject* oggetto, QEvent* evento) override;
+    void showEvent(QShowEvent* evento) override;
 
 private slots:
     void Button1Click();

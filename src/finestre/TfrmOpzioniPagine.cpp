@@ -49,6 +49,12 @@ QString VoceCartella(const QString& nome) {
     return QLatin1Char('[') + nome + QLatin1Char(']');
 }
 
+// The text of the list's selected entry; empty when none is selected.
+QString TestoScelto(const QListWidget& lista) {
+    const QList<QListWidgetItem*> scelte = lista.selectedItems();
+    return scelte.isEmpty() ? QString() : scelte.constFirst()->text();
+}
+
 } // namespace
 
 void TfrmOpzioni::CostruisciPagine() {
@@ -84,6 +90,10 @@ void TfrmOpzioni::CostruisciPagine() {
     UpDownPuntiMonte = NuovoUpDown(tabOpzioni, kMassimoPuntiMonte, 1);
     UpDownAttesa1 = NuovoUpDown(tabOpzioni, kMassimoAttesaGiocata, 100);
     UpDownAttesa2 = NuovoUpDown(tabOpzioni, kMassimoAttesaMano, 100);
+    // The pauses are in milliseconds.
+    for (QSpinBox* attesa : {UpDownAttesa1, UpDownAttesa2}) {
+        attesa->setSuffix(QStringLiteral(" ms"));
+    }
     txtPuntiMonte = UpDownPuntiMonte->findChild<QLineEdit*>();
     txtAttesa1 = UpDownAttesa1->findChild<QLineEdit*>();
     txtAttesa2 = UpDownAttesa2->findChild<QLineEdit*>();
@@ -119,7 +129,8 @@ void TfrmOpzioni::CostruisciPagine() {
     QPushButton** bottoni[] = {&cmdN1, &cmdN2, &cmdN3, &cmdN4, &cmdN5};
     for (int j = 1; j <= 5; ++j) {
         auto* nome = new QLineEdit(tabGiocatori);
-        auto* bottone = new QPushButton(tabGiocatori);
+        auto* bottone = new QPushButton(QStringLiteral("?"), tabGiocatori);
+        bottone->setToolTip(QStringLiteral("Scegli un nome a caso"));
         bottone->setFixedSize(22, 22);
         bottone->setAutoDefault(false);
         connect(bottone, &QPushButton::clicked, this, [this, j] { CreaNomeAutomaticamente(j); });
@@ -152,7 +163,10 @@ void TfrmOpzioni::CostruisciPagine() {
             txtBitmap->setText(nome);
         }
     };
-    connect(lstSfondi, &QListWidget::currentTextChanged, this, sceltoSfondo);
+    // A choice is a selection (a click, the arrow keys), never the current row that keyboard
+    // focus alone gives the list.
+    connect(lstSfondi, &QListWidget::itemSelectionChanged, this,
+            [this, sceltoSfondo] { sceltoSfondo(TestoScelto(*lstSfondi)); });
     connect(lstSfondi, &QListWidget::itemClicked, this,
             [sceltoSfondo](QListWidgetItem* voce) { sceltoSfondo(voce->text()); });
     auto* colori = new QGridLayout(tabColori);
@@ -183,7 +197,8 @@ void TfrmOpzioni::CostruisciPagine() {
             txtDirectory->setText(voce);
         }
     };
-    connect(lstCarte, &QListWidget::currentTextChanged, this, sceltaCarte);
+    connect(lstCarte, &QListWidget::itemSelectionChanged, this,
+            [this, sceltaCarte] { sceltaCarte(TestoScelto(*lstCarte)); });
     connect(lstCarte, &QListWidget::itemClicked, this,
             [sceltaCarte](QListWidgetItem* voce) { sceltaCarte(voce->text()); });
     auto* carte = new QGridLayout(tabCarte);

@@ -7,6 +7,7 @@
 #include <QTabWidget>
 
 #include "finestre/CicloGioco.h"
+#include "finestre/TestoEliso.h"
 #include "finestre/TfrmBriscola.h"
 #include "motori/Tavolo.h"
 #include "partita/RegistroPartita.h"
@@ -179,19 +180,17 @@ void TfrmStato::MostraRegistro(const RegistroPartita& nuovo) {
 
 void TfrmStato::AggiornaCarte() {
     EditChiamata->setText(QString::fromStdString(registro.CartaChiamata().NomeLungo(Nomi())));
-    if (registro.chiamante >= 0) {
-        EditChiamante->setText(nomeGiocatore(registro.chiamante));
-    }
-    if (registro.Socio() >= 0) {
-        EditSocio->setText(nomeGiocatore(registro.Socio()));
-    }
+    // A new game has neither yet: nothing of the last game's stays.
+    MostraEliso(*EditChiamante,
+                registro.chiamante >= 0 ? nomeGiocatore(registro.chiamante) : QString());
+    MostraEliso(*EditSocio, registro.Socio() >= 0 ? nomeGiocatore(registro.Socio()) : QString());
     for (int s = 0; s < 5; ++s) {
         EditMano[s]->setText(NomiBrevi(Nomi(), [&](int k) { return registro.CartaInMano(s, k); }));
         EditMano[s]->setCursorPosition(0);
         EditDistribuite[s]->setText(
             NomiBrevi(Nomi(), [&](int k) { return registro.CartaDistribuita(s, k); }));
         EditDistribuite[s]->setCursorPosition(0);
-        EditNome[s]->setText(nomeGiocatore(s));
+        MostraEliso(*EditNome[s], nomeGiocatore(s));
     }
 }
 

@@ -166,8 +166,8 @@ TEST_F(Opzioni, IlFileEntraNeiControlliEneEsceUguale) {
     EXPECT_EQ(opzioni->ImmagineSfondo(), Q(cartella / "Sfondi" / "prato.bmp"));
     EXPECT_EQ(opzioni->DirectoryCarte(), Q(cartella / "Carte" / "Napoletane"));
     EXPECT_EQ(opzioni->PuntiMonte(), 20);
-    EXPECT_EQ(opzioni->txtAttesa1->text(), "500");
-    EXPECT_EQ(opzioni->txtAttesa2->text(), "10000");
+    EXPECT_EQ(opzioni->txtAttesa1->text(), "500 ms");
+    EXPECT_EQ(opzioni->txtAttesa2->text(), "10000 ms");
     EXPECT_TRUE(opzioni->ManoAlBuio());
     EXPECT_FALSE(opzioni->CarteOrdinate());
     ASSERT_TRUE(opzioni->Salva());

@@ -75,7 +75,8 @@ TEST_F(Stato, TrattieneSoloConAutoSuEFinestraVisibileFinoAContinua) {
     EXPECT_EQ(TavoloDelTest().osservatore, nullptr);
 }
 
-TEST_F(Stato, ChiamanteESocioRestanoFinoAChiamataEMostraLeMani) {
+// A new game shows neither the last game's caller nor its partner: each appears once known.
+TEST_F(Stato, ChiamanteESocioDellaPartitaPrimaNonRestanoEMostraLeMani) {
     TfrmStato stato(NomeDi);
     stato.ImpostaTavolo(&TavoloDelTest());
     stato.show();
@@ -86,8 +87,8 @@ TEST_F(Stato, ChiamanteESocioRestanoFinoAChiamataEMostraLeMani) {
     RegistroPartita registro;
     registro.Distribuisci(TavoloDelTest().generatore);
     stato.MostraRegistro(registro);
-    EXPECT_EQ(chiamante->text(), QStringLiteral("prima"));
-    EXPECT_EQ(socio->text(), QStringLiteral("prima"));
+    EXPECT_EQ(chiamante->text(), QString());
+    EXPECT_EQ(socio->text(), QString());
     EXPECT_EQ(Testo(stato, "EditChiamata"), QString());
     EXPECT_EQ(Testo(stato, "EditNome3"), NomeDi(2));
 
@@ -101,7 +102,7 @@ TEST_F(Stato, ChiamanteESocioRestanoFinoAChiamataEMostraLeMani) {
     registro.chiamata = Chiamata(kFante);
     stato.MostraRegistro(registro);
     EXPECT_EQ(chiamante->text(), NomeDi(2));
-    EXPECT_EQ(socio->text(), QStringLiteral("prima"));
+    EXPECT_EQ(socio->text(), QString());
 
     const Carta chiamata(kFante, kCuori);
     registro.briscola = Briscola(kCuori);
