@@ -90,13 +90,16 @@ bool PanelLicitazione::Tasto(int tasto) {
     default:
         break;
     }
-    if (InModoSeme()) {
-        if (tasto >= Qt::Key_1 && tasto <= Qt::Key_4) {
+    // While the panel asks, the digits are its own: none of them reaches the hand.
+    if (tasto >= Qt::Key_0 && tasto <= Qt::Key_9) {
+        if (InModoSeme() && tasto >= Qt::Key_1 && tasto <= Qt::Key_4) {
             const std::vector<QWidget*> semi = ComandiScegliibili();
             Segna(semi[static_cast<std::size_t>(tasto - Qt::Key_1)]);
             Cliccato(comandoSegnato);
-            return true;
         }
+        return true;
+    }
+    if (InModoSeme()) {
         return false;
     }
     switch (tasto) {

@@ -189,6 +189,7 @@ void TfrmBriscolaMain::DisponiMano(int giocatore) {
 }
 
 void TfrmBriscolaMain::TurnoCarta() {
+    cartaRichiesta = true;
     MostraLicitazione(false);
     if (giocatoreUmano >= 0) {
         PannelloDi(giocatoreUmano).MostraTurno();
@@ -202,6 +203,9 @@ void TfrmBriscolaMain::TurnoChiamata() {
 }
 
 void TfrmBriscolaMain::MostraCartaGiocata(const Carta& carta, int giocatore) {
+    if (giocatore == giocatoreUmano) {
+        cartaRichiesta = false;
+    }
     MostraLicitazione(false);
     if (ultimoGiocatore >= 0 && ultimoGiocatore < 5) {
         PannelloDi(ultimoGiocatore).MostraTurno();
@@ -250,6 +254,7 @@ void TfrmBriscolaMain::MostraSocioChiamante() {
 }
 
 void TfrmBriscolaMain::PulisciPannelli() {
+    cartaRichiesta = false;
     for (int s = 0; s < 5; ++s) {
         PannelloGiocatore& pannello = PannelloDi(s);
         if (opzioni != nullptr) {

@@ -124,6 +124,8 @@ private:
     QAction* menuTasti = nullptr;
     // Playing by keys, in TfrmBriscolaMainTasti.cpp.
     SegnoTastiera* segnoCarta = nullptr;
+    // The game waits for the person's card.
+    bool cartaRichiesta = false;
     std::vector<ImmagineCarta*> CarteInMano() const;
     bool TastoMano(int tasto);
     void MostraTasti();

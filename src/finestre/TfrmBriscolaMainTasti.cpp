@@ -65,11 +65,12 @@ bool TfrmBriscolaMain::TastoMano(int tasto) {
     }
     const auto segnata = std::find(carte.begin(), carte.end(), CartaSegnata());
     const std::ptrdiff_t posizione = segnata == carte.end() ? -1 : segnata - carte.begin();
-    // A key plays the card as a click on it does.
+    // A key plays the card as a click on it does, but only when a card is asked for: one
+    // pressed early only marks it.
     const auto gioca = [&](std::ptrdiff_t k) {
         ImmagineCarta* carta = carte[static_cast<std::size_t>(k)];
         segnoCarta->Segui(carta);
-        if (carta->Cliccabile()) {
+        if (carta->Cliccabile() && cartaRichiesta) {
             emit carta->Cliccata(carta->Indice());
         }
     };

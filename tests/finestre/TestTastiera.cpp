@@ -49,6 +49,9 @@ void LicitaATasti(TfrmBriscolaMain& finestra, Conteggio& conta) {
     PanelLicitazione& panel = *finestra.Licitazione();
     ASSERT_TRUE(panel.isVisible());
     ASSERT_TRUE(panel.Attivo());
+    // A digit during the auction is the panel's: it neither marks nor plays a card.
+    Premi(finestra, Qt::Key_5);
+    EXPECT_EQ(finestra.CartaSegnata(), nullptr);
     const Chiamata migliore = Registro().chiamata;
     Chiamata attesa = ChiamataPasso;
     if (migliore == ChiamataNulla || migliore.Punti == 60) {
@@ -71,6 +74,9 @@ void LicitaATasti(TfrmBriscolaMain& finestra, Conteggio& conta) {
         Premi(finestra, Qt::Key_Minus);
         ASSERT_EQ(panel.Punti(), prima + 1);
         ASSERT_TRUE(SegnaSulPannello(finestra, panel.EtichettaPunti()));
+        if (conta.piu == 0) {
+            SalvaSchermata(finestra, QStringLiteral("tasti-licitazione"));
+        }
         attesa = Chiamata(prima + 1);
         Premi(finestra, Qt::Key_Enter);
         ++conta.piu;
@@ -103,6 +109,9 @@ void GiocaATasti(TfrmBriscolaMain& finestra, Conteggio& conta) {
     EXPECT_TRUE(segni.constFirst()->isVisible());
     EXPECT_TRUE(segni.constFirst()->geometry().contains(segnata->geometry()));
     const Carta attesa = Carta::DaIndice(segnata->Indice());
+    if (conta.carte == 1) {
+        SalvaSchermata(finestra, QStringLiteral("tasti-carta-segnata"));
+    }
     if (conta.carte % 2 != 0) {
         Premi(finestra, Qt::Key_Return);
     }
@@ -155,4 +164,32 @@ TEST(Tastiera, UnaPartitaInteraGiocataSoloConITasti) {
     EXPECT_GT(conta.piu, 0);
     EXPECT_EQ(conta.semi, 1) << "the person should name the trump in this game";
     EXPECT_EQ(StoriaPartite().Chiamante(0), kUmano);
+
+    // Info -> Tasti lists them.
+    finestra.AzioneTasti()->trigger();
+    ASSERT_FALSE(tavolo.Dialoghi().mostrati.empty());
+    const auto& elenco = tavolo.Dialoghi().mostrati.back();
+    EXPECT_EQ(elenco.titolo, QStringLiteral("Tasti"));
+    for (const char* tasto : {"1 - 8", "Invio", "P\t", "+ -", "1 - 4"}) {
+        EXPECT_TRUE(elenco.testo.contains(QString::fromUtf8(tasto))) << tasto;
+    }
+}
+
+// A digit pressed after passing, while the others bid, marks a card and plays nothing: the
+// person's first card is still to be chosen when the play begins.
+TEST(Tastiera, UnaCartaSegnataPrimaDelTurnoNonSiGioca) {
+    TavoloDiProva tavolo(0, 9, QStringLiteral("AttesaGiocata=100\r\nAttesaMano=0\r\n"));
+    TfrmBriscolaMain& finestra = tavolo.Finestra();
+    ASSERT_TRUE(tavolo.AttendiInattivo());
+    finestra.menuNuovaPartitaClick();
+    ASSERT_TRUE(tavolo.AttendiInattivo());
+    ASSERT_EQ(NumeroStato(finestra), 1);
+    Premi(finestra, Qt::Key_P);
+    ASSERT_TRUE(AttendiCondizione(
+        [&] { return finestra.Pannello(kUmano).ChiamataMostrata() == ChiamataPasso; }));
+    Premi(finestra, Qt::Key_3);
+    EXPECT_NE(finestra.CartaSegnata(), nullptr);
+    ASSERT_TRUE(tavolo.AttendiInattivo());
+    EXPECT_EQ(NumeroStato(finestra), 5);
+    EXPECT_EQ(ManoUmano().size(), 8u) << "the card marked before the turn was played";
 }
