@@ -175,21 +175,42 @@ TEST(Tastiera, UnaPartitaInteraGiocataSoloConITasti) {
     }
 }
 
-// A digit pressed after passing, while the others bid, marks a card and plays nothing: the
-// person's first card is still to be chosen when the play begins.
+// A digit pressed in the pause after a trick the person has won marks a card and plays
+// nothing: the card to lead is still to be chosen when the game asks for it.
 TEST(Tastiera, UnaCartaSegnataPrimaDelTurnoNonSiGioca) {
-    TavoloDiProva tavolo(0, 9, QStringLiteral("AttesaGiocata=100\r\nAttesaMano=0\r\n"));
+    // A seed in which the person takes a trick before the last.
+    TavoloDiProva tavolo(0, 4, QStringLiteral("AttesaGiocata=0\r\nAttesaMano=300\r\n"));
     TfrmBriscolaMain& finestra = tavolo.Finestra();
     ASSERT_TRUE(tavolo.AttendiInattivo());
     finestra.menuNuovaPartitaClick();
-    ASSERT_TRUE(tavolo.AttendiInattivo());
-    ASSERT_EQ(NumeroStato(finestra), 1);
-    Premi(finestra, Qt::Key_P);
-    ASSERT_TRUE(AttendiCondizione(
-        [&] { return finestra.Pannello(kUmano).ChiamataMostrata() == ChiamataPasso; }));
-    Premi(finestra, Qt::Key_3);
-    EXPECT_NE(finestra.CartaSegnata(), nullptr);
-    ASSERT_TRUE(tavolo.AttendiInattivo());
-    EXPECT_EQ(NumeroStato(finestra), 5);
-    EXPECT_EQ(ManoUmano().size(), 8u) << "the card marked before the turn was played";
+    int prove = 0;
+    for (;;) {
+        ASSERT_TRUE(tavolo.AttendiInattivo());
+        if (StoriaPartite().numeroPartite > 0) {
+            break;
+        }
+        if (NumeroStato(finestra) != 5) {
+            DecidiComeUmano(finestra);
+            continue;
+        }
+        // The person's card is asked for: play it, then wait for the trick to be complete.
+        const std::size_t carte = ManoUmano().size();
+        // The first trick the person takes shows the taken-trick picture, then pauses.
+        const QWidget* presaMostrata = finestra.Pannello(kUmano).ImmaginePresa();
+        const bool giaPresa = presaMostrata->isVisible();
+        Premi(finestra, Qt::Key_1);
+        const auto presa = [&] { return !giaPresa && presaMostrata->isVisible(); };
+        ASSERT_TRUE(AttendiCondizione([&] {
+            return presa() || (!finestra.Ciclo().Attivo() && !finestra.Ciclo().InPasso());
+        }));
+        if (presa() && carte > 1) {
+            ++prove;
+            Premi(finestra, Qt::Key_2);
+            EXPECT_NE(finestra.CartaSegnata(), nullptr);
+            ASSERT_TRUE(tavolo.AttendiInattivo());
+            EXPECT_EQ(ManoUmano().size(), carte - 1)
+                << "the card marked before the turn was played";
+        }
+    }
+    EXPECT_EQ(prove, 1) << "the person should win a trick before the last in this game";
 }
