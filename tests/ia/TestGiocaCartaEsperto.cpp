@@ -577,3 +577,54 @@ TEST(SimulatorePartita, LaLicitazioneSimulataEQuellaDelGiocatoreStandard) {
 }
 
 } // namespace
+
+TEST(GiocaCartaEsperto, APartitaDecisaNonRegalaPunti) {
+    // Late in games played on by the standard players, where every card of the expert's hand
+    // ends its games alike: it plays the card that leaves its side the most points, and of
+    // those the weakest (a trump last, then by rank), not the first card of its hand.
+    int decise = 0;
+    int regaliEvitati = 0;
+    for (std::uint32_t seme = 100; seme < 220; ++seme) {
+        const int giocatore = static_cast<int>(seme % 5);
+        RegistroPartita r;
+        try {
+            r = Posizione(seme, seme % 2 == 0, 25 + static_cast<int>(seme % 10), giocatore);
+        } catch (const Errore&) {
+            continue;
+        }
+        GiocaCartaEsperto esperto(giocatore, kRegole, 16, seme);
+        esperto.Siedi(TavoloDelTest());
+        const std::vector<GiocaCartaEsperto::Valutazione> v = esperto.Valuta(r);
+        if (v.size() < 2 || std::any_of(v.begin(), v.end(), [&](const auto& x) {
+                return x.media != v.front().media;
+            })) {
+            continue;
+        }
+        ++decise;
+        const Carta scelta = esperto.ScegliCartaDa(r);
+        double migliori = -1.0;
+        for (const auto& x : v) {
+            migliori = std::max(migliori, x.puntiSquadra);
+        }
+        const auto Forza = [&](const Carta& c) {
+            return (c.Seme == r.briscola.SemeGrezzo() ? 10 : 0) + c.ValoreGrezzo();
+        };
+        int forzaMinima = 100;
+        const GiocaCartaEsperto::Valutazione* giocata = nullptr;
+        for (const auto& x : v) {
+            if (x.puntiSquadra == migliori) {
+                forzaMinima = std::min(forzaMinima, Forza(x.carta));
+            }
+            if (x.carta == scelta) {
+                giocata = &x;
+            }
+        }
+        ASSERT_NE(giocata, nullptr) << "seme " << seme;
+        EXPECT_EQ(giocata->puntiSquadra, migliori) << "seme " << seme;
+        EXPECT_EQ(Forza(scelta), forzaMinima) << "seme " << seme;
+        regaliEvitati += v.front().puntiSquadra < migliori ? 1 : 0;
+    }
+    EXPECT_GE(decise, 10);
+    // The first card of the hand would have handed points over in some of them.
+    EXPECT_GE(regaliEvitati, 1);
+}
