@@ -290,17 +290,9 @@ int Esegui(const std::vector<std::string>& argomenti, const char* argv0) {
                   << "\nPer l'elenco delle opzioni: pentaludo-serie --aiuto\n";
         return kEsitoOpzioni;
     }
-    // The games are written as they are played, straight to the file.
+    // The games are written as they are played, straight to the file, once the series is
+    // ready to start.
     std::ofstream registra;
-    if (!opzioni.registra.empty()) {
-        registra.open(opzioni.registra, std::ios::binary | std::ios::trunc);
-        if (!registra) {
-            std::cerr << "pentaludo-serie: impossibile scrivere le partite in " << opzioni.registra
-                      << '\n';
-            return kEsitoOpzioni;
-        }
-        registra << IntestazioneNotazione();
-    }
     // Files named on the command line: the message says what is wrong with them.
     try {
         ImpostaCartellaProgramma(CartellaEseguibile(argv0));
@@ -314,7 +306,11 @@ int Esegui(const std::vector<std::string>& argomenti, const char* argv0) {
         risultato.seme = opzioni.serie.seme != 0 ? opzioni.serie.seme : SemeDalOrologio();
         opzioni.serie.seme = risultato.seme;
         serie = std::make_unique<Serie>(opzioni.serie, caricata);
-        if (registra.is_open()) {
+        if (!opzioni.registra.empty()) {
+            registra.open(opzioni.registra, std::ios::binary | std::ios::trunc);
+            if (!(registra << IntestazioneNotazione())) {
+                throw Errore("impossibile scrivere le partite in " + opzioni.registra);
+            }
             serie->Registra(&registra);
         }
         risultato.fili = serie->Fili();
