@@ -429,31 +429,41 @@ TEST(GiocaCartaEsperto, StessoSemeStesseDecisioniEStessaSerie) {
 }
 
 TEST(GiocaCartaEsperto, GiocateOvvie) {
-    // Seat 0 calls the Quattro with Cuori as trump and leads; seats 0..3 put 35 points of
-    // Fiori and Picche on the table; seat 4, last to play, holds the Asso of trump: it takes.
-    const std::vector<std::pair<Carta, int>> fisse = {{Carta(kAsso, 0), 4},
-                                                      {Carta(kTre, 2), 0},
-                                                      {Carta(kAsso, 2), 1},
-                                                      {Carta(kRe, 3), 2},
-                                                      {Carta(kTre, 3), 3}};
-    RegistroPartita t;
-    t.DistribuisciMani(DistribuzioneCon(fisse));
-    Partita p(t);
-    for (int s = 0; t.GiocatoriInLicitazione() > 1 || t.chiamante < 0; s = t.turno) {
-        Chiamata c(s == 0 ? kQuattro : kPasso);
-        p.Licita(s, c);
+    // Seat 0 calls the Quattro with Cuori as trump, holds it (it plays alone) and leads; seats
+    // 0..3 put 35 points of Fiori and Picche on the table; seat 4, last to play, holds the Asso
+    // of trump. It takes when the caller's Asso of Fiori is winning the trick; when another
+    // defender's is, the points are its side's already, and it keeps its Asso.
+    for (const bool vinceIlChiamante : {true, false}) {
+        SCOPED_TRACE(vinceIlChiamante ? "vince il chiamante" : "vince un difensore");
+        const Carta asso(kAsso, 2);
+        const Carta tre(kTre, 2);
+        const std::vector<std::pair<Carta, int>> fisse = {{Carta(kAsso, 0), 4},
+                                                          {vinceIlChiamante ? asso : tre, 0},
+                                                          {vinceIlChiamante ? tre : asso, 1},
+                                                          {Carta(kRe, 3), 2},
+                                                          {Carta(kTre, 3), 3}};
+        RegistroPartita t;
+        t.DistribuisciMani(DistribuzioneCon(fisse));
+        Partita p(t);
+        for (int s = 0; t.GiocatoriInLicitazione() > 1 || t.chiamante < 0; s = t.turno) {
+            Chiamata c(s == 0 ? kQuattro : kPasso);
+            p.Licita(s, c);
+        }
+        p.FineLicitazione();
+        p.ImpostaBriscola(Briscola(0));
+        for (int s = 0; s < 4; ++s) {
+            Carta carta = fisse[static_cast<std::size_t>(s + 1)].first;
+            p.Gioca(carta);
+        }
+        ASSERT_EQ(t.turno, 4);
+        ASSERT_EQ(t.PuntiInTavola(), 35);
+        ASSERT_EQ(t.Socio(), 0);
+        GiocaCartaEsperto esperto(4, kRegole, 16, 3);
+        esperto.Siedi(TavoloDelTest());
+        const Carta scelta = esperto.ScegliCartaDa(t);
+        EXPECT_EQ(t.SuperaVincente(scelta), vinceIlChiamante);
+        EXPECT_EQ(scelta == Carta(kAsso, 0), vinceIlChiamante);
     }
-    p.FineLicitazione();
-    p.ImpostaBriscola(Briscola(0));
-    for (int s = 0; s < 4; ++s) {
-        Carta carta = fisse[static_cast<std::size_t>(s + 1)].first;
-        p.Gioca(carta);
-    }
-    ASSERT_EQ(t.turno, 4);
-    ASSERT_EQ(t.PuntiInTavola(), 35);
-    GiocaCartaEsperto esperto(4, kRegole, 16, 3);
-    esperto.Siedi(TavoloDelTest());
-    EXPECT_TRUE(t.SuperaVincente(esperto.ScegliCartaDa(t)));
 
     // One card left: that card; and never a card it does not hold.
     for (const Caso& caso : kCasi) {
