@@ -26,7 +26,7 @@ void TfrmBriscolaMain::CreaMenu() {
     menuCaricaPartita = partita->addAction(QStringLiteral("&Carica Partita"));
     connect(menuCaricaPartita, &QAction::triggered, this,
             &TfrmBriscolaMain::menuCaricaPartitaClick);
-    menuEsportaPartite = partita->addAction(QStringLiteral("&Esporta partite…"));
+    menuEsportaPartite = partita->addAction(QStringLiteral("Esporta &partite…"));
     connect(menuEsportaPartite, &QAction::triggered, this,
             &TfrmBriscolaMain::menuEsportaPartiteClick);
     partita->addSeparator();
