@@ -6,6 +6,7 @@
 
 #include <cerrno>
 
+#include "comune/ScritturaAtomica.h"
 #include "finestre/Dialoghi.h"
 #include "partita/TipoStoriaPartite.h"
 
@@ -55,6 +56,25 @@ bool SalvaSerie(QWidget* padre, const TipoStoriaPartite& storia) {
     const int errore = errno;
     DialoghiCorrenti().Messaggio(padre, kTitolo,
                                  QStringLiteral("Impossibile salvare la partita in %1: %2.")
+                                     .arg(Visibile(nome), MotivoScrittura(nome, errore)),
+                                 Dialoghi::Icona::Errore);
+    return false;
+}
+
+bool EsportaPartite(QWidget* padre, const std::string& testo) {
+    const QString nome = DialoghiCorrenti().SalvaFile(
+        padre, QStringLiteral("Esporta partite"), QString(),
+        QStringLiteral("Partite annotate (*.txt)"), QStringLiteral("txt"));
+    if (nome.isEmpty()) {
+        return false;
+    }
+    errno = 0;
+    if (ScriviFileAtomico(QFile::encodeName(nome).toStdString(), testo)) {
+        return true;
+    }
+    const int errore = errno;
+    DialoghiCorrenti().Messaggio(padre, kTitolo,
+                                 QStringLiteral("Impossibile esportare le partite in %1: %2.")
                                      .arg(Visibile(nome), MotivoScrittura(nome, errore)),
                                  Dialoghi::Icona::Errore);
     return false;

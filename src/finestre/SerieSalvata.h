@@ -1,5 +1,7 @@
 #pragma once
 
+#include <string>
+
 class QWidget;
 class TipoStoriaPartite;
 
@@ -11,3 +13,7 @@ class TipoStoriaPartite;
 bool SalvaSerie(QWidget* padre, const TipoStoriaPartite& storia);
 // True when a series was read and replaced storia.
 bool CaricaSerie(QWidget* padre, TipoStoriaPartite& storia);
+
+// "Esporta partite…": the notation of the session's games (testo) to a text file chosen by the
+// user, written as a whole or not at all. True when it was written.
+bool EsportaPartite(QWidget* padre, const std::string& testo);

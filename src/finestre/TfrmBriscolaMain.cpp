@@ -13,9 +13,12 @@
 #include "finestre/SegnoTastiera.h"
 #include "finestre/SuperficieMascherata.h"
 #include "finestre/TfrmOpzioni.h"
+#include "motori/GiocatoriNotati.h"
 #include "motori/OpzioniTavolo.h"
 #include "motori/Semaforo.h"
 #include "motori/Tavolo.h"
+#include "notazione/PartitaNotata.h"
+#include "partita/TipoStoriaPartite.h"
 
 #ifndef PENTALUDO_VERSIONE
 #define PENTALUDO_VERSIONE "0"
@@ -296,6 +299,14 @@ void TfrmBriscolaMain::ImpostaAspetto(bool) {
 }
 
 void TfrmBriscolaMain::MostraFinePartita() {
+    // Kept for "Esporta partite…", each seat under the name its panel shows.
+    std::array<std::string, 5> nomi;
+    for (int s = 0; s < 5; ++s) {
+        nomi[static_cast<std::size_t>(s)] = PannelloDi(s).EtichettaNome()->text().toStdString();
+    }
+    const TipoStoriaPartite& storia = TavoloGioco().Stato().storia;
+    partiteNotate += NotazionePartita(registro, GiocatoriDelTavolo(TavoloGioco().Manager(), nomi),
+                                      storia.numeroPartite - 1);
     for (int s = 0; s < 5; ++s) {
         PannelloDi(s).MostraChiamata(ChiamataNulla);
     }

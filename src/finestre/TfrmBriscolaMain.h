@@ -2,6 +2,7 @@
 
 #include <array>
 #include <memory>
+#include <string>
 #include <vector>
 
 #include "finestre/PannelloGiocatore.h"
@@ -60,7 +61,11 @@ public:
     QAction* AzioneMostraPartita() const { return menuMostraPartita; }
     QAction* AzioneMostraPunti() const { return menuMostraPunti; }
     bool PunteggiVisibili() const { return punteggiVisibili; }
+    QAction* AzioneEsportaPartite() const { return menuEsportaPartite; }
+    // The notation of every game of the session's series, in order.
+    const std::string& PartiteNotate() const { return partiteNotate; }
     void menuSalvaPartitaClick();
+    void menuEsportaPartiteClick();
     // Also refreshes the score panel when the load failed or was cancelled.
     void menuCaricaPartitaClick();
     void menuPuntiPartitaClick(bool punti);
@@ -116,6 +121,8 @@ private:
     bool punteggiVisibili = false;
     QAction* menuSalvaPartita = nullptr;
     QAction* menuCaricaPartita = nullptr;
+    QAction* menuEsportaPartite = nullptr;
+    std::string partiteNotate;
     QAction* menuMostraPartita = nullptr;
     QAction* menuMostraPunti = nullptr;
     PanelLicitazione* panelLicitazione;

@@ -14,6 +14,7 @@
 #include "finestre/TfrmStato.h"
 #include "motori/Semaforo.h"
 #include "motori/Tavolo.h"
+#include "notazione/PartitaNotata.h"
 
 void TfrmBriscolaMain::CreaMenu() {
     QMenu* partita = menuBar()->addMenu(QStringLiteral("&Partita"));
@@ -25,6 +26,9 @@ void TfrmBriscolaMain::CreaMenu() {
     menuCaricaPartita = partita->addAction(QStringLiteral("&Carica Partita"));
     connect(menuCaricaPartita, &QAction::triggered, this,
             &TfrmBriscolaMain::menuCaricaPartitaClick);
+    menuEsportaPartite = partita->addAction(QStringLiteral("Esporta &partite…"));
+    connect(menuEsportaPartite, &QAction::triggered, this,
+            &TfrmBriscolaMain::menuEsportaPartiteClick);
     partita->addSeparator();
     menuOpzioni = partita->addAction(QStringLiteral("&Opzioni"));
     connect(menuOpzioni, &QAction::triggered, this, [this] { ImpostaOpzioni(false); });
@@ -87,6 +91,7 @@ void TfrmBriscolaMain::menuNuovaPartitaClick() {
         }
         SemaforoGioco().AzzeraStoria();
         panelPunti->SvuotaLista();
+        partiteNotate.clear();
     }
     NuovaPartita();
 }
@@ -99,6 +104,14 @@ void TfrmBriscolaMain::menuPuntiPartitaClick(bool punti) {
 void TfrmBriscolaMain::menuSalvaPartitaClick() {
     try {
         SalvaSerie(this, TavoloGioco().Stato().storia);
+    } catch (const std::exception& e) {
+        MostraErrore(QString::fromStdString(e.what()));
+    }
+}
+
+void TfrmBriscolaMain::menuEsportaPartiteClick() {
+    try {
+        EsportaPartite(this, IntestazioneNotazione() + partiteNotate);
     } catch (const std::exception& e) {
         MostraErrore(QString::fromStdString(e.what()));
     }

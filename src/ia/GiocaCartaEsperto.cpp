@@ -20,6 +20,30 @@ namespace {
 // against eight by about 0.12 more; thirty-two add little to sixteen.
 constexpr int kCandidatiPerMondo = 16;
 
+// The card points taken by the side of seat giocatore in a finished game.
+int PuntiDellaSquadra(const RegistroPartita& registro, int giocatore) {
+    const bool chiamanti = giocatore == registro.chiamante || giocatore == registro.Socio();
+    return chiamanti ? registro.PuntiChiamante() : 120 - registro.PuntiChiamante();
+}
+
+// How hard a card is to beat: any trump over any other suit, then by rank.
+int Forza(const Carta& carta, const Briscola& briscola) {
+    return (carta.Seme == briscola.SemeGrezzo() ? 10 : 0) + carta.ValoreGrezzo();
+}
+
+// Between games that score alike, the card that gives the other side fewer points, then the
+// weaker card, kept back for later tricks: a decided game is no reason to throw points away.
+bool Preferibile(const GiocaCartaEsperto::Valutazione& a, const GiocaCartaEsperto::Valutazione& b,
+                 const Briscola& briscola) {
+    if (a.media != b.media) {
+        return a.media > b.media;
+    }
+    if (a.puntiSquadra != b.puntiSquadra) {
+        return a.puntiSquadra > b.puntiSquadra;
+    }
+    return Forza(a.carta, briscola) < Forza(b.carta, briscola);
+}
+
 } // namespace
 
 GiocaCartaEsperto::GiocaCartaEsperto(int giocatore, const std::string& fileRegole, int budget,
@@ -62,6 +86,7 @@ GiocaCartaEsperto::Valuta(const RegistroPartita& registro) {
         possibili.Estrai(budget, budget * kCandidatiPerMondo, generatore, *simulatore);
     for (Valutazione& v : valutazioni) {
         long long somma = 0;
+        long long punti = 0;
         for (const RegistroPartita& mondo : mondi) {
             RegistroPartita r = mondo;
             Carta carta = v.carta;
@@ -69,8 +94,11 @@ GiocaCartaEsperto::Valuta(const RegistroPartita& registro) {
             partita->Riprendi();
             partita->Gioca(carta);
             somma += simulatore->GiocaFinoAllaFine(r, giocatore, briscola)[giocatore];
+            punti += PuntiDellaSquadra(r, giocatore);
         }
-        v.media = static_cast<double>(somma) / static_cast<double>(mondi.size());
+        const auto n = static_cast<double>(mondi.size());
+        v.media = static_cast<double>(somma) / n;
+        v.puntiSquadra = static_cast<double>(punti) / n;
     }
     return valutazioni;
 }
@@ -84,10 +112,10 @@ Carta GiocaCartaEsperto::ScegliCartaDa(const RegistroPartita& registro) {
     if (valutazioni.empty()) {
         throw Errore("Nessuna carta in mano al giocatore " + std::to_string(giocatore));
     }
-    // Ties go to the lowest card index.
+    const Briscola nota = registro.briscola.Nominata() ? registro.briscola : briscola;
     const Valutazione* migliore = &valutazioni.front();
     for (const Valutazione& v : valutazioni) {
-        if (v.media > migliore->media) {
+        if (Preferibile(v, *migliore, nota)) {
             migliore = &v;
         }
     }

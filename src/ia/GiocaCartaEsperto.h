@@ -35,6 +35,8 @@ public:
     struct Valutazione {
         Carta carta;
         double media = 0.0;
+        // The card points its seat's side took in the same games, on average.
+        double puntiSquadra = 0.0;
     };
     // Every card of the hand with the average score of its games, in card index order.
     std::vector<Valutazione> Valuta(const RegistroPartita& registro);

@@ -7,9 +7,12 @@
 #include <future>
 #include <limits>
 #include <new>
+#include <optional>
 
 #include "comune/Errore.h"
+#include "motori/GiocatoriNotati.h"
 #include "motori/ManagerMotoriOutputGrafico.h"
+#include "motori/RegistrazioneSerie.h"
 #include "motori/VerificaPartita.h"
 #include "partita/RegistroPartita.h"
 #include "partita/TipoStoriaPartite.h"
@@ -102,6 +105,7 @@ Serie::Serie(const OpzioniSerie& opzioni, const TipoStoriaPartite& storia) : opz
         std::clamp<long long>(opzioni.fili, 1, std::max<long long>(1, (opzioni.partite + 4) / 5)));
     tavolo = CreaTavolo(finestra, opzioni, opzioni.seme, storia);
     const ManagerMotori& manager = tavolo->Manager();
+    giocatori = GiocatoriDelTavolo(manager);
     for (int s = 0; s < 5; ++s) {
         descrizioni[static_cast<std::size_t>(s)] = manager.DescrizioneMotore(s);
         const Motore& motore = manager.MotoreDi(s);
@@ -182,14 +186,22 @@ EsitoSerie Serie::Gioca(const std::function<void(long long)>& progresso) {
 EsitoSerie Serie::GiocaInUnFilo(const std::function<void(long long)>& progresso) {
     EsitoSerie esito;
     const TipoStoriaPartite& storia = tavolo->Stato().storia;
+    std::optional<RegistrazioneSerie> registra;
+    if (registrazione != nullptr) {
+        registra.emplace(*registrazione, 1);
+    }
     GiocaPartite(*tavolo, opzioni.partite, opzioni.verifica, esito, [&](int numero) {
         esito.statistica.Aggiungi(numero, Punteggi(storia.Partita(numero)));
+        if (registra) {
+            registra->Scrivi(0, NotazionePartita(tavolo->Stato().registro, giocatori, numero));
+        }
         if (progresso && (esito.giocate & 255) == 0) {
             progresso(esito.giocate);
         }
         return true;
     });
     esito.righeLogPerse = RighePerse(tavolo->Driver());
+    esito.registrazioneFallita = registra && !registra->Chiudi(1);
     return esito;
 }
 
@@ -217,13 +229,17 @@ EsitoSerie Serie::GiocaInParallelo(const std::function<void(long long)>& progres
         q.partite = fine - inizio;
     }
 
+    std::optional<RegistrazioneSerie> registra;
+    if (registrazione != nullptr) {
+        registra.emplace(*registrazione, fili);
+    }
     std::atomic<long long> giocate{0};
     std::atomic<bool> ferma{false};
     // Share k on a thread of its own, at a table of its own whose history begins as inizio.
     // What the games do depends on the game numbers only, never on the totals the history
     // holds.
     const auto GiocaQuota = [&](int k, const TipoStoriaPartite& inizio,
-                                const OpzioniSerie& opzioniQuota) {
+                                const OpzioniSerie& opzioniQuota, bool registraQuota) {
         Quota& q = quote[static_cast<std::size_t>(k)];
         q.esito = EsitoSerie();
         FinestraSilenziosa finestraQuota;
@@ -235,6 +251,10 @@ EsitoSerie Serie::GiocaInParallelo(const std::function<void(long long)>& progres
             const TipoStoriaPartite& storiaQuota = tavoloQuota->Stato().storia;
             GiocaPartite(*tavoloQuota, q.partite, opzioni.verifica, q.esito, [&](int numero) {
                 q.esito.statistica.Aggiungi(numero, Punteggi(storiaQuota.Partita(numero)));
+                if (registraQuota && registra) {
+                    registra->Scrivi(
+                        k, NotazionePartita(tavoloQuota->Stato().registro, giocatori, numero));
+                }
                 ++giocate;
                 return !ferma;
             });
@@ -253,7 +273,7 @@ EsitoSerie Serie::GiocaInParallelo(const std::function<void(long long)>& progres
     for (int k = 0; k < fili; ++k) {
         TipoStoriaPartite inizio;
         inizio.numeroPartite = quote[static_cast<std::size_t>(k)].prima;
-        fatti.push_back(std::async(std::launch::async, GiocaQuota, k, inizio, opzioni));
+        fatti.push_back(std::async(std::launch::async, GiocaQuota, k, inizio, opzioni, true));
     }
     for (auto& fatto : fatti) {
         while (fatto.wait_for(std::chrono::milliseconds(200)) != std::future_status::ready) {
@@ -274,7 +294,14 @@ EsitoSerie Serie::GiocaInParallelo(const std::function<void(long long)>& progres
         esito.righeLogPerse += q.esito.righeLogPerse;
     }
     ferma = false;
+    // The games written out: those of the shares taken, up to the one that stopped the series.
+    int prese = 0;
+    const auto Registrata = [&] {
+        esito.registrazioneFallita = registra && !registra->Chiudi(prese);
+        return esito;
+    };
     for (Quota& q : quote) {
+        ++prese;
         // A share that stopped early stopped for a later one that failed.
         const bool fermata = q.esito.giocate < q.partite && !Fallita(q.esito);
         if (fermata) {
@@ -286,17 +313,18 @@ EsitoSerie Serie::GiocaInParallelo(const std::function<void(long long)>& progres
             } else {
                 // Near the limits of its counters the share is played again on the series
                 // itself, so that it stops at the very game a single series would stop at.
-                // Its test log lines are written already.
+                // Its test log lines and its games' notation are written already.
                 OpzioniSerie senzaLog = opzioni;
                 senzaLog.tavolo.logTest = "/dev/null";
                 const int k = static_cast<int>(&q - quote.data());
-                std::async(std::launch::async, GiocaQuota, k, std::cref(storia), senzaLog).get();
+                std::async(std::launch::async, GiocaQuota, k, std::cref(storia), senzaLog, false)
+                    .get();
                 storia = q.storia;
             }
         } catch (const std::exception& e) {
             esito.errore = e.what();
             esito.partitaErrore = storia.numeroPartite;
-            return esito;
+            return Registrata();
         }
         esito.statistica.Accoda(q.esito.statistica);
         esito.giocate += q.esito.giocate;
@@ -309,5 +337,5 @@ EsitoSerie Serie::GiocaInParallelo(const std::function<void(long long)>& progres
             break;
         }
     }
-    return esito;
+    return Registrata();
 }

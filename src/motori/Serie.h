@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <functional>
 #include <memory>
+#include <ostream>
 #include <string>
 #include <vector>
 
@@ -11,6 +12,7 @@
 #include "motori/OpzioniTavolo.h"
 #include "motori/StatisticaSerie.h"
 #include "motori/Tavolo.h"
+#include "notazione/PartitaNotata.h"
 
 // How a series without a window is played.
 struct OpzioniSerie {
@@ -47,6 +49,8 @@ struct EsitoSerie {
     int partitaErrore = -1;
     // Lines of the third seating's test log that could not be written.
     long long righeLogPerse = 0;
+    // The games' notation could not all be written (see Serie::Registra).
+    bool registrazioneFallita = false;
 };
 
 // Plays a series through the same table, driver, managers, engines and game objects as the
@@ -88,6 +92,12 @@ public:
     // The series' history: the one given, and every game played since.
     const TipoStoriaPartite& Storia() const { return tavolo->Stato().storia; }
 
+    // Every game played from now on is written to uscita (not owned, outliving Gioca) in the
+    // game notation, in the order of the games' numbers whatever the threads; null: none.
+    void Registra(std::ostream* uscita) { registrazione = uscita; }
+    // Who sits at each seat, as the notation names them.
+    const std::array<GiocatoreNotato, 5>& Giocatori() const { return giocatori; }
+
     // Plays the games. progresso, when given, hears the count of games played now and then,
     // on the calling thread. Errors of the game are reported in the result, not raised.
     EsitoSerie Gioca(const std::function<void(long long giocate)>& progresso = {});
@@ -100,6 +110,8 @@ private:
     int fili = 1;
     int postoUmano = -1;
     std::array<std::string, 5> descrizioni;
+    std::array<GiocatoreNotato, 5> giocatori;
+    std::ostream* registrazione = nullptr;
     std::vector<GruppoPosti> gruppi;
     FinestraSilenziosa finestra;
     std::unique_ptr<Tavolo> tavolo;

@@ -11,6 +11,7 @@
 #include <cstdio>
 #include <exception>
 #include <filesystem>
+#include <fstream>
 #include <iostream>
 #include <limits>
 #include <memory>
@@ -28,6 +29,7 @@
 #include "ia/ErroreRegole.h"
 #include "ia/GiocaCartaEsperto.h"
 #include "motori/Serie.h"
+#include "notazione/PartitaNotata.h"
 #include "partita/TipoStoriaPartite.h"
 
 namespace {
@@ -46,6 +48,7 @@ struct OpzioniRiga {
     OpzioniSerie serie;
     std::string carica;
     std::string salva;
+    std::string registra;
     bool json = false;
     bool aiuto = false;
 };
@@ -81,6 +84,8 @@ const char* const kUso =
     "                     dove una decisione occupa circa 40 MB)\n"
     "  --carica FILE      riprende una serie salvata (.bri)\n"
     "  --salva FILE       salva la serie alla fine\n"
+    "  --registra FILE    scrive ogni partita in FILE, nella notazione delle partite,\n"
+    "                     nell'ordine della serie\n"
     "  --log-test FILE    dove scrive il registro di prova la terza serie\n"
     "  --verifica         controlla ogni partita; esce con stato 3 a una violazione\n"
     "  --fili N           serie giocate in parallelo (predefinito: i processori);\n"
@@ -198,6 +203,8 @@ OpzioniRiga LeggiOpzioni(const std::vector<std::string>& argomenti) {
             opzioni.carica = File();
         } else if (nome == "--salva") {
             opzioni.salva = File();
+        } else if (nome == "--registra") {
+            opzioni.registra = File();
         } else if (nome == "--log-test") {
             opzioni.serie.tavolo.logTest = File();
         } else if (nome == "--fili") {
@@ -283,6 +290,9 @@ int Esegui(const std::vector<std::string>& argomenti, const char* argv0) {
                   << "\nPer l'elenco delle opzioni: pentaludo-serie --aiuto\n";
         return kEsitoOpzioni;
     }
+    // The games are written as they are played, straight to the file, once the series is
+    // ready to start.
+    std::ofstream registra;
     // Files named on the command line: the message says what is wrong with them.
     try {
         ImpostaCartellaProgramma(CartellaEseguibile(argv0));
@@ -296,6 +306,13 @@ int Esegui(const std::vector<std::string>& argomenti, const char* argv0) {
         risultato.seme = opzioni.serie.seme != 0 ? opzioni.serie.seme : SemeDalOrologio();
         opzioni.serie.seme = risultato.seme;
         serie = std::make_unique<Serie>(opzioni.serie, caricata);
+        if (!opzioni.registra.empty()) {
+            registra.open(opzioni.registra, std::ios::binary | std::ios::trunc);
+            if (!(registra << IntestazioneNotazione())) {
+                throw Errore("impossibile scrivere le partite in " + opzioni.registra);
+            }
+            serie->Registra(&registra);
+        }
         risultato.fili = serie->Fili();
         risultato.postoUmano = serie->PostoUmano();
         risultato.descrizioni = serie->Descrizioni();
@@ -316,6 +333,10 @@ int Esegui(const std::vector<std::string>& argomenti, const char* argv0) {
     if (esito.righeLogPerse > 0) {
         std::cerr << "pentaludo-serie: impossibile scrivere il registro di prova in "
                   << serie->LogTest() << " (" << esito.righeLogPerse << " righe perse)\n";
+    }
+    if (esito.registrazioneFallita) {
+        std::cerr << "pentaludo-serie: impossibile scrivere le partite in " << opzioni.registra
+                  << '\n';
     }
     if (esito.partitaViolata >= 0) {
         std::cerr << "Verifica fallita nella partita " << esito.partitaViolata << ":\n";
@@ -339,7 +360,7 @@ int Esegui(const std::vector<std::string>& argomenti, const char* argv0) {
         std::cerr << "pentaludo-serie: impossibile salvare la serie in " << opzioni.salva << '\n';
         return kEsitoErrore;
     }
-    return 0;
+    return esito.registrazioneFallita ? kEsitoErrore : 0;
 }
 
 } // namespace

@@ -12,6 +12,7 @@
 #include <QLineEdit>
 #include <QProcess>
 #include <QSpinBox>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
 
@@ -26,6 +27,8 @@
 #include "finestre/TfrmOpzioni.h"
 #include "motori/Semaforo.h"
 #include "motori/Tavolo.h"
+#include "notazione/LeggiNotazione.h"
+#include "notazione/PartitaNotata.h"
 #include "partita/Partita.h"
 #include "partita/RegistroPartita.h"
 #include "partita/TipoStoriaPartite.h"
@@ -294,4 +297,46 @@ TEST(FinestraDiGioco, GliEspertiSiSiedonoAlTavoloConLaPartitaSeguente) {
     QFile file(tavolo.FileOpzioni());
     ASSERT_TRUE(file.open(QIODevice::ReadOnly));
     EXPECT_TRUE(file.readAll().endsWith("CarteOrdinate=1\r\nEsperti=1\r\n"));
+}
+
+TEST(FinestraDiGioco, EsportaLePartiteDellaSerieInNotazione) {
+    TavoloDiProva tavolo(0, 31);
+    TfrmBriscolaMain& finestra = tavolo.Finestra();
+    ASSERT_TRUE(tavolo.AttendiInattivo());
+    finestra.menuNuovaPartitaClick();
+    GiocaFinoA(tavolo, 3);
+    ASSERT_TRUE(tavolo.AttendiInattivo());
+
+    QTemporaryDir cartella;
+    const QString file = cartella.filePath(QStringLiteral("partite.txt"));
+    tavolo.Dialoghi().mostrati.clear();
+    tavolo.Dialoghi().file = {file};
+    finestra.AzioneEsportaPartite()->trigger();
+    EXPECT_TRUE(tavolo.Dialoghi().mostrati.empty());
+    // Every game of the series, read back and played again to the scores the series counted,
+    // each seat under the name its panel shows.
+    int numero = 0;
+    LeggiFileNotazione(QFile::encodeName(file).toStdString(), [&](const PartitaNotata& p) {
+        EXPECT_EQ(p.numero, numero);
+        for (int s = 0; s < 5; ++s) {
+            EXPECT_EQ(p.punteggi[static_cast<std::size_t>(s)],
+                      StoriaPartite().Punteggio(numero, s));
+            EXPECT_EQ(QString::fromStdString(p.giocatori[static_cast<std::size_t>(s)].nome),
+                      finestra.Pannello(s).EtichettaNome()->text());
+        }
+        EXPECT_EQ(p.giocatori[kUmano].tipo, "umano");
+        EXPECT_EQ(p.giocatori[0].tipo, "standard");
+        ++numero;
+    });
+    EXPECT_EQ(numero, 3);
+
+    // A place that cannot be written: told, and nothing written.
+    const QString irraggiungibile = cartella.filePath(QStringLiteral("manca/partite.txt"));
+    tavolo.Dialoghi().file = {irraggiungibile};
+    finestra.AzioneEsportaPartite()->trigger();
+    ASSERT_EQ(tavolo.Dialoghi().mostrati.size(), 1u);
+    EXPECT_EQ(tavolo.Dialoghi().mostrati[0].testo,
+              QStringLiteral("Impossibile esportare le partite in %1: la cartella non esiste.")
+                  .arg(irraggiungibile));
+    EXPECT_FALSE(QFile::exists(irraggiungibile));
 }

@@ -429,31 +429,41 @@ TEST(GiocaCartaEsperto, StessoSemeStesseDecisioniEStessaSerie) {
 }
 
 TEST(GiocaCartaEsperto, GiocateOvvie) {
-    // Seat 0 calls the Quattro with Cuori as trump and leads; seats 0..3 put 35 points of
-    // Fiori and Picche on the table; seat 4, last to play, holds the Asso of trump: it takes.
-    const std::vector<std::pair<Carta, int>> fisse = {{Carta(kAsso, 0), 4},
-                                                      {Carta(kTre, 2), 0},
-                                                      {Carta(kAsso, 2), 1},
-                                                      {Carta(kRe, 3), 2},
-                                                      {Carta(kTre, 3), 3}};
-    RegistroPartita t;
-    t.DistribuisciMani(DistribuzioneCon(fisse));
-    Partita p(t);
-    for (int s = 0; t.GiocatoriInLicitazione() > 1 || t.chiamante < 0; s = t.turno) {
-        Chiamata c(s == 0 ? kQuattro : kPasso);
-        p.Licita(s, c);
+    // Seat 0 calls the Quattro with Cuori as trump, holds it (it plays alone) and leads; seats
+    // 0..3 put 35 points of Fiori and Picche on the table; seat 4, last to play, holds the Asso
+    // of trump. It takes when the caller's Asso of Fiori is winning the trick; when another
+    // defender's is, the points are its side's already, and it keeps its Asso.
+    for (const bool vinceIlChiamante : {true, false}) {
+        SCOPED_TRACE(vinceIlChiamante ? "vince il chiamante" : "vince un difensore");
+        const Carta asso(kAsso, 2);
+        const Carta tre(kTre, 2);
+        const std::vector<std::pair<Carta, int>> fisse = {{Carta(kAsso, 0), 4},
+                                                          {vinceIlChiamante ? asso : tre, 0},
+                                                          {vinceIlChiamante ? tre : asso, 1},
+                                                          {Carta(kRe, 3), 2},
+                                                          {Carta(kTre, 3), 3}};
+        RegistroPartita t;
+        t.DistribuisciMani(DistribuzioneCon(fisse));
+        Partita p(t);
+        for (int s = 0; t.GiocatoriInLicitazione() > 1 || t.chiamante < 0; s = t.turno) {
+            Chiamata c(s == 0 ? kQuattro : kPasso);
+            p.Licita(s, c);
+        }
+        p.FineLicitazione();
+        p.ImpostaBriscola(Briscola(0));
+        for (int s = 0; s < 4; ++s) {
+            Carta carta = fisse[static_cast<std::size_t>(s + 1)].first;
+            p.Gioca(carta);
+        }
+        ASSERT_EQ(t.turno, 4);
+        ASSERT_EQ(t.PuntiInTavola(), 35);
+        ASSERT_EQ(t.Socio(), 0);
+        GiocaCartaEsperto esperto(4, kRegole, 16, 3);
+        esperto.Siedi(TavoloDelTest());
+        const Carta scelta = esperto.ScegliCartaDa(t);
+        EXPECT_EQ(t.SuperaVincente(scelta), vinceIlChiamante);
+        EXPECT_EQ(scelta == Carta(kAsso, 0), vinceIlChiamante);
     }
-    p.FineLicitazione();
-    p.ImpostaBriscola(Briscola(0));
-    for (int s = 0; s < 4; ++s) {
-        Carta carta = fisse[static_cast<std::size_t>(s + 1)].first;
-        p.Gioca(carta);
-    }
-    ASSERT_EQ(t.turno, 4);
-    ASSERT_EQ(t.PuntiInTavola(), 35);
-    GiocaCartaEsperto esperto(4, kRegole, 16, 3);
-    esperto.Siedi(TavoloDelTest());
-    EXPECT_TRUE(t.SuperaVincente(esperto.ScegliCartaDa(t)));
 
     // One card left: that card; and never a card it does not hold.
     for (const Caso& caso : kCasi) {
@@ -577,3 +587,54 @@ TEST(SimulatorePartita, LaLicitazioneSimulataEQuellaDelGiocatoreStandard) {
 }
 
 } // namespace
+
+TEST(GiocaCartaEsperto, APartitaDecisaNonRegalaPunti) {
+    // Late in games played on by the standard players, where every card of the expert's hand
+    // ends its games alike: it plays the card that leaves its side the most points, and of
+    // those the weakest (a trump last, then by rank), not the first card of its hand.
+    int decise = 0;
+    int regaliEvitati = 0;
+    for (std::uint32_t seme = 100; seme < 220; ++seme) {
+        const int giocatore = static_cast<int>(seme % 5);
+        RegistroPartita r;
+        try {
+            r = Posizione(seme, seme % 2 == 0, 25 + static_cast<int>(seme % 10), giocatore);
+        } catch (const Errore&) {
+            continue;
+        }
+        GiocaCartaEsperto esperto(giocatore, kRegole, 16, seme);
+        esperto.Siedi(TavoloDelTest());
+        const std::vector<GiocaCartaEsperto::Valutazione> v = esperto.Valuta(r);
+        if (v.size() < 2 || std::any_of(v.begin(), v.end(), [&](const auto& x) {
+                return x.media != v.front().media;
+            })) {
+            continue;
+        }
+        ++decise;
+        const Carta scelta = esperto.ScegliCartaDa(r);
+        double migliori = -1.0;
+        for (const auto& x : v) {
+            migliori = std::max(migliori, x.puntiSquadra);
+        }
+        const auto Forza = [&](const Carta& c) {
+            return (c.Seme == r.briscola.SemeGrezzo() ? 10 : 0) + c.ValoreGrezzo();
+        };
+        int forzaMinima = 100;
+        const GiocaCartaEsperto::Valutazione* giocata = nullptr;
+        for (const auto& x : v) {
+            if (x.puntiSquadra == migliori) {
+                forzaMinima = std::min(forzaMinima, Forza(x.carta));
+            }
+            if (x.carta == scelta) {
+                giocata = &x;
+            }
+        }
+        ASSERT_NE(giocata, nullptr) << "seme " << seme;
+        EXPECT_EQ(giocata->puntiSquadra, migliori) << "seme " << seme;
+        EXPECT_EQ(Forza(scelta), forzaMinima) << "seme " << seme;
+        regaliEvitati += v.front().puntiSquadra < migliori ? 1 : 0;
+    }
+    EXPECT_GE(decise, 10);
+    // The first card of the hand would have handed points over in some of them.
+    EXPECT_GE(regaliEvitati, 1);
+}

@@ -396,3 +396,27 @@ TEST_F(Serie, OpzioniCheChiedonoLoStessoPostoSiRifiutano) {
     EXPECT_EQ(umano.uscita.rfind("Serie di tipo 0, seme 1: 3 partite", 0), 0u) << umano.uscita;
     EXPECT_NE(Esegui("--aiuto").uscita.find("al più 5000"), std::string::npos);
 }
+
+TEST_F(Serie, RegistraOgniPartitaNellOrdineDellaSerie) {
+    // The same games whatever the threads, one "partita" line each, numbered in order.
+    const Esito uno = Esegui("--tipo 3 --partite 12 --seme 8 --fili 1 --registra uno.txt");
+    ASSERT_EQ(uno.stato, 0) << uno.errori;
+    const Esito tre = Esegui("--tipo 3 --partite 12 --seme 8 --fili 3 --registra tre.txt");
+    ASSERT_EQ(tre.stato, 0) << tre.errori;
+    const std::string testo = Contenuto(File("uno.txt"));
+    EXPECT_EQ(Contenuto(File("tre.txt")), testo);
+    std::istringstream righe(testo);
+    int partite = 0;
+    for (std::string riga; std::getline(righe, riga);) {
+        if (riga.rfind("partita ", 0) == 0) {
+            EXPECT_EQ(riga, "partita " + std::to_string(partite++));
+        }
+    }
+    EXPECT_EQ(partite, 12);
+    // A file that cannot be written: said, and the series not played.
+    const Esito manca = Esegui("--partite 3 --registra manca/partite.txt");
+    EXPECT_EQ(manca.stato, 2);
+    EXPECT_EQ(manca.errori,
+              "pentaludo-serie: impossibile scrivere le partite in manca/partite.txt\n");
+    EXPECT_TRUE(manca.uscita.empty());
+}
