@@ -3,28 +3,31 @@
 #include <QLabel>
 #include <QPixmap>
 
+#include "finestre/ScalaTavolo.h"
+
 PannelloGiocatore::PannelloGiocatore(QWidget* tavolo, int alto, int sinistra, QLabel* turno,
-                                     const QPixmap& preso, const NomiCarte& nomi)
+                                     const QImage& preso, const QImage& presoDoppio,
+                                     const NomiCarte& nomi)
     : nomi(nomi), immaginePresa(new QLabel(tavolo)), etichettaNome(new QLabel(tavolo)),
       etichettaChiamata(new QLabel(tavolo)), alto(alto), sinistra(sinistra), turno(turno) {
-    immaginePresa->setGeometry(sinistra + 20, alto + 40, 15, 25);
-    immaginePresa->setPixmap(preso);
+    ScalaTavolo::Colloca(immaginePresa, QRect(sinistra + 20, alto + 40, 15, 25));
+    ScalaTavolo::ImpostaFigura(immaginePresa, preso, presoDoppio);
     immaginePresa->setToolTip(QStringLiteral("Il giocatore ha effettuato almeno una presa"));
     immaginePresa->hide();
 
-    etichettaNome->setGeometry(sinistra, alto, 100, 20);
+    ScalaTavolo::Colloca(etichettaNome, QRect(sinistra, alto, 100, 20));
     etichettaNome->setAlignment(Qt::AlignCenter);
     QFont nome(QStringLiteral("DejaVu Sans"));
     nome.setPixelSize(15);
     nome.setBold(true);
-    etichettaNome->setFont(nome);
+    ScalaTavolo::ImpostaCarattere(etichettaNome, nome);
 
-    etichettaChiamata->setGeometry(sinistra, alto + 20, 100, 30);
+    ScalaTavolo::Colloca(etichettaChiamata, QRect(sinistra, alto + 20, 100, 30));
     etichettaChiamata->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     etichettaChiamata->setWordWrap(true);
     QFont testo(QStringLiteral("DejaVu Sans"));
     testo.setPixelSize(11);
-    etichettaChiamata->setFont(testo);
+    ScalaTavolo::ImpostaCarattere(etichettaChiamata, testo);
     for (QLabel* etichetta : {etichettaNome, etichettaChiamata}) {
         etichetta->setAttribute(Qt::WA_TranslucentBackground);
         etichetta->show();
@@ -56,13 +59,13 @@ void PannelloGiocatore::ImpostaColore(const QColor& colore) {
 }
 
 void PannelloGiocatore::MostraTurno() {
-    turno->move(sinistra, alto);
+    ScalaTavolo::Sposta(turno, QPoint(sinistra, alto));
     turno->show();
     turno->raise();
 }
 
 void PannelloGiocatore::PosizionaSegno(QWidget* segno, bool spostato) {
-    segno->move(sinistra + (spostato ? 60 : 35), alto + 34);
+    ScalaTavolo::Sposta(segno, QPoint(sinistra + (spostato ? 60 : 35), alto + 34));
     segno->show();
     segno->raise();
 }

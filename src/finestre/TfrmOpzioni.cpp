@@ -78,6 +78,7 @@ void TfrmOpzioni::CaricaOpzioni() {
     chkManoAlBuio->setChecked(valori.manoAlBuio);
     chkCarteOrdinate->setChecked(valori.carteOrdinate);
     chkEsperti->setChecked(valori.esperti);
+    dimensione = valori.dimensione;
     carteConfermate = txtDirectory->text();
 }
 
@@ -96,6 +97,7 @@ ValoriOpzioni TfrmOpzioni::Valori() const {
     valori.manoAlBuio = ManoAlBuio();
     valori.carteOrdinate = CarteOrdinate();
     valori.esperti = Esperti();
+    valori.dimensione = dimensione;
     return valori;
 }
 
