@@ -1,6 +1,6 @@
 // The reader of the series and game kept between two runs, on any bytes. A refused text raises
-// Errore and nothing else; an accepted one writes back to the same bytes, and its game can be
-// played again on a table: to the point kept, or refused with Errore, never further.
+// Errore and nothing else; an accepted one writes back to a text that reads the same, and its
+// game can be played again on a table: to the point kept, or refused with Errore.
 
 #include <cstddef>
 #include <cstdint>
@@ -9,6 +9,7 @@
 
 #include "Controlla.h"
 #include "comune/Errore.h"
+#include "comune/Percorsi.h"
 #include "motori/FinestraSilenziosa.h"
 #include "motori/PartitaConservata.h"
 #include "motori/Tavolo.h"
@@ -22,7 +23,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* dati, std::size_t dime
     } catch (const Errore&) {
         return 0;
     }
-    CONTROLLA(ScriviPartitaConservata(letta) == byte);
+    CONTROLLA(LeggiPartitaConservata(ScriviPartitaConservata(letta)) == letta);
+    // The players' rules file, wherever the fuzzer runs.
+    ImpostaCartellaProgramma(PENTALUDO_DATI);
     FinestraSilenziosa finestra;
     Tavolo tavolo(0, 1, &finestra);
     CONTROLLA(FileStoria::Leggi(letta.storia, tavolo.Stato().storia, nullptr));
