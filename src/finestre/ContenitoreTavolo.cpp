@@ -33,7 +33,7 @@ void ContenitoreTavolo::ImpostaDimensione(int nuovo) {
         setMinimumSize(ScalaTavolo::Scala(ScalaTavolo::kLarghezza, kFattoreMinimo),
                        ScalaTavolo::Scala(ScalaTavolo::kAltezza, kFattoreMinimo));
         setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
-        resizeEvent(nullptr);
+        RiempiSpazio();
         return;
     }
     const qreal fattore = percento / 100.0;
@@ -53,9 +53,12 @@ void ContenitoreTavolo::Disponi(qreal fattore, const QPoint& dove) {
 }
 
 void ContenitoreTavolo::resizeEvent(QResizeEvent*) {
-    if (!Adatta()) {
-        return;
+    if (Adatta()) {
+        RiempiSpazio();
     }
+}
+
+void ContenitoreTavolo::RiempiSpazio() {
     const qreal fattore =
         std::max(kFattoreMinimo, std::min(width() / qreal(ScalaTavolo::kLarghezza),
                                           height() / qreal(ScalaTavolo::kAltezza)));

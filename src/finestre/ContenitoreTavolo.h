@@ -31,4 +31,6 @@ private:
     int percento = -1;
 
     void Disponi(qreal fattore, const QPoint& dove);
+    // The largest table the space holds, centred.
+    void RiempiSpazio();
 };
