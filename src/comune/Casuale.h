@@ -2,6 +2,8 @@
 
 #include <cstdint>
 #include <random>
+#include <string>
+#include <string_view>
 
 // A pseudo-random generator whose sequence the C++ standard fixes (std::mt19937), so that a
 // seed gives the same games on every machine. Each table owns the one its games draw from; a
@@ -22,6 +24,12 @@ public:
     std::uint32_t Numero() { return static_cast<std::uint32_t>(generatore()); }
 
     void Semina(std::uint32_t seme) { generatore.seed(seme); }
+
+    // The whole state as text (the 624 words and the position, in decimal), so that a
+    // generator read back draws the same sequence from where this one stands.
+    std::string Stato() const;
+    // Takes the state Stato wrote; false, and the generator unchanged, for any other text.
+    bool ImpostaStato(std::string_view testo);
 
     friend bool operator==(const GeneratoreCasuale&, const GeneratoreCasuale&) = default;
 

@@ -77,6 +77,10 @@ int AvviaGioco(const QStringList& argomenti) {
     TfrmOpzioni* opzioni = nullptr;
     try {
         principale = std::make_unique<TfrmBriscolaMain>(avvio.semeCasuale, avvio.tipoGiocatori);
+        // A seeded or computer-only run is there to be repeated: it neither keeps nor resumes.
+        if (avvio.tipoGiocatori == 0 && avvio.semeCasuale == 0) {
+            principale->ImpostaFileConservato(FileSerieConservata());
+        }
         const CartelleGioco cartelle = TrovaCartelleGioco(cartellaProgramma);
         opzioni = new TfrmOpzioni(cartelle.fileOpzioni, cartelle.carte, cartelle.sfondi,
                                   principale.get());

@@ -117,6 +117,11 @@ ValoriOpzioni LeggiOpzioni(std::string_view byte) {
     valori.manoAlBuio = file.Numero("ManoAlBuio", 1, -1, 1) != 0;
     valori.carteOrdinate = file.Numero("CarteOrdinate", 1, -1, 1) != 0;
     valori.esperti = file.Numero("Esperti", 0, -1, 1) != 0;
+    // A size the menu does not offer shows the table at 100%.
+    const long long dimensione = file.Numero("Dimensione", valori.dimensione, -1, 1000);
+    if (std::find(kDimensioni.begin(), kDimensioni.end(), dimensione) != kDimensioni.end()) {
+        valori.dimensione = static_cast<int>(dimensione);
+    }
     return valori;
 }
 
@@ -139,6 +144,9 @@ std::string ScriviOpzioni(const ValoriOpzioni& valori) {
     riga("CarteOrdinate", valori.carteOrdinate ? "1" : "0");
     if (valori.esperti) {
         riga("Esperti", "1");
+    }
+    if (valori.dimensione != 100) {
+        riga("Dimensione", std::to_string(valori.dimensione));
     }
     return uscita;
 }

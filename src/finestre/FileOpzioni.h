@@ -19,6 +19,9 @@ inline constexpr int kMassimoPuntiMonte = 20;
 inline constexpr int kMassimoAttesaGiocata = 2000;
 inline constexpr int kMassimoAttesaMano = 10000;
 inline constexpr std::uint32_t kMassimoColore = 0xFFFFFF;
+// The table's size in percent, or 0: the table fills the window.
+inline constexpr int kDimensioneAdatta = 0;
+inline constexpr std::array<int, 4> kDimensioni = {100, 150, 200, kDimensioneAdatta};
 
 // The settings, every one within its range. Colours are 0x00BBGGRR (red in the lowest byte).
 struct ValoriOpzioni {
@@ -37,6 +40,8 @@ struct ValoriOpzioni {
     bool carteOrdinate = true;
     // The four computers of a game with the human are expert players.
     bool esperti = false;
+    // One of kDimensioni.
+    int dimensione = 100;
 
     bool operator==(const ValoriOpzioni&) const = default;
 };
@@ -47,7 +52,8 @@ struct ValoriOpzioni {
 // read as a decimal integer, takes the default; numbers are brought within their ranges.
 ValoriOpzioni LeggiOpzioni(std::string_view byte);
 
-// The 14 lines of the file, CR LF each, and a 15th, "Esperti=1", only when the expert players are
-// chosen (so that a file of a game that never asked for them keeps its classic 14 lines). A line
-// break inside a text becomes a space, so that a text can never add lines of its own.
+// The 14 lines of the file, CR LF each, then "Esperti=1" only when the expert players are chosen
+// and "Dimensione=N" only when the table is not at 100% (so that a file of a game that never
+// asked for either keeps its classic 14 lines). A line break inside a text becomes a space, so
+// that a text can never add lines of its own.
 std::string ScriviOpzioni(const ValoriOpzioni& valori);

@@ -2,9 +2,11 @@
 
 #include <QMouseEvent>
 
+#include "finestre/ScalaTavolo.h"
+
 ImmagineCarta::ImmagineCarta(int indice, const SfondoTavolo& sfondo, QWidget* padre)
     : SuperficieMascherata(sfondo, padre), indice(indice) {
-    resize(55, 101);
+    ScalaTavolo::Ridimensiona(this, QSize(55, 101));
     hide();
 }
 

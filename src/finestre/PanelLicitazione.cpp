@@ -11,6 +11,7 @@
 #include "carte/NomiCarte.h"
 #include "finestre/DisegniPulsanti.h"
 #include "finestre/Maschere.h"
+#include "finestre/ScalaTavolo.h"
 #include "finestre/SegnoTastiera.h"
 #include "finestre/SuperficieMascherata.h"
 
@@ -57,10 +58,6 @@ const QColor kRosso(255, 0, 0);
 const QColor kAcqua(0, 255, 255);
 const QColor kLime(0, 255, 0);
 
-int Scala(const QWidget& w) {
-    return w.devicePixelRatioF() > 1.0 ? 2 : 1;
-}
-
 template <typename Disegno>
 FacciaPulsante Faccia(Disegno disegno) {
     return {disegno(1), disegno(2)};
@@ -73,21 +70,17 @@ FacciaPulsante MascheraDi(int larghezza, int altezza) {
 QLabel* Etichetta(QWidget* padre, const QRect& area, const QString& testo, int pixel,
                   bool grassetto, const QColor& colore) {
     auto* etichetta = new QLabel(testo, padre);
-    etichetta->setGeometry(area);
+    ScalaTavolo::Colloca(etichetta, area);
     etichetta->setAlignment(Qt::AlignCenter);
     QFont carattere(QStringLiteral("Arial"));
     carattere.setPixelSize(pixel);
     carattere.setBold(grassetto);
-    etichetta->setFont(carattere);
+    ScalaTavolo::ImpostaCarattere(etichetta, carattere);
     QPalette tavolozza = etichetta->palette();
     tavolozza.setColor(QPalette::WindowText, colore);
     etichetta->setPalette(tavolozza);
     etichetta->setAttribute(Qt::WA_TranslucentBackground);
     return etichetta;
-}
-
-QPixmap Pixmap(const QImage& normale, const QImage& doppia, const QWidget& dove) {
-    return QPixmap::fromImage(Scala(dove) > 1 && !doppia.isNull() ? doppia : normale);
 }
 
 QString TestoPunti(int punti) {
@@ -98,7 +91,7 @@ QString TestoPunti(int punti) {
 
 PanelLicitazione::PanelLicitazione(const SfondoTavolo& sfondo, QWidget* tavolo)
     : QWidget(tavolo), sfondo(sfondo) {
-    setGeometry(0, 62, 500, 137);
+    ScalaTavolo::Colloca(this, QRect(0, 62, 500, 137));
     // Nothing of its own is painted: the table shows through but for the buttons.
     setAttribute(Qt::WA_TranslucentBackground);
 
@@ -140,11 +133,11 @@ PanelLicitazione::PanelLicitazione(const SfondoTavolo& sfondo, QWidget* tavolo)
         CreaPulsante(QRect(419, 104, 81, 33), labelPasso[1], ovale, ovaleGiu, mascheraOvale);
     for (const PostoSeme& posto : kPostiSeme) {
         auto* immagine = new QLabel(this);
-        immagine->setGeometry(posto.immagine);
+        ScalaTavolo::Colloca(immagine, posto.immagine);
         immagine->setScaledContents(true);
         immagine->setAttribute(Qt::WA_TranslucentBackground);
-        immagine->setPixmap(
-            Pixmap(DisegnaSeme(posto.seme, 1), DisegnaSeme(posto.seme, 2), *immagine));
+        ScalaTavolo::ImpostaFigura(immagine, DisegnaSeme(posto.seme, 1),
+                                   DisegnaSeme(posto.seme, 2));
         immagineSeme[static_cast<std::size_t>(posto.seme)] = immagine;
         pulsantiSeme[static_cast<std::size_t>(posto.seme)] = CreaPulsante(
             QRect(posto.faccia, QSize(49, 49)), immagine, discoVerde, discoVerdeGiu, mascheraDisco);
@@ -176,7 +169,7 @@ TipoPulsante* PanelLicitazione::CreaPulsante(const QRect& riquadro, QWidget* com
                                              const FacciaPulsante& su, const FacciaPulsante& giu,
                                              const FacciaPulsante& maschera) {
     auto* superficie = new SuperficieMascherata(sfondo, this);
-    superficie->setGeometry(riquadro);
+    ScalaTavolo::Colloca(superficie, riquadro);
     comando->installEventFilter(this);
     return &pulsanti.Aggiungi(
         std::make_unique<TipoPulsante>(superficie, comando, su, giu, maschera));
@@ -292,7 +285,7 @@ void PanelLicitazione::CaricaSemi(const QString& cartella) {
         }
         const QImage doppia(nome + QStringLiteral("@2x.bmp"));
         QLabel* immagine = immagineSeme[static_cast<std::size_t>(seme)];
-        immagine->setPixmap(Pixmap(normale, doppia, *immagine));
+        ScalaTavolo::ImpostaFigura(immagine, normale, doppia);
     }
 }
 

@@ -12,6 +12,7 @@
 #include <cmath>
 #include <utility>
 
+#include "finestre/ScalaTavolo.h"
 #include "finestre/TestoEliso.h"
 #include "partita/TipoStoriaPartite.h"
 
@@ -28,7 +29,8 @@ QFont Arial(int pixel, bool grassetto) {
 
 QLabel* Etichetta(QWidget* padre, const QRect& posto, const QString& testo, const QColor& colore) {
     auto* etichetta = new QLabel(testo, padre);
-    etichetta->setGeometry(posto);
+    ScalaTavolo::Colloca(etichetta, posto);
+    ScalaTavolo::ImpostaCarattere(etichetta, etichetta->font());
     QPalette tavolozza = etichetta->palette();
     tavolozza.setColor(QPalette::WindowText, colore);
     etichetta->setPalette(tavolozza);
@@ -49,13 +51,13 @@ PanelPunti::PanelPunti(const TipoStoriaPartite& storia, bool soloComputer,
                        QWidget* padre)
     : QWidget(padre), soloComputer(soloComputer), nomeGiocatore(std::move(nomeGiocatore)),
       nomiCarte(nomiCarte), storia(&storia) {
-    setGeometry(0, 63, 505, 248);
+    ScalaTavolo::Colloca(this, QRect(0, 63, 505, 248));
     setAutoFillBackground(true);
 
     for (int s = 0; s < 5; ++s) {
         QLabel* etichetta =
             Etichetta(this, QRect(8 + 100 * s, 0, 81, 25), QStringLiteral("0"), Qt::black);
-        etichetta->setFont(Arial(19, true));
+        ScalaTavolo::ImpostaCarattere(etichetta, Arial(19, true));
         etichetta->setAlignment(Qt::AlignCenter);
         etichetta->setObjectName(QStringLiteral("lblPunti%1").arg(s));
         punti[static_cast<std::size_t>(s)] = etichetta;
@@ -63,20 +65,16 @@ PanelPunti::PanelPunti(const TipoStoriaPartite& storia, bool soloComputer,
 
     lista = new QTreeWidget(this);
     lista->setObjectName(QStringLiteral("ListPunti"));
-    lista->setGeometry(0, 27, 500, 142);
+    ScalaTavolo::Colloca(lista, QRect(0, 27, 500, 142));
     lista->setFrameShape(QFrame::NoFrame);
     lista->setRootIsDecorated(false);
-    lista->setFont(Arial(12, false));
+    ScalaTavolo::ImpostaCarattere(lista, Arial(12, false));
     lista->setColumnCount(kColonneFisse + 5);
     lista->setHeaderLabels({QStringLiteral("Partita"), QStringLiteral("Chiamante"),
                             QStringLiteral("Socio"), QStringLiteral("Chiamata"), QString(),
                             QString(), QString(), QString(), QString()});
-    lista->setColumnWidth(0, 50);
-    lista->setColumnWidth(1, 75);
-    lista->setColumnWidth(2, 75);
-    lista->setColumnWidth(3, 80);
+    ScalaTavolo::ImpostaColonne(lista, {50, 75, 75, 80, 40, 40, 40, 40, 40});
     for (int s = 0; s < 5; ++s) {
-        lista->setColumnWidth(kColonneFisse + s, 40);
         lista->headerItem()->setTextAlignment(kColonneFisse + s, Qt::AlignRight | Qt::AlignVCenter);
     }
 
@@ -87,20 +85,21 @@ PanelPunti::PanelPunti(const TipoStoriaPartite& storia, bool soloComputer,
     // Two arrows side by side choosing the seat, stopping at either end.
     sinistra = new QToolButton(this);
     sinistra->setArrowType(Qt::LeftArrow);
-    sinistra->setGeometry(7, 190, 39, 17);
+    ScalaTavolo::Colloca(sinistra, QRect(7, 190, 39, 17));
     destra = new QToolButton(this);
     destra->setArrowType(Qt::RightArrow);
-    destra->setGeometry(47, 190, 39, 17);
+    ScalaTavolo::Colloca(destra, QRect(47, 190, 39, 17));
     connect(sinistra, &QToolButton::released, this, [this] { UpDownGiocMouseUp(-1); });
     connect(destra, &QToolButton::released, this, [this] { UpDownGiocMouseUp(1); });
 
     puntiGioc = Etichetta(this, QRect(7, 211, 79, 30), QStringLiteral("0"), Qt::black);
     puntiGioc->setObjectName(QStringLiteral("lblPuntiGioc"));
-    puntiGioc->setFont(Arial(27, true));
+    ScalaTavolo::ImpostaCarattere(puntiGioc, Arial(27, true));
 
     modoPunti = new QPushButton(QStringLiteral("Situazione"), this);
     modoPunti->setObjectName(QStringLiteral("btnModoPunti"));
-    modoPunti->setGeometry(106, 171, 66, 17);
+    ScalaTavolo::Colloca(modoPunti, QRect(106, 171, 66, 17));
+    ScalaTavolo::ImpostaCarattere(modoPunti, modoPunti->font());
     modoPunti->setFlat(true);
     connect(modoPunti, &QPushButton::clicked, this, [this] { btnModoPuntiClick(); });
 

@@ -3,6 +3,7 @@
 #include <QLabel>
 #include <QPixmap>
 
+#include "finestre/ScalaTavolo.h"
 #include "finestre/TestoEliso.h"
 
 namespace {
@@ -15,30 +16,31 @@ constexpr int kPixelChiamataMinimi = 8;
 } // namespace
 
 PannelloGiocatore::PannelloGiocatore(QWidget* tavolo, int alto, int sinistra, QLabel* turno,
-                                     const QPixmap& preso, const NomiCarte& nomi)
+                                     const QImage& preso, const QImage& presoDoppio,
+                                     const NomiCarte& nomi)
     : nomi(nomi), immaginePresa(new QLabel(tavolo)), etichettaNome(new QLabel(tavolo)),
       etichettaChiamata(new QLabel(tavolo)), alto(alto), sinistra(sinistra), turno(turno) {
-    immaginePresa->setGeometry(sinistra + 20, alto + 40, 15, 25);
-    immaginePresa->setPixmap(preso);
+    ScalaTavolo::Colloca(immaginePresa, QRect(sinistra + 20, alto + 40, 15, 25));
+    ScalaTavolo::ImpostaFigura(immaginePresa, preso, presoDoppio);
     immaginePresa->setToolTip(QStringLiteral("Il giocatore ha effettuato almeno una presa"));
     immaginePresa->hide();
 
-    etichettaNome->setGeometry(sinistra, alto, 100, 20);
+    ScalaTavolo::Colloca(etichettaNome, QRect(sinistra, alto, 100, 20));
     etichettaNome->setAlignment(Qt::AlignCenter);
     QFont nome(QStringLiteral("DejaVu Sans"));
     nome.setPixelSize(15);
     nome.setBold(true);
-    etichettaNome->setFont(nome);
+    ScalaTavolo::ImpostaCarattere(etichettaNome, nome);
     // The turn star sits at the label's left end: the name is centred in the rest.
-    etichettaNome->setContentsMargins(kMargineStella, 0, 0, 0);
+    ScalaTavolo::ImpostaMargini(etichettaNome, QMargins(kMargineStella, 0, 0, 0));
 
-    etichettaChiamata->setGeometry(sinistra, alto + 20, 100, 30);
+    ScalaTavolo::Colloca(etichettaChiamata, QRect(sinistra, alto + 20, 100, 30));
     etichettaChiamata->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     // One line only: a second one would lie under the caller's and partner's markers.
     etichettaChiamata->setWordWrap(false);
     QFont testo(QStringLiteral("DejaVu Sans"));
     testo.setPixelSize(kPixelChiamata);
-    etichettaChiamata->setFont(testo);
+    ScalaTavolo::ImpostaCarattere(etichettaChiamata, testo);
     for (QLabel* etichetta : {etichettaNome, etichettaChiamata}) {
         etichetta->setAttribute(Qt::WA_TranslucentBackground);
         etichetta->show();
@@ -52,18 +54,19 @@ void PannelloGiocatore::ImpostaNome(const QString& nome) {
 void PannelloGiocatore::MostraChiamata(const Chiamata& nuova) {
     chiamata = nuova;
     const QString testo = QString::fromStdString(nuova.Testo(nomi));
-    // A long bid ("Due di Quadri al 120") takes a smaller font before it is cut.
-    QFont carattere = etichettaChiamata->font();
+    // A long bid ("Due di Quadri al 120") takes a smaller font before it is cut; the fit is
+    // judged at 100%, which the table's factor keeps at every size.
+    QFont carattere(QStringLiteral("DejaVu Sans"));
     int pixel = kPixelChiamata;
     for (; pixel > kPixelChiamataMinimi; --pixel) {
         carattere.setPixelSize(pixel);
         if (QFontMetrics(carattere).horizontalAdvance(testo) <=
-            LarghezzaTesto(*etichettaChiamata)) {
+            ScalaTavolo::Base(etichettaChiamata).width()) {
             break;
         }
     }
     carattere.setPixelSize(pixel);
-    etichettaChiamata->setFont(carattere);
+    ScalaTavolo::ImpostaCarattere(etichettaChiamata, carattere);
     MostraEliso(*etichettaChiamata, testo);
 }
 
@@ -83,13 +86,13 @@ void PannelloGiocatore::ImpostaColore(const QColor& colore) {
 }
 
 void PannelloGiocatore::MostraTurno() {
-    turno->move(sinistra, alto);
+    ScalaTavolo::Sposta(turno, QPoint(sinistra, alto));
     turno->show();
     turno->raise();
 }
 
 void PannelloGiocatore::PosizionaSegno(QWidget* segno, bool spostato) {
-    segno->move(sinistra + (spostato ? 60 : 35), alto + 34);
+    ScalaTavolo::Sposta(segno, QPoint(sinistra + (spostato ? 60 : 35), alto + 34));
     segno->show();
     segno->raise();
 }

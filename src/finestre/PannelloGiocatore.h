@@ -7,17 +7,18 @@
 #include "partita/Chiamata.h"
 
 class QLabel;
-class QPixmap;
+class QImage;
 class QWidget;
 
 // One seat's place at the top of the table: the player's name, his bid, the small card shown
 // once he has taken a trick, and where the turn star and the caller's and partner's markers go.
 class PannelloGiocatore {
 public:
-    // The labels are created on tavolo at (sinistra, alto); turno is the window's turn star;
-    // bids are shown in nomi, the window's card names (not owned).
-    PannelloGiocatore(QWidget* tavolo, int alto, int sinistra, QLabel* turno, const QPixmap& preso,
-                      const NomiCarte& nomi);
+    // The labels are created on tavolo at (sinistra, alto) in the table's 100% units; turno is
+    // the window's turn star; preso the taken-trick picture at scale 1 and 2; bids are shown in
+    // nomi, the window's card names (not owned).
+    PannelloGiocatore(QWidget* tavolo, int alto, int sinistra, QLabel* turno, const QImage& preso,
+                      const QImage& presoDoppio, const NomiCarte& nomi);
 
     // A name too long for the label is cut, and whole in its tooltip.
     void ImpostaNome(const QString& nome);

@@ -28,9 +28,11 @@ bool SfondoTavolo::ImpostaImmagine(const QString& percorso) {
 }
 
 const QImage& SfondoTavolo::Pronta(qreal rapporto) const {
-    if (rapporto != rapportoPronta || pronta.isNull()) {
-        const QSize pixel(static_cast<int>(std::lround(dimensione.width() * rapporto)),
-                          static_cast<int>(std::lround(dimensione.height() * rapporto)));
+    // The table may have grown since the last picture: it covers the table's size as it is.
+    const QSize misura = tavolo != nullptr ? tavolo->size() : dimensione;
+    const QSize pixel(static_cast<int>(std::lround(misura.width() * rapporto)),
+                      static_cast<int>(std::lround(misura.height() * rapporto)));
+    if (rapporto != rapportoPronta || pronta.isNull() || pronta.size() != pixel) {
         pronta = QImage(pixel, QImage::Format_RGB32);
         pronta.fill(colore);
         if (!immagine.isNull()) {

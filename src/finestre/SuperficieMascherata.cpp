@@ -3,6 +3,7 @@
 #include <QPainter>
 
 #include "finestre/Maschere.h"
+#include "finestre/ScalaTavolo.h"
 #include "finestre/SfondoTavolo.h"
 
 SuperficieMascherata::SuperficieMascherata(const SfondoTavolo& sfondo, QWidget* padre)
@@ -23,7 +24,8 @@ void SuperficieMascherata::ImpostaImmagine(const QImage& normale, const QImage& 
 }
 
 QImage SuperficieMascherata::Composta(qreal rapporto) const {
-    const bool doppia = rapporto > 1.0;
+    // The twice-size pictures serve a grown table as they serve a scaled screen.
+    const bool doppia = rapporto * ScalaTavolo::Fattore(this) > 1.0;
     const QImage& m = doppia && !maschera2x.isNull() ? maschera2x : maschera;
     const QImage& i = doppia && !immagine2x.isNull() ? immagine2x : immagine;
     QImage risultato = ComponiMascherata(sfondo.Porzione(sfondo.AreaDi(*this), rapporto), m, i);

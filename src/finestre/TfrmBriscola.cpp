@@ -3,15 +3,18 @@
 #include <QCloseEvent>
 #include <QFileInfo>
 #include <QKeyEvent>
+#include <QLayout>
 #include <QPainter>
 #include <QTimer>
 
 #include "comune/Casuale.h"
 #include "finestre/CicloGioco.h"
+#include "finestre/ContenitoreTavolo.h"
 #include "finestre/Dialoghi.h"
 #include "finestre/ImmagineCarta.h"
 #include "finestre/Maschere.h"
 #include "finestre/Posizione.h"
+#include "finestre/ScalaTavolo.h"
 #include "motori/Semaforo.h"
 #include "motori/Tavolo.h"
 #include "partita/RegistroPartita.h"
@@ -19,6 +22,14 @@
 namespace {
 
 const QString kTitoloDomande = QStringLiteral("Briscola Chiamata");
+
+constexpr Qt::WindowFlags kBordoFisso = Qt::Window | Qt::MSWindowsFixedSizeDialogHint |
+                                        Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                                        Qt::WindowCloseButtonHint;
+// Filling the window, the table follows its border and may fill the screen.
+constexpr Qt::WindowFlags kBordoVariabile = Qt::Window | Qt::WindowTitleHint |
+                                            Qt::WindowSystemMenuHint | Qt::WindowMinMaxButtonsHint |
+                                            Qt::WindowCloseButtonHint;
 
 // The table: its colour and background picture, beneath the cards and panels.
 class SuperficieTavolo final : public QWidget {
@@ -66,11 +77,10 @@ TfrmBriscola::TfrmBriscola(std::uint32_t semeCasuale, int tipoGiocatori, QWidget
         riga.fill(CartaIndefinita);
     }
     manoIniziale = mano;
-    areaTavolo->setFixedSize(kLarghezzaTavolo, kAltezzaTavolo);
     sfondo.ImpostaTavolo(areaTavolo);
-    setCentralWidget(areaTavolo);
-    setWindowFlags(Qt::Window | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
-                   Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
+    contenitore = new ContenitoreTavolo(areaTavolo, sfondo, this);
+    setCentralWidget(contenitore);
+    setWindowFlags(kBordoFisso);
     setFocusPolicy(Qt::StrongFocus);
     const std::uint32_t seme = semeCasuale != 0 ? semeCasuale : SemeDalOrologio();
     generatoreFinestra.Semina(seme);
@@ -91,6 +101,35 @@ TfrmBriscola::TfrmBriscola(std::uint32_t semeCasuale, int tipoGiocatori, QWidget
 
 TfrmBriscola::~TfrmBriscola() = default;
 
+void TfrmBriscola::ImpostaDimensione(int percento) {
+    if (percento == contenitore->Dimensione()) {
+        return;
+    }
+    const bool adatta = percento == 0;
+    const bool visibile = isVisible();
+    const QSize prima = size();
+    contenitore->ImpostaDimensione(percento);
+    if (layout() != nullptr) {
+        layout()->setSizeConstraint(adatta ? QLayout::SetDefaultConstraint : QLayout::SetFixedSize);
+    }
+    setMinimumSize(0, 0);
+    setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
+    // A change of border hides the window on most window systems: shown again as it was.
+    setWindowFlags(adatta ? kBordoVariabile : kBordoFisso);
+    if (adatta) {
+        resize(prima);
+    } else {
+        adjustSize();
+    }
+    if (visibile) {
+        show();
+    }
+}
+
+int TfrmBriscola::Dimensione() const {
+    return contenitore->Dimensione();
+}
+
 Semaforo& TfrmBriscola::SemaforoGioco() const {
     return tavoloGioco->Driver();
 }
@@ -103,6 +142,7 @@ void TfrmBriscola::NuoviGiocatori(const OpzioniTavolo& opzioniTavolo) {
 void TfrmBriscola::TimerStartTimer() {
     CreaImmaginiCarte();
     ImpostaOpzioni(true);
+    PrimaDiGiocare();
     if (ciclo) {
         ciclo->Sveglia();
     }
@@ -177,7 +217,7 @@ void TfrmBriscola::MostraCarta(const Carta& carta, int alto, int sinistra) {
     if (immagine == nullptr) {
         return;
     }
-    immagine->move(sinistra, alto);
+    ScalaTavolo::Sposta(immagine, QPoint(sinistra, alto));
     immagine->setToolTip(QString::fromStdString(carta.NomeLungo(nomiMazzo)));
     AggiornaImmagine(carta.Indice());
     immagine->show();
@@ -189,7 +229,7 @@ void TfrmBriscola::NascondiCarta(const Carta& carta) {
     if (immagine == nullptr) {
         return;
     }
-    immagine->move(5000, immagine->y());
+    ScalaTavolo::Sposta(immagine, QPoint(5000, ScalaTavolo::Base(immagine).y()));
     immagine->hide();
     immagine->setToolTip(QString());
 }
@@ -275,6 +315,7 @@ void TfrmBriscola::closeEvent(QCloseEvent* evento) {
         evento->ignore();
         return;
     }
+    PrimaDiUscire();
     SemaforoGioco().Ferma();
     if (ciclo && ciclo->InPasso()) {
         // Asked from inside a step: it finishes first; the driver's -1 then closes the window.

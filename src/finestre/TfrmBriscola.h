@@ -11,12 +11,14 @@
 
 #include "carte/NomiCarte.h"
 #include "comune/Casuale.h"
+#include "finestre/ScalaTavolo.h"
 #include "finestre/SfondoTavolo.h"
 #include "motori/FinestraGioco.h"
 #include "motori/OpzioniTavolo.h"
 #include "partita/RegistroPartita.h"
 
 class CicloGioco;
+class ContenitoreTavolo;
 class ImmagineCarta;
 class Semaforo;
 class Tavolo;
@@ -30,8 +32,8 @@ class TfrmBriscola : public QMainWindow, public FinestraGioco {
     Q_OBJECT
 
 public:
-    static constexpr int kLarghezzaTavolo = 500;
-    static constexpr int kAltezzaTavolo = 311;
+    static constexpr int kLarghezzaTavolo = ScalaTavolo::kLarghezza;
+    static constexpr int kAltezzaTavolo = ScalaTavolo::kAltezza;
 
     // The window's table, of the seating tipoGiocatori (0: the person at seat 4 against four
     // computers), its generator seeded with semeCasuale (0: from the clock). Raises when the
@@ -56,6 +58,10 @@ public:
     QString TestoTipiGiocatori() const;
 
     QWidget* AreaTavolo() const { return areaTavolo; }
+    // The table's size: 100, 150 or 200 percent at a fixed border, or 0, filling a window
+    // that the user can size (the table keeping its proportions).
+    void ImpostaDimensione(int percento);
+    int Dimensione() const;
     // Null until the start timer has created the pictures.
     ImmagineCarta* Immagine(int indice) const;
     Tavolo& TavoloGioco() const { return *tavoloGioco; }
@@ -109,9 +115,14 @@ protected:
 
     // What the start timer does once the event loop runs: pictures, options, first step.
     virtual void TimerStartTimer();
+    // Once the options are applied, before the loop's first step.
+    virtual void PrimaDiGiocare() {}
+    // The user has confirmed the window's close; the game is still as it stood.
+    virtual void PrimaDiUscire() {}
 
 private:
     QWidget* areaTavolo;
+    ContenitoreTavolo* contenitore;
     std::array<ImmagineCarta*, 40> immagineCarta{};
     QImage mascheraCarta;
     QImage mascheraCarta2x;

@@ -11,6 +11,7 @@
 #include "finestre/PanelLicitazione.h"
 #include "finestre/PanelPunti.h"
 #include "finestre/SegnoTastiera.h"
+#include "finestre/ScalaTavolo.h"
 #include "finestre/SuperficieMascherata.h"
 #include "finestre/TfrmOpzioni.h"
 #include "motori/GiocatoriNotati.h"
@@ -26,14 +27,10 @@
 
 namespace {
 
-int Scala(const QWidget& w) {
-    return w.devicePixelRatioF() > 1.0 ? 2 : 1;
-}
-
 SuperficieMascherata* CreaSegno(const SfondoTavolo& sfondo, QWidget* tavolo, const QColor& colore,
                                 const QString& nome) {
     auto* segno = new SuperficieMascherata(sfondo, tavolo);
-    segno->resize(25, 25);
+    ScalaTavolo::Ridimensiona(segno, QSize(25, 25));
     segno->ImpostaMaschera(MascheraEllisse(24, 24, 1), MascheraEllisse(24, 24, 2));
     const QString lettera = nome.left(1);
     segno->ImpostaImmagine(DisegnaPalla(colore, lettera, 1), DisegnaPalla(colore, lettera, 2));
@@ -53,24 +50,25 @@ TfrmBriscolaMain::TfrmBriscolaMain(std::uint32_t semeCasuale, int tipoGiocatori,
     : TfrmBriscolaBase(semeCasuale, tipoGiocatori, padre), soloComputer(tipoGiocatori != 0) {
     setWindowTitle(QStringLiteral("Pentaludo - Versione ") + QStringLiteral(PENTALUDO_VERSIONE));
     QWidget* tavolo = AreaTavolo();
-    const int scala = Scala(*this);
 
     immagineTurno = new QLabel(tavolo);
-    immagineTurno->resize(13, 13);
-    immagineTurno->setPixmap(QPixmap::fromImage(DisegnaStellaTurno(scala)));
+    ScalaTavolo::Ridimensiona(immagineTurno, QSize(13, 13));
+    ScalaTavolo::ImpostaFigura(immagineTurno, DisegnaStellaTurno(1), DisegnaStellaTurno(2));
     immagineTurno->setToolTip(QStringLiteral("Tocca a questo giocatore"));
     immagineTurno->hide();
 
-    const QPixmap preso = QPixmap::fromImage(DisegnaPreso(scala));
+    const QImage preso = DisegnaPreso(1);
+    const QImage presoDoppio = DisegnaPreso(2);
     for (int s = 0; s < 5; ++s) {
         pannelli[static_cast<std::size_t>(s)] = std::make_unique<PannelloGiocatore>(
-            tavolo, 0, 100 * s, immagineTurno, preso, nomiMazzo);
+            tavolo, 0, 100 * s, immagineTurno, preso, presoDoppio, nomiMazzo);
     }
     paintBoxSocio = CreaSegno(sfondo, tavolo, QColor(30, 80, 200), QStringLiteral("Socio"));
     paintBoxChiamante = CreaSegno(sfondo, tavolo, QColor(200, 30, 30), QStringLiteral("Chiamante"));
 
     lblBenvenuto = new QLabel(tavolo);
-    lblBenvenuto->setGeometry(0, 120, kLarghezzaTavolo, 60);
+    ScalaTavolo::Colloca(lblBenvenuto, QRect(0, 120, kLarghezzaTavolo, 60));
+    ScalaTavolo::ImpostaCarattere(lblBenvenuto, lblBenvenuto->font());
     lblBenvenuto->setAlignment(Qt::AlignCenter);
     lblBenvenuto->setWordWrap(true);
     lblBenvenuto->setText(soloComputer ? QString() : kTestoBenvenuto);
@@ -132,6 +130,7 @@ void TfrmBriscolaMain::NuovaPartita() {
         // The players change with a new table, which the loop never replaces under a step.
         Ciclo().Riprendi([this] { CambiaGiocatori(); });
     }
+    Ciclo().Riprendi([this] { AnnotaInizioPartita(); });
     TfrmBriscolaBase::NuovaPartita();
 }
 
@@ -145,6 +144,9 @@ OpzioniTavolo TfrmBriscolaMain::OpzioniGiocatori(bool esperti) {
 
 void TfrmBriscolaMain::ImpostaOpzioni(bool primaVolta) {
     TfrmBriscolaBase::ImpostaOpzioni(primaVolta);
+    if (primaVolta && opzioni != nullptr) {
+        ScegliDimensione(opzioni->Dimensione());
+    }
     if (soloComputer || opzioni == nullptr) {
         return;
     }

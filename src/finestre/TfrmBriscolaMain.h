@@ -7,6 +7,7 @@
 
 #include "finestre/PannelloGiocatore.h"
 #include "finestre/TfrmBriscolaBase.h"
+#include "motori/PartitaConservata.h"
 
 class ImmagineCarta;
 class QAction;
@@ -19,6 +20,9 @@ class SegnoTastiera;
 class SuperficieMascherata;
 class TfrmAboutBox;
 class TfrmStato;
+
+// Where the person's series and game are kept between runs: in the platform's data folder.
+QString FileSerieConservata();
 
 // The main window: five seat panels in a row at the top, the trick below them, the human's
 // eight cards at the bottom, the turn star and the caller's and partner's markers, the menus.
@@ -48,12 +52,20 @@ public:
     QAction* AzioneTasti() const { return menuTasti; }
     // The card of the hand the keyboard has marked; null when none.
     QWidget* CartaSegnata() const;
+    // "Mostra" -> "Dimensione": the item of a percentage, or of 0 (filling the window).
+    QAction* AzioneDimensione(int percento) const;
+    // The table at that size, the menu ticked and the choice kept in the options file.
+    void ScegliDimensione(int percento);
 
     // The about box ("Info") and the AI step window ("Mostra" -> "Stato IA", F9); not owned.
     void ImpostaFinestreInfo(TfrmAboutBox* about, TfrmStato* stato);
 
     // "Nuova Partita": asks first when a game is under way (Yes also clears the totals).
     void menuNuovaPartitaClick();
+
+    // Keeps the series and the game in progress in this file between two runs: read back
+    // before the first step, written when the window closes. Empty (the default): nothing.
+    void ImpostaFileConservato(const QString& percorso) { fileConservato = percorso; }
 
     PanelPunti& Punti() const { return *panelPunti; }
     QAction* AzioneSalvaPartita() const { return menuSalvaPartita; }
@@ -96,6 +108,8 @@ protected:
     void MostraPunti(bool visibile) override;
 
     void keyPressEvent(QKeyEvent* evento) override;
+    void PrimaDiGiocare() override;
+    void PrimaDiUscire() override;
 
     void PreparaLicitazione() override;
     void MostraLicitazione(bool visibile) override;
@@ -136,11 +150,20 @@ private:
     std::vector<ImmagineCarta*> CarteInMano() const;
     bool TastoMano(int tasto);
     void MostraTasti();
+    std::array<QAction*, 4> menuDimensione{};
     TfrmAboutBox* frmAboutBox = nullptr;
     TfrmStato* frmStato = nullptr;
+
+    QString fileConservato;
+    // How the game under way began: what plays it again at the next run.
+    PartitaConservata inizioPartita;
+    // Keeping the series between runs lives in TfrmBriscolaMainConserva.cpp.
+    void AnnotaInizioPartita();
+    void RiprendiConservata(const PartitaConservata& conservata);
 
     // The menus and what their items do live in TfrmBriscolaMainMenu.cpp.
     void CreaMenu();
     void CreaMenuInfo(QMenu* mostra);
+    void CreaMenuDimensione(QMenu* mostra);
     PannelloGiocatore& PannelloDi(int giocatore);
 };

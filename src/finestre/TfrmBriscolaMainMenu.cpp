@@ -7,10 +7,14 @@
 #include <QMenu>
 #include <QMenuBar>
 
+#include <algorithm>
+
 #include "finestre/Dialoghi.h"
+#include "finestre/FileOpzioni.h"
 #include "finestre/PanelPunti.h"
 #include "finestre/SerieSalvata.h"
 #include "finestre/TfrmAboutBox.h"
+#include "finestre/TfrmOpzioni.h"
 #include "finestre/TfrmStato.h"
 #include "motori/Semaforo.h"
 #include "motori/Tavolo.h"
@@ -48,7 +52,42 @@ void TfrmBriscolaMain::CreaMenu() {
     menuMostraPartita->setChecked(true);
     connect(menuMostraPartita, &QAction::triggered, this, [this] { menuPuntiPartitaClick(false); });
     connect(menuMostraPunti, &QAction::triggered, this, [this] { menuPuntiPartitaClick(true); });
+    CreaMenuDimensione(mostra);
     CreaMenuInfo(mostra);
+}
+
+void TfrmBriscolaMain::CreaMenuDimensione(QMenu* mostra) {
+    QMenu* dimensione = mostra->addMenu(QStringLiteral("&Dimensione"));
+    auto* gruppo = new QActionGroup(dimensione);
+    for (std::size_t i = 0; i < kDimensioni.size(); ++i) {
+        const int percento = kDimensioni[i];
+        QAction* voce = dimensione->addAction(percento == kDimensioneAdatta
+                                                  ? QStringLiteral("&Adatta alla finestra")
+                                                  : QStringLiteral("&%1%").arg(percento));
+        voce->setCheckable(true);
+        voce->setChecked(percento == 100);
+        gruppo->addAction(voce);
+        connect(voce, &QAction::triggered, this, [this, percento] { ScegliDimensione(percento); });
+        menuDimensione[i] = voce;
+    }
+}
+
+QAction* TfrmBriscolaMain::AzioneDimensione(int percento) const {
+    const auto trovata = std::find(kDimensioni.begin(), kDimensioni.end(), percento);
+    return trovata == kDimensioni.end()
+               ? nullptr
+               : menuDimensione[static_cast<std::size_t>(trovata - kDimensioni.begin())];
+}
+
+void TfrmBriscolaMain::ScegliDimensione(int percento) {
+    ImpostaDimensione(percento);
+    if (QAction* voce = AzioneDimensione(percento)) {
+        voce->setChecked(true);
+    }
+    if (opzioni != nullptr && opzioni->Dimensione() != percento) {
+        opzioni->ImpostaDimensione(percento);
+        opzioni->Salva();
+    }
 }
 
 void TfrmBriscolaMain::CreaMenuInfo(QMenu* mostra) {

@@ -79,6 +79,7 @@ void TfrmOpzioni::CaricaOpzioni() {
     chkManoAlBuio->setChecked(valori.manoAlBuio);
     chkCarteOrdinate->setChecked(valori.carteOrdinate);
     chkEsperti->setChecked(valori.esperti);
+    dimensione = valori.dimensione;
     carteConfermate = txtDirectory->text();
 }
 
@@ -97,6 +98,7 @@ ValoriOpzioni TfrmOpzioni::Valori() const {
     valori.manoAlBuio = ManoAlBuio();
     valori.carteOrdinate = CarteOrdinate();
     valori.esperti = Esperti();
+    valori.dimensione = dimensione;
     return valori;
 }
 

@@ -44,6 +44,10 @@ public:
     QString ImmagineSfondo() const;
     // The folder of the chosen card set.
     QString DirectoryCarte() const;
+    // The table's size, chosen from the main window's menu: a percentage, or 0 to fill the
+    // window. Kept in the options file with the rest.
+    int Dimensione() const { return dimensione; }
+    void ImpostaDimensione(int nuova) { dimensione = nuova; }
 
     // Writes the options file; false when it could not be written (the old file stays whole).
     bool Salva() const;
@@ -116,4 +120,5 @@ private:
     QString carteConfermate;
     // The colour dialog opens on the colour last chosen in it.
     QColor ultimoColore;
+    int dimensione = 100;
 };

@@ -3,14 +3,16 @@
 #include <QWidget>
 
 #include "finestre/DisegniPulsanti.h"
+#include "finestre/ScalaTavolo.h"
 #include "finestre/SuperficieMascherata.h"
 
 namespace {
 
 // The face at the paint box's size, so that the surface draws it without stretching.
 FacciaPulsante AlRiquadro(const FacciaPulsante& faccia, const QWidget& riquadro) {
-    const int w = riquadro.width();
-    const int h = riquadro.height();
+    const QSize misura = ScalaTavolo::Base(&riquadro).size();
+    const int w = misura.width();
+    const int h = misura.height();
     return {faccia.normale.isNull() ? QImage() : InRiquadro(faccia.normale, w, h, 1),
             faccia.doppia.isNull() ? QImage() : InRiquadro(faccia.doppia, w, h, 2)};
 }
@@ -45,7 +47,7 @@ void TipoPulsante::Premi() {
     }
     su = false;
     Ridisegna();
-    comando->move(comando->pos() + QPoint(1, 1));
+    ScalaTavolo::Sposta(comando, ScalaTavolo::Base(comando).topLeft() + QPoint(1, 1));
 }
 
 void TipoPulsante::Rilascia() {
@@ -55,7 +57,7 @@ void TipoPulsante::Rilascia() {
     }
     su = true;
     Ridisegna();
-    comando->move(comando->pos() - QPoint(1, 1));
+    ScalaTavolo::Sposta(comando, ScalaTavolo::Base(comando).topLeft() - QPoint(1, 1));
 }
 
 TipoPulsante& RegistroPulsanti::Aggiungi(std::unique_ptr<TipoPulsante> pulsante) {

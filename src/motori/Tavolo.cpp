@@ -9,6 +9,7 @@
 Tavolo::Tavolo(int tipoGiocatori, std::uint32_t seme, FinestraGioco* finestra,
                const OpzioniTavolo& opzioni)
     : stato(std::make_unique<StatoTavolo>(seme, tipoGiocatori)), finestra(finestra) {
+    generatoreAiGiocatori = stato->generatore;
     semaforo = CreaSemaforo(opzioni);
 }
 
@@ -23,7 +24,9 @@ std::unique_ptr<Semaforo> Tavolo::CreaSemaforo(const OpzioniTavolo& opzioni) {
 }
 
 void Tavolo::CambiaGiocatori(const OpzioniTavolo& opzioni) {
+    const GeneratoreCasuale prima = stato->generatore;
     std::unique_ptr<Semaforo> nuovo = CreaSemaforo(opzioni);
+    generatoreAiGiocatori = prima;
     nuovo->ImpostaManoAlBuio(semaforo->ManoAlBuio());
     nuovo->ImpostaPuntiMonte(semaforo->PuntiMonte());
     semaforo = std::move(nuovo);

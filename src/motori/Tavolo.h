@@ -37,6 +37,9 @@ public:
     // history, the generator and the driver's settings stay. Never during a step. Raises when
     // the players cannot be built, and the old ones stay.
     void CambiaGiocatori(const OpzioniTavolo& opzioni);
+    // The generator as it stood when the players now seated were made (an expert draws its
+    // seed then): set back to it, the same options make the same players.
+    const GeneratoreCasuale& GeneratoreAiGiocatori() const { return generatoreAiGiocatori; }
 
     // The seat passes to a person, whose decisions arrive in casella (not owned, outliving
     // the table or the seat's next change), or to a computer of the given kind: between two
@@ -49,6 +52,7 @@ private:
     std::unique_ptr<StatoTavolo> stato;
     FinestraGioco* finestra;
     std::unique_ptr<Semaforo> semaforo;
+    GeneratoreCasuale generatoreAiGiocatori;
 
     std::unique_ptr<Semaforo> CreaSemaforo(const OpzioniTavolo& opzioni);
 };

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <array>
 #include <string>
 #include <vector>
 
@@ -122,4 +123,35 @@ TEST(FileOpzioni, UnTestoNonAggiungeRighe) {
     EXPECT_EQ(conCR.nomi[2], "Ada ");
     EXPECT_EQ(conCR.immagineSfondo, "a b");
     EXPECT_EQ(LeggiOpzioni(ScriviOpzioni(conCR)), conCR);
+}
+
+// The table's size: only the sizes the menu offers are read; anything else is 100%, which is
+// never written, so that a file that never chose a size keeps its 14 lines.
+TEST(FileOpzioni, DimensioneDelTavolo) {
+    struct Caso {
+        const char* riga;
+        int dimensione;
+    };
+    const std::array<Caso, 9> casi = {{
+        {"", 100},
+        {"Dimensione=150\r\n", 150},
+        {"Dimensione=200\r\n", 200},
+        {"Dimensione=0\r\n", kDimensioneAdatta},
+        {"Dimensione=100\r\n", 100},
+        {"Dimensione=120\r\n", 100},
+        {"Dimensione=-1\r\n", 100},
+        {"Dimensione=9999999999999\r\n", 100},
+        {"Dimensione=x\r\n", 100},
+    }};
+    for (const Caso& caso : casi) {
+        const ValoriOpzioni letti = LeggiOpzioni(std::string("Esperti=1\r\n") + caso.riga);
+        EXPECT_EQ(letti.dimensione, caso.dimensione) << caso.riga;
+        const std::string scritto = ScriviOpzioni(letti);
+        const std::vector<std::string> righe = Righe(scritto);
+        EXPECT_EQ(righe.size(), caso.dimensione == 100 ? 15U : 16U) << caso.riga;
+        EXPECT_EQ(LeggiOpzioni(scritto), letti) << caso.riga;
+        if (caso.dimensione != 100) {
+            EXPECT_EQ(righe.back(), "Dimensione=" + std::to_string(caso.dimensione));
+        }
+    }
 }
