@@ -3,6 +3,8 @@
 #include <QEvent>
 #include <QPainter>
 
+#include "finestre/ScalaTavolo.h"
+
 SegnoTastiera::SegnoTastiera(Forma forma, QWidget* padre) : QWidget(padre), forma(forma) {
     setAttribute(Qt::WA_TransparentForMouseEvents);
     setAttribute(Qt::WA_TranslucentBackground);
@@ -46,7 +48,8 @@ void SegnoTastiera::Aggiorna() {
         hide();
         return;
     }
-    setGeometry(bersaglio->geometry().adjusted(-kBordo, -kBordo, kBordo, kBordo));
+    const int bordo = ScalaTavolo::Scala(kBordo, ScalaTavolo::Fattore(this));
+    setGeometry(bersaglio->geometry().adjusted(-bordo, -bordo, bordo, bordo));
     show();
     // Above the widget it marks, which may have raised itself in the meantime.
     if (isVisible()) {

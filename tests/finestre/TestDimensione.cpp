@@ -16,6 +16,7 @@
 #include "finestre/ImmagineCarta.h"
 #include "finestre/PanelLicitazione.h"
 #include "finestre/PanelPunti.h"
+#include "finestre/SegnoTastiera.h"
 #include "finestre/TavoloDiProva.h"
 #include "finestre/TfrmBriscolaMain.h"
 #include "partita/RegistroPartita.h"
@@ -30,7 +31,7 @@ struct Posto {
 };
 
 // Every widget the table lays out, by itself (the list's own scroll bars and header, which it
-// lays out from its font, are its business).
+// lays out from its font, are its business; a keyboard mark rings the widget it follows).
 std::map<const QWidget*, Posto> Posti(const TfrmBriscolaMain& finestra) {
     std::map<const QWidget*, Posto> posti;
     QWidget* tavolo = finestra.AreaTavolo();
@@ -39,7 +40,7 @@ std::map<const QWidget*, Posto> Posti(const TfrmBriscolaMain& finestra) {
         for (const QWidget* p = w->parentWidget(); p != tavolo; p = p->parentWidget()) {
             interno = interno || qobject_cast<const QAbstractScrollArea*>(p) != nullptr;
         }
-        if (!interno) {
+        if (!interno && qobject_cast<const SegnoTastiera*>(w) == nullptr) {
             posti[w] = {QRect(w->mapTo(tavolo, QPoint(0, 0)), w->size()), w->font().pixelSize()};
         }
     }

@@ -104,8 +104,9 @@ TEST(GiocatoreNuovo, NomiEChiamateSiLeggonoNelleLoroEtichette) {
     stella.resize(13, 13);
     NomiCarte napoletane;
     ASSERT_TRUE(napoletane.Carica(PENTALUDO_FINESTRE_BUILD "/Carte/Napoletane/Carte.ini"));
-    PannelloGiocatore milanesi(&tavolo, 0, 0, &stella, QPixmap(), NomiCarte::Predefiniti());
-    PannelloGiocatore napoli(&tavolo, 0, 100, &stella, QPixmap(), napoletane);
+    PannelloGiocatore milanesi(&tavolo, 0, 0, &stella, QImage(), QImage(),
+                               NomiCarte::Predefiniti());
+    PannelloGiocatore napoli(&tavolo, 0, 100, &stella, QImage(), QImage(), napoletane);
     const QWidget segno(&tavolo);
     const int altoSegni = 34;
 
