@@ -1,6 +1,7 @@
 #include "comune/Casuale.h"
 
 #include <chrono>
+#include <sstream>
 
 void GeneratoreTavolo::Risemina(std::uint32_t seme) {
     if (!seminato || ultimoSeme != seme) {
@@ -9,6 +10,24 @@ void GeneratoreTavolo::Risemina(std::uint32_t seme) {
         seminato = true;
     }
     generatore = statoSeminato;
+}
+
+std::string GeneratoreCasuale::StatoTesto() const {
+    std::ostringstream testo;
+    testo << generatore;
+    return testo.str();
+}
+
+bool GeneratoreCasuale::ImpostaStatoTesto(const std::string& testo) {
+    std::istringstream lettura(testo);
+    std::mt19937 letto;
+    lettura >> letto;
+    // Nothing may follow the state but blanks.
+    if (lettura.fail() || !(lettura >> std::ws).eof()) {
+        return false;
+    }
+    generatore = letto;
+    return true;
 }
 
 std::uint32_t SemeDalOrologio() {

@@ -2,6 +2,7 @@
 
 #include <cstdint>
 #include <random>
+#include <string>
 
 // A pseudo-random generator whose sequence the C++ standard fixes (std::mt19937), so that a
 // seed gives the same games on every machine. Each table owns the one its games draw from; a
@@ -22,6 +23,11 @@ public:
     std::uint32_t Numero() { return static_cast<std::uint32_t>(generatore()); }
 
     void Semina(std::uint32_t seme) { generatore.seed(seme); }
+
+    // The whole state of the sequence as text, and back, so that a saved table deals on where
+    // it stopped; false, the generator unchanged, for text that is not such a state.
+    std::string StatoTesto() const;
+    bool ImpostaStatoTesto(const std::string& testo);
 
     friend bool operator==(const GeneratoreCasuale&, const GeneratoreCasuale&) = default;
 

@@ -1,0 +1,498 @@
+#include "rete/TavoloRete.h"
+
+#include <QJsonArray>
+#include <QtGlobal>
+
+#include "comune/Errore.h"
+#include "rete/CodiciTavolo.h"
+#include "rete/FinestraRete.h"
+#include "rete/VistaPosto.h"
+
+namespace {
+
+const char* NomeAttesa(CasellaRete::Attesa attesa) {
+    switch (attesa) {
+    case CasellaRete::Attesa::Chiamata:
+        return "chiamata";
+    case CasellaRete::Attesa::Briscola:
+        return "briscola";
+    case CasellaRete::Attesa::Carta:
+        return "carta";
+    case CasellaRete::Attesa::Nessuna:
+        break;
+    }
+    return "";
+}
+
+} // namespace
+
+TavoloRete::TavoloRete(const QString& codice, const ImpostazioniTavolo& impostazioni,
+                       std::uint32_t seme, const OpzioniSala& opzioni, UscitaTavoli& uscita)
+    : codice(codice), impostazioni(impostazioni), opzioni(opzioni), uscita(&uscita) {
+    Prepara();
+    tavolo->Stato().generatore.Semina(seme);
+}
+
+TavoloRete::~TavoloRete() = default;
+
+void TavoloRete::Prepara() {
+    if (impostazioni.computer == TipoComputer::Esperto) {
+        opzioniComputer.esperto.fill(true);
+    }
+    finestra = std::make_unique<FinestraRete>(
+        [this](int posto, const QJsonObject& messaggio) { Consegna(posto, messaggio); });
+    tavolo = std::make_unique<Tavolo>(0, 0u, finestra.get(), opzioniComputer);
+    finestra->ImpostaStato(tavolo->Stato());
+    tavolo->Driver().ImpostaManoAlBuio(impostazioni.manoAlBuio);
+    for (int posto = 0; posto < 5; ++posto) {
+        AlComputer(posto);
+    }
+    timerTurno.setSingleShot(true);
+    timerFine.setSingleShot(true);
+    timerChiusura.setSingleShot(true);
+    connect(&timerTurno, &QTimer::timeout, this, &TavoloRete::TurnoScaduto);
+    connect(&timerFine, &QTimer::timeout, this, [this] {
+        if (fineAttesa && !connessioni.empty()) {
+            fineAttesa = false;
+            NuovaPartita();
+            Avanza();
+        }
+    });
+    connect(&timerChiusura, &QTimer::timeout, this, [this] { emit Chiuso(codice); });
+    AggiornaChiusura();
+}
+
+TipoMotore TavoloRete::TipoComputerMotore() const {
+    return impostazioni.computer == TipoComputer::Tattico ? TipoMotore::Probabilita
+                                                          : TipoMotore::OK;
+}
+
+void TavoloRete::AlComputer(int posto) {
+    tavolo->AffidaAlComputer(posto, TipoComputerMotore(), opzioniComputer);
+}
+
+void TavoloRete::Invia(IdConnessione connessione, const QJsonObject& messaggio) {
+    uscita->InviaA(connessione, Codifica(messaggio));
+}
+
+void TavoloRete::Consegna(int posto, const QJsonObject& messaggio) {
+    QString testo;
+    for (const auto& [id, connessione] : connessioni) {
+        if (connessione.posto == posto) {
+            if (testo.isEmpty()) {
+                testo = Codifica(messaggio);
+            }
+            uscita->InviaA(id, testo);
+        }
+    }
+}
+
+void TavoloRete::ATutti(const QJsonObject& messaggio) {
+    const QString testo = Codifica(messaggio);
+    for (const auto& voce : connessioni) {
+        uscita->InviaA(voce.first, testo);
+    }
+}
+
+TavoloRete::Connessione& TavoloRete::ConnessioneDi(IdConnessione connessione) {
+    const auto trovata = connessioni.find(connessione);
+    if (trovata == connessioni.end()) {
+        throw ErroreRichiesta("tavolo", "La connessione non è a questo tavolo");
+    }
+    return trovata->second;
+}
+
+int TavoloRete::PostoSeduto(IdConnessione connessione) {
+    const int posto = ConnessioneDi(connessione).posto;
+    if (posto < 0) {
+        throw ErroreRichiesta("posto", "Non sei seduto a nessun posto");
+    }
+    return posto;
+}
+
+int TavoloRete::PersoneConnesse() const {
+    int persone = 0;
+    for (const Posto& posto : posti) {
+        persone += posto.connessione != 0 ? 1 : 0;
+    }
+    return persone;
+}
+
+void TavoloRete::Entra(IdConnessione connessione, bool creatore) {
+    connessioni[connessione] = Connessione{-1, creatore};
+    Invia(connessione, MessaggioStato(connessione));
+    if (fineAttesa && !timerFine.isActive()) {
+        orologioFine.start();
+        timerFine.start(opzioni.attesaFinePartitaMs);
+    }
+    AggiornaChiusura();
+    Avanza();
+}
+
+void TavoloRete::Esci(IdConnessione connessione) {
+    const auto trovata = connessioni.find(connessione);
+    if (trovata == connessioni.end()) {
+        return;
+    }
+    const int posto = trovata->second.posto;
+    connessioni.erase(trovata);
+    if (posto >= 0) {
+        posti[static_cast<std::size_t>(posto)].connessione = 0;
+        confermati.erase(posto);
+        AlComputer(posto);
+        caselle[static_cast<std::size_t>(posto)].Svuota();
+        ATutti(MessaggioPosti());
+        if (postoAtteso == posto) {
+            postoAtteso = -1;
+            timerTurno.stop();
+        }
+    }
+    AggiornaChiusura();
+    Avanza();
+    ControllaFine();
+}
+
+void TavoloRete::Gestisci(IdConnessione connessione, const Richiesta& richiesta) {
+    ConnessioneDi(connessione);
+    switch (richiesta.tipo) {
+    case Richiesta::Tipo::Siedi:
+        Siedi(connessione, richiesta);
+        break;
+    case Richiesta::Tipo::Rientra:
+        Rientra(connessione, richiesta);
+        break;
+    case Richiesta::Tipo::Comincia:
+        Comincia(connessione);
+        break;
+    case Richiesta::Tipo::Chiamata:
+    case Richiesta::Tipo::Briscola:
+    case Richiesta::Tipo::Carta:
+        Decidi(connessione, richiesta);
+        break;
+    case Richiesta::Tipo::Conferma:
+        Conferma(connessione);
+        break;
+    case Richiesta::Tipo::Chat:
+        Chat(connessione, richiesta);
+        break;
+    case Richiesta::Tipo::Ciao:
+    case Richiesta::Tipo::Crea:
+        throw ErroreRichiesta("ordine", "Messaggio fuori luogo a un tavolo");
+    }
+}
+
+void TavoloRete::Siedi(IdConnessione connessione, const Richiesta& richiesta) {
+    Connessione& chi = ConnessioneDi(connessione);
+    const int posto = richiesta.posto;
+    if (chi.posto >= 0) {
+        throw ErroreRichiesta("posto", "Sei già seduto al posto " + std::to_string(chi.posto));
+    }
+    Posto& scelto = posti[static_cast<std::size_t>(posto)];
+    if (scelto.Persona()) {
+        throw ErroreRichiesta("posto", "Il posto " + std::to_string(posto) + " è già occupato");
+    }
+    const QString gettone = NuovoGettone();
+    scelto = Posto{richiesta.nome, ImprontaGettone(gettone), connessione};
+    chi.posto = posto;
+    if (chi.creatore && postoCreatore < 0) {
+        postoCreatore = posto;
+    }
+    Seduto(connessione, posto, gettone);
+}
+
+void TavoloRete::Rientra(IdConnessione connessione, const Richiesta& richiesta) {
+    Connessione& chi = ConnessioneDi(connessione);
+    const int posto = richiesta.posto;
+    if (chi.posto >= 0) {
+        throw ErroreRichiesta("posto", "Sei già seduto al posto " + std::to_string(chi.posto));
+    }
+    Posto& suo = posti[static_cast<std::size_t>(posto)];
+    if (!suo.Persona() || ImprontaGettone(richiesta.gettone) != suo.impronta) {
+        throw ErroreRichiesta("gettone",
+                              "Il gettone non è quello del posto " + std::to_string(posto));
+    }
+    // The seat taken back from another connection of the same person: that one only watches.
+    if (suo.connessione != 0 && suo.connessione != connessione) {
+        const auto vecchia = connessioni.find(suo.connessione);
+        if (vecchia != connessioni.end()) {
+            vecchia->second.posto = -1;
+            uscita->Congeda(vecchia->first,
+                            QStringLiteral("Posto ripreso da un'altra connessione"));
+        }
+    }
+    suo.connessione = connessione;
+    chi.posto = posto;
+    Seduto(connessione, posto, {});
+}
+
+void TavoloRete::Seduto(IdConnessione connessione, int posto, const QString& gettone) {
+    if (tavolo->Manager().MotoreDi(posto).Umano() == false) {
+        tavolo->AffidaAPersona(posto, caselle[static_cast<std::size_t>(posto)]);
+    }
+    caselle[static_cast<std::size_t>(posto)].Svuota();
+    QJsonObject seduto{{QStringLiteral("tipo"), QStringLiteral("seduto")},
+                       {QStringLiteral("posto"), posto}};
+    if (!gettone.isEmpty()) {
+        seduto.insert(QStringLiteral("gettone"), gettone);
+    }
+    Invia(connessione, seduto);
+    ATutti(MessaggioPosti());
+    Invia(connessione, MessaggioStato(connessione));
+    Avanza();
+}
+
+void TavoloRete::Comincia(IdConnessione connessione) {
+    const Connessione& chi = ConnessioneDi(connessione);
+    if (!chi.creatore && !(postoCreatore >= 0 && chi.posto == postoCreatore)) {
+        throw ErroreRichiesta("permesso", "Solo chi ha creato il tavolo comincia la serie");
+    }
+    if (iniziata) {
+        throw ErroreRichiesta("stato", "La serie è già cominciata");
+    }
+    iniziata = true;
+    NuovaPartita();
+    Avanza();
+}
+
+void TavoloRete::Decidi(IdConnessione connessione, const Richiesta& richiesta) {
+    const int posto = PostoSeduto(connessione);
+    const CasellaRete::Attesa cosa =
+        richiesta.tipo == Richiesta::Tipo::Chiamata   ? CasellaRete::Attesa::Chiamata
+        : richiesta.tipo == Richiesta::Tipo::Briscola ? CasellaRete::Attesa::Briscola
+                                                      : CasellaRete::Attesa::Carta;
+    if (postoAtteso != posto) {
+        throw ErroreRichiesta("turno", "Non è il tuo turno");
+    }
+    if (cosaAttesa != cosa) {
+        throw ErroreRichiesta("turno", std::string("Ora non si decide: ") + NomeAttesa(cosa));
+    }
+    const RegistroPartita& registro = tavolo->Stato().registro;
+    CasellaRete& casella = caselle[static_cast<std::size_t>(posto)];
+    switch (cosa) {
+    case CasellaRete::Attesa::Chiamata: {
+        const Chiamata chiamata = richiesta.chiamata;
+        if (chiamata.Valore == kPasso) {
+            if (registro.chiamata == ChiamataNulla && registro.GiocatoriInLicitazione() <= 1) {
+                throw ErroreRichiesta(
+                    "chiamata", "Nessuno ha chiamato: l'ultimo in licitazione non può passare");
+            }
+        } else if (!Supera(chiamata, registro.chiamata)) {
+            throw ErroreRichiesta("chiamata", "La chiamata " +
+                                                  CodiceChiamata(chiamata).toStdString() +
+                                                  " non supera quella in piedi, " +
+                                                  CodiceChiamata(registro.chiamata).toStdString());
+        }
+        casella.Metti(chiamata);
+        break;
+    }
+    case CasellaRete::Attesa::Briscola:
+        casella.Metti(Briscola(richiesta.seme));
+        break;
+    case CasellaRete::Attesa::Carta: {
+        const int indice = richiesta.carta.Indice();
+        if (!registro.InMano(indice) || registro.Distribuzione(indice) != posto) {
+            throw ErroreRichiesta("carta", "La carta " +
+                                               CodiceCartaRete(richiesta.carta).toStdString() +
+                                               " non è nella tua mano");
+        }
+        casella.Metti(richiesta.carta);
+        break;
+    }
+    case CasellaRete::Attesa::Nessuna:
+        break;
+    }
+    postoAtteso = -1;
+    timerTurno.stop();
+    Avanza();
+}
+
+void TavoloRete::Conferma(IdConnessione connessione) {
+    const int posto = PostoSeduto(connessione);
+    if (!fineAttesa) {
+        throw ErroreRichiesta("stato", "Nessuna partita finita da confermare");
+    }
+    confermati.insert(posto);
+    ATutti(MessaggioAttesa());
+    ControllaFine();
+}
+
+void TavoloRete::Chat(IdConnessione connessione, const Richiesta& richiesta) {
+    const int posto = PostoSeduto(connessione);
+    ATutti({{QStringLiteral("tipo"), QStringLiteral("chat")},
+            {QStringLiteral("posto"), posto},
+            {QStringLiteral("nome"), posti[static_cast<std::size_t>(posto)].nome},
+            {QStringLiteral("testo"), richiesta.testo}});
+}
+
+void TavoloRete::NuovaPartita() {
+    generatoreAllaPartita = tavolo->Stato().generatore;
+    tavolo->Driver().NuovaPartita();
+    partitaAttiva = true;
+    fineAttesa = false;
+    confermati.clear();
+    timerFine.stop();
+}
+
+void TavoloRete::Avanza() {
+    if (inPasso || postoAtteso >= 0 || connessioni.empty() || !partitaAttiva) {
+        return;
+    }
+    inPasso = true;
+    // A game is some two hundred steps: the bound only stops a fault from looping.
+    for (int passi = 0; passi < 100000; ++passi) {
+        if (!tavolo->Driver().InCorso()) {
+            partitaAttiva = false;
+            IniziaAttesaFine();
+            break;
+        }
+        for (CasellaRete& casella : caselle) {
+            casella.AzzeraAttesa();
+        }
+        try {
+            tavolo->Passo();
+        } catch (const std::exception& e) {
+            // A fault of the game itself: the table stops here and says why.
+            qWarning("Tavolo %s: %s", qPrintable(codice), e.what());
+            partitaAttiva = false;
+            ATutti(MessaggioErrore("interno", e.what()));
+            break;
+        }
+        for (int posto = 0; posto < 5; ++posto) {
+            const CasellaRete::Attesa attesa = caselle[static_cast<std::size_t>(posto)].Richiesta();
+            if (attesa != CasellaRete::Attesa::Nessuna) {
+                postoAtteso = posto;
+                cosaAttesa = attesa;
+            }
+        }
+        if (postoAtteso >= 0) {
+            orologioTurno.start();
+            if (impostazioni.tempoTurno > 0) {
+                timerTurno.start(impostazioni.tempoTurno * 1000);
+            }
+            ATutti(MessaggioTurno());
+            break;
+        }
+    }
+    inPasso = false;
+}
+
+void TavoloRete::TurnoScaduto() {
+    if (postoAtteso < 0 || inPasso) {
+        return;
+    }
+    const int posto = postoAtteso;
+    postoAtteso = -1;
+    // That one decision is the computer's; the seat is the person's again at once.
+    AlComputer(posto);
+    inPasso = true;
+    try {
+        tavolo->Passo();
+    } catch (const std::exception& e) {
+        qWarning("Tavolo %s: %s", qPrintable(codice), e.what());
+    }
+    inPasso = false;
+    if (posti[static_cast<std::size_t>(posto)].connessione != 0) {
+        tavolo->AffidaAPersona(posto, caselle[static_cast<std::size_t>(posto)]);
+    }
+    Avanza();
+}
+
+void TavoloRete::IniziaAttesaFine() {
+    fineAttesa = true;
+    confermati.clear();
+    orologioFine.start();
+    timerFine.start(opzioni.attesaFinePartitaMs);
+    ATutti(MessaggioAttesa());
+}
+
+void TavoloRete::ControllaFine() {
+    if (!fineAttesa || inPasso || PersoneConnesse() == 0) {
+        return;
+    }
+    for (int posto = 0; posto < 5; ++posto) {
+        if (posti[static_cast<std::size_t>(posto)].connessione != 0 &&
+            !confermati.contains(posto)) {
+            return;
+        }
+    }
+    NuovaPartita();
+    Avanza();
+}
+
+void TavoloRete::AggiornaChiusura() {
+    if (!connessioni.empty()) {
+        timerChiusura.stop();
+    } else if (!timerChiusura.isActive()) {
+        timerChiusura.start(opzioni.chiusuraSenzaPersoneMs);
+    }
+}
+
+QJsonObject TavoloRete::MessaggioPosti() const {
+    QJsonArray elenco;
+    for (const Posto& posto : posti) {
+        elenco.append(QJsonObject{{QStringLiteral("nome"), posto.nome},
+                                  {QStringLiteral("persona"), posto.Persona()},
+                                  {QStringLiteral("connesso"), posto.connessione != 0}});
+    }
+    return {{QStringLiteral("tipo"), QStringLiteral("posti")}, {QStringLiteral("posti"), elenco}};
+}
+
+QJsonObject TavoloRete::MessaggioTurno() const {
+    const qint64 tempo = impostazioni.tempoTurno * qint64{1000};
+    return {{QStringLiteral("tipo"), QStringLiteral("turno")},
+            {QStringLiteral("posto"), postoAtteso},
+            {QStringLiteral("cosa"), QLatin1String(NomeAttesa(cosaAttesa))},
+            {QStringLiteral("tempoMs"),
+             tempo > 0 ? std::max<qint64>(1, tempo - orologioTurno.elapsed()) : 0}};
+}
+
+QJsonObject TavoloRete::MessaggioAttesa() const {
+    QJsonArray elenco;
+    for (int posto : confermati) {
+        elenco.append(posto);
+    }
+    return {{QStringLiteral("tipo"), QStringLiteral("attesa")},
+            {QStringLiteral("confermati"), elenco},
+            {QStringLiteral("tempoMs"),
+             std::max<qint64>(0, opzioni.attesaFinePartitaMs - orologioFine.elapsed())}};
+}
+
+QJsonObject TavoloRete::MessaggioStato(IdConnessione connessione) const {
+    const auto trovata = connessioni.find(connessione);
+    const int posto = trovata != connessioni.end() ? trovata->second.posto : -1;
+    const bool creatore = trovata != connessioni.end() &&
+                          (trovata->second.creatore || (posto >= 0 && posto == postoCreatore));
+    const StatoTavolo& stato = tavolo->Stato();
+    QJsonValue partita;
+    if (iniziata && tavolo->Driver().PartitaCorrente() != nullptr) {
+        const int numero = stato.storia.numeroPartite - (fineAttesa ? 1 : 0);
+        QJsonObject vista = VistaPartita(stato.registro, posto, numero);
+        QJsonValue turno;
+        if (postoAtteso >= 0) {
+            QJsonObject messaggio = MessaggioTurno();
+            messaggio.remove(QStringLiteral("tipo"));
+            turno = messaggio;
+        }
+        vista.insert(QStringLiteral("turno"), turno);
+        partita = vista;
+    }
+    QJsonValue attesa;
+    if (fineAttesa) {
+        QJsonObject messaggio = MessaggioAttesa();
+        messaggio.remove(QStringLiteral("tipo"));
+        attesa = messaggio;
+    }
+    return {{QStringLiteral("tipo"), QStringLiteral("stato")},
+            {QStringLiteral("codice"), codice},
+            {QStringLiteral("nome"), impostazioni.nome},
+            {QStringLiteral("manoAlBuio"), impostazioni.manoAlBuio},
+            {QStringLiteral("computer"), NomeComputer(impostazioni.computer)},
+            {QStringLiteral("tempoTurno"), impostazioni.tempoTurno},
+            {QStringLiteral("posto"), posto},
+            {QStringLiteral("creatore"), creatore},
+            {QStringLiteral("iniziata"), iniziata},
+            {QStringLiteral("posti"), MessaggioPosti().value(QStringLiteral("posti"))},
+            {QStringLiteral("serie"), VistaSerie(stato.storia)},
+            {QStringLiteral("partita"), partita},
+            {QStringLiteral("attesa"), attesa}};
+}
