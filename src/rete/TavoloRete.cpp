@@ -52,7 +52,7 @@ void TavoloRete::Prepara() {
     timerChiusura.setSingleShot(true);
     connect(&timerTurno, &QTimer::timeout, this, &TavoloRete::TurnoScaduto);
     connect(&timerFine, &QTimer::timeout, this, [this] {
-        if (fineAttesa && !connessioni.empty()) {
+        if (fineAttesa && PersoneConnesse() > 0) {
             fineAttesa = false;
             NuovaPartita();
             Avanza();
@@ -236,9 +236,10 @@ void TavoloRete::Seduto(IdConnessione connessione, int posto, const QString& get
         seduto.insert(QStringLiteral("gettone"), gettone);
     }
     Invia(connessione, seduto);
+    // Play resumes first, so that the state sent already says whose turn it is.
+    Avanza();
     ATutti(MessaggioPosti());
     Invia(connessione, MessaggioStato(connessione));
-    Avanza();
 }
 
 void TavoloRete::Comincia(IdConnessione connessione) {
@@ -334,7 +335,8 @@ void TavoloRete::NuovaPartita() {
 }
 
 void TavoloRete::Avanza() {
-    if (inPasso || postoAtteso >= 0 || connessioni.empty() || !partitaAttiva) {
+    // Nobody plays to an empty room: a table whose people are all away waits for one of them.
+    if (inPasso || postoAtteso >= 0 || PersoneConnesse() == 0 || !partitaAttiva) {
         return;
     }
     inPasso = true;
