@@ -45,3 +45,18 @@ private:
         return nessuna;
     }
 };
+
+// The protocol's name of a kind of decision ("chiamata", "briscola", "carta").
+inline const char* NomeAttesa(CasellaRete::Attesa attesa) {
+    switch (attesa) {
+    case CasellaRete::Attesa::Chiamata:
+        return "chiamata";
+    case CasellaRete::Attesa::Briscola:
+        return "briscola";
+    case CasellaRete::Attesa::Carta:
+        return "carta";
+    case CasellaRete::Attesa::Nessuna:
+        break;
+    }
+    return "";
+}
