@@ -22,6 +22,9 @@ SalaTavoli::SalaTavoli(const OpzioniSala& opzioniDate, QObject* padre)
     if (!PrefissoAmmissibile(opzioni.prefissoCodici)) {
         throw Errore("Il prefisso dei codici ammette solo lettere e cifre, al massimo 16");
     }
+    if (opzioni.fili > 0) {
+        fili.setMaxThreadCount(opzioni.fili);
+    }
     Riapri();
 }
 
@@ -130,7 +133,8 @@ void SalaTavoli::Crea(IdConnessione connessione, Connessione& stato, const Richi
     impostazioni.manoAlBuio = richiesta.manoAlBuio;
     impostazioni.computer = richiesta.computer;
     impostazioni.tempoTurno = richiesta.tempoTurno;
-    auto tavolo = std::make_unique<TavoloRete>(codice, impostazioni, seme, opzioni, Uscita());
+    auto tavolo =
+        std::make_unique<TavoloRete>(codice, impostazioni, seme, opzioni, Uscita(), &fili);
     TavoloRete* nuovo = tavolo.get();
     Aggiungi(std::move(tavolo));
     stato.tavolo = codice;
@@ -178,6 +182,11 @@ void SalaTavoli::Arresta() {
         return;
     }
     arrestata = true;
+    // Every step running elsewhere ends, and its table takes it in, before anything is saved.
+    fili.waitForDone();
+    for (const auto& voce : tavoli) {
+        voce.second->Ferma();
+    }
     const bool salva = !opzioni.cartellaDati.isEmpty() && QDir().mkpath(opzioni.cartellaDati);
     for (const auto& [codice, tavolo] : tavoli) {
         bool salvato = false;
@@ -222,7 +231,7 @@ void SalaTavoli::Riapri() {
                 tavoli.contains(salvato.codice)) {
                 throw Errore("il nome del file non è quello del tavolo");
             }
-            Aggiungi(std::make_unique<TavoloRete>(salvato, opzioni, Uscita()));
+            Aggiungi(std::make_unique<TavoloRete>(salvato, opzioni, Uscita(), &fili));
             continue;
         } catch (const std::exception& e) {
             motivo = QString::fromStdString(e.what());

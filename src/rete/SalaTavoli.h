@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QThreadPool>
 #include <map>
 #include <memory>
 
@@ -37,6 +38,9 @@ private:
     std::map<QString, std::unique_ptr<TavoloRete>> tavoli;
     std::map<IdConnessione, Connessione> connessioni;
     bool arrestata = false;
+    // The experts' steps; declared last, so that it is gone (its workers done) before the
+    // tables whose steps they run.
+    QThreadPool fili;
 
     UscitaTavoli& Uscita() { return *this; }
     void InviaA(std::uint64_t connessione, const QString& testo) override;

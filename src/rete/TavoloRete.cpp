@@ -1,6 +1,7 @@
 #include "rete/TavoloRete.h"
 
 #include <QJsonArray>
+#include <QThreadPool>
 #include <QtGlobal>
 
 #include "comune/Errore.h"
@@ -9,13 +10,19 @@
 #include "rete/VistaPosto.h"
 
 TavoloRete::TavoloRete(const QString& codice, const ImpostazioniTavolo& impostazioni,
-                       std::uint32_t seme, const OpzioniSala& opzioni, UscitaTavoli& uscita)
-    : codice(codice), impostazioni(impostazioni), opzioni(opzioni), uscita(&uscita) {
+                       std::uint32_t seme, const OpzioniSala& opzioni, UscitaTavoli& uscita,
+                       QThreadPool* fili)
+    : codice(codice), impostazioni(impostazioni), opzioni(opzioni), uscita(&uscita), fili(fili) {
     Prepara();
     tavolo->Stato().generatore.Semina(seme);
 }
 
-TavoloRete::~TavoloRete() = default;
+TavoloRete::~TavoloRete() {
+    // A step still running elsewhere uses this table: it ends first.
+    if (calcolando && fili != nullptr) {
+        fili->waitForDone();
+    }
+}
 
 void TavoloRete::Prepara() {
     if (impostazioni.computer == TipoComputer::Esperto) {
@@ -34,13 +41,17 @@ void TavoloRete::Prepara() {
     timerChiusura.setSingleShot(true);
     connect(&timerTurno, &QTimer::timeout, this, &TavoloRete::TurnoScaduto);
     connect(&timerFine, &QTimer::timeout, this, [this] {
-        if (fineAttesa && PersoneConnesse() > 0) {
+        if (fineAttesa && !fermo && PersoneConnesse() > 0) {
             fineAttesa = false;
             NuovaPartita();
             Avanza();
         }
     });
-    connect(&timerChiusura, &QTimer::timeout, this, [this] { emit Chiuso(codice); });
+    connect(&timerChiusura, &QTimer::timeout, this, [this] {
+        if (!calcolando) {
+            emit Chiuso(codice);
+        }
+    });
     AggiornaChiusura();
 }
 
@@ -58,6 +69,11 @@ void TavoloRete::Invia(IdConnessione connessione, const QJsonObject& messaggio) 
 }
 
 void TavoloRete::Consegna(int posto, const QJsonObject& messaggio) {
+    // A step on a worker thread leaves its messages here; they go out on the table's thread.
+    if (calcolando) {
+        trattenuti.emplace_back(posto, messaggio);
+        return;
+    }
     QString testo;
     for (const auto& [id, connessione] : connessioni) {
         if (connessione.posto == posto) {
@@ -101,6 +117,10 @@ int TavoloRete::PersoneConnesse() const {
 }
 
 void TavoloRete::Entra(IdConnessione connessione, bool creatore) {
+    if (calcolando) {
+        differiti.emplace_back([this, connessione, creatore] { Entra(connessione, creatore); });
+        return;
+    }
     connessioni[connessione] = Connessione{-1, creatore};
     Invia(connessione, MessaggioStato(connessione));
     if (fineAttesa && !timerFine.isActive()) {
@@ -112,6 +132,10 @@ void TavoloRete::Entra(IdConnessione connessione, bool creatore) {
 }
 
 void TavoloRete::Esci(IdConnessione connessione) {
+    if (calcolando) {
+        differiti.emplace_back([this, connessione] { Esci(connessione); });
+        return;
+    }
     const auto trovata = connessioni.find(connessione);
     if (trovata == connessioni.end()) {
         return;
@@ -135,6 +159,16 @@ void TavoloRete::Esci(IdConnessione connessione) {
 }
 
 void TavoloRete::Gestisci(IdConnessione connessione, const Richiesta& richiesta) {
+    if (calcolando) {
+        differiti.emplace_back([this, connessione, richiesta] {
+            try {
+                Gestisci(connessione, richiesta);
+            } catch (const ErroreRichiesta& e) {
+                Invia(connessione, MessaggioErrore(e.Codice(), e.what()));
+            }
+        });
+        return;
+    }
     ConnessioneDi(connessione);
     switch (richiesta.tipo) {
     case Richiesta::Tipo::Siedi:

@@ -7,9 +7,13 @@
 #include <QTimer>
 #include <array>
 #include <cstdint>
+#include <functional>
 #include <map>
 #include <memory>
 #include <set>
+#include <string>
+#include <utility>
+#include <vector>
 
 #include "motori/OpzioniTavolo.h"
 #include "motori/Tavolo.h"
@@ -19,6 +23,7 @@
 #include "rete/TavoloSalvato.h"
 
 class FinestraRete;
+class QThreadPool;
 
 // Where a table's messages leave: the service, which owns the connections.
 class UscitaTavoli {
@@ -30,17 +35,22 @@ public:
 
 // One table of the server: a Tavolo whose seats are held by computers of the table's kind or
 // by people whose messages fill the seats' mailboxes. It is stepped when a message or a timer
-// arrives, until it waits for a person (or nobody is connected); it never waits itself.
+// arrives, until it waits for a person (or nobody is connected); it never waits itself. An
+// expert's step runs on a worker thread: meanwhile nothing else touches the table (whatever
+// arrives waits its turn and is handled, in order, when the step is back), so the games are
+// those of a table stepped on its own thread.
 class TavoloRete final : public QObject {
     Q_OBJECT
 public:
     using IdConnessione = std::uint64_t;
 
+    // fili: where the experts' steps run (not owned, outliving the table); null: here.
     TavoloRete(const QString& codice, const ImpostazioniTavolo& impostazioni, std::uint32_t seme,
-               const OpzioniSala& opzioni, UscitaTavoli& uscita);
+               const OpzioniSala& opzioni, UscitaTavoli& uscita, QThreadPool* fili = nullptr);
     // A saved table, its game in progress replayed; raises when the series cannot be taken
     // back. Nobody is connected: play resumes when a person comes back.
-    TavoloRete(const TavoloSalvato& salvato, const OpzioniSala& opzioni, UscitaTavoli& uscita);
+    TavoloRete(const TavoloSalvato& salvato, const OpzioniSala& opzioni, UscitaTavoli& uscita,
+               QThreadPool* fili = nullptr);
     ~TavoloRete() override;
 
     const QString& Codice() const { return codice; }
@@ -53,6 +63,11 @@ public:
     // The same message to every connection at the table.
     void ATutti(const QJsonObject& messaggio);
     TavoloSalvato Salvataggio() const;
+    // The server stops: a step running elsewhere (already finished: the caller waited for the
+    // workers) is taken in, and the table steps no more.
+    void Ferma();
+    // A step runs on a worker thread.
+    bool Calcolando() const { return calcolando; }
 
     const Tavolo& Gioco() const { return *tavolo; }
     // The seat waited for (-1: none) and what it is to decide.
@@ -80,6 +95,7 @@ private:
     ImpostazioniTavolo impostazioni;
     OpzioniSala opzioni;
     UscitaTavoli* uscita;
+    QThreadPool* fili;
     OpzioniTavolo opzioniComputer;
     std::unique_ptr<FinestraRete> finestra;
     std::unique_ptr<Tavolo> tavolo;
@@ -94,6 +110,12 @@ private:
     int postoAtteso = -1;
     CasellaRete::Attesa cosaAttesa = CasellaRete::Attesa::Nessuna;
     bool inPasso = false;
+    bool calcolando = false;
+    bool fermo = false;
+    // While a step runs elsewhere: the messages it made, its fault, and what arrived meanwhile.
+    std::vector<std::pair<int, QJsonObject>> trattenuti;
+    std::string erroreRemoto;
+    std::vector<std::function<void()>> differiti;
     GeneratoreTavolo generatoreAllaPartita;
     QTimer timerTurno;
     QTimer timerFine;
@@ -120,6 +142,12 @@ private:
 
     // Steps the game until it waits for a person, ends, or nobody is connected.
     void Avanza();
+    // After a step: the seat now waited for, if any, is told; true when one is.
+    bool DopoPasso();
+    // The next step asks an expert (or deals, which its bidding weighs by simulation).
+    bool PassoLungo() const;
+    void AvviaPassoRemoto();
+    void FinePassoRemoto();
     void NuovaPartita();
     void TurnoScaduto();
     void IniziaAttesaFine();

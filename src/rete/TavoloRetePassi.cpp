@@ -1,5 +1,8 @@
+#include <QThreadPool>
 #include <QtGlobal>
 
+#include "motori/Motore.h"
+#include "partita/Partita.h"
 #include "rete/TavoloRete.h"
 
 // How a table moves: its games stepped until a person is to decide, the turn time, the wait
@@ -16,7 +19,8 @@ void TavoloRete::NuovaPartita() {
 
 void TavoloRete::Avanza() {
     // Nobody plays to an empty room: a table whose people are all away waits for one of them.
-    if (inPasso || postoAtteso >= 0 || PersoneConnesse() == 0 || !partitaAttiva) {
+    if (inPasso || calcolando || fermo || postoAtteso >= 0 || PersoneConnesse() == 0 ||
+        !partitaAttiva) {
         return;
     }
     inPasso = true;
@@ -30,6 +34,10 @@ void TavoloRete::Avanza() {
         for (CasellaRete& casella : caselle) {
             casella.AzzeraAttesa();
         }
+        if (fili != nullptr && PassoLungo()) {
+            AvviaPassoRemoto();
+            break;
+        }
         try {
             tavolo->Passo();
         } catch (const std::exception& e) {
@@ -39,27 +47,113 @@ void TavoloRete::Avanza() {
             ATutti(MessaggioErrore("interno", e.what()));
             break;
         }
-        for (int posto = 0; posto < 5; ++posto) {
-            const CasellaRete::Attesa attesa = caselle[static_cast<std::size_t>(posto)].Richiesta();
-            if (attesa != CasellaRete::Attesa::Nessuna) {
-                postoAtteso = posto;
-                cosaAttesa = attesa;
-            }
-        }
-        if (postoAtteso >= 0) {
-            orologioTurno.start();
-            if (impostazioni.tempoTurno > 0) {
-                timerTurno.start(impostazioni.tempoTurno * 1000);
-            }
-            ATutti(MessaggioTurno());
+        if (DopoPasso()) {
             break;
         }
     }
     inPasso = false;
 }
 
+bool TavoloRete::DopoPasso() {
+    for (int posto = 0; posto < 5; ++posto) {
+        const CasellaRete::Attesa attesa = caselle[static_cast<std::size_t>(posto)].Richiesta();
+        if (attesa != CasellaRete::Attesa::Nessuna) {
+            postoAtteso = posto;
+            cosaAttesa = attesa;
+        }
+    }
+    if (postoAtteso < 0) {
+        return false;
+    }
+    orologioTurno.start();
+    if (impostazioni.tempoTurno > 0) {
+        timerTurno.start(impostazioni.tempoTurno * 1000);
+    }
+    ATutti(MessaggioTurno());
+    return true;
+}
+
+bool TavoloRete::PassoLungo() const {
+    const Partita* partita = tavolo->Driver().PartitaCorrente();
+    if (impostazioni.computer != TipoComputer::Esperto || partita == nullptr) {
+        return false;
+    }
+    switch (partita->Stato()) {
+    case StatoPartita::Distribuzione:
+        return true;
+    case StatoPartita::Licitazione:
+    case StatoPartita::SceltaBriscola:
+    case StatoPartita::Giocata: {
+        const int giocatore = tavolo->Driver().GiocatoreCorrente();
+        return giocatore >= 0 && giocatore < 5 && !tavolo->Manager().MotoreDi(giocatore).Umano();
+    }
+    default:
+        return false;
+    }
+}
+
+void TavoloRete::AvviaPassoRemoto() {
+    calcolando = true;
+    erroreRemoto.clear();
+    Tavolo* gioco = tavolo.get();
+    fili->start([this, gioco] {
+        // Only this step touches the table until it is back: what it draws, it draws from
+        // the table's own generator in the table's own order.
+        std::string errore;
+        try {
+            gioco->Passo();
+        } catch (const std::exception& e) {
+            errore = e.what();
+            if (errore.empty()) {
+                errore = "Errore senza messaggio";
+            }
+        }
+        QMetaObject::invokeMethod(
+            this,
+            [this, errore] {
+                erroreRemoto = errore;
+                FinePassoRemoto();
+            },
+            Qt::QueuedConnection);
+    });
+}
+
+void TavoloRete::FinePassoRemoto() {
+    if (!calcolando) {
+        return;
+    }
+    calcolando = false;
+    const auto messaggi = std::move(trattenuti);
+    trattenuti.clear();
+    for (const auto& [posto, messaggio] : messaggi) {
+        Consegna(posto, messaggio);
+    }
+    bool guasto = false;
+    if (!erroreRemoto.empty()) {
+        qWarning("Tavolo %s: %s", qPrintable(codice), erroreRemoto.c_str());
+        partitaAttiva = false;
+        guasto = true;
+        ATutti(MessaggioErrore("interno", erroreRemoto));
+    }
+    const bool attende = !guasto && DopoPasso();
+    // What arrived meanwhile, in its order (a newer step defers the rest again).
+    const auto lavori = std::move(differiti);
+    differiti.clear();
+    for (const auto& lavoro : lavori) {
+        lavoro();
+    }
+    if (!attende) {
+        Avanza();
+    }
+}
+
+void TavoloRete::Ferma() {
+    fermo = true;
+    FinePassoRemoto();
+}
+
 void TavoloRete::TurnoScaduto() {
-    if (postoAtteso < 0 || inPasso) {
+    if (postoAtteso < 0 || inPasso || calcolando || fermo) {
         return;
     }
     const int posto = postoAtteso;

@@ -7,9 +7,9 @@
 // A table's save and its taking back after a restart.
 
 TavoloRete::TavoloRete(const TavoloSalvato& salvato, const OpzioniSala& opzioni,
-                       UscitaTavoli& uscita)
-    : codice(salvato.codice), impostazioni(salvato.impostazioni), opzioni(opzioni),
-      uscita(&uscita) {
+                       UscitaTavoli& uscita, QThreadPool* fili)
+    : codice(salvato.codice), impostazioni(salvato.impostazioni), opzioni(opzioni), uscita(&uscita),
+      fili(fili) {
     Prepara();
     StatoTavolo& stato = tavolo->Stato();
     std::string motivo;

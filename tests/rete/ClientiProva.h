@@ -5,6 +5,7 @@
 #include <QJsonObject>
 #include <QString>
 #include <QStringList>
+#include <QTest>
 #include <functional>
 #include <map>
 #include <memory>
@@ -149,12 +150,14 @@ public:
     std::size_t letti = 0;
 };
 
-// Lets the clients answer their turns until fatto() holds or nobody has anything to do.
-// Returns the number of decisions the clients made.
+// Lets the clients answer their turns until fatto() holds or nobody has anything to do (an
+// expert's step runs on a worker thread: its result comes through the event loop, which is
+// run while the clients wait). Returns the number of decisions the clients made.
 inline int GiocaFinche(const std::vector<ClienteProva*>& clienti,
                        const std::function<bool()>& fatto) {
     int decisioni = 0;
-    for (int giri = 0; giri < 10000 && !fatto(); ++giri) {
+    int inattivi = 0;
+    while (!fatto() && inattivi < 2500) {
         bool mossa = false;
         for (ClienteProva* cliente : clienti) {
             const QString dovuto = cliente->LeggiNuovi();
@@ -164,9 +167,13 @@ inline int GiocaFinche(const std::vector<ClienteProva*>& clienti,
                 mossa = true;
             }
         }
-        if (!mossa) {
-            break;
+        if (mossa) {
+            inattivi = 0;
+            continue;
         }
+        const std::size_t prima = clienti.front()->Messaggi().size();
+        QTest::qWait(2);
+        inattivi = clienti.front()->Messaggi().size() == prima ? inattivi + 1 : 0;
     }
     return decisioni;
 }
