@@ -33,8 +33,13 @@ void TavoloRete::Prepara() {
     tavolo = std::make_unique<Tavolo>(0, 0u, finestra.get(), opzioniComputer);
     finestra->ImpostaStato(tavolo->Stato());
     tavolo->Driver().ImpostaManoAlBuio(impostazioni.manoAlBuio);
+    // The table is built with standard players at seats 0..3 (experts everywhere for an
+    // expert table) and the window's seat 4: each seat gets the table's kind.
     for (int posto = 0; posto < 5; ++posto) {
-        AlComputer(posto);
+        if (impostazioni.computer == TipoComputer::Tattico ||
+            (impostazioni.computer == TipoComputer::Standard && posto == 4)) {
+            AlComputer(posto);
+        }
     }
     timerTurno.setSingleShot(true);
     timerFine.setSingleShot(true);
