@@ -28,7 +28,11 @@ SalaTavoli::SalaTavoli(const OpzioniSala& opzioniDate, QObject* padre)
     Riapri();
 }
 
-SalaTavoli::~SalaTavoli() = default;
+SalaTavoli::~SalaTavoli() {
+    // The tables go while the workers that may still run their steps are there to wait for.
+    fili.waitForDone();
+    tavoli.clear();
+}
 
 const TavoloRete* SalaTavoli::TavoloDi(const QString& codice) const {
     const auto trovato = tavoli.find(codice);
@@ -169,7 +173,11 @@ void SalaTavoli::Chiudi(IdConnessione connessione) {
     connessioni.erase(trovata);
     const auto tavolo = tavoli.find(codice);
     if (!arrestata && tavolo != tavoli.end()) {
-        tavolo->second->Esci(connessione);
+        try {
+            tavolo->second->Esci(connessione);
+        } catch (const std::exception& e) {
+            qWarning("Tavolo %s: %s", qPrintable(codice), e.what());
+        }
     }
 }
 

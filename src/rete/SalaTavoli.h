@@ -38,8 +38,7 @@ private:
     std::map<QString, std::unique_ptr<TavoloRete>> tavoli;
     std::map<IdConnessione, Connessione> connessioni;
     bool arrestata = false;
-    // The experts' steps; declared last, so that it is gone (its workers done) before the
-    // tables whose steps they run.
+    // Where the experts' steps run.
     QThreadPool fili;
 
     UscitaTavoli& Uscita() { return *this; }

@@ -44,13 +44,15 @@ void TavoloRete::Prepara() {
     timerTurno.setSingleShot(true);
     timerFine.setSingleShot(true);
     timerChiusura.setSingleShot(true);
-    connect(&timerTurno, &QTimer::timeout, this, &TavoloRete::TurnoScaduto);
+    connect(&timerTurno, &QTimer::timeout, this, [this] { AlRiparo([this] { TurnoScaduto(); }); });
     connect(&timerFine, &QTimer::timeout, this, [this] {
-        if (fineAttesa && !fermo && PersoneConnesse() > 0) {
-            fineAttesa = false;
-            NuovaPartita();
-            Avanza();
-        }
+        AlRiparo([this] {
+            if (fineAttesa && !fermo && PersoneConnesse() > 0) {
+                fineAttesa = false;
+                NuovaPartita();
+                Avanza();
+            }
+        });
     });
     connect(&timerChiusura, &QTimer::timeout, this, [this] {
         if (!calcolando) {
@@ -58,6 +60,14 @@ void TavoloRete::Prepara() {
         }
     });
     AggiornaChiusura();
+}
+
+void TavoloRete::AlRiparo(const std::function<void()>& azione) {
+    try {
+        azione();
+    } catch (const std::exception& e) {
+        qWarning("Tavolo %s: %s", qPrintable(codice), e.what());
+    }
 }
 
 TipoMotore TavoloRete::TipoComputerMotore() const {

@@ -124,6 +124,8 @@ private:
     QElapsedTimer orologioFine;
 
     void Prepara();
+    // Runs what a timer or a worker's return calls: no exception goes on into the event loop.
+    void AlRiparo(const std::function<void()>& azione);
     void Consegna(int posto, const QJsonObject& messaggio);
     void Invia(IdConnessione connessione, const QJsonObject& messaggio);
     Connessione& ConnessioneDi(IdConnessione connessione);

@@ -112,7 +112,7 @@ void TavoloRete::AvviaPassoRemoto() {
             this,
             [this, errore] {
                 erroreRemoto = errore;
-                FinePassoRemoto();
+                AlRiparo([this] { FinePassoRemoto(); });
             },
             Qt::QueuedConnection);
     });
@@ -140,7 +140,7 @@ void TavoloRete::FinePassoRemoto() {
     const auto lavori = std::move(differiti);
     differiti.clear();
     for (const auto& lavoro : lavori) {
-        lavoro();
+        AlRiparo(lavoro);
     }
     if (!attende) {
         Avanza();
@@ -149,7 +149,7 @@ void TavoloRete::FinePassoRemoto() {
 
 void TavoloRete::Ferma() {
     fermo = true;
-    FinePassoRemoto();
+    AlRiparo([this] { FinePassoRemoto(); });
 }
 
 void TavoloRete::TurnoScaduto() {

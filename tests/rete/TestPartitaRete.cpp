@@ -2,7 +2,7 @@
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
-#include <QRegularExpression>
+#include <QTest>
 
 #include "TavoloProva.h"
 #include "carte/CodiceCarta.h"
@@ -244,4 +244,37 @@ TEST(PartitaRete, TempoDelTurnoScadutoDecideIlComputerUnaVolta) {
     GiocaFinche({prova.bruno.get()}, [&] { return prova.Tavolo().PostoAtteso() == 0; });
     EXPECT_EQ(prova.Tavolo().PostoAtteso(), 0);
     EXPECT_EQ(prova.anna->Ultimo("turno").value("posto").toInt(), 0);
+}
+
+TEST(PartitaRete, LAttesaDiFinePartitaEIlTavoloVuotoHannoUnTermine) {
+    OpzioniSala opzioni = TavoloProva::Opzioni(8);
+    opzioni.attesaFinePartitaMs = 60;
+    opzioni.chiusuraSenzaPersoneMs = 80;
+    TavoloProva prova(opzioni);
+    prova.Comincia();
+    prova.GiocaPartite(1);
+    // Bruno never confirms: the next game comes all the same, after the wait.
+    prova.anna->Manda({{"tipo", "conferma"}});
+    EXPECT_EQ(prova.anna->Conta("inizio"), 1);
+    QElapsedTimer orologio;
+    orologio.start();
+    while (prova.anna->Conta("inizio") < 2 && orologio.elapsed() < 3000) {
+        QTest::qWait(5);
+    }
+    EXPECT_EQ(prova.anna->Conta("inizio"), 2);
+    EXPECT_GE(orologio.elapsed(), 40);
+
+    // Everyone gone: the table closes, and its code is unknown from then on.
+    prova.anna->Esci();
+    prova.bruno->Esci();
+    const QString codice = prova.codice;
+    ASSERT_NE(prova.sala->TavoloDi(codice), nullptr);
+    orologio.restart();
+    while (prova.sala->TavoloDi(codice) != nullptr && orologio.elapsed() < 3000) {
+        QTest::qWait(5);
+    }
+    EXPECT_EQ(prova.sala->NumeroTavoli(), 0);
+    ClienteProva tardi(*prova.sala, *prova.posta, 30, codice);
+    tardi.Ciao();
+    EXPECT_EQ(tardi.Ultimo("errore").value("codice"), "tavolo");
 }
