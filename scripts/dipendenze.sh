@@ -2,7 +2,7 @@
 # Installs the Debian packages the build needs, and those named as arguments, when some are
 # missing.
 set -euo pipefail
-pacchetti=("$@" build-essential cmake libgtest-dev qt6-base-dev qt6-websockets-dev fonts-dejavu-core appstream
+pacchetti=("$@" build-essential cmake libgtest-dev qt6-base-dev qt6-websockets-dev openssl fonts-dejavu-core appstream
     desktop-file-utils)
 mancanti=()
 for p in "${pacchetti[@]}"; do
