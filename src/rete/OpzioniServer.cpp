@@ -41,7 +41,7 @@ using Lettore = std::function<void(OpzioniServer&, const QString& opzione, const
 
 const std::array<std::pair<const char*, Lettore>, 15> kOpzioni{{
     {"--porta", [](OpzioniServer& o, const QString& n,
-                   const QString& v) { o.porta = static_cast<quint16>(Intero(n, v, 1, 65535)); }},
+                   const QString& v) { o.porta = static_cast<quint16>(Intero(n, v, 0, 65535)); }},
     {"--indirizzo",
      [](OpzioniServer& o, const QString& n, const QString& v) { o.indirizzo = Indirizzo(n, v); }},
     {"--certificato",
@@ -133,7 +133,7 @@ QString AiutoServer() {
         "Uso: pentaludo-server [opzioni]\n"
         "Tiene i tavoli di Briscola Chiamata a cui gli amici si collegano via WebSocket\n"
         "(ws://HOST:PORTA/ws per creare un tavolo, /ws/CODICE per entrarvi).\n"
-        "  --porta N                      porta (predefinita 7750)\n"
+        "  --porta N                      porta (predefinita 7750; 0: una libera qualsiasi)\n"
         "  --indirizzo IP                 indirizzo d'ascolto (predefinito: tutti)\n"
         "  --certificato FILE --chiave FILE\n"
         "                                 TLS (wss://) con certificato e chiave PEM\n"

@@ -43,7 +43,7 @@ TEST(OpzioniServer, LeggeOgniOpzioneERifiutaQuelleSbagliate) {
     EXPECT_TRUE(LeggiOpzioniServer({"--aiuto"}).aiuto);
 
     for (const QStringList& sbagliata : std::initializer_list<QStringList>{
-             {"--porta", "0"},
+             {"--porta", "-1"},
              {"--porta", "70000"},
              {"--porta"},
              {"--indirizzo", "esempio.it"},
