@@ -117,6 +117,11 @@ void Ascoltatore::Ascolta(const QHostAddress& indirizzo, quint16 porta) {
     server_ = std::move(server);
 }
 
+void Ascoltatore::ChiudiPorta() {
+    if (server_)
+        server_->close();
+}
+
 quint16 Ascoltatore::Porta() const {
     return server_ ? server_->serverPort() : 0;
 }
@@ -339,7 +344,13 @@ void Ascoltatore::InviaA(ServizioTavoli::IdConnessione id, const QString& testo)
     const auto trovata = connessioni_.find(id);
     if (trovata == connessioni_.end() || !trovata->second.webSocket || trovata->second.chiusa)
         return;
-    trovata->second.webSocket->sendTextMessage(testo);
+    QWebSocket* socket = trovata->second.webSocket;
+    if (socket->bytesToWrite() > limiti_.massimoDaInviare) {
+        Chiudi(socket, QWebSocketProtocol::CloseCodePolicyViolated,
+               QStringLiteral("Il client non legge i messaggi."));
+        return;
+    }
+    socket->sendTextMessage(testo);
 }
 
 void Ascoltatore::Disconnetti(ServizioTavoli::IdConnessione id, const QString& motivo) {

@@ -36,6 +36,9 @@ public:
     // Opens the port (0: any free one). Throws Errore when it cannot.
     void Ascolta(const QHostAddress& indirizzo, quint16 porta);
 
+    // No new connection from now on; those open stay (the server is stopping).
+    void ChiudiPorta();
+
     quint16 Porta() const;
     bool Sicuro() const { return tls_.has_value(); }
     // Connections open now, in any phase.

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QtGlobal>
 #include <cstdint>
 
 // The listener's limits against slow, greedy or hostile clients; each has a safe default for a
@@ -21,6 +22,8 @@ struct LimitiRete {
     // The address of the reverse proxy in front of the server: only a connection from there
     // may name its client in X-Forwarded-For. Empty: no proxy, the header is ignored.
     QString proxy;
+    // Bytes waiting to go to a client that does not read them; past this it is cut off.
+    qint64 massimoDaInviare = 1024 * 1024;
     // A TLS handshake that does not end by then is dropped.
     int attesaTlsMs = 10000;
 };

@@ -33,7 +33,7 @@ TEST(Ascoltatore, ConsegnaIPercorsiDeiTavoliAlServizioEPortaITestiNeiDueSensi) {
     emit servizio.Disconnetti(servizio.aperture[1].id, QStringLiteral("basta"));
     nuovo.close();
     ASSERT_TRUE(Attendi([&] { return servizio.chiusure.size() == 2; }));
-    EXPECT_EQ(conCodice.closeCode(), QWebSocketProtocol::CloseCodeNormal);
+    EXPECT_TRUE(Attendi([&] { return conCodice.state() == QAbstractSocket::UnconnectedState; }));
     EXPECT_TRUE(Attendi([&] { return banco.ascoltatore.Connessioni() == 0; }));
     EXPECT_TRUE(
         std::is_permutation(servizio.chiusure.begin(), servizio.chiusure.end(),
@@ -137,4 +137,24 @@ TEST(Ascoltatore, RifiutaOltreIlTotaleDelleConnessioni) {
     EXPECT_TRUE(
         Scambia(banco.ascoltatore.Porta(), RichiestaWebSocket("/ws")).startsWith("HTTP/1.1 503 "));
     EXPECT_EQ(banco.servizio.aperture.size(), 2u);
+}
+
+TEST(Ascoltatore, ChiudeUnClienteCheNonLeggeInveceDiAccumulareMessaggi) {
+    LimitiRete limiti;
+    limiti.massimoDaInviare = 64 * 1024;
+    Banco banco(limiti);
+    banco.Ascolta();
+    QWebSocket client;
+    ASSERT_TRUE(Collega(client, banco.Url(QStringLiteral("/ws"))));
+    ASSERT_TRUE(Attendi([&] { return banco.servizio.aperture.size() == 1; }));
+    int letti = 0;
+    QObject::connect(&client, &QWebSocket::textMessageReceived, [&] { ++letti; });
+    // All at once, as a table's broadcasts would pile up for a client that reads nothing.
+    const QString riga(1024, QLatin1Char('x'));
+    for (int i = 0; i < 200; ++i)
+        emit banco.servizio.Invia(banco.servizio.aperture[0].id, riga);
+    ASSERT_TRUE(Attendi([&] { return banco.servizio.chiusure.size() == 1; }));
+    EXPECT_TRUE(Attendi([&] { return client.state() == QAbstractSocket::UnconnectedState; }));
+    EXPECT_GT(letti, 0);
+    EXPECT_LT(letti, 100);
 }

@@ -84,6 +84,7 @@ int Servi(QCoreApplication& applicazione) {
         }
         arresto = true;
         Scrivi(stdout, QStringLiteral("Arresto: salvo i tavoli.\n"));
+        ascoltatore.ChiudiPorta();
         try {
             servizio->Arresta();
         } catch (const std::exception& errore) {
