@@ -9,6 +9,7 @@
 
 #include "SegnaliArresto.h"
 #include "comune/Errore.h"
+#include "comune/Percorsi.h"
 #include "rete/Ascoltatore.h"
 #include "rete/OpzioniServer.h"
 #include "rete/ServizioTavoli.h"
@@ -102,6 +103,8 @@ int main(int argc, char** argv) {
         QCoreApplication applicazione(argc, argv);
         QCoreApplication::setOrganizationName(QStringLiteral("pentaludo"));
         QCoreApplication::setApplicationName(QStringLiteral("pentaludo-server"));
+        // The computer players' rules file lies beside the program or in the installed data.
+        ImpostaCartellaProgramma(QCoreApplication::applicationDirPath().toStdString());
         return Servi(applicazione);
     } catch (const std::exception& errore) {
         std::fprintf(stderr, "pentaludo-server: %s\n", errore.what());
