@@ -10,6 +10,7 @@
 //     CaricoRete --tavoli 2500 --pensa-ms 3000
 
 #include <sys/resource.h>
+#include <unistd.h>
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
@@ -52,6 +53,20 @@ long MemoriaKb(qint64 pid, const char* voce) {
                 .split(' ')[0]
                 .toLong();
     return -1;
+}
+
+// The processor time a process has used, user and system, in seconds (-1 when unknown).
+double ProcessoreSecondi(qint64 pid) {
+    QFile file(QStringLiteral("/proc/%1/stat").arg(pid));
+    if (!file.open(QIODevice::ReadOnly))
+        return -1;
+    const QByteArray stato = file.readAll();
+    // The fields after the command name, which may hold blanks, closed by the last ')'.
+    const QList<QByteArray> campi = stato.mid(stato.lastIndexOf(')') + 2).split(' ');
+    if (campi.size() < 13)
+        return -1;
+    const double tick = static_cast<double>(::sysconf(_SC_CLK_TCK));
+    return static_cast<double>(campi[11].toLongLong() + campi[12].toLongLong()) / tick;
 }
 
 class Carico;
@@ -361,6 +376,8 @@ int Carico::Esegui() {
                 static_cast<double>(avvio.elapsed()) / 1000.0);
     std::fflush(stdout);
     misura_ = true;
+    const double processoreServer = ProcessoreSecondi(pid);
+    const double processoreCarico = ProcessoreSecondi(QCoreApplication::applicationPid());
     QElapsedTimer misura;
     misura.start();
     QTimer::singleShot(opzioni_.secondi * 1000, QCoreApplication::instance(),
@@ -371,6 +388,11 @@ int Carico::Esegui() {
     const long memoria = MemoriaKb(pid, "VmRSS:");
     const long picco = MemoriaKb(pid, "VmHWM:");
     Stampa(secondi);
+    // Both processes share the machine's processors: what each took of them.
+    std::printf("Processore: server %.1f s, generatore %.1f s, in %.1f s (%d processori)\n",
+                ProcessoreSecondi(pid) - processoreServer,
+                ProcessoreSecondi(QCoreApplication::applicationPid()) - processoreCarico, secondi,
+                static_cast<int>(::sysconf(_SC_NPROCESSORS_ONLN)));
     std::printf("Memoria del server: %ld KB (picco %ld KB), %.1f KB per tavolo oltre il vuoto\n",
                 memoria, picco, static_cast<double>(memoria - memoriaVuota) / opzioni_.tavoli);
     server_.terminate();
