@@ -432,6 +432,9 @@ bool LeggiOpzioni(const QStringList& argomenti, Opzioni& opzioni) {
 } // namespace
 
 int main(int argc, char** argv) {
+    // The same event loop as the server's, for thousands of client sockets.
+    if (!qEnvironmentVariableIsSet("QT_NO_GLIB"))
+        qputenv("QT_NO_GLIB", "1");
     QCoreApplication applicazione(argc, argv);
     Opzioni opzioni;
     if (!LeggiOpzioni(applicazione.arguments(), opzioni)) {

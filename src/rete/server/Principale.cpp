@@ -99,6 +99,10 @@ int Servi(QCoreApplication& applicazione) {
 } // namespace
 
 int main(int argc, char** argv) {
+    // Qt's GLib event loop keeps socket notifiers in lists that every write walks, which costs
+    // the server about half its time with a thousand connections; Qt's own loop does not.
+    if (!qEnvironmentVariableIsSet("QT_NO_GLIB"))
+        qputenv("QT_NO_GLIB", "1");
     try {
         QCoreApplication applicazione(argc, argv);
         QCoreApplication::setOrganizationName(QStringLiteral("pentaludo"));
