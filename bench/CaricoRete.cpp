@@ -395,8 +395,11 @@ int Carico::Esegui() {
                 static_cast<int>(::sysconf(_SC_NPROCESSORS_ONLN)));
     std::printf("Memoria del server: %ld KB (picco %ld KB), %.1f KB per tavolo oltre il vuoto\n",
                 memoria, picco, static_cast<double>(memoria - memoriaVuota) / opzioni_.tavoli);
+    // The server saves every table as it stops: that takes a while with thousands.
     server_.terminate();
-    server_.waitForFinished(30000);
+    if (!server_.waitForFinished(120000))
+        server_.kill();
+    server_.waitForFinished();
     return 0;
 }
 

@@ -136,6 +136,9 @@ void Ascoltatore::Accetta() {
         if (!socket)
             break;
         socket->setParent(this);
+        // A card or a chat line is a small message that must leave at once, not wait to be
+        // joined by the next one.
+        socket->setSocketOption(QAbstractSocket::LowDelayOption, 1);
         if (Connessioni() >= limiti_.connessioniTotali) {
             Rifiuta(socket, RispostaErrore(503, "Service Unavailable",
                                            "Pentaludo: il server è pieno, riprova più tardi."));
