@@ -22,6 +22,8 @@ namespace {
 
 // A client that does not read a refusal or answer a close frame is cut off after this long.
 constexpr int kAttesaChiusuraMs = 5000;
+// Connections the kernel may hold before they are accepted (it may lower the number).
+constexpr int kCodaConnessioni = 1024;
 
 QString ChiaveStretta(const QHostAddress& indirizzo, quint16 porta) {
     return indirizzo.toString() + QLatin1Char('|') + QString::number(porta);
@@ -110,6 +112,8 @@ void Ascoltatore::Ascolta(const QHostAddress& indirizzo, quint16 porta) {
     } else {
         server = std::make_unique<QTcpServer>();
     }
+    // After a restart every player comes back at once: room for them in the kernel's queue.
+    server->setListenBacklogSize(kCodaConnessioni);
     if (!server->listen(indirizzo, porta))
         throw Errore("Impossibile ascoltare su " + indirizzo.toString().toStdString() + " porta " +
                      std::to_string(porta) + ": " + server->errorString().toStdString());
