@@ -2,8 +2,8 @@
 # Installs the Debian packages the build needs, and those named as arguments, when some are
 # missing.
 set -euo pipefail
-pacchetti=("$@" build-essential cmake libgtest-dev qt6-base-dev qt6-websockets-dev fonts-dejavu-core appstream
-    desktop-file-utils qt6-translations-l10n xvfb x11-utils)
+pacchetti=("$@" build-essential cmake libgtest-dev qt6-base-dev qt6-websockets-dev openssl
+    fonts-dejavu-core appstream desktop-file-utils qt6-translations-l10n xvfb x11-utils)
 mancanti=()
 for p in "${pacchetti[@]}"; do
     dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || mancanti+=("$p")

@@ -19,7 +19,7 @@ public:
     using QObject::QObject;
     ~ServizioTavoli() override = default;
 
-    // A new connection, on the table code of its URL's path (empty for the path "/": a
+    // A new connection, on the table code of its URL's path ("/ws/CODE"; empty for "/ws": a
     // connection that may create a table), from the given address (as trusted by the listener).
     virtual void Apri(IdConnessione connessione, const QString& codice,
                       const QString& indirizzo) = 0;
