@@ -1,0 +1,105 @@
+#include <gtest/gtest.h>
+
+#include <QTest>
+#include <QWebSocket>
+#include <map>
+#include <memory>
+
+#include "TavoloProva.h"
+#include "rete/Ascoltatore.h"
+
+namespace {
+
+// The test clients' service seen through real sockets: every connection is a WebSocket to a
+// listener on the loopback address, and what the server sends comes back as the service's
+// messages, so the same clients play through the network.
+class ServizioRemoto final : public ServizioTavoli {
+public:
+    explicit ServizioRemoto(quint16 porta) : porta(porta) {}
+
+    void Apri(IdConnessione id, const QString& codice, const QString&) override {
+        auto socket = std::make_unique<QWebSocket>();
+        QWebSocket* s = socket.get();
+        connect(s, &QWebSocket::textMessageReceived, this,
+                [this, id](const QString& testo) { emit Invia(id, testo); });
+        connect(s, &QWebSocket::disconnected, this, [this, id] { emit Disconnetti(id, {}); });
+        const QString percorso = codice.isEmpty() ? QStringLiteral("/ws") : "/ws/" + codice;
+        s->open(QUrl(QStringLiteral("ws://127.0.0.1:%1%2").arg(porta).arg(percorso)));
+        // A connection that fails shows as the test's missing answers.
+        (void)QTest::qWaitFor([s] { return s->state() == QAbstractSocket::ConnectedState; }, 5000);
+        socket_[id] = std::move(socket);
+    }
+    void Ricevi(IdConnessione id, const QString& testo) override {
+        socket_.at(id)->sendTextMessage(testo);
+    }
+    void Chiudi(IdConnessione id) override { socket_.at(id)->close(); }
+    void Arresta() override {}
+
+private:
+    quint16 porta;
+    std::map<IdConnessione, std::unique_ptr<QWebSocket>> socket_;
+};
+
+bool AttendiMessaggio(const ClienteProva& cliente, const QString& tipo) {
+    return QTest::qWaitFor([&] { return !cliente.Ultimo(tipo).isEmpty(); }, 5000);
+}
+
+// Sits the client at the seat once the server answers.
+void SiediInRete(ClienteProva& cliente, int posto, const QString& nome) {
+    cliente.Manda({{"tipo", "siedi"}, {"posto", posto}, {"nome", nome}});
+    ASSERT_TRUE(AttendiMessaggio(cliente, "seduto"));
+    cliente.posto = cliente.Ultimo("seduto").value("posto").toInt(-1);
+    cliente.gettone = cliente.Ultimo("seduto").value("gettone").toString();
+}
+
+// The public course of a game as a client saw it: every bid and every card played, in order.
+QStringList Svolgimento(const ClienteProva& cliente) {
+    QStringList esito;
+    for (const QJsonObject& m : cliente.Messaggi()) {
+        const QString tipo = m.value("tipo").toString();
+        if (tipo == "chiamata" || tipo == "carta" || tipo == "finepartita") {
+            esito << QString::fromUtf8(QJsonDocument(m).toJson(QJsonDocument::Compact));
+        }
+    }
+    return esito;
+}
+
+} // namespace
+
+// Two people and three computers play a whole game through a real listener and real
+// WebSockets, and it is the game the same seed and the same choices give without a network.
+TEST(ServerInRete, UnaPartitaIntieraSuiSocketELaStessaCheSenzaRete) {
+    const OpzioniSala opzioni = TavoloProva::Opzioni(4321);
+    auto servizio = CreaServizioTavoli(opzioni);
+    Ascoltatore ascoltatore(*servizio, LimitiRete{});
+    ascoltatore.Ascolta(QHostAddress::LocalHost, 0);
+
+    ServizioRemoto remoto(ascoltatore.Porta());
+    PostaProva posta(remoto);
+    ClienteProva anna(remoto, posta, 1, QString());
+    anna.Ciao();
+    anna.Manda({{"tipo", "crea"},
+                {"nome", "Da Anna"},
+                {"manoAlBuio", false},
+                {"computer", "standard"},
+                {"tempoTurno", 0}});
+    ASSERT_TRUE(AttendiMessaggio(anna, "creato"));
+    const QString codice = anna.Ultimo("creato").value("codice").toString();
+    SiediInRete(anna, 0, "Anna");
+    ClienteProva bruno(remoto, posta, 2, codice);
+    bruno.Ciao();
+    SiediInRete(bruno, 2, "Bruno");
+    anna.Manda({{"tipo", "comincia"}});
+    GiocaFinche({&anna, &bruno},
+                [&] { return anna.Conta("finepartita") >= 1 && bruno.Conta("finepartita") >= 1; });
+    ASSERT_EQ(anna.Conta("finepartita"), 1);
+    EXPECT_EQ(anna.Conta("carta"), 40);
+    EXPECT_EQ(Svolgimento(anna), Svolgimento(bruno));
+
+    TavoloProva senzaRete(opzioni);
+    senzaRete.Comincia();
+    senzaRete.GiocaPartite(1);
+    EXPECT_EQ(Svolgimento(anna), Svolgimento(*senzaRete.anna));
+    EXPECT_TRUE(anna.Ultimo("errore").isEmpty())
+        << anna.Ultimo("errore").value("messaggio").toString().toStdString();
+}
