@@ -117,6 +117,7 @@ ValoriOpzioni LeggiOpzioni(std::string_view byte) {
     valori.manoAlBuio = file.Numero("ManoAlBuio", 1, -1, 1) != 0;
     valori.carteOrdinate = file.Numero("CarteOrdinate", 1, -1, 1) != 0;
     valori.esperti = file.Numero("Esperti", 0, -1, 1) != 0;
+    valori.lingua = static_cast<int>(file.Numero("Lingua", 0, 0, 2));
     return valori;
 }
 
@@ -139,6 +140,9 @@ std::string ScriviOpzioni(const ValoriOpzioni& valori) {
     riga("CarteOrdinate", valori.carteOrdinate ? "1" : "0");
     if (valori.esperti) {
         riga("Esperti", "1");
+    }
+    if (valori.lingua != 0) {
+        riga("Lingua", std::to_string(valori.lingua));
     }
     return uscita;
 }

@@ -37,6 +37,8 @@ struct ValoriOpzioni {
     bool carteOrdinate = true;
     // The four computers of a game with the human are expert players.
     bool esperti = false;
+    // The window's language: 0 the system's, 1 Italian, 2 English.
+    int lingua = 0;
 
     bool operator==(const ValoriOpzioni&) const = default;
 };
@@ -47,7 +49,8 @@ struct ValoriOpzioni {
 // read as a decimal integer, takes the default; numbers are brought within their ranges.
 ValoriOpzioni LeggiOpzioni(std::string_view byte);
 
-// The 14 lines of the file, CR LF each, and a 15th, "Esperti=1", only when the expert players are
-// chosen (so that a file of a game that never asked for them keeps its classic 14 lines). A line
+// The 14 lines of the file, CR LF each, then "Esperti=1" only when the expert players are chosen
+// and "Lingua=N" only when a language is chosen (so that a file of a game that never asked for
+// them keeps its classic 14 lines). A line
 // break inside a text becomes a space, so that a text can never add lines of its own.
 std::string ScriviOpzioni(const ValoriOpzioni& valori);

@@ -1,5 +1,7 @@
 #include "finestre/PannelloGiocatore.h"
+#include "finestre/TestiGioco.h"
 
+#include <QCoreApplication>
 #include <QLabel>
 #include <QPixmap>
 
@@ -20,7 +22,8 @@ PannelloGiocatore::PannelloGiocatore(QWidget* tavolo, int alto, int sinistra, QL
       etichettaChiamata(new QLabel(tavolo)), alto(alto), sinistra(sinistra), turno(turno) {
     immaginePresa->setGeometry(sinistra + 20, alto + 40, 15, 25);
     immaginePresa->setPixmap(preso);
-    immaginePresa->setToolTip(QStringLiteral("Il giocatore ha effettuato almeno una presa"));
+    immaginePresa->setToolTip(QCoreApplication::translate(
+        "PannelloGiocatore", "Il giocatore ha effettuato almeno una presa"));
     immaginePresa->hide();
 
     etichettaNome->setGeometry(sinistra, alto, 100, 20);
@@ -51,7 +54,7 @@ void PannelloGiocatore::ImpostaNome(const QString& nome) {
 
 void PannelloGiocatore::MostraChiamata(const Chiamata& nuova) {
     chiamata = nuova;
-    const QString testo = QString::fromStdString(nuova.Testo(nomi));
+    const QString testo = TestoChiamata(nuova, nomi);
     // A long bid ("Due di Quadri al 120") takes a smaller font before it is cut.
     QFont carattere = etichettaChiamata->font();
     int pixel = kPixelChiamata;

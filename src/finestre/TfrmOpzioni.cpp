@@ -7,6 +7,7 @@
 #include "finestre/Posizione.h"
 
 #include <QCheckBox>
+#include <QComboBox>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -52,7 +53,7 @@ TfrmOpzioni::TfrmOpzioni(QString fileOpzioni, QString cartellaCarte, QString car
                          QWidget* padre)
     : QDialog(padre), fileOpzioni(std::move(fileOpzioni)), cartellaCarte(std::move(cartellaCarte)),
       cartellaSfondi(std::move(cartellaSfondi)), ultimoColore(Qt::black) {
-    setWindowTitle(QStringLiteral("Opzioni"));
+    setWindowTitle(tr("Opzioni"));
     setWindowFlags(Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint);
     setFixedSize(341, 223);
     CostruisciPagine();
@@ -79,6 +80,7 @@ void TfrmOpzioni::CaricaOpzioni() {
     chkManoAlBuio->setChecked(valori.manoAlBuio);
     chkCarteOrdinate->setChecked(valori.carteOrdinate);
     chkEsperti->setChecked(valori.esperti);
+    cmbLingua->setCurrentIndex(valori.lingua);
     carteConfermate = txtDirectory->text();
 }
 
@@ -97,6 +99,7 @@ ValoriOpzioni TfrmOpzioni::Valori() const {
     valori.manoAlBuio = ManoAlBuio();
     valori.carteOrdinate = CarteOrdinate();
     valori.esperti = Esperti();
+    valori.lingua = Lingua();
     return valori;
 }
 
@@ -149,6 +152,10 @@ bool TfrmOpzioni::CarteOrdinate() const {
 
 bool TfrmOpzioni::Esperti() const {
     return chkEsperti->isChecked();
+}
+
+int TfrmOpzioni::Lingua() const {
+    return cmbLingua->currentIndex();
 }
 
 QColor TfrmOpzioni::ColoreSfondo() const {
@@ -223,9 +230,8 @@ void TfrmOpzioni::ScegliColore(QFrame* campione) {
 }
 
 void TfrmOpzioni::Button1Click() {
-    const QString scelto =
-        DialoghiCorrenti().ApriFile(this, QStringLiteral("Imposta Sfondo"), cartellaSfondi,
-                                    QStringLiteral("Immagine Bitmap (*.bmp)"));
+    const QString scelto = DialoghiCorrenti().ApriFile(this, tr("Imposta Sfondo"), cartellaSfondi,
+                                                       tr("Immagine Bitmap (*.bmp)"));
     if (!scelto.isEmpty()) {
         txtBitmap->setText(scelto);
     }
