@@ -407,6 +407,18 @@ Ctrl+N new game, F9 AI state, F10 player types, Ctrl+Q quit</translation>
         <source>Bitmap</source>
         <translation>Bitmap</translation>
     </message>
+    <message>
+        <source>automatica</source>
+        <translation>automatic</translation>
+    </message>
+    <message>
+        <source>La lingua cambia al prossimo avvio del gioco</source>
+        <translation>The language changes the next time the game starts</translation>
+    </message>
+    <message>
+        <source>Lingua</source>
+        <translation>Language</translation>
+    </message>
 </context>
 <context>
     <name>TfrmStato</name>
