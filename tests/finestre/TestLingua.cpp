@@ -3,6 +3,9 @@
 #include <gtest/gtest.h>
 
 #include <QAction>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
 #include <QLabel>
 #include <QLocale>
 #include <QMenuBar>
@@ -16,6 +19,7 @@
 #include <utility>
 
 #include "carte/NomiCarte.h"
+#include "finestre/Avvio.h"
 #include "finestre/FileOpzioni.h"
 #include "finestre/Lingua.h"
 #include "finestre/PanelLicitazione.h"
@@ -252,4 +256,22 @@ TEST(Lingua, UnaPartitaInInglese) {
     EXPECT_FALSE(chiamata.contains(QStringLiteral(" di "))) << chiamata.toStdString();
     EXPECT_FALSE(chiamata.contains(QStringLiteral(" al "))) << chiamata.toStdString();
     EXPECT_FALSE(chiamata.isEmpty());
+}
+
+// Info opens the manual in the window's language when there is one in it.
+TEST(Lingua, IlManualeNellaLinguaDellaFinestra) {
+    const QString manuale = TrovaCartelleGioco(QStringLiteral(PENTALUDO_FINESTRE_BUILD)).manuale;
+    ASSERT_TRUE(QFileInfo::exists(manuale));
+    QTemporaryDir senzaInglese;
+    const QString soloItaliano = senzaInglese.filePath(QStringLiteral("index.html"));
+    EXPECT_EQ(ManualeNellaLingua(manuale), manuale);
+    const ConLingua lingua(QLocale::English);
+    const QString inglese = ManualeNellaLingua(manuale);
+    EXPECT_EQ(QFileInfo(inglese).fileName(), QStringLiteral("index.en.html"));
+    EXPECT_EQ(QFileInfo(inglese).dir(), QFileInfo(manuale).dir());
+    ASSERT_TRUE(QFileInfo::exists(inglese));
+    QFile file(inglese);
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    EXPECT_TRUE(file.readAll().contains("<html lang=\"en\">"));
+    EXPECT_EQ(ManualeNellaLingua(soloItaliano), soloItaliano);
 }
