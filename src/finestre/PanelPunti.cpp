@@ -1,5 +1,4 @@
 #include "finestre/PanelPunti.h"
-#include "finestre/TestiGioco.h"
 
 #include <QChildEvent>
 #include <QCoreApplication>
@@ -14,6 +13,7 @@
 #include <cmath>
 #include <utility>
 
+#include "finestre/TestiGioco.h"
 #include "finestre/TestoEliso.h"
 #include "partita/TipoStoriaPartite.h"
 

@@ -1,10 +1,10 @@
 #include "finestre/PannelloGiocatore.h"
-#include "finestre/TestiGioco.h"
 
 #include <QCoreApplication>
 #include <QLabel>
 #include <QPixmap>
 
+#include "finestre/TestiGioco.h"
 #include "finestre/TestoEliso.h"
 
 namespace {

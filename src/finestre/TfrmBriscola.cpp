@@ -1,5 +1,4 @@
 #include "finestre/TfrmBriscola.h"
-#include "finestre/TestiGioco.h"
 
 #include <QCloseEvent>
 #include <QFileInfo>
@@ -13,6 +12,7 @@
 #include "finestre/ImmagineCarta.h"
 #include "finestre/Maschere.h"
 #include "finestre/Posizione.h"
+#include "finestre/TestiGioco.h"
 #include "motori/Semaforo.h"
 #include "motori/Tavolo.h"
 #include "partita/RegistroPartita.h"

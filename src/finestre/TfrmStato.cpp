@@ -1,5 +1,4 @@
 #include "finestre/TfrmStato.h"
-#include "finestre/TestiGioco.h"
 
 #include <QGroupBox>
 #include <QLabel>
@@ -8,6 +7,7 @@
 #include <QTabWidget>
 
 #include "finestre/CicloGioco.h"
+#include "finestre/TestiGioco.h"
 #include "finestre/TestoEliso.h"
 #include "finestre/TfrmBriscola.h"
 #include "motori/Tavolo.h"
