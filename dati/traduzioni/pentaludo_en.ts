@@ -353,11 +353,11 @@ Ctrl+N new game, F9 AI state, F10 player types, Ctrl+Q quit</translation>
     </message>
     <message>
         <source>Nomi Giocatori</source>
-        <translation>Player Names</translation>
+        <translation>Names</translation>
     </message>
     <message>
         <source>Colori e Sfondo</source>
-        <translation>Colours and Background</translation>
+        <translation>Colours</translation>
     </message>
     <message>
         <source>Carte</source>
@@ -413,7 +413,7 @@ Ctrl+N new game, F9 AI state, F10 player types, Ctrl+Q quit</translation>
     </message>
     <message>
         <source>La lingua cambia al prossimo avvio del gioco</source>
-        <translation>The language changes the next time the game starts</translation>
+        <translation>Takes effect when the game next starts</translation>
     </message>
     <message>
         <source>Lingua</source>

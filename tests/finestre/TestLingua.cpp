@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <QAction>
+#include <QComboBox>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -11,6 +12,7 @@
 #include <QMenuBar>
 #include <QProcess>
 #include <QRegularExpression>
+#include <QTabWidget>
 #include <QTemporaryDir>
 #include <QTreeWidget>
 #include <QXmlStreamReader>
@@ -27,6 +29,7 @@
 #include "finestre/TavoloDiProva.h"
 #include "finestre/TestiGioco.h"
 #include "finestre/TfrmBriscolaMain.h"
+#include "finestre/TfrmOpzioni.h"
 #include "partita/Chiamata.h"
 
 namespace {
@@ -233,6 +236,16 @@ TEST(Lingua, UnaPartitaInInglese) {
     EXPECT_EQ(panel.EtichettaPiu()->toolTip(), QStringLiteral("More points"));
     EXPECT_EQ(panel.EtichettaPunti()->toolTip(), QStringLiteral("Call the two for 61"));
     SalvaSchermata(finestra, QStringLiteral("inglese"));
+    auto& opzioni = *finestra.findChild<TfrmOpzioni*>();
+    EXPECT_EQ(opzioni.windowTitle(), QStringLiteral("Options"));
+    EXPECT_EQ(opzioni.PageOpzioni->tabText(1), QStringLiteral("Names"));
+    const auto* lingue = opzioni.findChild<QComboBox*>();
+    ASSERT_NE(lingue, nullptr);
+    EXPECT_EQ(lingue->itemText(0), QStringLiteral("automatic"));
+    EXPECT_EQ(opzioni.Lingua(), 0);
+    opzioni.show();
+    SalvaSchermata(opzioni, QStringLiteral("inglese-opzioni"));
+    opzioni.hide();
 
     const auto finita = [&] {
         for (const auto& box : tavolo.Dialoghi().mostrati) {
