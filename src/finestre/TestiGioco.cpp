@@ -11,17 +11,12 @@
 
 namespace {
 
-struct NomeStrategia {
-    const char* nome;
-    const char* testo;
+// The card strategies' own names, as the core gives them and as they are translated.
+constexpr std::array<const char*, 3> kStrategie = {
+    QT_TRANSLATE_NOOP("TestiGioco", "Esperto"),
+    QT_TRANSLATE_NOOP("TestiGioco", "Probabilità"),
+    QT_TRANSLATE_NOOP("TestiGioco", "Gioca a Caso"),
 };
-
-// The card strategies' own names, as the core gives them.
-constexpr std::array<NomeStrategia, 3> kStrategie = {{
-    {"Esperto", QT_TRANSLATE_NOOP("TestiGioco", "Esperto")},
-    {"Probabilità", QT_TRANSLATE_NOOP("TestiGioco", "Probabilità")},
-    {"Gioca a Caso", QT_TRANSLATE_NOOP("TestiGioco", "Gioca a Caso")},
-}};
 
 } // namespace
 
@@ -55,8 +50,8 @@ QString TestoChiamata(const Chiamata& chiamata, const NomiCarte& nomi) {
 
 QString TestoTipoGiocatore(const std::string& descrizione) {
     const QString testo = QString::fromStdString(descrizione);
-    for (const NomeStrategia& strategia : kStrategie) {
-        const QString nome = QString::fromUtf8(strategia.nome);
+    for (const char* strategia : kStrategie) {
+        const QString nome = QString::fromUtf8(strategia);
         if (testo == nome || testo.startsWith(nome + QLatin1Char(' '))) {
             QString resto = testo.mid(nome.size());
             static const QRegularExpression kPartite(QStringLiteral("^ (\\d+) partite per carta$"));
@@ -66,7 +61,7 @@ QString TestoTipoGiocatore(const std::string& descrizione) {
                         QCoreApplication::translate("TestiGioco", "%1 partite per carta")
                             .arg(trovato.captured(1));
             }
-            return QCoreApplication::translate("TestiGioco", strategia.testo) + resto;
+            return QCoreApplication::translate("TestiGioco", strategia) + resto;
         }
     }
     const QString migliore = QStringLiteral("Migliore ");
