@@ -24,7 +24,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* dati, std::size_t dime
     CONTROLLA(UTF8Valido(valori.immagineSfondo) && UTF8Valido(valori.directoryCarte));
 
     const std::string scritto = ScriviOpzioni(valori);
-    const long righe = valori.esperti ? 15 : 14;
+    CONTROLLA(valori.lingua >= 0 && valori.lingua <= 2);
+    const long righe = 14 + (valori.esperti ? 1 : 0) + (valori.dimensione != 100 ? 1 : 0) +
+                       (valori.lingua != 0 ? 1 : 0);
     CONTROLLA(std::count(scritto.begin(), scritto.end(), '\n') == righe);
     CONTROLLA(std::count(scritto.begin(), scritto.end(), '\r') == righe);
     CONTROLLA(LeggiOpzioni(scritto) == valori);

@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QIcon>
 #include <QLocale>
@@ -11,7 +12,9 @@
 #include <memory>
 
 #include "comune/Percorsi.h"
+#include "comune/Testo.h"
 #include "finestre/Dialoghi.h"
+#include "finestre/FileOpzioni.h"
 #include "finestre/Lingua.h"
 #include "finestre/RigaDiComando.h"
 #include "finestre/TfrmAboutBox.h"
@@ -57,6 +60,16 @@ CartelleGioco TrovaCartelleGioco(const QString& cartellaProgramma) {
     return cartelle;
 }
 
+QString ManualeNellaLingua(const QString& manuale) {
+    if (!LinguaInglese()) {
+        return manuale;
+    }
+    const QFileInfo italiano(manuale);
+    const QString inglese = italiano.dir().filePath(italiano.completeBaseName() +
+                                                    QStringLiteral(".en.") + italiano.suffix());
+    return QFileInfo::exists(inglese) ? inglese : manuale;
+}
+
 void ImpostaApplicazione() {
     QApplication::setApplicationName(QStringLiteral("Pentaludo"));
     // No display name: Qt would append it to every caption the window system shows.
@@ -72,6 +85,13 @@ int AvviaGioco(const QStringList& argomenti) {
     ImpostaCartellaProgramma(cartellaProgramma.toStdString());
     AvviaLogIA();
 
+    // The language is chosen before any window is made, since each takes its texts when made.
+    CartelleGioco cartelle = TrovaCartelleGioco(cartellaProgramma);
+    const auto byteOpzioni = LeggiFile(QFile::encodeName(cartelle.fileOpzioni).toStdString());
+    const ValoriOpzioni valori = LeggiOpzioni(byteOpzioni ? *byteOpzioni : std::string());
+    ImpostaLingua(LinguaFinestra(valori.lingua, QLocale::system()));
+    cartelle.manuale = ManualeNellaLingua(cartelle.manuale);
+
     std::unique_ptr<TfrmBriscolaMain> principale;
     // The dialogs belong to the main window, their Qt parent, and go with it.
     TfrmOpzioni* opzioni = nullptr;
@@ -81,7 +101,6 @@ int AvviaGioco(const QStringList& argomenti) {
         if (avvio.tipoGiocatori == 0 && avvio.semeCasuale == 0) {
             principale->ImpostaFileConservato(FileSerieConservata());
         }
-        const CartelleGioco cartelle = TrovaCartelleGioco(cartellaProgramma);
         opzioni = new TfrmOpzioni(cartelle.fileOpzioni, cartelle.carte, cartelle.sfondi,
                                   principale.get());
         principale->ImpostaFinestraOpzioni(opzioni);

@@ -23,6 +23,10 @@ QString CartellaDatiGioco(const QString& cartellaProgramma, const QString& nome)
 // configuration folder.
 CartelleGioco TrovaCartelleGioco(const QString& cartellaProgramma);
 
+// The manual in the window's language: "index.en.html" beside "index.html" when the window is
+// in English and that file is there, else the manual given.
+QString ManualeNellaLingua(const QString& manuale);
+
 // The application's name, icon and desktop entry, and Qt's own texts in Italian.
 void ImpostaApplicazione();
 

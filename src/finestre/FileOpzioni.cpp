@@ -122,6 +122,7 @@ ValoriOpzioni LeggiOpzioni(std::string_view byte) {
     if (std::find(kDimensioni.begin(), kDimensioni.end(), dimensione) != kDimensioni.end()) {
         valori.dimensione = static_cast<int>(dimensione);
     }
+    valori.lingua = static_cast<int>(file.Numero("Lingua", 0, 0, 2));
     return valori;
 }
 
@@ -147,6 +148,9 @@ std::string ScriviOpzioni(const ValoriOpzioni& valori) {
     }
     if (valori.dimensione != 100) {
         riga("Dimensione", std::to_string(valori.dimensione));
+    }
+    if (valori.lingua != 0) {
+        riga("Lingua", std::to_string(valori.lingua));
     }
     return uscita;
 }

@@ -42,6 +42,8 @@ struct ValoriOpzioni {
     bool esperti = false;
     // One of kDimensioni.
     int dimensione = 100;
+    // The window's language: 0 the system's, 1 Italian, 2 English.
+    int lingua = 0;
 
     bool operator==(const ValoriOpzioni&) const = default;
 };
@@ -52,8 +54,8 @@ struct ValoriOpzioni {
 // read as a decimal integer, takes the default; numbers are brought within their ranges.
 ValoriOpzioni LeggiOpzioni(std::string_view byte);
 
-// The 14 lines of the file, CR LF each, then "Esperti=1" only when the expert players are chosen
-// and "Dimensione=N" only when the table is not at 100% (so that a file of a game that never
-// asked for either keeps its classic 14 lines). A line break inside a text becomes a space, so
-// that a text can never add lines of its own.
+// The 14 lines of the file, CR LF each, then "Esperti=1" only when the expert players are chosen,
+// "Dimensione=N" only when the table is not at 100%, and "Lingua=N" only when a language is
+// chosen (so that a file of a game that never asked for them keeps its classic 14 lines). A line
+// break inside a text becomes a space, so that a text can never add lines of its own.
 std::string ScriviOpzioni(const ValoriOpzioni& valori);

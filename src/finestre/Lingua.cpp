@@ -22,3 +22,40 @@ bool CaricaTraduzioniQt(const QLocale& lingua) {
     corrente = std::move(nuovo);
     return true;
 }
+
+namespace {
+
+bool& Inglese() {
+    static bool inglese = false;
+    return inglese;
+}
+
+} // namespace
+
+QLocale LinguaFinestra(int scelta, const QLocale& sistema) {
+    const bool inglese = scelta == 2 || (scelta == 0 && sistema.language() == QLocale::English);
+    return inglese ? QLocale(QLocale::English, QLocale::UnitedKingdom)
+                   : QLocale(QLocale::Italian, QLocale::Italy);
+}
+
+void ImpostaLingua(const QLocale& lingua) {
+    // The program's own texts: Italian is the source and needs no translator.
+    static std::unique_ptr<QTranslator> testi;
+    if (testi) {
+        QCoreApplication::removeTranslator(testi.get());
+        testi.reset();
+    }
+    Inglese() = lingua.language() == QLocale::English;
+    if (Inglese()) {
+        auto nuovo = std::make_unique<QTranslator>();
+        if (nuovo->load(QStringLiteral(":/traduzioni/pentaludo_en.qm"))) {
+            QCoreApplication::installTranslator(nuovo.get());
+            testi = std::move(nuovo);
+        }
+    }
+    CaricaTraduzioniQt(lingua);
+}
+
+bool LinguaInglese() {
+    return Inglese();
+}

@@ -1,5 +1,6 @@
 #include "finestre/PanelLicitazione.h"
 
+#include <QCoreApplication>
 #include <QEvent>
 #include <QGraphicsOpacityEffect>
 #include <QLabel>
@@ -84,7 +85,7 @@ QLabel* Etichetta(QWidget* padre, const QRect& area, const QString& testo, int p
 }
 
 QString TestoPunti(int punti) {
-    return QStringLiteral("Chiama il due al ") + QString::number(punti);
+    return QCoreApplication::translate("PanelLicitazione", "Chiama il due al %1").arg(punti);
 }
 
 } // namespace
@@ -121,13 +122,11 @@ PanelLicitazione::PanelLicitazione(const SfondoTavolo& sfondo, QWidget* tavolo)
                          mascheraDisco);
     }
     // The small pass captions sit at the top of their labels, in the middle of the oval.
-    labelPasso[0] =
-        Etichetta(this, QRect(1, 107, 81, 33), QStringLiteral("PASSO"), 12, true, kAcqua);
+    labelPasso[0] = Etichetta(this, QRect(1, 107, 81, 33), tr("PASSO"), 12, true, kAcqua);
     labelPasso[0]->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     pulsantiPasso[0] =
         CreaPulsante(QRect(0, 104, 81, 33), labelPasso[0], ovale, ovaleGiu, mascheraOvale);
-    labelPasso[1] =
-        Etichetta(this, QRect(418, 108, 81, 30), QStringLiteral(" PASSO"), 12, true, kAcqua);
+    labelPasso[1] = Etichetta(this, QRect(418, 108, 81, 30), tr(" PASSO"), 12, true, kAcqua);
     labelPasso[1]->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     pulsantiPasso[1] =
         CreaPulsante(QRect(419, 104, 81, 33), labelPasso[1], ovale, ovaleGiu, mascheraOvale);
@@ -143,11 +142,11 @@ PanelLicitazione::PanelLicitazione(const SfondoTavolo& sfondo, QWidget* tavolo)
             QRect(posto.faccia, QSize(49, 49)), immagine, discoVerde, discoVerdeGiu, mascheraDisco);
     }
     labelMeno = Etichetta(this, QRect(191, 47, 23, 36), QStringLiteral("-"), 32, false, kAcqua);
-    labelMeno->setToolTip(QStringLiteral("Diminuisce i punti"));
+    labelMeno->setToolTip(tr("Diminuisce i punti"));
     pulsanteMeno =
         CreaPulsante(QRect(190, 56, 28, 28), labelMeno, piccolo, piccoloGiu, mascheraPiccola);
     labelPiu = Etichetta(this, QRect(293, 50, 19, 36), QStringLiteral("+"), 32, false, kAcqua);
-    labelPiu->setToolTip(QStringLiteral("Aumenta i punti"));
+    labelPiu->setToolTip(tr("Aumenta i punti"));
     pulsantePiu =
         CreaPulsante(QRect(291, 56, 28, 28), labelPiu, piccolo, piccoloGiu, mascheraPiccola);
     labelPunti = Etichetta(this, QRect(229, 49, 49, 33), QStringLiteral("61"), 27, true, kLime);

@@ -1,6 +1,7 @@
 #include "finestre/PanelPunti.h"
 
 #include <QChildEvent>
+#include <QCoreApplication>
 #include <QFont>
 #include <QHeaderView>
 #include <QLabel>
@@ -13,6 +14,7 @@
 #include <utility>
 
 #include "finestre/ScalaTavolo.h"
+#include "finestre/TestiGioco.h"
 #include "finestre/TestoEliso.h"
 #include "partita/TipoStoriaPartite.h"
 
@@ -70,8 +72,10 @@ PanelPunti::PanelPunti(const TipoStoriaPartite& storia, bool soloComputer,
     lista->setRootIsDecorated(false);
     ScalaTavolo::ImpostaCarattere(lista, Arial(12, false));
     lista->setColumnCount(kColonneFisse + 5);
-    lista->setHeaderLabels({QStringLiteral("Partita"), QStringLiteral("Chiamante"),
-                            QStringLiteral("Socio"), QStringLiteral("Chiamata"), QString(),
+    lista->setHeaderLabels({QCoreApplication::translate("PanelPunti", "Partita"),
+                            QCoreApplication::translate("PanelPunti", "Chiamante"),
+                            QCoreApplication::translate("PanelPunti", "Socio"),
+                            QCoreApplication::translate("PanelPunti", "Chiamata"), QString(),
                             QString(), QString(), QString(), QString()});
     ScalaTavolo::ImpostaColonne(lista, {50, 75, 75, 80, 40, 40, 40, 40, 40});
     for (int s = 0; s < 5; ++s) {
@@ -96,17 +100,20 @@ PanelPunti::PanelPunti(const TipoStoriaPartite& storia, bool soloComputer,
     puntiGioc->setObjectName(QStringLiteral("lblPuntiGioc"));
     ScalaTavolo::ImpostaCarattere(puntiGioc, Arial(27, true));
 
-    modoPunti = new QPushButton(QStringLiteral("Situazione"), this);
+    modoPunti = new QPushButton(QCoreApplication::translate("PanelPunti", "Situazione"), this);
     modoPunti->setObjectName(QStringLiteral("btnModoPunti"));
     ScalaTavolo::Colloca(modoPunti, QRect(106, 171, 66, 17));
     ScalaTavolo::ImpostaCarattere(modoPunti, modoPunti->font());
     modoPunti->setFlat(true);
     connect(modoPunti, &QPushButton::clicked, this, [this] { btnModoPuntiClick(); });
 
-    const std::array<QString, 3> righe{QStringLiteral("Vinte"), QStringLiteral("Perse"),
-                                       QStringLiteral("Totale")};
-    const std::array<QString, 4> colonne{QStringLiteral("Chiamante"), QStringLiteral("Socio"),
-                                         QStringLiteral("Avversario"), QStringLiteral("Totale")};
+    const std::array<QString, 3> righe{QCoreApplication::translate("PanelPunti", "Vinte"),
+                                       QCoreApplication::translate("PanelPunti", "Perse"),
+                                       QCoreApplication::translate("PanelPunti", "Totale")};
+    const std::array<QString, 4> colonne{QCoreApplication::translate("PanelPunti", "Chiamante"),
+                                         QCoreApplication::translate("PanelPunti", "Socio"),
+                                         QCoreApplication::translate("PanelPunti", "Avversario"),
+                                         QCoreApplication::translate("PanelPunti", "Totale")};
     const QString lettereRiga = QStringLiteral("VPT");
     const QString lettereColonna = QStringLiteral("CSAT");
     for (int c = 0; c < 4; ++c) {
@@ -209,7 +216,7 @@ void PanelPunti::AggiornaPunti() {
             riga->setText(colonna, nomeGiocatore(giocatore));
             riga->setToolTip(colonna, nomeGiocatore(giocatore));
         }
-        riga->setText(3, QString::fromStdString(storia->ChiamataPartita(g).Testo(nomiCarte)));
+        riga->setText(3, TestoChiamata(storia->ChiamataPartita(g), nomiCarte));
         for (int s = 0; s < 5; ++s) {
             riga->setText(kColonneFisse + s,
                           QString::number(correnti[static_cast<std::size_t>(s)]));
@@ -228,8 +235,8 @@ void PanelPunti::AggiornaPunti() {
 void PanelPunti::StatisticheGiocatore(int giocatore) {
     MostraEliso(*dettaglio, nomeGiocatore(posizione));
     puntiGioc->setText(QString::number(storia->Totale(giocatore)));
-    modoPunti->setText(modoPercentuale ? QStringLiteral("Percentuali")
-                                       : QStringLiteral("Situazione"));
+    modoPunti->setText(modoPercentuale ? QCoreApplication::translate("PanelPunti", "Percentuali")
+                                       : QCoreApplication::translate("PanelPunti", "Situazione"));
     for (int r = 0; r < 3; ++r) {
         for (int c = 0; c < 4; ++c) {
             Cella(r, c)->setText(modoPercentuale

@@ -1,9 +1,11 @@
 #include "finestre/PannelloGiocatore.h"
 
+#include <QCoreApplication>
 #include <QLabel>
 #include <QPixmap>
 
 #include "finestre/ScalaTavolo.h"
+#include "finestre/TestiGioco.h"
 #include "finestre/TestoEliso.h"
 
 namespace {
@@ -22,7 +24,8 @@ PannelloGiocatore::PannelloGiocatore(QWidget* tavolo, int alto, int sinistra, QL
       etichettaChiamata(new QLabel(tavolo)), alto(alto), sinistra(sinistra), turno(turno) {
     ScalaTavolo::Colloca(immaginePresa, QRect(sinistra + 20, alto + 40, 15, 25));
     ScalaTavolo::ImpostaFigura(immaginePresa, preso, presoDoppio);
-    immaginePresa->setToolTip(QStringLiteral("Il giocatore ha effettuato almeno una presa"));
+    immaginePresa->setToolTip(QCoreApplication::translate(
+        "PannelloGiocatore", "Il giocatore ha effettuato almeno una presa"));
     immaginePresa->hide();
 
     ScalaTavolo::Colloca(etichettaNome, QRect(sinistra, alto, 100, 20));
@@ -53,7 +56,7 @@ void PannelloGiocatore::ImpostaNome(const QString& nome) {
 
 void PannelloGiocatore::MostraChiamata(const Chiamata& nuova) {
     chiamata = nuova;
-    const QString testo = QString::fromStdString(nuova.Testo(nomi));
+    const QString testo = TestoChiamata(nuova, nomi);
     // A long bid ("Due di Quadri al 120") takes a smaller font before it is cut; the fit is
     // judged at 100%, which the table's factor keeps at every size.
     QFont carattere(QStringLiteral("DejaVu Sans"));

@@ -1,5 +1,6 @@
 #include "finestre/SerieSalvata.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QString>
@@ -12,29 +13,34 @@
 
 namespace {
 
-const QString kTitolo = QStringLiteral("Briscola Chiamata");
-const QString kFiltro = QStringLiteral("Partite a Briscola Chiamata (*.bri)");
+QString Titolo() {
+    return QCoreApplication::translate("SerieSalvata", "Briscola Chiamata");
+}
+
+QString Filtro() {
+    return QCoreApplication::translate("SerieSalvata", "Partite a Briscola Chiamata (*.bri)");
+}
 
 // Why a file could not be written, as far as the folder tells.
 QString MotivoScrittura(const QString& nome, int errore) {
     const QFileInfo file(nome);
     const QFileInfo cartella(file.absolutePath());
     if (!cartella.isDir()) {
-        return QStringLiteral("la cartella non esiste");
+        return QCoreApplication::translate("SerieSalvata", "la cartella non esiste");
     }
     if (file.isDir()) {
-        return QStringLiteral("con questo nome c'è una cartella");
+        return QCoreApplication::translate("SerieSalvata", "con questo nome c'è una cartella");
     }
     if (!cartella.isWritable() || errore == EACCES || errore == EPERM) {
-        return QStringLiteral("permesso negato");
+        return QCoreApplication::translate("SerieSalvata", "permesso negato");
     }
     if (errore == ENOSPC) {
-        return QStringLiteral("spazio esaurito sul disco");
+        return QCoreApplication::translate("SerieSalvata", "spazio esaurito sul disco");
     }
     if (errore == EROFS) {
-        return QStringLiteral("il disco è in sola lettura");
+        return QCoreApplication::translate("SerieSalvata", "il disco è in sola lettura");
     }
-    return QStringLiteral("errore di scrittura");
+    return QCoreApplication::translate("SerieSalvata", "errore di scrittura");
 }
 
 QString Visibile(const QString& nome) {
@@ -44,8 +50,9 @@ QString Visibile(const QString& nome) {
 } // namespace
 
 bool SalvaSerie(QWidget* padre, const TipoStoriaPartite& storia) {
-    const QString nome = DialoghiCorrenti().SalvaFile(padre, QStringLiteral("Salva Partita"),
-                                                      QString(), kFiltro, QStringLiteral("bri"));
+    const QString nome = DialoghiCorrenti().SalvaFile(
+        padre, QCoreApplication::translate("SerieSalvata", "Salva Partita"), QString(), Filtro(),
+        QStringLiteral("bri"));
     if (nome.isEmpty()) {
         return false;
     }
@@ -54,17 +61,19 @@ bool SalvaSerie(QWidget* padre, const TipoStoriaPartite& storia) {
         return true;
     }
     const int errore = errno;
-    DialoghiCorrenti().Messaggio(padre, kTitolo,
-                                 QStringLiteral("Impossibile salvare la partita in %1: %2.")
-                                     .arg(Visibile(nome), MotivoScrittura(nome, errore)),
-                                 Dialoghi::Icona::Errore);
+    DialoghiCorrenti().Messaggio(
+        padre, Titolo(),
+        QCoreApplication::translate("SerieSalvata", "Impossibile salvare la partita in %1: %2.")
+            .arg(Visibile(nome), MotivoScrittura(nome, errore)),
+        Dialoghi::Icona::Errore);
     return false;
 }
 
 bool EsportaPartite(QWidget* padre, const std::string& testo) {
     const QString nome = DialoghiCorrenti().SalvaFile(
-        padre, QStringLiteral("Esporta partite"), QString(),
-        QStringLiteral("Partite annotate (*.txt)"), QStringLiteral("txt"));
+        padre, QCoreApplication::translate("SerieSalvata", "Esporta partite"), QString(),
+        QCoreApplication::translate("SerieSalvata", "Partite annotate (*.txt)"),
+        QStringLiteral("txt"));
     if (nome.isEmpty()) {
         return false;
     }
@@ -73,16 +82,17 @@ bool EsportaPartite(QWidget* padre, const std::string& testo) {
         return true;
     }
     const int errore = errno;
-    DialoghiCorrenti().Messaggio(padre, kTitolo,
-                                 QStringLiteral("Impossibile esportare le partite in %1: %2.")
-                                     .arg(Visibile(nome), MotivoScrittura(nome, errore)),
-                                 Dialoghi::Icona::Errore);
+    DialoghiCorrenti().Messaggio(
+        padre, Titolo(),
+        QCoreApplication::translate("SerieSalvata", "Impossibile esportare le partite in %1: %2.")
+            .arg(Visibile(nome), MotivoScrittura(nome, errore)),
+        Dialoghi::Icona::Errore);
     return false;
 }
 
 bool CaricaSerie(QWidget* padre, TipoStoriaPartite& storia) {
-    QString nome =
-        DialoghiCorrenti().ApriFile(padre, QStringLiteral("Carica Partita"), QString(), kFiltro);
+    QString nome = DialoghiCorrenti().ApriFile(
+        padre, QCoreApplication::translate("SerieSalvata", "Carica Partita"), QString(), Filtro());
     if (nome.isEmpty()) {
         return false;
     }
@@ -95,12 +105,15 @@ bool CaricaSerie(QWidget* padre, TipoStoriaPartite& storia) {
     }
     const QFileInfo file(nome);
     const QString testo =
-        !file.exists() ? QStringLiteral("Impossibile aprire %1: il file non esiste.")
+        !file.exists() ? QCoreApplication::translate("SerieSalvata",
+                                                     "Impossibile aprire %1: il file non esiste.")
         : !file.isFile() || !file.isReadable()
-            ? QStringLiteral("Impossibile aprire %1: il file non si può leggere.")
-            : QStringLiteral("%1 non è una partita salvata valida: la serie in corso non è "
-                             "stata cambiata.");
-    DialoghiCorrenti().Messaggio(padre, kTitolo, testo.arg(Visibile(nome)),
+            ? QCoreApplication::translate("SerieSalvata",
+                                          "Impossibile aprire %1: il file non si può leggere.")
+            : QCoreApplication::translate(
+                  "SerieSalvata", "%1 non è una partita salvata valida: la serie in corso non è "
+                                  "stata cambiata.");
+    DialoghiCorrenti().Messaggio(padre, Titolo(), testo.arg(Visibile(nome)),
                                  Dialoghi::Icona::Errore);
     return false;
 }

@@ -35,7 +35,7 @@ TfrmAboutBox::TfrmAboutBox(QString fileManuale, QWidget* padre)
     : QDialog(padre, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint),
       fileManuale(std::move(fileManuale)),
       apertura([](const QUrl& indirizzo) { return QDesktopServices::openUrl(indirizzo); }) {
-    setWindowTitle(QStringLiteral("Briscola Chiamata"));
+    setWindowTitle(tr("Briscola Chiamata"));
     setFixedSize(298, 169);
     QPalette colori = palette();
     colori.setColor(QPalette::Window, Qt::white);
@@ -53,23 +53,23 @@ TfrmAboutBox::TfrmAboutBox(QString fileManuale, QWidget* padre)
     imgProgramma->setAlignment(Qt::AlignCenter);
     imgProgramma->setCursor(Qt::PointingHandCursor);
 
-    auto* nome = new QLabel(QStringLiteral("Briscola Chiamata"), pannello);
+    auto* nome = new QLabel(tr("Briscola Chiamata"), pannello);
     QFont grande = nome->font();
     grande.setPointSizeF(grande.pointSizeF() * 1.4);
     grande.setBold(true);
     nome->setFont(grande);
     nome->setGeometry(76, 8, 200, 26);
     auto* versione =
-        new QLabel(QStringLiteral("Versione ") + QStringLiteral(PENTALUDO_VERSIONE), pannello);
+        new QLabel(tr("Versione %1").arg(QStringLiteral(PENTALUDO_VERSIONE)), pannello);
     versione->setGeometry(76, 38, 200, 18);
-    auto* autore = new QLabel(QStringLiteral("Gli autori di Pentaludo"), pannello);
+    auto* autore = new QLabel(tr("Gli autori di Pentaludo"), pannello);
     autore->setGeometry(76, 58, 200, 18);
 
     imgGlobo = new QLabel(pannello);
     imgGlobo->setPixmap(DisegnoGlobo(16));
     imgGlobo->setGeometry(76, 88, 16, 16);
     imgGlobo->setCursor(Qt::PointingHandCursor);
-    lblIndirizzo = new QLabel(QStringLiteral("Manuale di Pentaludo"), pannello);
+    lblIndirizzo = new QLabel(tr("Manuale di Pentaludo"), pannello);
     QFont sottolineato = lblIndirizzo->font();
     sottolineato.setUnderline(true);
     lblIndirizzo->setFont(sottolineato);
@@ -100,9 +100,8 @@ QUrl TfrmAboutBox::IndirizzoManuale() const {
 bool TfrmAboutBox::ApriManuale() {
     const bool aperto = QFileInfo(fileManuale).isFile() && apertura(IndirizzoManuale());
     if (!aperto) {
-        DialoghiCorrenti().Messaggio(this, QStringLiteral("Briscola Chiamata"),
-                                     QStringLiteral("Impossibile aprire il manuale: ") +
-                                         fileManuale,
+        DialoghiCorrenti().Messaggio(this, tr("Briscola Chiamata"),
+                                     tr("Impossibile aprire il manuale: ") + fileManuale,
                                      Dialoghi::Icona::Errore);
     }
     return aperto;

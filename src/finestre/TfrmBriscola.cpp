@@ -15,6 +15,7 @@
 #include "finestre/Maschere.h"
 #include "finestre/Posizione.h"
 #include "finestre/ScalaTavolo.h"
+#include "finestre/TestiGioco.h"
 #include "motori/Semaforo.h"
 #include "motori/Tavolo.h"
 #include "partita/RegistroPartita.h"
@@ -193,7 +194,7 @@ void TfrmBriscola::CaricaImmaginiCarte(const QString& cartella) {
     }
     if (fallita) {
         DialoghiCorrenti().Messaggio(this, QString(),
-                                     QStringLiteral("Impossibile caricare le immagini delle carte"),
+                                     tr("Impossibile caricare le immagini delle carte"),
                                      Dialoghi::Icona::Errore);
     }
 }
@@ -218,7 +219,7 @@ void TfrmBriscola::MostraCarta(const Carta& carta, int alto, int sinistra) {
         return;
     }
     ScalaTavolo::Sposta(immagine, QPoint(sinistra, alto));
-    immagine->setToolTip(QString::fromStdString(carta.NomeLungo(nomiMazzo)));
+    immagine->setToolTip(TestoCarta(carta, nomiMazzo));
     AggiornaImmagine(carta.Indice());
     immagine->show();
     immagine->raise();
@@ -269,15 +270,15 @@ QString TfrmBriscola::TestoTipiGiocatori() const {
     }
     QStringList righe;
     for (int s = 0; s < 5; ++s) {
-        righe << QString::fromStdString(SemaforoGioco().Manager().DescrizioneMotore(s));
+        righe << TestoTipoGiocatore(SemaforoGioco().Manager().DescrizioneMotore(s));
     }
     return righe.join(QStringLiteral("\r\n"));
 }
 
 void TfrmBriscola::keyReleaseEvent(QKeyEvent* evento) {
     if (evento->key() == Qt::Key_F10 && !evento->isAutoRepeat()) {
-        DialoghiCorrenti().Messaggio(this, QStringLiteral("Tipi di Giocatori"),
-                                     TestoTipiGiocatori(), Dialoghi::Icona::Nessuna);
+        DialoghiCorrenti().Messaggio(this, tr("Tipi di Giocatori"), TestoTipiGiocatori(),
+                                     Dialoghi::Icona::Nessuna);
         return;
     }
     QMainWindow::keyReleaseEvent(evento);
@@ -310,8 +311,7 @@ void TfrmBriscola::closeEvent(QCloseEvent* evento) {
         evento->accept();
         return;
     }
-    if (!DialoghiCorrenti().Domanda(this, kTitoloDomande,
-                                    QStringLiteral("Vuoi uscire dal gioco ?"))) {
+    if (!DialoghiCorrenti().Domanda(this, kTitoloDomande, tr("Vuoi uscire dal gioco ?"))) {
         evento->ignore();
         return;
     }

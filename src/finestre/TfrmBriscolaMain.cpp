@@ -10,8 +10,8 @@
 #include "finestre/Maschere.h"
 #include "finestre/PanelLicitazione.h"
 #include "finestre/PanelPunti.h"
-#include "finestre/SegnoTastiera.h"
 #include "finestre/ScalaTavolo.h"
+#include "finestre/SegnoTastiera.h"
 #include "finestre/SuperficieMascherata.h"
 #include "finestre/TfrmOpzioni.h"
 #include "motori/GiocatoriNotati.h"
@@ -39,22 +39,27 @@ SuperficieMascherata* CreaSegno(const SfondoTavolo& sfondo, QWidget* tavolo, con
     return segno;
 }
 
-const QString kTestoBenvenuto =
-    QStringLiteral("Per cominciare scegli Partita → Nuova Partita (Ctrl+N)");
-const QString kTestoFinePartita =
-    QStringLiteral("Per un'altra partita scegli Partita → Nuova Partita (Ctrl+N)");
+QString TestoBenvenuto() {
+    return QCoreApplication::translate("TfrmBriscolaMain",
+                                       "Per cominciare scegli Partita → Nuova Partita (Ctrl+N)");
+}
+
+QString TestoFinePartita() {
+    return QCoreApplication::translate(
+        "TfrmBriscolaMain", "Per un'altra partita scegli Partita → Nuova Partita (Ctrl+N)");
+}
 
 } // namespace
 
 TfrmBriscolaMain::TfrmBriscolaMain(std::uint32_t semeCasuale, int tipoGiocatori, QWidget* padre)
     : TfrmBriscolaBase(semeCasuale, tipoGiocatori, padre), soloComputer(tipoGiocatori != 0) {
-    setWindowTitle(QStringLiteral("Pentaludo - Versione ") + QStringLiteral(PENTALUDO_VERSIONE));
+    setWindowTitle(tr("Pentaludo - Versione %1").arg(QStringLiteral(PENTALUDO_VERSIONE)));
     QWidget* tavolo = AreaTavolo();
 
     immagineTurno = new QLabel(tavolo);
     ScalaTavolo::Ridimensiona(immagineTurno, QSize(13, 13));
     ScalaTavolo::ImpostaFigura(immagineTurno, DisegnaStellaTurno(1), DisegnaStellaTurno(2));
-    immagineTurno->setToolTip(QStringLiteral("Tocca a questo giocatore"));
+    immagineTurno->setToolTip(tr("Tocca a questo giocatore"));
     immagineTurno->hide();
 
     const QImage preso = DisegnaPreso(1);
@@ -63,15 +68,15 @@ TfrmBriscolaMain::TfrmBriscolaMain(std::uint32_t semeCasuale, int tipoGiocatori,
         pannelli[static_cast<std::size_t>(s)] = std::make_unique<PannelloGiocatore>(
             tavolo, 0, 100 * s, immagineTurno, preso, presoDoppio, nomiMazzo);
     }
-    paintBoxSocio = CreaSegno(sfondo, tavolo, QColor(30, 80, 200), QStringLiteral("Socio"));
-    paintBoxChiamante = CreaSegno(sfondo, tavolo, QColor(200, 30, 30), QStringLiteral("Chiamante"));
+    paintBoxSocio = CreaSegno(sfondo, tavolo, QColor(30, 80, 200), tr("Socio"));
+    paintBoxChiamante = CreaSegno(sfondo, tavolo, QColor(200, 30, 30), tr("Chiamante"));
 
     lblBenvenuto = new QLabel(tavolo);
     ScalaTavolo::Colloca(lblBenvenuto, QRect(0, 120, kLarghezzaTavolo, 60));
     ScalaTavolo::ImpostaCarattere(lblBenvenuto, lblBenvenuto->font());
     lblBenvenuto->setAlignment(Qt::AlignCenter);
     lblBenvenuto->setWordWrap(true);
-    lblBenvenuto->setText(soloComputer ? QString() : kTestoBenvenuto);
+    lblBenvenuto->setText(soloComputer ? QString() : TestoBenvenuto());
     lblBenvenuto->setAttribute(Qt::WA_TranslucentBackground);
 
     panelPunti = new PanelPunti(
@@ -323,13 +328,12 @@ void TfrmBriscolaMain::MostraFinePartita() {
         vinto = !vinto;
     }
     const int punti = registro.PuntiChiamante();
-    const QString testo =
-        (vinto ? QStringLiteral("Hai vinto per ") : QStringLiteral("Hai perso per ")) +
-        QString::number(punti) + QStringLiteral(" a ") + QString::number(120 - punti);
-    DialoghiCorrenti().Messaggio(this, QStringLiteral("Fine Partita"), testo,
-                                 Dialoghi::Icona::Informazione);
+    const QString testo = (vinto ? tr("Hai vinto per %1 a %2") : tr("Hai perso per %1 a %2"))
+                              .arg(punti)
+                              .arg(120 - punti);
+    DialoghiCorrenti().Messaggio(this, tr("Fine Partita"), testo, Dialoghi::Icona::Informazione);
     // The table says what comes next, as before the first game.
-    lblBenvenuto->setText(kTestoFinePartita);
+    lblBenvenuto->setText(TestoFinePartita());
     lblBenvenuto->show();
     lblBenvenuto->raise();
 }

@@ -56,7 +56,7 @@ void TfrmBriscolaMain::PrimaDiUscire() {
     QDir().mkpath(QFileInfo(fileConservato).absolutePath());
     if (!ScriviFileAtomico(QFile::encodeName(fileConservato).toStdString(),
                            ScriviPartitaConservata(conservata))) {
-        MostraErrore(QStringLiteral("Impossibile conservare la serie in corso in %1.")
+        MostraErrore(tr("Impossibile conservare la serie in corso in %1.")
                          .arg(QDir::toNativeSeparators(fileConservato)));
     }
 }
@@ -84,8 +84,8 @@ void TfrmBriscolaMain::PrimaDiGiocare() {
     } catch (const std::exception&) {
         file.close();
         MettiDaParte(fileConservato);
-        MostraErrore(QStringLiteral("La serie conservata in %1 non si può leggere: si comincia "
-                                    "una serie nuova.")
+        MostraErrore(tr("La serie conservata in %1 non si può leggere: si comincia "
+                        "una serie nuova.")
                          .arg(QDir::toNativeSeparators(fileConservato)));
         return;
     }

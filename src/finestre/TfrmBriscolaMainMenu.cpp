@@ -21,30 +21,30 @@
 #include "notazione/PartitaNotata.h"
 
 void TfrmBriscolaMain::CreaMenu() {
-    QMenu* partita = menuBar()->addMenu(QStringLiteral("&Partita"));
-    menuNuovaPartita = partita->addAction(QStringLiteral("&Nuova Partita"));
+    QMenu* partita = menuBar()->addMenu(tr("&Partita"));
+    menuNuovaPartita = partita->addAction(tr("&Nuova Partita"));
     menuNuovaPartita->setShortcut(QKeySequence::New);
     connect(menuNuovaPartita, &QAction::triggered, this, &TfrmBriscolaMain::menuNuovaPartitaClick);
-    menuSalvaPartita = partita->addAction(QStringLiteral("&Salva Partita"));
+    menuSalvaPartita = partita->addAction(tr("&Salva Partita"));
     connect(menuSalvaPartita, &QAction::triggered, this, &TfrmBriscolaMain::menuSalvaPartitaClick);
-    menuCaricaPartita = partita->addAction(QStringLiteral("&Carica Partita"));
+    menuCaricaPartita = partita->addAction(tr("&Carica Partita"));
     connect(menuCaricaPartita, &QAction::triggered, this,
             &TfrmBriscolaMain::menuCaricaPartitaClick);
-    menuEsportaPartite = partita->addAction(QStringLiteral("Esporta &partite…"));
+    menuEsportaPartite = partita->addAction(tr("Esporta &partite…"));
     connect(menuEsportaPartite, &QAction::triggered, this,
             &TfrmBriscolaMain::menuEsportaPartiteClick);
     partita->addSeparator();
-    menuOpzioni = partita->addAction(QStringLiteral("&Opzioni"));
+    menuOpzioni = partita->addAction(tr("&Opzioni"));
     connect(menuOpzioni, &QAction::triggered, this, [this] { ImpostaOpzioni(false); });
     partita->addSeparator();
-    menuEsci = partita->addAction(QStringLiteral("&Esci"));
+    menuEsci = partita->addAction(tr("&Esci"));
     menuEsci->setShortcut(QKeySequence::Quit);
     connect(menuEsci, &QAction::triggered, this, &QWidget::close);
 
-    QMenu* mostra = menuBar()->addMenu(QStringLiteral("&Mostra"));
+    QMenu* mostra = menuBar()->addMenu(tr("&Mostra"));
     auto* gruppo = new QActionGroup(mostra);
-    menuMostraPartita = mostra->addAction(QStringLiteral("&Partita"));
-    menuMostraPunti = mostra->addAction(QStringLiteral("P&unti"));
+    menuMostraPartita = mostra->addAction(tr("&Partita"));
+    menuMostraPunti = mostra->addAction(tr("P&unti"));
     for (QAction* voce : {menuMostraPartita, menuMostraPunti}) {
         voce->setCheckable(true);
         gruppo->addAction(voce);
@@ -57,12 +57,12 @@ void TfrmBriscolaMain::CreaMenu() {
 }
 
 void TfrmBriscolaMain::CreaMenuDimensione(QMenu* mostra) {
-    QMenu* dimensione = mostra->addMenu(QStringLiteral("&Dimensione"));
+    QMenu* dimensione = mostra->addMenu(tr("&Dimensione"));
     auto* gruppo = new QActionGroup(dimensione);
     for (std::size_t i = 0; i < kDimensioni.size(); ++i) {
         const int percento = kDimensioni[i];
         QAction* voce = dimensione->addAction(percento == kDimensioneAdatta
-                                                  ? QStringLiteral("&Adatta alla finestra")
+                                                  ? tr("&Adatta alla finestra")
                                                   : QStringLiteral("&%1%").arg(percento));
         voce->setCheckable(true);
         voce->setChecked(percento == 100);
@@ -92,7 +92,7 @@ void TfrmBriscolaMain::ScegliDimensione(int percento) {
 
 void TfrmBriscolaMain::CreaMenuInfo(QMenu* mostra) {
     mostra->addSeparator();
-    menuStatoIA = mostra->addAction(QStringLiteral("Stato &IA"));
+    menuStatoIA = mostra->addAction(tr("Stato &IA"));
     menuStatoIA->setShortcut(Qt::Key_F9);
     connect(menuStatoIA, &QAction::triggered, this, [this] {
         if (frmStato != nullptr) {
@@ -100,14 +100,14 @@ void TfrmBriscolaMain::CreaMenuInfo(QMenu* mostra) {
             frmStato->raise();
         }
     });
-    QMenu* info = menuBar()->addMenu(QStringLiteral("&Info"));
-    menuInfo = info->addAction(QStringLiteral("&Informazioni"));
+    QMenu* info = menuBar()->addMenu(tr("&Info"));
+    menuInfo = info->addAction(tr("&Informazioni"));
     connect(menuInfo, &QAction::triggered, this, [this] {
         if (frmAboutBox != nullptr) {
             DialoghiCorrenti().Esegui(*frmAboutBox);
         }
     });
-    menuTasti = info->addAction(QStringLiteral("&Tasti"));
+    menuTasti = info->addAction(tr("&Tasti"));
     connect(menuTasti, &QAction::triggered, this, &TfrmBriscolaMain::MostraTasti);
 }
 
@@ -123,9 +123,8 @@ void TfrmBriscolaMain::ImpostaFinestreInfo(TfrmAboutBox* about, TfrmStato* stato
 void TfrmBriscolaMain::menuNuovaPartitaClick() {
     if (SemaforoGioco().InCorso()) {
         if (!DialoghiCorrenti().Domanda(
-                this, QStringLiteral("Briscola Chiamata"),
-                QStringLiteral(
-                    "Vuoi ricominciare la partita ?\r\nI punteggi verranno azzerati."))) {
+                this, tr("Briscola Chiamata"),
+                tr("Vuoi ricominciare la partita ?\r\nI punteggi verranno azzerati."))) {
             return;
         }
         SemaforoGioco().AzzeraStoria();

@@ -3,6 +3,7 @@
 
 #include "finestre/TfrmBriscolaMain.h"
 
+#include <QCoreApplication>
 #include <QKeyEvent>
 
 #include <algorithm>
@@ -14,23 +15,26 @@
 
 namespace {
 
-const QString kTestoTasti =
-    QStringLiteral("Carte in mano (da sinistra):\r\n"
-                   "  1 - 8\tgioca la carta di quel posto\r\n"
-                   "  ← →\tsegna una carta\r\n"
-                   "  Invio\tgioca la carta segnata\r\n"
-                   "\r\n"
-                   "Licitazione:\r\n"
-                   "  ← → ↑ ↓\tsegna una chiamata\r\n"
-                   "  Invio\tfa la chiamata segnata\r\n"
-                   "  P\tpassa\r\n"
-                   "  + -\taumenta o diminuisce i punti\r\n"
-                   "\r\n"
-                   "Scelta della briscola:\r\n"
-                   "  1 - 4\til seme di quel posto, da sinistra\r\n"
-                   "  ← →, Invio\tsegna e sceglie un seme\r\n"
-                   "\r\n"
-                   "Ctrl+N nuova partita, F9 stato IA, F10 tipi di giocatori, Ctrl+Q esci");
+QString TestoTasti() {
+    return QCoreApplication::translate(
+        "TfrmBriscolaMain",
+        "Carte in mano (da sinistra):\r\n"
+        "  1 - 8\tgioca la carta di quel posto\r\n"
+        "  ← →\tsegna una carta\r\n"
+        "  Invio\tgioca la carta segnata\r\n"
+        "\r\n"
+        "Licitazione:\r\n"
+        "  ← → ↑ ↓\tsegna una chiamata\r\n"
+        "  Invio\tfa la chiamata segnata\r\n"
+        "  P\tpassa\r\n"
+        "  + -\taumenta o diminuisce i punti\r\n"
+        "\r\n"
+        "Scelta della briscola:\r\n"
+        "  1 - 4\til seme di quel posto, da sinistra\r\n"
+        "  ← →, Invio\tsegna e sceglie un seme\r\n"
+        "\r\n"
+        "Ctrl+N nuova partita, F9 stato IA, F10 tipi di giocatori, Ctrl+Q esci");
+}
 
 } // namespace
 
@@ -113,6 +117,5 @@ void TfrmBriscolaMain::keyPressEvent(QKeyEvent* evento) {
 }
 
 void TfrmBriscolaMain::MostraTasti() {
-    DialoghiCorrenti().Messaggio(this, QStringLiteral("Tasti"), kTestoTasti,
-                                 Dialoghi::Icona::Informazione);
+    DialoghiCorrenti().Messaggio(this, tr("Tasti"), TestoTasti(), Dialoghi::Icona::Informazione);
 }

@@ -7,6 +7,7 @@
 #include "finestre/Posizione.h"
 
 #include <QCheckBox>
+#include <QComboBox>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -52,7 +53,7 @@ TfrmOpzioni::TfrmOpzioni(QString fileOpzioni, QString cartellaCarte, QString car
                          QWidget* padre)
     : QDialog(padre), fileOpzioni(std::move(fileOpzioni)), cartellaCarte(std::move(cartellaCarte)),
       cartellaSfondi(std::move(cartellaSfondi)), ultimoColore(Qt::black) {
-    setWindowTitle(QStringLiteral("Opzioni"));
+    setWindowTitle(tr("Opzioni"));
     setWindowFlags(Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint);
     setFixedSize(341, 223);
     CostruisciPagine();
@@ -80,6 +81,7 @@ void TfrmOpzioni::CaricaOpzioni() {
     chkCarteOrdinate->setChecked(valori.carteOrdinate);
     chkEsperti->setChecked(valori.esperti);
     dimensione = valori.dimensione;
+    cmbLingua->setCurrentIndex(valori.lingua);
     carteConfermate = txtDirectory->text();
 }
 
@@ -99,6 +101,7 @@ ValoriOpzioni TfrmOpzioni::Valori() const {
     valori.carteOrdinate = CarteOrdinate();
     valori.esperti = Esperti();
     valori.dimensione = dimensione;
+    valori.lingua = Lingua();
     return valori;
 }
 
@@ -151,6 +154,10 @@ bool TfrmOpzioni::CarteOrdinate() const {
 
 bool TfrmOpzioni::Esperti() const {
     return chkEsperti->isChecked();
+}
+
+int TfrmOpzioni::Lingua() const {
+    return cmbLingua->currentIndex();
 }
 
 QColor TfrmOpzioni::ColoreSfondo() const {
@@ -225,9 +232,8 @@ void TfrmOpzioni::ScegliColore(QFrame* campione) {
 }
 
 void TfrmOpzioni::Button1Click() {
-    const QString scelto =
-        DialoghiCorrenti().ApriFile(this, QStringLiteral("Imposta Sfondo"), cartellaSfondi,
-                                    QStringLiteral("Immagine Bitmap (*.bmp)"));
+    const QString scelto = DialoghiCorrenti().ApriFile(this, tr("Imposta Sfondo"), cartellaSfondi,
+                                                       tr("Immagine Bitmap (*.bmp)"));
     if (!scelto.isEmpty()) {
         txtBitmap->setText(scelto);
     }

@@ -7,6 +7,7 @@
 #include "comune/Casuale.h"
 
 class QCheckBox;
+class QComboBox;
 class QFrame;
 class QLineEdit;
 class QListWidget;
@@ -38,6 +39,8 @@ public:
     bool CarteOrdinate() const;
     // The four computers of a game with the human play as experts.
     bool Esperti() const;
+    // The language chosen: 0 the system's, 1 Italian, 2 English; it applies at the next start.
+    int Lingua() const;
     QColor ColoreSfondo() const;
     QColor ColoreTesto() const;
     // The full path of the background picture; empty for none.
@@ -71,6 +74,7 @@ public:
     QCheckBox* chkManoAlBuio = nullptr;
     QCheckBox* chkCarteOrdinate = nullptr;
     QCheckBox* chkEsperti = nullptr;
+    QComboBox* cmbLingua = nullptr;
     QLineEdit* txtNome1 = nullptr;
     QLineEdit* txtNome2 = nullptr;
     QLineEdit* txtNome3 = nullptr;

@@ -5,6 +5,7 @@
 #include "finestre/FileOpzioni.h"
 
 #include <QCheckBox>
+#include <QComboBox>
 #include <QDir>
 #include <QFont>
 #include <QFrame>
@@ -68,10 +69,10 @@ void TfrmOpzioni::CostruisciPagine() {
     tabGiocatori = new QWidget;
     tabColori = new QWidget;
     tabCarte = new QWidget;
-    PageOpzioni->addTab(tabOpzioni, QStringLiteral("Opzioni"));
-    PageOpzioni->addTab(tabGiocatori, QStringLiteral("Nomi Giocatori"));
-    PageOpzioni->addTab(tabColori, QStringLiteral("Colori e Sfondo"));
-    PageOpzioni->addTab(tabCarte, QStringLiteral("Carte"));
+    PageOpzioni->addTab(tabOpzioni, tr("Opzioni"));
+    PageOpzioni->addTab(tabGiocatori, tr("Nomi Giocatori"));
+    PageOpzioni->addTab(tabColori, tr("Colori e Sfondo"));
+    PageOpzioni->addTab(tabCarte, tr("Carte"));
 
     cmdOK = new QPushButton(QStringLiteral("OK"), this);
     cmdOK->setDefault(true);
@@ -100,26 +101,30 @@ void TfrmOpzioni::CostruisciPagine() {
     for (QSpinBox* upDown : {UpDownPuntiMonte, UpDownAttesa1, UpDownAttesa2}) {
         upDown->installEventFilter(this);
     }
-    chkManoAlBuio = new QCheckBox(QStringLiteral("Prima mano al buio"), tabOpzioni);
-    chkCarteOrdinate =
-        new QCheckBox(QStringLiteral("Mostra le carte raggruppate per seme"), tabOpzioni);
-    chkEsperti = new QCheckBox(QStringLiteral("Giocatori esperti"), tabOpzioni);
-    chkEsperti->setToolTip(QStringLiteral("I quattro avversari giocano da esperti, "
-                                          "dalla prossima partita"));
+    chkManoAlBuio = new QCheckBox(tr("Prima mano al buio"), tabOpzioni);
+    chkCarteOrdinate = new QCheckBox(tr("Mostra le carte raggruppate per seme"), tabOpzioni);
+    chkEsperti = new QCheckBox(tr("Giocatori esperti"), tabOpzioni);
+    chkEsperti->setToolTip(tr("I quattro avversari giocano da esperti, "
+                              "dalla prossima partita"));
+    cmbLingua = new QComboBox(tabOpzioni);
+    cmbLingua->addItems({tr("automatica"), QStringLiteral("Italiano"), QStringLiteral("English")});
+    cmbLingua->setToolTip(tr("La lingua cambia al prossimo avvio del gioco"));
     auto* opzioni = new QGridLayout(tabOpzioni);
     opzioni->setVerticalSpacing(4);
-    opzioni->addWidget(new QLabel(QStringLiteral("Punti per Mandare a Monte"), tabOpzioni), 0, 0);
+    opzioni->addWidget(new QLabel(tr("Punti per Mandare a Monte"), tabOpzioni), 0, 0);
     opzioni->addWidget(UpDownPuntiMonte, 0, 1);
-    opzioni->addWidget(new QLabel(QStringLiteral("Attesa dopo ogni carta giocata"), tabOpzioni), 1,
-                       0);
+    opzioni->addWidget(new QLabel(tr("Attesa dopo ogni carta giocata"), tabOpzioni), 1, 0);
     opzioni->addWidget(UpDownAttesa1, 1, 1);
-    opzioni->addWidget(new QLabel(QStringLiteral("Attesa dopo la fine della mano"), tabOpzioni), 2,
-                       0);
+    opzioni->addWidget(new QLabel(tr("Attesa dopo la fine della mano"), tabOpzioni), 2, 0);
     opzioni->addWidget(UpDownAttesa2, 2, 1);
     opzioni->addWidget(chkManoAlBuio, 3, 0, 1, 2);
     opzioni->addWidget(chkCarteOrdinate, 4, 0, 1, 2);
     opzioni->addWidget(chkEsperti, 5, 0, 1, 2);
-    opzioni->setRowStretch(6, 1);
+    opzioni->addWidget(new QLabel(tr("Lingua"), tabOpzioni), 6, 0);
+    opzioni->addWidget(cmbLingua, 6, 1);
+    opzioni->addWidget(new QLabel(tr("La lingua cambia al prossimo avvio del gioco"), tabOpzioni),
+                       7, 0, 1, 2);
+    opzioni->setRowStretch(8, 1);
     opzioni->setColumnStretch(0, 1);
 
     // Nomi Giocatori
@@ -130,7 +135,7 @@ void TfrmOpzioni::CostruisciPagine() {
     for (int j = 1; j <= 5; ++j) {
         auto* nome = new QLineEdit(tabGiocatori);
         auto* bottone = new QPushButton(QStringLiteral("?"), tabGiocatori);
-        bottone->setToolTip(QStringLiteral("Scegli un nome a caso"));
+        bottone->setToolTip(tr("Scegli un nome a caso"));
         bottone->setFixedSize(22, 22);
         bottone->setAutoDefault(false);
         connect(bottone, &QPushButton::clicked, this, [this, j] { CreaNomeAutomaticamente(j); });
@@ -171,11 +176,11 @@ void TfrmOpzioni::CostruisciPagine() {
             [sceltoSfondo](QListWidgetItem* voce) { sceltoSfondo(voce->text()); });
     auto* colori = new QGridLayout(tabColori);
     colori->setVerticalSpacing(4);
-    colori->addWidget(new QLabel(QStringLiteral("Sfondo"), tabColori), 0, 0);
+    colori->addWidget(new QLabel(tr("Sfondo"), tabColori), 0, 0);
     colori->addWidget(ShapeSfondo, 0, 1);
-    colori->addWidget(new QLabel(QStringLiteral("Testo"), tabColori), 1, 0);
+    colori->addWidget(new QLabel(tr("Testo"), tabColori), 1, 0);
     colori->addWidget(ShapeTesto, 1, 1);
-    colori->addWidget(new QLabel(QStringLiteral("Bitmap"), tabColori), 0, 2);
+    colori->addWidget(new QLabel(tr("Bitmap"), tabColori), 0, 2);
     auto* bitmap = new QHBoxLayout;
     bitmap->setSpacing(2);
     bitmap->addWidget(txtBitmap);
@@ -203,7 +208,7 @@ void TfrmOpzioni::CostruisciPagine() {
             [sceltaCarte](QListWidgetItem* voce) { sceltaCarte(voce->text()); });
     auto* carte = new QGridLayout(tabCarte);
     carte->setVerticalSpacing(4);
-    carte->addWidget(new QLabel(QStringLiteral("Carte"), tabCarte), 0, 0);
+    carte->addWidget(new QLabel(tr("Carte"), tabCarte), 0, 0);
     carte->addWidget(txtDirectory, 0, 1);
     carte->addWidget(lstCarte, 1, 1);
     carte->setColumnStretch(1, 1);

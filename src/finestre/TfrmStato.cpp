@@ -7,6 +7,7 @@
 #include <QTabWidget>
 
 #include "finestre/CicloGioco.h"
+#include "finestre/TestiGioco.h"
 #include "finestre/TestoEliso.h"
 #include "finestre/TfrmBriscola.h"
 #include "motori/Tavolo.h"
@@ -62,13 +63,13 @@ QString NomiBrevi(const NomiCarte& nomi, Lettura carta) {
 TfrmStato::TfrmStato(std::function<QString(int)> nomeGiocatore, QWidget* padre)
     : QWidget(padre, Qt::Tool), nomeGiocatore(std::move(nomeGiocatore)),
       pagine(new QTabWidget(this)) {
-    setWindowTitle(QStringLiteral("Stato"));
+    setWindowTitle(tr("Stato"));
     setFixedSize(kLarghezza, kAltezza);
     pagine->setGeometry(0, 0, kLarghezza, kAltezza);
     auto* carte = new QWidget;
     auto* dettaglio = new QWidget;
-    pagine->addTab(carte, QStringLiteral("Carte Giocate"));
-    pagine->addTab(dettaglio, QStringLiteral("Dettaglio"));
+    pagine->addTab(carte, tr("Carte Giocate"));
+    pagine->addTab(dettaglio, tr("Dettaglio"));
     CreaPaginaCarte(carte);
     CreaPaginaDettaglio(dettaglio);
 }
@@ -84,15 +85,15 @@ void TfrmStato::Distacca() {
 }
 
 void TfrmStato::CreaPaginaCarte(QWidget* pagina) {
-    NuovaEtichetta(pagina, QStringLiteral("Chiamata"), 6, 10, 72);
+    NuovaEtichetta(pagina, tr("Chiamata"), 6, 10, 72);
     EditChiamata = NuovaCasella(pagina, QStringLiteral("EditChiamata"), 80, 8, 150);
-    NuovaEtichetta(pagina, QStringLiteral("Chiamante"), 6, 34, 72);
+    NuovaEtichetta(pagina, tr("Chiamante"), 6, 34, 72);
     EditChiamante = NuovaCasella(pagina, QStringLiteral("EditChiamante"), 80, 32, 110);
-    NuovaEtichetta(pagina, QStringLiteral("Socio"), 198, 34, 36);
+    NuovaEtichetta(pagina, tr("Socio"), 198, 34, 36);
     EditSocio = NuovaCasella(pagina, QStringLiteral("EditSocio"), 236, 32, 126);
-    NuovaEtichetta(pagina, QStringLiteral("Giocatore"), 6, 58, 72);
-    NuovaEtichetta(pagina, QStringLiteral("In mano"), 80, 58, 100);
-    NuovaEtichetta(pagina, QStringLiteral("Distribuite"), 222, 58, 100);
+    NuovaEtichetta(pagina, tr("Giocatore"), 6, 58, 72);
+    NuovaEtichetta(pagina, tr("In mano"), 80, 58, 100);
+    NuovaEtichetta(pagina, tr("Distribuite"), 222, 58, 100);
     for (int s = 0; s < 5; ++s) {
         const int alto = 76 + 23 * s;
         EditNome[s] = NuovaCasella(pagina, QStringLiteral("EditNome%1").arg(s + 1), 6, alto, 72);
@@ -106,10 +107,10 @@ void TfrmStato::CreaPaginaCarte(QWidget* pagina) {
             carte->setFont(piccolo);
         }
     }
-    grpGiocatore = new QGroupBox(QStringLiteral("Giocatore"), pagina);
+    grpGiocatore = new QGroupBox(tr("Giocatore"), pagina);
     grpGiocatore->setObjectName(QStringLiteral("grpGiocatore"));
     grpGiocatore->setGeometry(6, 194, 356, 180);
-    NuovaEtichetta(grpGiocatore, QStringLiteral("Schema"), 8, 20, 50);
+    NuovaEtichetta(grpGiocatore, tr("Schema"), 8, 20, 50);
     txtSchema = NuovaEtichetta(grpGiocatore, QString(), 60, 20, 288);
     txtSchema->setObjectName(QStringLiteral("txtSchema"));
     txtAnalisi = NuovaEtichetta(grpGiocatore, QString(), 8, 40, 340);
@@ -128,18 +129,17 @@ void TfrmStato::CreaPaginaCarte(QWidget* pagina) {
     grande.setPointSizeF(grande.pointSizeF() * 1.5);
     grande.setBold(true);
     txtCartaGiocata->setFont(grande);
-    cmdAuto = NuovoPulsante(pagina, QStringLiteral("cmdAuto"), QStringLiteral("Auto"), 6, 382);
+    cmdAuto = NuovoPulsante(pagina, QStringLiteral("cmdAuto"), tr("Auto"), 6, 382);
     cmdAuto->setCheckable(true);
-    cmdCont = NuovoPulsante(pagina, QStringLiteral("cmdCont"), QStringLiteral("Continua"), 92, 382);
+    cmdCont = NuovoPulsante(pagina, QStringLiteral("cmdCont"), tr("Continua"), 92, 382);
     connect(cmdCont, &QPushButton::clicked, this, &TfrmStato::cmdContClick);
 }
 
 void TfrmStato::CreaPaginaDettaglio(QWidget* pagina) {
-    cmdAutoDet = NuovoPulsante(pagina, QStringLiteral("cmdAutoDet"), QStringLiteral("Auto"), 6, 5);
+    cmdAutoDet = NuovoPulsante(pagina, QStringLiteral("cmdAutoDet"), tr("Auto"), 6, 5);
     cmdAutoDet->setCheckable(true);
     cmdAutoDet->setChecked(true);
-    cmdContDet =
-        NuovoPulsante(pagina, QStringLiteral("cmdContDet"), QStringLiteral("Continua"), 92, 5);
+    cmdContDet = NuovoPulsante(pagina, QStringLiteral("cmdContDet"), tr("Continua"), 92, 5);
     connect(cmdContDet, &QPushButton::clicked, this, &TfrmStato::cmdContClick);
     txtCarta = NuovaEtichetta(pagina, QString(), 180, 8, 180);
     txtCarta->setObjectName(QStringLiteral("txtCarta"));
@@ -179,7 +179,7 @@ void TfrmStato::MostraRegistro(const RegistroPartita& nuovo) {
 }
 
 void TfrmStato::AggiornaCarte() {
-    EditChiamata->setText(QString::fromStdString(registro.CartaChiamata().NomeLungo(Nomi())));
+    EditChiamata->setText(TestoCarta(registro.CartaChiamata(), Nomi()));
     // A new game has neither yet: nothing of the last game's stays.
     MostraEliso(*EditChiamante,
                 registro.chiamante >= 0 ? nomeGiocatore(registro.chiamante) : QString());
