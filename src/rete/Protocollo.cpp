@@ -13,6 +13,8 @@ namespace {
 struct Campo {
     const char* nome;
     QJsonValue::Type tipo;
+    // A field a client of this version may leave out (added after the first clients).
+    bool facoltativo = false;
 };
 
 void Rifiuta(const std::string& codice, const std::string& messaggio) {
@@ -36,6 +38,9 @@ void ControllaCampi(const QJsonObject& oggetto, std::initializer_list<Campo> cam
     for (const Campo& campo : campi) {
         const QJsonValue valore = oggetto.value(QLatin1String(campo.nome));
         if (valore.isUndefined()) {
+            if (campo.facoltativo) {
+                continue;
+            }
             Rifiuta("campo", std::string("Campo mancante: ") + campo.nome);
         }
         if (valore.type() != campo.tipo) {
@@ -171,8 +176,10 @@ Richiesta DecodificaRichiesta(const QString& testo) {
         ControllaCampi(oggetto, {{"nome", T::String},
                                  {"manoAlBuio", T::Bool},
                                  {"computer", T::String},
-                                 {"tempoTurno", T::Double}});
+                                 {"tempoTurno", T::Double},
+                                 {"suggerimenti", T::Bool, true}});
         r.tipo = Richiesta::Tipo::Crea;
+        r.suggerimenti = oggetto.value(QLatin1String("suggerimenti")).toBool(false);
         r.nome = NomeControllato(oggetto, "nome", kLunghezzaNomeTavolo);
         r.manoAlBuio = oggetto.value(QLatin1String("manoAlBuio")).toBool();
         r.computer = ComputerDaNome(Testo(oggetto, "computer"));

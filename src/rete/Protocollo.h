@@ -32,12 +32,14 @@ private:
 enum class TipoComputer { Standard, Tattico, Esperto };
 
 // What a table is made with: its name, the variant, who fills the seats without a person, and
-// the seconds a person has for a decision (0: no limit).
+// the seconds a person has for a decision (0: no limit), and whether the creator lets the
+// people ask the expert for hints during a game.
 struct ImpostazioniTavolo {
     QString nome;
     bool manoAlBuio = false;
     TipoComputer computer = TipoComputer::Standard;
     int tempoTurno = 0;
+    bool suggerimenti = false;
 };
 
 // One client message, decoded and checked for its form (not yet against the table).
@@ -61,6 +63,7 @@ struct Richiesta {
     bool manoAlBuio = false;
     TipoComputer computer = TipoComputer::Standard;
     int tempoTurno = 0;
+    bool suggerimenti = false;
     // siedi, rientra (nome too)
     int posto = -1;
     QString gettone;

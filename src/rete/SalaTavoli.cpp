@@ -137,6 +137,7 @@ void SalaTavoli::Crea(IdConnessione connessione, Connessione& stato, const Richi
     impostazioni.manoAlBuio = richiesta.manoAlBuio;
     impostazioni.computer = richiesta.computer;
     impostazioni.tempoTurno = richiesta.tempoTurno;
+    impostazioni.suggerimenti = richiesta.suggerimenti;
     auto tavolo =
         std::make_unique<TavoloRete>(codice, impostazioni, seme, opzioni, Uscita(), &fili);
     TavoloRete* nuovo = tavolo.get();

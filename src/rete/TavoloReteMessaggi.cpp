@@ -67,6 +67,7 @@ QJsonObject TavoloRete::MessaggioStato(IdConnessione connessione) const {
             {QStringLiteral("manoAlBuio"), impostazioni.manoAlBuio},
             {QStringLiteral("computer"), NomeComputer(impostazioni.computer)},
             {QStringLiteral("tempoTurno"), impostazioni.tempoTurno},
+            {QStringLiteral("suggerimenti"), impostazioni.suggerimenti},
             {QStringLiteral("posto"), posto},
             {QStringLiteral("creatore"), creatore},
             {QStringLiteral("iniziata"), iniziata},

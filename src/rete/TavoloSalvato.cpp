@@ -118,6 +118,7 @@ QByteArray ScriviTavoloSalvato(const TavoloSalvato& tavolo) {
         {QStringLiteral("manoAlBuio"), tavolo.impostazioni.manoAlBuio},
         {QStringLiteral("computer"), NomeComputer(tavolo.impostazioni.computer)},
         {QStringLiteral("tempoTurno"), tavolo.impostazioni.tempoTurno},
+        {QStringLiteral("suggerimenti"), tavolo.impostazioni.suggerimenti},
         {QStringLiteral("postoCreatore"), tavolo.postoCreatore},
         {QStringLiteral("iniziata"), tavolo.iniziata},
         {QStringLiteral("posti"), posti},
@@ -159,6 +160,11 @@ TavoloSalvato LeggiTavoloSalvato(const QByteArray& byte) {
         Guasto(e.what());
     }
     tavolo.impostazioni.tempoTurno = Intero(oggetto, "tempoTurno", 0, kTempoTurnoMassimo);
+    // Tables saved before hints could be allowed have none.
+    if (oggetto.contains(QLatin1String("suggerimenti"))) {
+        tavolo.impostazioni.suggerimenti =
+            Valore(oggetto, "suggerimenti", QJsonValue::Bool).toBool();
+    }
     tavolo.postoCreatore = Intero(oggetto, "postoCreatore", -1, 4);
     tavolo.iniziata = Valore(oggetto, "iniziata", QJsonValue::Bool).toBool();
     const QJsonArray posti = Valore(oggetto, "posti", QJsonValue::Array).toArray();

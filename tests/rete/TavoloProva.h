@@ -16,16 +16,21 @@ struct TavoloProva {
     QString codice;
 
     explicit TavoloProva(const OpzioniSala& opzioni, bool manoAlBuio = false,
-                         const QString& computer = "standard", int tempoTurno = 0) {
+                         const QString& computer = "standard", int tempoTurno = 0,
+                         bool suggerimenti = false) {
         sala = std::make_unique<SalaTavoli>(opzioni);
         posta = std::make_unique<PostaProva>(*sala);
         anna = std::make_unique<ClienteProva>(*sala, *posta, 1, QString());
         anna->Ciao();
-        anna->Manda({{"tipo", "crea"},
-                     {"nome", "Da Anna"},
-                     {"manoAlBuio", manoAlBuio},
-                     {"computer", computer},
-                     {"tempoTurno", tempoTurno}});
+        QJsonObject crea{{"tipo", "crea"},
+                         {"nome", "Da Anna"},
+                         {"manoAlBuio", manoAlBuio},
+                         {"computer", computer},
+                         {"tempoTurno", tempoTurno}};
+        if (suggerimenti) {
+            crea.insert("suggerimenti", true);
+        }
+        anna->Manda(crea);
         codice = anna->Ultimo("creato").value("codice").toString();
         anna->Siedi(0, "Anna");
         bruno = std::make_unique<ClienteProva>(*sala, *posta, 2, codice);

@@ -41,6 +41,10 @@ void CarteNominate(const QJsonValue& valore, const QString& chiave, std::vector<
 
 TEST(PartitaRete, DuePersoneETreComputerGiocanoUnaPartitaEAttaccanoLaSeguente) {
     TavoloProva prova(TavoloProva::Opzioni());
+    // Hints during a game are off unless the creator allows them, and every seat is told.
+    for (ClienteProva* cliente : prova.Clienti()) {
+        EXPECT_EQ(cliente->Ultimo("stato").value("suggerimenti"), QJsonValue(false));
+    }
     EXPECT_EQ(prova.anna->Ultimo("posti").value("posti").toArray().at(2).toObject().value("nome"),
               "Bruno");
     prova.Comincia();

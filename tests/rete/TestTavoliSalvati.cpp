@@ -22,7 +22,10 @@ TEST(TavoliSalvati, DopoLArrestoIlTavoloTornaAMetaSerieEIGiocatoriRientrano) {
         SCOPED_TRACE(manoAlBuio ? "al buio" : "scoperta");
         QTemporaryDir cartella;
         ASSERT_TRUE(cartella.isValid());
-        auto prova = std::make_unique<TavoloProva>(OpzioniInCartella(cartella), manoAlBuio);
+        // Hints allowed at one of the two tables: the choice comes back with the table.
+        const bool suggerimenti = manoAlBuio;
+        auto prova = std::make_unique<TavoloProva>(OpzioniInCartella(cartella), manoAlBuio,
+                                                   "standard", 0, suggerimenti);
         prova->Comincia();
         prova->GiocaPartite(1);
         prova->anna->Manda({{"tipo", "conferma"}});
@@ -66,6 +69,7 @@ TEST(TavoliSalvati, DopoLArrestoIlTavoloTornaAMetaSerieEIGiocatoriRientrano) {
         EXPECT_TRUE(tavolo->Gioco().Stato().registro == registro);
         const QJsonObject stato = anna.Ultimo("stato");
         EXPECT_EQ(stato.value("serie").toObject().value("partite").toInt(), 1);
+        EXPECT_EQ(stato.value("suggerimenti"), QJsonValue(suggerimenti));
         EXPECT_EQ(stato.value("partita").toObject().value("turno").toObject().value("posto"), 0);
         EXPECT_EQ(stato.value("partita").toObject().value("mano").toArray().size(),
                   8 - registro.ManiComplete());
