@@ -24,6 +24,10 @@ int PuntiDellaSquadra(const RegistroPartita& registro, int giocatore) {
     return chiamanti ? registro.PuntiChiamante() : 120 - registro.PuntiChiamante();
 }
 
+Alternativa Offerta(const Chiamata& chiamata) {
+    return {chiamata, BriscolaIndefinita, Carta()};
+}
+
 int Forza(const Carta& carta, const Briscola& briscola) {
     return (carta.Seme == briscola.SemeGrezzo() ? 10 : 0) + carta.ValoreGrezzo();
 }
@@ -185,24 +189,24 @@ Suggerimento Consigliere::Licitazioni(const RegistroPartita& registro, int gioca
     // The expert's own candidates: a pass, the next bid down the ladder, the jumps to 70 and
     // 80 where the hand may call the Due of its suit.
     if (passoAmmesso) {
-        s.alternative.push_back({ChiamataPasso});
+        s.alternative.push_back(Offerta(ChiamataPasso));
         const Chiamata gradino = valutazione.Gradino(registro);
         if (!(gradino == ChiamataPasso)) {
-            s.alternative.push_back({gradino});
+            s.alternative.push_back(Offerta(gradino));
             const bool hoDue = registro.Distribuzione(
                                    Carta(kDue, valutazione.SemeMigliore()).Indice()) == giocatore;
             for (const int punti : {70, 80}) {
                 if (!hoDue && Supera(Chiamata(punti), gradino)) {
-                    s.alternative.push_back({Chiamata(punti)});
+                    s.alternative.push_back(Offerta(Chiamata(punti)));
                 }
             }
         }
     } else {
-        s.alternative.push_back({obbligata});
+        s.alternative.push_back(Offerta(obbligata));
     }
     const int proprie = static_cast<int>(s.alternative.size());
     if (fatta != nullptr && s.Indice(*fatta) < 0) {
-        s.alternative.push_back({*fatta});
+        s.alternative.push_back(Offerta(*fatta));
     }
     const MondiPossibili possibili(registro, giocatore);
     GeneratoreCasuale estrazioni((seme * 0x9e3779b9u) ^ possibili.Impronta());
@@ -254,7 +258,7 @@ Suggerimento Consigliere::Briscole(const RegistroPartita& registro, int giocator
     s.tipo = TipoDecisione::Briscola;
     s.giocatore = giocatore;
     for (int seme = 0; seme < 4; ++seme) {
-        s.alternative.push_back({ChiamataPasso, Briscola(seme)});
+        s.alternative.push_back({ChiamataPasso, Briscola(seme), Carta()});
     }
     const MondiPossibili possibili(registro, giocatore);
     GeneratoreCasuale generatore((seme * 0x85ebca6bu) ^ possibili.Impronta());

@@ -324,8 +324,11 @@ void TfrmBriscolaMain::MostraFinePartita() {
     const QString testo =
         (vinto ? QStringLiteral("Hai vinto per ") : QStringLiteral("Hai perso per ")) +
         QString::number(punti) + QStringLiteral(" a ") + QString::number(120 - punti);
-    DialoghiCorrenti().Messaggio(this, QStringLiteral("Fine Partita"), testo,
-                                 Dialoghi::Icona::Informazione);
+    if (DialoghiCorrenti().MessaggioConPulsante(this, QStringLiteral("Fine Partita"), testo,
+                                                Dialoghi::Icona::Informazione,
+                                                QStringLiteral("Analisi"))) {
+        MostraAnalisi();
+    }
     // The table says what comes next, as before the first game.
     lblBenvenuto->setText(kTestoFinePartita);
     lblBenvenuto->show();

@@ -8,6 +8,7 @@
 #include "finestre/PannelloGiocatore.h"
 #include "finestre/TfrmBriscolaBase.h"
 
+class FinestraAnalisi;
 class ImmagineCarta;
 class QAction;
 class QKeyEvent;
@@ -16,6 +17,7 @@ class PanelLicitazione;
 class QLabel;
 class PanelPunti;
 class SegnoTastiera;
+class Suggeritore;
 class SuperficieMascherata;
 class TfrmAboutBox;
 class TfrmStato;
@@ -70,6 +72,15 @@ public:
     void menuCaricaPartitaClick();
     void menuPuntiPartitaClick(bool punti);
     PanelLicitazione* Licitazione() const { return panelLicitazione; }
+    // Mostra → Suggerimento (H) and Mostra → Analisi, in TfrmBriscolaMainSuggerimento.cpp.
+    QAction* AzioneSuggerimento() const { return menuSuggerimento; }
+    QAction* AzioneAnalisi() const { return menuAnalisi; }
+    void ChiediSuggerimento();
+    // The analysis of the person's last game; false when there is none.
+    bool MostraAnalisi();
+    // Null until the first hint is asked for; the analysis window while it is open.
+    Suggeritore* SuggeritoreGioco() const { return suggeritore; }
+    FinestraAnalisi* FinestraAnalisiAperta() const;
     // The bidding panel's clicks: each fills the human's mailbox and wakes the game.
     void ClickChiamata(const Chiamata& chiamata);
     void SemeClick(int seme);
@@ -137,6 +148,11 @@ private:
     bool TastoMano(int tasto);
     void MostraTasti();
     TfrmAboutBox* frmAboutBox = nullptr;
+    QAction* menuSuggerimento = nullptr;
+    QAction* menuAnalisi = nullptr;
+    Suggeritore* suggeritore = nullptr;
+    QPointer<FinestraAnalisi> finestraAnalisi;
+    void CreaMenuSuggerimento(QMenu* mostra);
     TfrmStato* frmStato = nullptr;
 
     // The menus and what their items do live in TfrmBriscolaMainMenu.cpp.

@@ -52,6 +52,7 @@ void TfrmBriscolaMain::CreaMenu() {
 }
 
 void TfrmBriscolaMain::CreaMenuInfo(QMenu* mostra) {
+    CreaMenuSuggerimento(mostra);
     mostra->addSeparator();
     menuStatoIA = mostra->addAction(QStringLiteral("Stato &IA"));
     menuStatoIA->setShortcut(Qt::Key_F9);
