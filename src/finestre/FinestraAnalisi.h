@@ -2,6 +2,7 @@
 
 #include <QDialog>
 #include <QPointer>
+#include <QThread>
 
 #include <memory>
 #include <optional>
@@ -13,7 +14,6 @@
 class QLabel;
 class QTableWidget;
 class QTextEdit;
-class QThread;
 
 // Mostra → Analisi: every decision of the person in the game just played, each judged by the
 // expert from what the person's seat knew then: what was played, what the expert prefers and

@@ -3,6 +3,7 @@
 #include <QObject>
 #include <QPointer>
 #include <QString>
+#include <QThread>
 
 #include <memory>
 #include <optional>
@@ -11,7 +12,6 @@
 #include "partita/RegistroPartita.h"
 
 class PanelLicitazione;
-class QThread;
 class QWidget;
 class SegnoTastiera;
 class TfrmBriscola;

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QDialog>
+
 #include <array>
 #include <memory>
 #include <string>
@@ -151,7 +153,7 @@ private:
     QAction* menuSuggerimento = nullptr;
     QAction* menuAnalisi = nullptr;
     Suggeritore* suggeritore = nullptr;
-    QPointer<FinestraAnalisi> finestraAnalisi;
+    QPointer<QDialog> finestraAnalisi;
     void CreaMenuSuggerimento(QMenu* mostra);
     TfrmStato* frmStato = nullptr;
 

@@ -35,7 +35,7 @@ void TfrmBriscolaMain::ChiediSuggerimento() {
 }
 
 FinestraAnalisi* TfrmBriscolaMain::FinestraAnalisiAperta() const {
-    return finestraAnalisi;
+    return qobject_cast<FinestraAnalisi*>(finestraAnalisi.data());
 }
 
 bool TfrmBriscolaMain::MostraAnalisi() {
@@ -48,9 +48,10 @@ bool TfrmBriscolaMain::MostraAnalisi() {
             return false;
         }
         delete finestraAnalisi;
-        finestraAnalisi = new FinestraAnalisi(partite.back(), giocatoreUmano, nomiMazzo, this);
-        finestraAnalisi->setAttribute(Qt::WA_DeleteOnClose);
-        finestraAnalisi->show();
+        auto* finestra = new FinestraAnalisi(partite.back(), giocatoreUmano, nomiMazzo, this);
+        finestra->setAttribute(Qt::WA_DeleteOnClose);
+        finestra->show();
+        finestraAnalisi = finestra;
     } catch (const std::exception& e) {
         MostraErrore(QString::fromStdString(e.what()));
     }
