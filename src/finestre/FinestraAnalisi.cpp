@@ -19,6 +19,14 @@ QString Numero(double valore) {
     return QString::number(valore, 'f', 2);
 }
 
+// A bid in the card set's names; a pass has no text of its own there.
+QString TestoChiamata(const Chiamata& chiamata, const NomiCarte& nomi) {
+    if (chiamata == ChiamataPasso) {
+        return QObject::tr("Passo");
+    }
+    return QString::fromStdString(chiamata.Testo(nomi));
+}
+
 } // namespace
 
 FinestraAnalisi::FinestraAnalisi(const PartitaNotata& partita, int giocatore, const NomiCarte& nomi,
@@ -76,7 +84,7 @@ FinestraAnalisi::~FinestraAnalisi() {
 QString FinestraAnalisi::TestoScelta(const Alternativa& a, TipoDecisione tipo) const {
     switch (tipo) {
     case TipoDecisione::Licitazione:
-        return QString::fromStdString(a.chiamata.Testo(nomi));
+        return TestoChiamata(a.chiamata, nomi);
     case TipoDecisione::Briscola:
         return QString::fromStdString(nomi.Seme(a.briscola.Seme(), false));
     case TipoDecisione::Carta:
@@ -120,7 +128,7 @@ void FinestraAnalisi::MostraPosizione(int riga) {
     for (int n = 0; n < r.NumeroLicitazioni(); ++n) {
         int chi = -1;
         const Chiamata c = r.LicitazioneN(n, chi);
-        licitate << tr("%1: %2").arg(chi).arg(QString::fromStdString(c.Testo(nomi)));
+        licitate << tr("%1: %2").arg(chi).arg(TestoChiamata(c, nomi));
     }
     righe << tr("Licitazioni: %1").arg(licitate.isEmpty() ? tr("nessuna") : licitate.join(", "));
     if (r.briscola.Nominata()) {
