@@ -79,15 +79,18 @@ std::string JsonAnalisi(const AnalisiGiocatore& analisi) {
     for (std::size_t k = 0; k < analisi.decisioni.size(); ++k) {
         const DecisioneAnalizzata& d = analisi.decisioni[k];
         const TipoDecisione tipo = d.suggerimento.tipo;
-        json += (k > 0 ? "," : "") + std::string("{\"decisione\":") +
-                StringaJson(TestoDecisione(d)) +
+        // Appended piece by piece: a literal joined to a string with operator+ makes GCC 12
+        // warn falsely (-Wrestrict) at -O3.
+        json += k > 0 ? "," : "";
+        json += "{\"decisione\":" + StringaJson(TestoDecisione(d)) +
                 ",\"giocata\":" + StringaJson(TestoAlternativa(d.Fatta(), tipo)) +
                 ",\"esperto\":" + StringaJson(TestoAlternativa(d.suggerimento.Preferita(), tipo)) +
                 ",\"costo\":" + Numero(d.costo) + ",\"alternative\":[";
         for (std::size_t a = 0; a < d.suggerimento.alternative.size(); ++a) {
             const Alternativa& alt = d.suggerimento.alternative[a];
-            json += (a > 0 ? "," : "") + std::string("{\"scelta\":") +
-                    StringaJson(TestoAlternativa(alt, tipo)) + ",\"media\":" + Numero(alt.media) +
+            json += a > 0 ? "," : "";
+            json += "{\"scelta\":" + StringaJson(TestoAlternativa(alt, tipo)) +
+                    ",\"media\":" + Numero(alt.media) +
                     ",\"puntiSquadra\":" + Numero(alt.puntiSquadra) + "}";
         }
         json += "]}";

@@ -116,7 +116,8 @@ int main(int argc, char** argv) {
                 const AnalisiGiocatore analisi = AnalizzaPartita(partita, s, consigliere);
                 const GiocatoreNotato& chi = partita.giocatori[static_cast<std::size_t>(s)];
                 if (json) {
-                    testo += (primo ? "" : ",") + JsonAnalisi(analisi);
+                    testo += primo ? "" : ",";
+                    testo += JsonAnalisi(analisi);
                 } else {
                     testo += "Partita " + std::to_string(partita.numero) + ", giocatore " +
                              std::to_string(s) + " (" + chi.nome + ", " + chi.tipo + ")\n" +

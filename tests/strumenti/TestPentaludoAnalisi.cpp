@@ -58,8 +58,8 @@ TEST(PentaludoAnalisi, StampaLAnalisiDelleDecisioniComeIlNucleo) {
     LeggiFileNotazione(file, [&](const PartitaNotata& partita) {
         const Consigliere consigliere(std::string(PENTALUDO_DATI_SORGENTE) + "/regole.OK.txt", 8, 1,
                                       TatticiDi(partita));
-        atteso += (n++ > 0 ? "," : "") + std::string("{\"numero\":") +
-                  std::to_string(partita.numero) + ",\"giocatori\":[" +
+        atteso += n++ > 0 ? "," : "";
+        atteso += "{\"numero\":" + std::to_string(partita.numero) + ",\"giocatori\":[" +
                   JsonAnalisi(AnalizzaPartita(partita, 0, consigliere)) + "]}";
     });
     EXPECT_EQ(n, 2);
