@@ -2,6 +2,97 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="en_GB" sourcelanguage="it_IT">
 <context>
+    <name>FinestraAnalisi</name>
+    <message>
+        <source>Analisi della partita</source>
+        <translation>Game review</translation>
+    </message>
+    <message>
+        <source>Decisione</source>
+        <translation>Decision</translation>
+    </message>
+    <message>
+        <source>Giocata</source>
+        <translation>Played</translation>
+    </message>
+    <message>
+        <source>Esperto</source>
+        <translation>Expert</translation>
+    </message>
+    <message>
+        <source>Costo</source>
+        <translation>Cost</translation>
+    </message>
+    <message>
+        <source>Analisi in corso…</source>
+        <translation>Reviewing…</translation>
+    </message>
+    <message>
+        <source>Analisi non riuscita: %1</source>
+        <translation>Review failed: %1</translation>
+    </message>
+    <message>
+        <source>Licitazione</source>
+        <translation>Bidding</translation>
+    </message>
+    <message>
+        <source>Briscola</source>
+        <translation>Trump</translation>
+    </message>
+    <message>
+        <source>Presa %1</source>
+        <translation>Trick %1</translation>
+    </message>
+    <message>
+        <source>Punti attesi persi nella partita: %1</source>
+        <translation>Expected points lost in the game: %1</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>Licitazioni: %1</source>
+        <translation>Bids: %1</translation>
+    </message>
+    <message>
+        <source>nessuna</source>
+        <translation>none</translation>
+    </message>
+    <message>
+        <source>Briscola: %1</source>
+        <translation>Trump: %1</translation>
+    </message>
+    <message>
+        <source>Mano: %1</source>
+        <translation>Hand: %1</translation>
+    </message>
+    <message>
+        <source>%1 (giocatore %2)</source>
+        <translation>%1 (player %2)</translation>
+    </message>
+    <message>
+        <source>In tavola: %1</source>
+        <translation>On the table: %1</translation>
+    </message>
+    <message>
+        <source>nessuna carta</source>
+        <translation>no cards</translation>
+    </message>
+    <message>
+        <source>Prese giocate: %1</source>
+        <translation>Tricks played: %1</translation>
+    </message>
+    <message>
+        <source>%1: punteggio atteso %2, punti della squadra %3</source>
+        <translation>%1: expected score %2, side points %3</translation>
+    </message>
+    <message>
+        <source>Scelte pesate dall&apos;esperto:</source>
+        <translation>Choices weighed by the expert:</translation>
+    </message>
+</context>
+<context>
     <name>PanelLicitazione</name>
     <message>
         <source>Chiama il due al %1</source>
@@ -75,6 +166,13 @@
     </message>
 </context>
 <context>
+    <name>QObject</name>
+    <message>
+        <source>Passo</source>
+        <translation>Pass</translation>
+    </message>
+</context>
+<context>
     <name>SerieSalvata</name>
     <message>
         <source>Briscola Chiamata</source>
@@ -143,6 +241,41 @@
     <message>
         <source>Impossibile esportare le partite in %1: %2.</source>
         <translation>Cannot export the games to %1: %2.</translation>
+    </message>
+</context>
+<context>
+    <name>Suggeritore</name>
+    <message>
+        <source>Suggerimento</source>
+        <translation>Hint</translation>
+    </message>
+    <message>
+        <source>Punteggio atteso %1, punti della squadra %2</source>
+        <translation>Expected score %1, side points %2</translation>
+    </message>
+    <message>
+        <source> (suggerita)</source>
+        <translation> (suggested)</translation>
+    </message>
+    <message>
+        <source>Suggerimento: passo</source>
+        <translation>Hint: pass</translation>
+    </message>
+    <message>
+        <source>Suggerimento: %1 punti</source>
+        <translation>Hint: %1 points</translation>
+    </message>
+    <message>
+        <source>Suggerimento: chiama questa carta</source>
+        <translation>Hint: call this card</translation>
+    </message>
+    <message>
+        <source>Suggerimento: questo seme</source>
+        <translation>Hint: this suit</translation>
+    </message>
+    <message>
+        <source> (punteggio atteso %1)</source>
+        <translation> (expected score %1)</translation>
     </message>
 </context>
 <context>
@@ -362,11 +495,31 @@ Ctrl+N new game, F9 AI state, F10 player types, Ctrl+Q quit</translation>
     </message>
     <message>
         <source>&amp;Dimensione</source>
-        <translation>&amp;Size</translation>
+        <translation>Si&amp;ze</translation>
     </message>
     <message>
         <source>&amp;Adatta alla finestra</source>
         <translation>&amp;Fit to window</translation>
+    </message>
+    <message>
+        <source>Analisi</source>
+        <translation>Review</translation>
+    </message>
+    <message>
+        <source>&amp;Suggerimento</source>
+        <translation>&amp;Hint</translation>
+    </message>
+    <message>
+        <source>&amp;Analisi</source>
+        <translation>&amp;Review</translation>
+    </message>
+    <message>
+        <source>Analisi della partita</source>
+        <translation>Game review</translation>
+    </message>
+    <message>
+        <source>Nessuna partita finita da analizzare.</source>
+        <translation>No finished game to review.</translation>
     </message>
 </context>
 <context>

@@ -5,6 +5,7 @@
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QMessageBox>
+#include <QPushButton>
 #include <QRegularExpression>
 
 namespace {
@@ -33,6 +34,18 @@ public:
                                                    : QMessageBox::NoIcon);
         box.setStandardButtons(QMessageBox::Ok);
         box.exec();
+    }
+
+    bool MessaggioConPulsante(QWidget* padre, const QString& titolo, const QString& testo,
+                              Icona icona, const QString& pulsante) override {
+        QMessageBox box(padre);
+        box.setWindowTitle(Titolo(titolo));
+        box.setText(testo);
+        box.setIcon(icona == Icona::Informazione ? QMessageBox::Information : QMessageBox::NoIcon);
+        box.setStandardButtons(QMessageBox::Ok);
+        QPushButton* altro = box.addButton(pulsante, QMessageBox::ActionRole);
+        box.exec();
+        return box.clickedButton() == altro;
     }
 
     std::optional<QColor> ScegliColore(QWidget* padre, const QColor& iniziale) override {

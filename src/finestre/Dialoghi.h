@@ -23,6 +23,13 @@ public:
     // A message with an OK button.
     virtual void Messaggio(QWidget* padre, const QString& titolo, const QString& testo,
                            Icona icona) = 0;
+    // A message with OK and one more button, named pulsante; true when that one was chosen.
+    // The default shows the message alone.
+    virtual bool MessaggioConPulsante(QWidget* padre, const QString& titolo, const QString& testo,
+                                      Icona icona, const QString& /*pulsante*/) {
+        Messaggio(padre, titolo, testo, icona);
+        return false;
+    }
     // The chosen colour; nothing when cancelled.
     virtual std::optional<QColor> ScegliColore(QWidget* padre, const QColor& iniziale) = 0;
     // The chosen file's full path; empty when cancelled. filtro is Qt's ("Nome (*.ext)").

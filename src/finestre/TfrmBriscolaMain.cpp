@@ -331,7 +331,10 @@ void TfrmBriscolaMain::MostraFinePartita() {
     const QString testo = (vinto ? tr("Hai vinto per %1 a %2") : tr("Hai perso per %1 a %2"))
                               .arg(punti)
                               .arg(120 - punti);
-    DialoghiCorrenti().Messaggio(this, tr("Fine Partita"), testo, Dialoghi::Icona::Informazione);
+    if (DialoghiCorrenti().MessaggioConPulsante(this, tr("Fine Partita"), testo,
+                                                Dialoghi::Icona::Informazione, tr("Analisi"))) {
+        MostraAnalisi();
+    }
     // The table says what comes next, as before the first game.
     lblBenvenuto->setText(TestoFinePartita());
     lblBenvenuto->show();

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QDialog>
+
 #include <array>
 #include <memory>
 #include <string>
@@ -9,6 +11,7 @@
 #include "finestre/TfrmBriscolaBase.h"
 #include "motori/PartitaConservata.h"
 
+class FinestraAnalisi;
 class ImmagineCarta;
 class QAction;
 class QKeyEvent;
@@ -17,6 +20,7 @@ class PanelLicitazione;
 class QLabel;
 class PanelPunti;
 class SegnoTastiera;
+class Suggeritore;
 class SuperficieMascherata;
 class TfrmAboutBox;
 class TfrmStato;
@@ -82,6 +86,15 @@ public:
     void menuCaricaPartitaClick();
     void menuPuntiPartitaClick(bool punti);
     PanelLicitazione* Licitazione() const { return panelLicitazione; }
+    // Mostra → Suggerimento (H) and Mostra → Analisi, in TfrmBriscolaMainSuggerimento.cpp.
+    QAction* AzioneSuggerimento() const { return menuSuggerimento; }
+    QAction* AzioneAnalisi() const { return menuAnalisi; }
+    void ChiediSuggerimento();
+    // The analysis of the person's last game; false when there is none.
+    bool MostraAnalisi();
+    // Null until the first hint is asked for; the analysis window while it is open.
+    Suggeritore* SuggeritoreGioco() const { return suggeritore; }
+    FinestraAnalisi* FinestraAnalisiAperta() const;
     // The bidding panel's clicks: each fills the human's mailbox and wakes the game.
     void ClickChiamata(const Chiamata& chiamata);
     void SemeClick(int seme);
@@ -152,6 +165,11 @@ private:
     void MostraTasti();
     std::array<QAction*, 4> menuDimensione{};
     TfrmAboutBox* frmAboutBox = nullptr;
+    QAction* menuSuggerimento = nullptr;
+    QAction* menuAnalisi = nullptr;
+    Suggeritore* suggeritore = nullptr;
+    QPointer<QDialog> finestraAnalisi;
+    void CreaMenuSuggerimento(QMenu* mostra);
     TfrmStato* frmStato = nullptr;
 
     QString fileConservato;

@@ -91,6 +91,7 @@ void TfrmBriscolaMain::ScegliDimensione(int percento) {
 }
 
 void TfrmBriscolaMain::CreaMenuInfo(QMenu* mostra) {
+    CreaMenuSuggerimento(mostra);
     mostra->addSeparator();
     menuStatoIA = mostra->addAction(tr("Stato &IA"));
     menuStatoIA->setShortcut(Qt::Key_F9);
