@@ -16,6 +16,12 @@ namespace {
 class ServizioRemoto final : public ServizioTavoli {
 public:
     explicit ServizioRemoto(quint16 porta) : porta(porta) {}
+    // The sockets close as they go: nobody is told any more, the clients may be gone already.
+    ~ServizioRemoto() override {
+        for (auto& [id, socket] : socket_) {
+            socket->disconnect(this);
+        }
+    }
 
     void Apri(IdConnessione id, const QString& codice, const QString&) override {
         auto socket = std::make_unique<QWebSocket>();
