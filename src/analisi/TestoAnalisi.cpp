@@ -3,6 +3,7 @@
 #include <cstdio>
 
 #include "carte/CodiceCarta.h"
+#include "comune/Testo.h"
 #include "notazione/TestoLicitazione.h"
 
 namespace {
@@ -54,24 +55,6 @@ std::string TabellaAnalisi(const AnalisiGiocatore& analisi) {
         testo += riga;
     }
     return testo + "Totale: " + Numero(analisi.totale) + "\n";
-}
-
-std::string StringaJson(const std::string& testo) {
-    std::string json = "\"";
-    for (const char c : testo) {
-        const auto u = static_cast<unsigned char>(c);
-        if (c == '"' || c == '\\') {
-            json += '\\';
-            json += c;
-        } else if (u < 0x20) {
-            char codice[8];
-            std::snprintf(codice, sizeof codice, "\\u%04x", u);
-            json += codice;
-        } else {
-            json += c;
-        }
-    }
-    return json + "\"";
 }
 
 std::string JsonAnalisi(const AnalisiGiocatore& analisi) {

@@ -13,6 +13,3 @@ std::string TestoDecisione(const DecisioneAnalizzata& decisione);
 // An analysis as a table, one row a decision and its total, and as a JSON object.
 std::string TabellaAnalisi(const AnalisiGiocatore& analisi);
 std::string JsonAnalisi(const AnalisiGiocatore& analisi);
-
-// A text as a JSON string, quotes included.
-std::string StringaJson(const std::string& testo);

@@ -1,5 +1,7 @@
 #include "comune/Testo.h"
 
+#include <cstdio>
+
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -189,4 +191,22 @@ std::optional<std::string> LeggiFileTesto(const std::string& percorso, std::size
         return std::nullopt;
     }
     return DecodificaTestoFile(*byte);
+}
+
+std::string StringaJson(const std::string& testo) {
+    std::string json = "\"";
+    for (const char c : testo) {
+        const auto u = static_cast<unsigned char>(c);
+        if (c == '"' || c == '\\') {
+            json += '\\';
+            json += c;
+        } else if (u < 0x20) {
+            char codice[8];
+            std::snprintf(codice, sizeof codice, "\\u%04x", u);
+            json += codice;
+        } else {
+            json += c;
+        }
+    }
+    return json + "\"";
 }

@@ -41,3 +41,7 @@ std::string DecodificaTestoFile(std::string_view byte);
 // Reads a whole text file and decodes it as above; a leading UTF-8 byte-order mark is dropped.
 std::optional<std::string> LeggiFileTesto(const std::string& percorso,
                                           std::size_t limite = kLimiteFile);
+
+// The text as a JSON string, quotes included: quotes, backslashes and control characters
+// escaped, every other byte as it is (the text is UTF-8).
+std::string StringaJson(const std::string& testo);

@@ -1,26 +1,9 @@
 #pragma once
 
-#include <string>
-#include <utility>
+#include "comune/ErroreRiga.h"
 
-#include "comune/Errore.h"
-
-// An error inside a rules file: the message is the game's own, the line (from 1) is where the
-// offending token stands, so that a checker can point at it; the file, when it was read from
-// one.
-class ErroreRegole : public Errore {
+// An error inside a rules file; the message is the game's own.
+class ErroreRegole : public ErroreRiga {
 public:
-    ErroreRegole(const std::string& messaggio, int riga, std::string file = {})
-        : Errore(messaggio), riga(riga), file(std::move(file)) {}
-
-    int Riga() const { return riga; }
-    const std::string& File() const { return file; }
-    // "FILE riga N: message", as a checker prints it ("riga N: message" without a file).
-    std::string Posizione() const {
-        return (file.empty() ? "" : file + " ") + "riga " + std::to_string(riga) + ": " + what();
-    }
-
-private:
-    int riga;
-    std::string file;
+    using ErroreRiga::ErroreRiga;
 };

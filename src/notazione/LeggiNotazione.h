@@ -6,27 +6,14 @@
 #include <utility>
 #include <vector>
 
-#include "comune/Errore.h"
+#include "comune/ErroreRiga.h"
 
 struct PartitaNotata;
 
-// An error in a file of games: the message, the line (from 1) where it stands and the file,
-// when the games were read from one.
-class ErroreNotazione : public Errore {
+// An error in a file of games.
+class ErroreNotazione : public ErroreRiga {
 public:
-    ErroreNotazione(const std::string& messaggio, int riga, std::string file = {})
-        : Errore(messaggio), riga(riga), file(std::move(file)) {}
-
-    int Riga() const { return riga; }
-    const std::string& File() const { return file; }
-    // "FILE riga N: message" ("riga N: message" without a file).
-    std::string Posizione() const {
-        return (file.empty() ? "" : file + " ") + "riga " + std::to_string(riga) + ": " + what();
-    }
-
-private:
-    int riga;
-    std::string file;
+    using ErroreRiga::ErroreRiga;
 };
 
 // No line of a file of games comes near this; a longer one is refused, not held.

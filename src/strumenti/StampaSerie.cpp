@@ -5,27 +5,10 @@
 #include <iostream>
 #include <sstream>
 
+#include "comune/Testo.h"
 #include "partita/TipoStoriaPartite.h"
 
 namespace {
-
-std::string TestoJson(const std::string& testo) {
-    std::string json = "\"";
-    for (const char c : testo) {
-        const auto u = static_cast<unsigned char>(c);
-        if (c == '"' || c == '\\') {
-            json += '\\';
-            json += c;
-        } else if (u < 0x20) {
-            char codice[8];
-            std::snprintf(codice, sizeof codice, "\\u%04x", u);
-            json += codice;
-        } else {
-            json += c;
-        }
-    }
-    return json + "\"";
-}
 
 std::string Numero(double valore, int decimali) {
     char testo[64];
@@ -92,7 +75,7 @@ void StampaJson(const RisultatoSerie& r, const TipoStoriaPartite& storia) {
     };
     out << "{\"tipo\":" << r.tipo << ",\"partite\":" << storia.numeroPartite
         << ",\"seme\":" << r.seme << ",\"fili\":" << r.fili << ",\"descrizioni\":";
-    Lista([&](int s) { return TestoJson(r.descrizioni[static_cast<std::size_t>(s)]); });
+    Lista([&](int s) { return StringaJson(r.descrizioni[static_cast<std::size_t>(s)]); });
     out << ",\"totale\":";
     Lista([&](int s) { return storia.Totale(s); });
     out << ",\"media\":";
@@ -114,7 +97,7 @@ void StampaJson(const RisultatoSerie& r, const TipoStoriaPartite& storia) {
     for (std::size_t g = 0; g < confronti.size(); ++g) {
         const Stima stima = statistica.Differenza(confronti[g].posti);
         out << (g > 0 ? "," : "") << "{\"posti\":[" << ElencoPosti(confronti[g], ",")
-            << "],\"giocatore\":" << TestoJson(confronti[g].nome)
+            << "],\"giocatore\":" << StringaJson(confronti[g].nome)
             << ",\"differenza\":" << NumeroJson(stima.media)
             << ",\"errore_standard\":" << NumeroJson(stima.erroreStandard) << ",\"ic95\":["
             << NumeroJson(stima.minimo) << "," << NumeroJson(stima.massimo) << "]}";
