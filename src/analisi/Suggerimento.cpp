@@ -16,12 +16,11 @@
 
 namespace {
 
-// Deals drawn for each deal kept, as the expert draws them.
-constexpr int kCandidatiPerMondo = 16;
+// Deals drawn, sides' points and cards' strength as the expert weighs them.
+constexpr int kCandidatiPerMondo = GiocaCartaEsperto::kCandidatiPerMondo;
 
 int PuntiDellaSquadra(const RegistroPartita& registro, int giocatore) {
-    const bool chiamanti = giocatore == registro.chiamante || giocatore == registro.Socio();
-    return chiamanti ? registro.PuntiChiamante() : 120 - registro.PuntiChiamante();
+    return GiocaCartaEsperto::PuntiDellaSquadra(registro, giocatore);
 }
 
 Alternativa Offerta(const Chiamata& chiamata) {
@@ -29,7 +28,7 @@ Alternativa Offerta(const Chiamata& chiamata) {
 }
 
 int Forza(const Carta& carta, const Briscola& briscola) {
-    return (carta.Seme == briscola.SemeGrezzo() ? 10 : 0) + carta.ValoreGrezzo();
+    return GiocaCartaEsperto::Forza(carta, briscola);
 }
 
 // Plays gioca(k, model) for every k below n, spread over the models, one thread each; the
@@ -146,20 +145,10 @@ Suggerimento Consigliere::Carte(const RegistroPartita& registro, int giocatore) 
     const int n = static_cast<int>(s.alternative.size());
     InParallelo(n, modelli, [&](int k, SimulatorePartita& modello) {
         Alternativa& a = s.alternative[static_cast<std::size_t>(k)];
-        long long somma = 0;
-        long long punti = 0;
-        for (const RegistroPartita& mondo : mondi) {
-            RegistroPartita r = mondo;
-            Carta carta = a.carta;
-            const std::unique_ptr<Partita> gioco = CreaPartita(r.primaManoCoperta == 1, r);
-            gioco->Riprendi();
-            gioco->Gioca(carta);
-            somma += modello.GiocaFinoAllaFine(r, giocatore, prevista)[giocatore];
-            punti += PuntiDellaSquadra(r, giocatore);
-        }
-        const auto m = static_cast<double>(mondi.size());
-        a.media = static_cast<double>(somma) / m;
-        a.puntiSquadra = static_cast<double>(punti) / m;
+        const GiocaCartaEsperto::Valutazione v =
+            GiocaCartaEsperto::ValutaNeiMondi(mondi, a.carta, modello, giocatore, prevista);
+        a.media = v.media;
+        a.puntiSquadra = v.puntiSquadra;
     });
     // As the expert chooses: the best score, then its side's points, then the weaker card.
     const Briscola nota = registro.briscola.Nominata() ? registro.briscola : prevista;

@@ -65,3 +65,12 @@ std::string TrovaFileDati(const std::string& nome) {
     }
     return {};
 }
+
+std::string CartellaEseguibile(const char* argv0) {
+    std::error_code errore;
+    const auto eseguibile = std::filesystem::read_symlink("/proc/self/exe", errore);
+    if (!errore) {
+        return eseguibile.parent_path().string();
+    }
+    return std::filesystem::absolute(argv0, errore).parent_path().string();
+}

@@ -9,6 +9,9 @@
 // The folder of the executable; the entry point sets it (empty until then).
 void ImpostaCartellaProgramma(const std::string& cartella);
 const std::string& CartellaProgramma();
+// The folder of the running executable (from /proc, else from argv[0]), for an entry point
+// without Qt to give ImpostaCartellaProgramma.
+std::string CartellaEseguibile(const char* argv0);
 
 // The installed data folder: share/pentaludo beside the program's bin folder when there is
 // one, else where the build meant to install it.

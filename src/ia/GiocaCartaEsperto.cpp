@@ -14,23 +14,6 @@
 
 namespace {
 
-// Worlds drawn for each world kept: the weights then choose among them. Drawing more of them
-// reads the other seats' bids and play much better (the partner above all) for less than the
-// cost of the playouts: eight against two lifted the margin by about 0.15 a game, sixteen
-// against eight by about 0.12 more; thirty-two add little to sixteen.
-constexpr int kCandidatiPerMondo = 16;
-
-// The card points taken by the side of seat giocatore in a finished game.
-int PuntiDellaSquadra(const RegistroPartita& registro, int giocatore) {
-    const bool chiamanti = giocatore == registro.chiamante || giocatore == registro.Socio();
-    return chiamanti ? registro.PuntiChiamante() : 120 - registro.PuntiChiamante();
-}
-
-// How hard a card is to beat: any trump over any other suit, then by rank.
-int Forza(const Carta& carta, const Briscola& briscola) {
-    return (carta.Seme == briscola.SemeGrezzo() ? 10 : 0) + carta.ValoreGrezzo();
-}
-
 // Between games that score alike, the card that gives the other side fewer points, then the
 // weaker card, kept back for later tricks: a decided game is no reason to throw points away.
 bool Preferibile(const GiocaCartaEsperto::Valutazione& a, const GiocaCartaEsperto::Valutazione& b,
@@ -41,10 +24,43 @@ bool Preferibile(const GiocaCartaEsperto::Valutazione& a, const GiocaCartaEspert
     if (a.puntiSquadra != b.puntiSquadra) {
         return a.puntiSquadra > b.puntiSquadra;
     }
-    return Forza(a.carta, briscola) < Forza(b.carta, briscola);
+    return GiocaCartaEsperto::Forza(a.carta, briscola) <
+           GiocaCartaEsperto::Forza(b.carta, briscola);
 }
 
 } // namespace
+
+int GiocaCartaEsperto::PuntiDellaSquadra(const RegistroPartita& registro, int giocatore) {
+    const bool chiamanti = giocatore == registro.chiamante || giocatore == registro.Socio();
+    return chiamanti ? registro.PuntiChiamante() : 120 - registro.PuntiChiamante();
+}
+
+int GiocaCartaEsperto::Forza(const Carta& carta, const Briscola& briscola) {
+    return (carta.Seme == briscola.SemeGrezzo() ? 10 : 0) + carta.ValoreGrezzo();
+}
+
+GiocaCartaEsperto::Valutazione
+GiocaCartaEsperto::ValutaNeiMondi(const std::vector<RegistroPartita>& mondi, const Carta& carta,
+                                  SimulatorePartita& simulatore, int giocatore,
+                                  const Briscola& briscola) {
+    long long somma = 0;
+    long long punti = 0;
+    for (const RegistroPartita& mondo : mondi) {
+        RegistroPartita r = mondo;
+        Carta giocata = carta;
+        const std::unique_ptr<Partita> partita = CreaPartita(r.primaManoCoperta == 1, r);
+        partita->Riprendi();
+        partita->Gioca(giocata);
+        somma += simulatore.GiocaFinoAllaFine(r, giocatore, briscola)[giocatore];
+        punti += PuntiDellaSquadra(r, giocatore);
+    }
+    const auto n = static_cast<double>(mondi.size());
+    Valutazione v;
+    v.carta = carta;
+    v.media = static_cast<double>(somma) / n;
+    v.puntiSquadra = static_cast<double>(punti) / n;
+    return v;
+}
 
 GiocaCartaEsperto::GiocaCartaEsperto(int giocatore, const std::string& fileRegole, int budget,
                                      std::uint32_t seme)
@@ -85,20 +101,7 @@ GiocaCartaEsperto::Valuta(const RegistroPartita& registro) {
     const std::vector<RegistroPartita> mondi =
         possibili.Estrai(budget, budget * kCandidatiPerMondo, generatore, *simulatore);
     for (Valutazione& v : valutazioni) {
-        long long somma = 0;
-        long long punti = 0;
-        for (const RegistroPartita& mondo : mondi) {
-            RegistroPartita r = mondo;
-            Carta carta = v.carta;
-            const std::unique_ptr<Partita> partita = CreaPartita(r.primaManoCoperta == 1, r);
-            partita->Riprendi();
-            partita->Gioca(carta);
-            somma += simulatore->GiocaFinoAllaFine(r, giocatore, briscola)[giocatore];
-            punti += PuntiDellaSquadra(r, giocatore);
-        }
-        const auto n = static_cast<double>(mondi.size());
-        v.media = static_cast<double>(somma) / n;
-        v.puntiSquadra = static_cast<double>(punti) / n;
+        v = ValutaNeiMondi(mondi, v.carta, *simulatore, giocatore, briscola);
     }
     return valutazioni;
 }

@@ -2,7 +2,6 @@
 // each from what its seat knew at that moment, and prints what each choice cost.
 
 #include <cstdint>
-#include <filesystem>
 #include <iostream>
 #include <string>
 #include <vector>
@@ -37,15 +36,6 @@ long long Numero(const std::string& nome, const std::string& testo, long long mi
         throw Errore("valore non valido per " + nome + ": " + testo);
     }
     return valore;
-}
-
-std::string CartellaEseguibile(const char* argv0) {
-    std::error_code errore;
-    const auto eseguibile = std::filesystem::read_symlink("/proc/self/exe", errore);
-    if (!errore) {
-        return eseguibile.parent_path().string();
-    }
-    return std::filesystem::absolute(argv0, errore).parent_path().string();
 }
 
 } // namespace

@@ -239,15 +239,6 @@ void VerificaSalvataggio(const OpzioniRiga& opzioni) {
     }
 }
 
-std::string CartellaEseguibile(const char* argv0) {
-    std::error_code errore;
-    const auto eseguibile = std::filesystem::read_symlink("/proc/self/exe", errore);
-    if (!errore) {
-        return eseguibile.parent_path().string();
-    }
-    return std::filesystem::absolute(argv0, errore).parent_path().string();
-}
-
 // Progress on a terminal, at most twice a second.
 class Progresso {
 public:
