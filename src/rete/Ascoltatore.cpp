@@ -15,6 +15,7 @@
 
 #include "comune/Errore.h"
 #include "rete/IndirizzoCliente.h"
+#include "rete/PaginaStatica.h"
 #include "rete/RichiestaHttp.h"
 #include "rete/RispostaHttp.h"
 
@@ -53,7 +54,8 @@ Ascoltatore::Ascoltatore(ServizioTavoli& servizio, const LimitiRete& limiti, QOb
     : QObject(padre), servizio_(servizio), limiti_(limiti), proxy_(limiti.proxy),
       webSocket_(std::make_unique<QWebSocketServer>(QStringLiteral("Pentaludo"),
                                                     QWebSocketServer::NonSecureMode)),
-      perIndirizzo_(limiti.connessioniPerIndirizzo) {
+      perIndirizzo_(limiti.connessioniPerIndirizzo),
+      richiesteHttp_(limiti.richiesteHttpAlSecondo, limiti.rafficaHttp) {
     orologio_.start();
     webSocket_->setHandshakeTimeout(limiti_.attesaIntestazioniMs);
     connect(webSocket_.get(), &QWebSocketServer::newConnection, this, &Ascoltatore::NuovoWebSocket);
@@ -100,6 +102,10 @@ void Ascoltatore::UsaTls(const QString& certificato, const QString& chiave) {
     configurazione.setPeerVerifyMode(QSslSocket::VerifyNone);
     configurazione.setProtocol(QSsl::TlsV1_2OrLater);
     tls_ = configurazione;
+}
+
+void Ascoltatore::ServiPagina(const QString& cartella) {
+    pagina_ = std::make_unique<PaginaStatica>(cartella);
 }
 
 void Ascoltatore::Ascolta(const QHostAddress& indirizzo, quint16 porta) {
@@ -203,7 +209,7 @@ void Ascoltatore::LeggiIntestazioni(QTcpSocket* socket) {
     const auto codice =
         richiesta.ChiedeWebSocket() ? CodiceDaPercorso(richiesta.percorso) : std::nullopt;
     if (!codice) {
-        Rifiuta(socket, RispostaNonWebSocket(richiesta));
+        Rifiuta(socket, RispondiHttp(socket, richiesta));
         return;
     }
     Connessione& connessione = connessioni_.at(id);
@@ -243,6 +249,16 @@ void Ascoltatore::Rifiuta(QTcpSocket* socket, const QByteArray& risposta) {
     QTimer::singleShot(kAttesaChiusuraMs, socket, [socket] { socket->abort(); });
     socket->write(risposta);
     socket->disconnectFromHost();
+}
+
+QByteArray Ascoltatore::RispondiHttp(QTcpSocket* socket, const RichiestaHttp& richiesta) {
+    if (!pagina_ || richiesta.ChiedeWebSocket())
+        return RispostaNonWebSocket(richiesta);
+    if (!richiesteHttp_.Accetta(IndirizzoCliente(socket->peerAddress(), proxy_, richiesta),
+                                orologio_.elapsed()))
+        return RispostaErrore(429, "Too Many Requests",
+                              "Pentaludo: troppe richieste da questo indirizzo, riprova fra poco.");
+    return pagina_->Rispondi(richiesta);
 }
 
 void Ascoltatore::Dimentica(ServizioTavoli::IdConnessione id) {
