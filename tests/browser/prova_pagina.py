@@ -245,6 +245,9 @@ def prova_ritorno(argomenti, server):
         carta = prima_mano[0]
         driver.find_element(By.TAG_NAME, "body").send_keys("1")
         attendi(lambda: carta not in mano(driver), "la carta giocata col tasto 1 dopo il ritorno")
+        # A link to a table the server does not hold says so and offers to create one.
+        driver.get(f"{server.url}#NonCEPiu")
+        attendi(lambda: visibili(driver, "#modulo-crea") and visibili(driver, "#errore"), "il tavolo sconosciuto")
     finally:
         driver.quit()
 

@@ -129,12 +129,21 @@ function ricevi(m) {
       if (m.gettone) memoria.scrivi(`posto.${stato.codice}`, { posto: m.posto, gettone: m.gettone });
       return;
     case 'errore':
-      // A seat refused before sitting: a stale token is dropped, and the seats are offered.
-      if (stato.posto < 0 && ['gettone', 'posto', 'nome'].includes(m.codice)) {
+      mostraErrore(m.messaggio);
+      if (intenzione?.crea && !stato.codice) {
+        // The table was not created: the form stays, to try again.
+        abbandona();
+        $('crea-vai').disabled = false;
+      } else if (m.codice === 'tavolo' || m.codice === 'versione') {
+        // No such table (a stale link) or another version: nothing to come back to.
+        abbandona();
+        $('modulo-siedi').hidden = true;
+        $('modulo-crea').hidden = false;
+      } else if (stato.posto < 0 && ['gettone', 'posto', 'nome'].includes(m.codice)) {
+        // A seat refused before sitting: a stale token is dropped, and the seats are offered.
         if (!intenzione) memoria.togli(`posto.${stato.codice}`);
         sceltaPosto();
       }
-      mostraErrore(m.messaggio);
       return;
     case 'chiusura':
       finito = true;
@@ -147,6 +156,13 @@ function ricevi(m) {
       break;
   }
   ridisegna();
+}
+
+function abbandona() {
+  finito = true;
+  socket?.close();
+  mostra('ingresso');
+  $('ingresso-stato').textContent = '';
 }
 
 function connetti(percorso) {
@@ -247,6 +263,8 @@ function avvia() {
       },
     };
     $('crea-vai').disabled = true;
+    finito = false;
+    stato = new StatoTavolo();
     connetti('/ws');
   });
   window.addEventListener('hashchange', () => location.reload());
