@@ -23,6 +23,9 @@ namespace {
 
 // A client that does not read a refusal or answer a close frame is cut off after this long.
 constexpr int kAttesaChiusuraMs = 5000;
+// A page's file goes out at least this fast before its connection is cut off (a picture at
+// twice the size, on a slow phone line).
+constexpr int kByteAlSecondoMinimi = 16 * 1024;
 // Connections the kernel may hold before they are accepted (it may lower the number).
 constexpr int kCodaConnessioni = 1024;
 
@@ -209,7 +212,10 @@ void Ascoltatore::LeggiIntestazioni(QTcpSocket* socket) {
     const auto codice =
         richiesta.ChiedeWebSocket() ? CodiceDaPercorso(richiesta.percorso) : std::nullopt;
     if (!codice) {
-        Rifiuta(socket, RispondiHttp(socket, richiesta));
+        const QByteArray risposta = RispondiHttp(socket, richiesta);
+        RispondiEChiudi(socket, risposta,
+                        kAttesaChiusuraMs +
+                            static_cast<int>(risposta.size() / kByteAlSecondoMinimi) * 1000);
         return;
     }
     Connessione& connessione = connessioni_.at(id);
@@ -243,10 +249,14 @@ void Ascoltatore::Consegna(QTcpSocket* socket, ServizioTavoli::IdConnessione id)
 }
 
 void Ascoltatore::Rifiuta(QTcpSocket* socket, const QByteArray& risposta) {
+    RispondiEChiudi(socket, risposta, kAttesaChiusuraMs);
+}
+
+void Ascoltatore::RispondiEChiudi(QTcpSocket* socket, const QByteArray& risposta, int attesaMs) {
     DimenticaTcp(socket);
     socket->disconnect(this);
     connect(socket, &QTcpSocket::disconnected, socket, &QObject::deleteLater);
-    QTimer::singleShot(kAttesaChiusuraMs, socket, [socket] { socket->abort(); });
+    QTimer::singleShot(attesaMs, socket, [socket] { socket->abort(); });
     socket->write(risposta);
     socket->disconnectFromHost();
 }

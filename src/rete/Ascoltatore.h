@@ -74,6 +74,8 @@ private:
     void LeggiIntestazioni(QTcpSocket* socket);
     void Consegna(QTcpSocket* socket, ServizioTavoli::IdConnessione id);
     void Rifiuta(QTcpSocket* socket, const QByteArray& risposta);
+    // Sends the answer and closes, cutting the connection off after attesaMs.
+    void RispondiEChiudi(QTcpSocket* socket, const QByteArray& risposta, int attesaMs);
     QByteArray RispondiHttp(QTcpSocket* socket, const RichiestaHttp& richiesta);
     void Dimentica(ServizioTavoli::IdConnessione id);
     void DimenticaTcp(QTcpSocket* socket);
