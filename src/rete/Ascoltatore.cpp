@@ -15,6 +15,7 @@
 
 #include "comune/Errore.h"
 #include "rete/IndirizzoCliente.h"
+#include "rete/PaginaStatica.h"
 #include "rete/RichiestaHttp.h"
 #include "rete/RispostaHttp.h"
 
@@ -22,6 +23,9 @@ namespace {
 
 // A client that does not read a refusal or answer a close frame is cut off after this long.
 constexpr int kAttesaChiusuraMs = 5000;
+// A page's file goes out at least this fast before its connection is cut off (a picture at
+// twice the size, on a slow phone line).
+constexpr int kByteAlSecondoMinimi = 16 * 1024;
 // Connections the kernel may hold before they are accepted (it may lower the number).
 constexpr int kCodaConnessioni = 1024;
 
@@ -53,7 +57,8 @@ Ascoltatore::Ascoltatore(ServizioTavoli& servizio, const LimitiRete& limiti, QOb
     : QObject(padre), servizio_(servizio), limiti_(limiti), proxy_(limiti.proxy),
       webSocket_(std::make_unique<QWebSocketServer>(QStringLiteral("Pentaludo"),
                                                     QWebSocketServer::NonSecureMode)),
-      perIndirizzo_(limiti.connessioniPerIndirizzo) {
+      perIndirizzo_(limiti.connessioniPerIndirizzo),
+      richiesteHttp_(limiti.richiesteHttpAlSecondo, limiti.rafficaHttp) {
     orologio_.start();
     webSocket_->setHandshakeTimeout(limiti_.attesaIntestazioniMs);
     connect(webSocket_.get(), &QWebSocketServer::newConnection, this, &Ascoltatore::NuovoWebSocket);
@@ -100,6 +105,10 @@ void Ascoltatore::UsaTls(const QString& certificato, const QString& chiave) {
     configurazione.setPeerVerifyMode(QSslSocket::VerifyNone);
     configurazione.setProtocol(QSsl::TlsV1_2OrLater);
     tls_ = configurazione;
+}
+
+void Ascoltatore::ServiPagina(const QString& cartella) {
+    pagina_ = std::make_unique<PaginaStatica>(cartella);
 }
 
 void Ascoltatore::Ascolta(const QHostAddress& indirizzo, quint16 porta) {
@@ -203,7 +212,10 @@ void Ascoltatore::LeggiIntestazioni(QTcpSocket* socket) {
     const auto codice =
         richiesta.ChiedeWebSocket() ? CodiceDaPercorso(richiesta.percorso) : std::nullopt;
     if (!codice) {
-        Rifiuta(socket, RispostaNonWebSocket(richiesta));
+        const QByteArray risposta = RispondiHttp(socket, richiesta);
+        RispondiEChiudi(socket, risposta,
+                        kAttesaChiusuraMs +
+                            static_cast<int>(risposta.size() / kByteAlSecondoMinimi) * 1000);
         return;
     }
     Connessione& connessione = connessioni_.at(id);
@@ -237,12 +249,26 @@ void Ascoltatore::Consegna(QTcpSocket* socket, ServizioTavoli::IdConnessione id)
 }
 
 void Ascoltatore::Rifiuta(QTcpSocket* socket, const QByteArray& risposta) {
+    RispondiEChiudi(socket, risposta, kAttesaChiusuraMs);
+}
+
+void Ascoltatore::RispondiEChiudi(QTcpSocket* socket, const QByteArray& risposta, int attesaMs) {
     DimenticaTcp(socket);
     socket->disconnect(this);
     connect(socket, &QTcpSocket::disconnected, socket, &QObject::deleteLater);
-    QTimer::singleShot(kAttesaChiusuraMs, socket, [socket] { socket->abort(); });
+    QTimer::singleShot(attesaMs, socket, [socket] { socket->abort(); });
     socket->write(risposta);
     socket->disconnectFromHost();
+}
+
+QByteArray Ascoltatore::RispondiHttp(QTcpSocket* socket, const RichiestaHttp& richiesta) {
+    if (!pagina_ || richiesta.ChiedeWebSocket())
+        return RispostaNonWebSocket(richiesta);
+    if (!richiesteHttp_.Accetta(IndirizzoCliente(socket->peerAddress(), proxy_, richiesta),
+                                orologio_.elapsed()))
+        return RispostaErrore(429, "Too Many Requests",
+                              "Pentaludo: troppe richieste da questo indirizzo, riprova fra poco.");
+    return pagina_->Rispondi(richiesta);
 }
 
 void Ascoltatore::Dimentica(ServizioTavoli::IdConnessione id) {

@@ -13,8 +13,12 @@
 
 #include "rete/LimitiConnessione.h"
 #include "rete/LimitiRete.h"
+#include "rete/RichiestePerIndirizzo.h"
 #include "rete/ServizioTavoli.h"
 
+struct RichiestaHttp;
+
+class PaginaStatica;
 class QTcpServer;
 class QTcpSocket;
 class QWebSocket;
@@ -22,8 +26,9 @@ class QWebSocketServer;
 
 // The server's one port: accepts connections (over TLS when given a certificate), reads the
 // start of each request within the size and time allowed, hands WebSocket upgrades on /ws and
-// /ws/CODE to the WebSocket server and answers anything else with a short HTTP error. Each
-// WebSocket is then a connection of the tables' service, held to the per-connection limits.
+// /ws/CODE to the WebSocket server and answers anything else from the browser page's folder,
+// when it has one, or with a short HTTP error. Each WebSocket is then a connection of the
+// tables' service, held to the per-connection limits.
 class Ascoltatore : public QObject {
     Q_OBJECT
 public:
@@ -33,6 +38,11 @@ public:
     // Serves over TLS with this certificate (chain) and private key, both PEM files; called
     // before Ascolta. Throws Errore when either cannot be read.
     void UsaTls(const QString& certificato, const QString& chiave);
+    // Answers plain HTTP requests with the files of the browser page in that folder (at most
+    // the limits' rate per address). Throws Errore when the folder has no page.
+    void ServiPagina(const QString& cartella);
+    bool ServePagina() const { return pagina_ != nullptr; }
+
     // Opens the port (0: any free one). Throws Errore when it cannot.
     void Ascolta(const QHostAddress& indirizzo, quint16 porta);
 
@@ -64,6 +74,9 @@ private:
     void LeggiIntestazioni(QTcpSocket* socket);
     void Consegna(QTcpSocket* socket, ServizioTavoli::IdConnessione id);
     void Rifiuta(QTcpSocket* socket, const QByteArray& risposta);
+    // Sends the answer and closes, cutting the connection off after attesaMs.
+    void RispondiEChiudi(QTcpSocket* socket, const QByteArray& risposta, int attesaMs);
+    QByteArray RispondiHttp(QTcpSocket* socket, const RichiestaHttp& richiesta);
     void Dimentica(ServizioTavoli::IdConnessione id);
     void DimenticaTcp(QTcpSocket* socket);
     void NuovoWebSocket();
@@ -80,6 +93,8 @@ private:
     std::unique_ptr<QTcpServer> server_;
     std::unique_ptr<QWebSocketServer> webSocket_;
     ConnessioniPerIndirizzo perIndirizzo_;
+    std::unique_ptr<PaginaStatica> pagina_;
+    RichiestePerIndirizzo richiesteHttp_;
     QElapsedTimer orologio_;
     ServizioTavoli::IdConnessione prossimoId_ = 1;
     std::unordered_map<ServizioTavoli::IdConnessione, Connessione> connessioni_;

@@ -26,4 +26,8 @@ struct LimitiRete {
     qint64 massimoDaInviare = 1024 * 1024;
     // A TLS handshake that does not end by then is dropped.
     int attesaTlsMs = 10000;
+    // Plain HTTP requests (the browser page's files) an address may make each second on
+    // average, and at once: a first visit asks for some sixty files.
+    int richiesteHttpAlSecondo = 20;
+    int rafficaHttp = 150;
 };

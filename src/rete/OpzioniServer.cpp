@@ -39,7 +39,7 @@ QHostAddress Indirizzo(const QString& opzione, const QString& valore) {
 
 using Lettore = std::function<void(OpzioniServer&, const QString& opzione, const QString& valore)>;
 
-const std::array<std::pair<const char*, Lettore>, 15> kOpzioni{{
+const std::array<std::pair<const char*, Lettore>, 17> kOpzioni{{
     {"--porta", [](OpzioniServer& o, const QString& n,
                    const QString& v) { o.porta = static_cast<quint16>(Intero(n, v, 0, 65535)); }},
     {"--indirizzo",
@@ -48,6 +48,12 @@ const std::array<std::pair<const char*, Lettore>, 15> kOpzioni{{
      [](OpzioniServer& o, const QString&, const QString& v) { o.certificato = v; }},
     {"--chiave", [](OpzioniServer& o, const QString&, const QString& v) { o.chiave = v; }},
     {"--dati", [](OpzioniServer& o, const QString&, const QString& v) { o.sala.cartellaDati = v; }},
+    {"--pagina", [](OpzioniServer& o, const QString&, const QString& v) { o.pagina = v; }},
+    {"--max-richieste-http",
+     [](OpzioniServer& o, const QString& n, const QString& v) {
+         o.limiti.richiesteHttpAlSecondo = static_cast<int>(Intero(n, v, 1, 100000));
+         o.limiti.rafficaHttp = std::max(150, 2 * o.limiti.richiesteHttpAlSecondo);
+     }},
     {"--seme",
      [](OpzioniServer& o, const QString& n, const QString& v) {
          o.sala.seme =
@@ -132,13 +138,18 @@ QString AiutoServer() {
     return QStringLiteral(
         "Uso: pentaludo-server [opzioni]\n"
         "Tiene i tavoli di Briscola Chiamata a cui gli amici si collegano via WebSocket\n"
-        "(ws://HOST:PORTA/ws per creare un tavolo, /ws/CODICE per entrarvi).\n"
+        "(ws://HOST:PORTA/ws per creare un tavolo, /ws/CODICE per entrarvi) o dal browser\n"
+        "(http://HOST:PORTA/, e http://HOST:PORTA/#CODICE per entrare in un tavolo).\n"
         "  --porta N                      porta (predefinita 7750; 0: una libera qualsiasi)\n"
         "  --indirizzo IP                 indirizzo d'ascolto (predefinito: tutti)\n"
         "  --certificato FILE --chiave FILE\n"
         "                                 TLS (wss://) con certificato e chiave PEM\n"
         "  --dati CARTELLA                dove salvare i tavoli all'arresto\n"
         "                                 (predefinita la cartella dati dell'utente)\n"
+        "  --pagina CARTELLA              la pagina per il browser (predefinita: quella\n"
+        "                                 installata con il programma)\n"
+        "  --max-richieste-http N         richieste HTTP al secondo da un indirizzo, con\n"
+        "                                 raffiche fino a 150 (predefinito 20)\n"
         "  --seme N                       seme fisso di ogni nuovo tavolo (prove)\n"
         "  --max-tavoli N                 tavoli aperti insieme (predefinito 1000)\n"
         "  --max-connessioni N            connessioni aperte insieme (predefinito 20000)\n"

@@ -16,6 +16,8 @@ struct OpzioniServer {
     // Both or neither: the server then speaks TLS (wss://).
     QString certificato;
     QString chiave;
+    // The browser page's folder; empty: the one that ships with the program.
+    QString pagina;
     // Empty: the platform's data folder, chosen by the program.
     OpzioniSala sala;
     LimitiRete limiti;

@@ -26,7 +26,9 @@ for file in bin/pentaludo bin/pentaludo-serie bin/pentaludo-regole \
     share/pentaludo/regole.OK.txt share/pentaludo/manuale/index.html \
     share/applications/$id.desktop share/metainfo/$id.metainfo.xml \
     share/icons/hicolor/scalable/apps/$id.svg share/icons/hicolor/48x48/apps/$id.png \
-    share/doc/pentaludo/LICENSE; do
+    share/doc/pentaludo/LICENSE share/pentaludo/pagina/index.html \
+    share/pentaludo/pagina/js/principale.js share/pentaludo/pagina/carte/Napoletane/AC@2x.png \
+    share/pentaludo/pagina/sfondi/PannoVerde.png; do
     [ -e "$prefisso/$file" ] || errore "manca $file nell'installazione"
 done
 desktop-file-validate "$prefisso/share/applications/$id.desktop"
@@ -43,6 +45,14 @@ cd "$altrove"
     errore "pentaludo-serie installato non gioca"
 
 [ -d "$prefisso/share/pentaludo/Carte" ] || errore "nessun mazzo di carte in share/pentaludo/Carte"
+
+# The installed server finds the installed browser page by itself.
+if [ -x "$prefisso/bin/pentaludo-server" ]; then
+    timeout 5 "$prefisso/bin/pentaludo-server" --indirizzo 127.0.0.1 --porta 0 \
+        --dati "$lavoro/tavoli" >"$lavoro/server" 2>&1 || true
+    grep -q "^Pagina per il browser: http://127.0.0.1:" "$lavoro/server" ||
+        { cat "$lavoro/server"; errore "il server installato non trova la pagina"; }
+fi
 
 # No pauses, so that a game takes a moment. An installed game keeps its options in the user's
 # configuration folder, never in bin/, even where bin/ can be written.

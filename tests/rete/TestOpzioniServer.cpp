@@ -28,7 +28,11 @@ TEST(OpzioniServer, LeggeOgniOpzioneERifiutaQuelleSbagliate) {
                                              "--chiusura-minuti",
                                              "2",
                                              "--dati",
-                                             "/tmp/x"});
+                                             "/tmp/x",
+                                             "--pagina",
+                                             "/srv/pagina",
+                                             "--max-richieste-http",
+                                             "100"});
     EXPECT_EQ(opzioni.porta, 9000);
     EXPECT_EQ(opzioni.indirizzo, QHostAddress(QHostAddress::LocalHost));
     EXPECT_EQ(opzioni.sala.seme, 42u);
@@ -39,6 +43,9 @@ TEST(OpzioniServer, LeggeOgniOpzioneERifiutaQuelleSbagliate) {
     EXPECT_EQ(opzioni.limiti.proxy, QStringLiteral("::1"));
     EXPECT_EQ(opzioni.sala.prefissoCodici, QStringLiteral("eu1"));
     EXPECT_EQ(opzioni.sala.chiusuraSenzaPersoneMs, 2 * 60 * 1000);
+    EXPECT_EQ(opzioni.pagina, QStringLiteral("/srv/pagina"));
+    EXPECT_EQ(opzioni.limiti.richiesteHttpAlSecondo, 100);
+    EXPECT_EQ(opzioni.limiti.rafficaHttp, 200);
     EXPECT_EQ(LeggiOpzioniServer({}).porta, OpzioniServer::kPortaPredefinita);
     EXPECT_TRUE(LeggiOpzioniServer({"--aiuto"}).aiuto);
 
@@ -50,6 +57,8 @@ TEST(OpzioniServer, LeggeOgniOpzioneERifiutaQuelleSbagliate) {
              {"--certificato", "c.pem"},
              {"--max-frame", "10"},
              {"--max-messaggi-secondo", "0"},
+             {"--max-richieste-http", "0"},
+             {"--pagina"},
              {"--prefisso-codici", "a/b"},
              {"--proxy", "chiunque"},
              {"--seme", "-1"},

@@ -41,6 +41,8 @@ TEST(PentaludoServer, DiceDoveAscoltaRifiutaUnaPortaOccupataEAlSegnaleSiFermaPul
     for (const QStringList& sbagliati : std::initializer_list<QStringList>{
              {"--indirizzo", "127.0.0.1", "--porta", QString::number(porta), "--dati", dati.path()},
              {"--porta", "tre"},
+             {"--indirizzo", "127.0.0.1", "--porta", "0", "--pagina", dati.filePath("manca"),
+              "--dati", dati.path()},
              {"--certificato", dati.filePath("manca.pem"), "--chiave", dati.filePath("manca.pem"),
               "--dati", dati.path()},
          }) {

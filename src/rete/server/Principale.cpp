@@ -12,6 +12,7 @@
 #include "comune/Percorsi.h"
 #include "rete/Ascoltatore.h"
 #include "rete/OpzioniServer.h"
+#include "rete/PaginaStatica.h"
 #include "rete/ServizioTavoli.h"
 
 namespace {
@@ -61,16 +62,29 @@ int Servi(QCoreApplication& applicazione) {
     try {
         if (!opzioni.certificato.isEmpty())
             ascoltatore.UsaTls(opzioni.certificato, opzioni.chiave);
+        const QString pagina =
+            opzioni.pagina.isEmpty() ? CartellaPaginaPredefinita() : opzioni.pagina;
+        if (!pagina.isEmpty())
+            ascoltatore.ServiPagina(pagina);
         ascoltatore.Ascolta(opzioni.indirizzo, opzioni.porta);
     } catch (const Errore& errore) {
         Scrivi(stderr, QStringLiteral("pentaludo-server: %1\n").arg(errore.what()));
         return kEsitoOpzioni;
     }
-    const QString schema = ascoltatore.Sicuro() ? QStringLiteral("wss") : QStringLiteral("ws");
+    const bool sicuro = ascoltatore.Sicuro();
+    const QString schema = sicuro ? QStringLiteral("wss") : QStringLiteral("ws");
     Scrivi(stdout, QStringLiteral("In ascolto su %1://%2:%3/ws\nTavoli salvati in %4\n")
                        .arg(schema, Indirizzo(opzioni.indirizzo))
                        .arg(ascoltatore.Porta())
                        .arg(QDir::toNativeSeparators(opzioni.sala.cartellaDati)));
+    if (ascoltatore.ServePagina())
+        Scrivi(stdout, QStringLiteral("Pagina per il browser: %1://%2:%3/\n")
+                           .arg(sicuro ? QStringLiteral("https") : QStringLiteral("http"),
+                                Indirizzo(opzioni.indirizzo))
+                           .arg(ascoltatore.Porta()));
+    else
+        Scrivi(stderr, QStringLiteral("Nota: pagina per il browser non trovata; si gioca "
+                                      "solo con un client WebSocket (--pagina CARTELLA).\n"));
     if (!ascoltatore.Sicuro() && !IndirizzoLocale(opzioni.indirizzo))
         Scrivi(stderr,
                QStringLiteral("Attenzione: il server è raggiungibile oltre la rete locale senza "

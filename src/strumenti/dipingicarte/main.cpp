@@ -7,13 +7,15 @@
 #include <stdexcept>
 
 #include "Mazzo.h"
+#include "PaginaWeb.h"
 #include "PittoreCarte.h"
 #include "Sfondi.h"
 
 // Paints the card sets and the table backgrounds into a folder, beside the game:
-//   dipingicarte CARTELLA [--anteprima]
+//   dipingicarte CARTELLA [--anteprima] [--pagina CARTELLA_PAGINA]...
 // writes CARTELLA/Carte/<set>/ and CARTELLA/Sfondi/; --anteprima adds contact sheets
-// (anteprima-<set>.png, anteprima-Sfondi.png) made from the files just written.
+// (anteprima-<set>.png, anteprima-Sfondi.png) made from the files just written; --pagina writes
+// the browser page's PNG pictures into that page folder.
 
 namespace {
 
@@ -130,13 +132,23 @@ QImage AnteprimaSfondi(const std::vector<Sfondo>& sfondi) {
 int main(int argc, char** argv) {
     QGuiApplication applicazione(argc, argv);
     const QStringList argomenti = applicazione.arguments();
-    if (argomenti.size() < 2 || argomenti.size() > 3 ||
-        (argomenti.size() == 3 && argomenti[2] != QStringLiteral("--anteprima"))) {
-        std::cerr << "Uso: dipingicarte CARTELLA [--anteprima]\n";
+    bool anteprima = false;
+    QStringList pagine;
+    bool valide = argomenti.size() >= 2;
+    for (qsizetype i = 2; valide && i < argomenti.size(); ++i) {
+        if (argomenti[i] == QStringLiteral("--anteprima")) {
+            anteprima = true;
+        } else if (argomenti[i] == QStringLiteral("--pagina") && i + 1 < argomenti.size()) {
+            pagine.append(argomenti[++i]);
+        } else {
+            valide = false;
+        }
+    }
+    if (!valide) {
+        std::cerr << "Uso: dipingicarte CARTELLA [--anteprima] [--pagina CARTELLA_PAGINA]...\n";
         return 2;
     }
     const QString cartella = argomenti[1];
-    const bool anteprima = argomenti.size() == 3;
     try {
         for (const Mazzo& mazzo : Mazzi()) {
             ScriviMazzo(mazzo, cartella + "/Carte/" + mazzo.cartella);
@@ -145,6 +157,9 @@ int main(int argc, char** argv) {
         const std::vector<Sfondo> sfondi = DipingiSfondi();
         for (const Sfondo& sfondo : sfondi) {
             Salva(sfondo.immagine, cartella + "/Sfondi/" + sfondo.nomeFile);
+        }
+        for (const QString& pagina : pagine) {
+            ScriviPerPagina(pagina, sfondi);
         }
         if (anteprima) {
             for (const Mazzo& mazzo : Mazzi()) {
