@@ -30,6 +30,8 @@
 #include <random>
 #include <vector>
 
+#include "rete/DispatcherEpoll.h"
+
 namespace {
 
 struct Opzioni {
@@ -436,8 +438,7 @@ bool LeggiOpzioni(const QStringList& argomenti, Opzioni& opzioni) {
 
 int main(int argc, char** argv) {
     // The same event loop as the server's, for thousands of client sockets.
-    if (!qEnvironmentVariableIsSet("QT_NO_GLIB"))
-        qputenv("QT_NO_GLIB", "1");
+    QCoreApplication::setEventDispatcher(new DispatcherEpoll);
     QCoreApplication applicazione(argc, argv);
     Opzioni opzioni;
     if (!LeggiOpzioni(applicazione.arguments(), opzioni)) {
