@@ -26,6 +26,7 @@
 #include <algorithm>
 #include <cstdio>
 #include <cstring>
+#include <exception>
 #include <memory>
 #include <random>
 #include <vector>
@@ -438,7 +439,12 @@ bool LeggiOpzioni(const QStringList& argomenti, Opzioni& opzioni) {
 
 int main(int argc, char** argv) {
     // The same event loop as the server's, for thousands of client sockets.
-    QCoreApplication::setEventDispatcher(new DispatcherEpoll);
+    try {
+        QCoreApplication::setEventDispatcher(new DispatcherEpoll);
+    } catch (const std::exception& errore) {
+        std::fprintf(stderr, "CaricoRete: %s\n", errore.what());
+        return 1;
+    }
     QCoreApplication applicazione(argc, argv);
     Opzioni opzioni;
     if (!LeggiOpzioni(applicazione.arguments(), opzioni)) {
