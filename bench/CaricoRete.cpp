@@ -26,9 +26,12 @@
 #include <algorithm>
 #include <cstdio>
 #include <cstring>
+#include <exception>
 #include <memory>
 #include <random>
 #include <vector>
+
+#include "rete/DispatcherEpoll.h"
 
 namespace {
 
@@ -436,8 +439,12 @@ bool LeggiOpzioni(const QStringList& argomenti, Opzioni& opzioni) {
 
 int main(int argc, char** argv) {
     // The same event loop as the server's, for thousands of client sockets.
-    if (!qEnvironmentVariableIsSet("QT_NO_GLIB"))
-        qputenv("QT_NO_GLIB", "1");
+    try {
+        QCoreApplication::setEventDispatcher(new DispatcherEpoll);
+    } catch (const std::exception& errore) {
+        std::fprintf(stderr, "CaricoRete: %s\n", errore.what());
+        return 1;
+    }
     QCoreApplication applicazione(argc, argv);
     Opzioni opzioni;
     if (!LeggiOpzioni(applicazione.arguments(), opzioni)) {

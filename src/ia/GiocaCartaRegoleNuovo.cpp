@@ -1,14 +1,10 @@
 #include "ia/GiocaCartaRegoleNuovo.h"
 
 #include <cmath>
-#include <filesystem>
-#include <vector>
 
 #include "comune/Casuale.h"
-#include "comune/Percorsi.h"
-#include "ia/CaricaRegole.h"
-#include "ia/ErroreFileRegole.h"
 #include "ia/IntelligenzaArtificialeDEBUG.h"
+#include "ia/RegoleLette.h"
 #include "partita/RegistroPartita.h"
 #include "partita/StatoTavolo.h"
 
@@ -39,11 +35,14 @@ private:
 
 GiocaCartaRegoleNuovo::GiocaCartaRegoleNuovo(int giocatore, const std::string& nomeFile,
                                              double rumore)
-    : GiocaCartaACaso(giocatore), rumore(rumore),
+    : GiocaCartaRegoleNuovo(giocatore, RegoleLette::DaFile(nomeFile), rumore) {}
+
+GiocaCartaRegoleNuovo::GiocaCartaRegoleNuovo(int giocatore, const RegoleLette& regole,
+                                             double rumore)
+    : GiocaCartaACaso(giocatore), rumore(rumore), nomeFile(regole.NomeFile()),
       ia(std::make_unique<IntelligenzaArtificialeDEBUG>()) {
     vocabolario.RegistraVocabolario(*ia);
-    this->nomeFile = nomeFile;
-    CaricaRegole(this->nomeFile);
+    regole.Carica(*ia);
 }
 
 GiocaCartaRegoleNuovo::~GiocaCartaRegoleNuovo() = default;
@@ -51,21 +50,6 @@ GiocaCartaRegoleNuovo::~GiocaCartaRegoleNuovo() = default;
 void GiocaCartaRegoleNuovo::Siedi(StatoTavolo& tavolo) {
     GiocaCartaACaso::Siedi(tavolo);
     ia->ImpostaGeneratore(&tavolo.generatore);
-}
-
-void GiocaCartaRegoleNuovo::CaricaRegole(const std::string& nome) {
-    const std::string percorso = TrovaFileDati(nome);
-    if (percorso.empty()) {
-        const std::filesystem::path cercato(nome);
-        std::error_code errore;
-        if (std::filesystem::exists(cercato, errore)) {
-            throw ErroreFileRegole::NonLetto(nome, EsitoLettura::NonRegolare);
-        }
-        throw ErroreFileRegole::NonTrovato(nome, cercato.has_parent_path()
-                                                     ? std::vector{cercato.parent_path().string()}
-                                                     : CartelleDati());
-    }
-    CaricaRegoleDaFile(*ia, percorso);
 }
 
 void GiocaCartaRegoleNuovo::ImpostaPredicati(const Carta& carta) {

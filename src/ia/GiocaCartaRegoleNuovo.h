@@ -9,6 +9,7 @@
 #include "ia/VocabolarioPredicati.h"
 
 class IntelligenzaArtificialeDEBUG;
+class RegoleLette;
 
 // The standard computer player's card choice: every card of the hand is judged by the 45
 // predicates and the weighted rules of a rules file; the best score is played.
@@ -16,6 +17,8 @@ class GiocaCartaRegoleNuovo : public GiocaCartaACaso {
 public:
     // Reads the rules at once; raises when the file cannot be found or holds an error.
     GiocaCartaRegoleNuovo(int giocatore, const std::string& nomeFile, double rumore);
+    // The rules of a file already read: the same player, without the file.
+    GiocaCartaRegoleNuovo(int giocatore, const RegoleLette& regole, double rumore);
     ~GiocaCartaRegoleNuovo() override;
 
     Carta ScegliCartaDa(const RegistroPartita& registro) override;
@@ -36,6 +39,4 @@ private:
     VocabolarioPredicati vocabolario;
     // The record read once for the decision under way; empty outside ScegliCarta.
     std::optional<SituazioneMano> situazione;
-
-    void CaricaRegole(const std::string& nome);
 };

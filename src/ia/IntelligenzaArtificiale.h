@@ -47,6 +47,7 @@ public:
 
     int NumeroPredicati() const { return static_cast<int>(predicati.size()); }
     const Predicato& PredicatoN(int i) const { return *predicati.at(static_cast<std::size_t>(i)); }
+    Predicato& PredicatoN(int i) { return *predicati.at(static_cast<std::size_t>(i)); }
     int NumeroRegole() const { return static_cast<int>(regole.size()); }
     const _Regola& RegolaN(int i) const { return *regole.at(static_cast<std::size_t>(i)); }
 

@@ -41,6 +41,9 @@ std::unique_ptr<Motore> CreaMotore(const std::array<TipoMotore, 5>& tipi, int gi
     }
     switch (tipo) {
     case TipoMotore::OK:
+        if (opzioni.regoleLette != nullptr) {
+            return std::make_unique<MotoreOK>(giocatore, *opzioni.regoleLette);
+        }
         return std::make_unique<MotoreOK>(giocatore, opzioni.fileRegole);
     case TipoMotore::Probabilita:
         return std::make_unique<MotoreProbabilita>(giocatore);

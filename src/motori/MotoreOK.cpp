@@ -6,3 +6,8 @@ MotoreOK::MotoreOK(int giocatore, const std::string& fileRegole) : Motore(giocat
     licitazione = std::make_unique<LicitazioneAPunti>(giocatore);
     giocaCarta = std::make_unique<GiocaCartaRegoleNuovo>(giocatore, fileRegole, 0.0);
 }
+
+MotoreOK::MotoreOK(int giocatore, const RegoleLette& regole) : Motore(giocatore) {
+    licitazione = std::make_unique<LicitazioneAPunti>(giocatore);
+    giocaCarta = std::make_unique<GiocaCartaRegoleNuovo>(giocatore, regole, 0.0);
+}

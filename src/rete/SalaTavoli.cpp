@@ -7,6 +7,7 @@
 #include <QtGlobal>
 
 #include "comune/ScritturaAtomica.h"
+#include "motori/MotoreOK.h"
 #include "rete/CodiciTavolo.h"
 
 namespace {
@@ -138,8 +139,8 @@ void SalaTavoli::Crea(IdConnessione connessione, Connessione& stato, const Richi
     impostazioni.computer = richiesta.computer;
     impostazioni.tempoTurno = richiesta.tempoTurno;
     impostazioni.suggerimenti = richiesta.suggerimenti;
-    auto tavolo =
-        std::make_unique<TavoloRete>(codice, impostazioni, seme, opzioni, Uscita(), &fili);
+    auto tavolo = std::make_unique<TavoloRete>(codice, impostazioni, seme, opzioni, Uscita(), &fili,
+                                               Regole());
     TavoloRete* nuovo = tavolo.get();
     Aggiungi(std::move(tavolo));
     stato.tavolo = codice;
@@ -163,6 +164,13 @@ void SalaTavoli::Aggiungi(std::unique_ptr<TavoloRete> tavolo) {
     });
     const QString codice = tavolo->Codice();
     tavoli.emplace(codice, std::move(tavolo));
+}
+
+const RegoleLette* SalaTavoli::Regole() {
+    if (!regole) {
+        regole = std::make_unique<const RegoleLette>(RegoleLette::DaFile(MotoreOK::kFileRegole));
+    }
+    return regole.get();
 }
 
 void SalaTavoli::Chiudi(IdConnessione connessione) {
@@ -240,7 +248,7 @@ void SalaTavoli::Riapri() {
                 tavoli.contains(salvato.codice)) {
                 throw Errore("il nome del file non è quello del tavolo");
             }
-            Aggiungi(std::make_unique<TavoloRete>(salvato, opzioni, Uscita(), &fili));
+            Aggiungi(std::make_unique<TavoloRete>(salvato, opzioni, Uscita(), &fili, Regole()));
             continue;
         } catch (const std::exception& e) {
             motivo = QString::fromStdString(e.what());

@@ -5,6 +5,7 @@
 #include <map>
 #include <memory>
 
+#include "ia/RegoleLette.h"
 #include "rete/ServizioTavoli.h"
 #include "rete/TavoloRete.h"
 
@@ -35,6 +36,9 @@ private:
     };
 
     OpzioniSala opzioni;
+    // The standard players' rules, read at the first table and shared by all: declared
+    // before the tables, which hold it, so that it goes after them.
+    std::unique_ptr<const RegoleLette> regole;
     std::map<QString, std::unique_ptr<TavoloRete>> tavoli;
     std::map<IdConnessione, Connessione> connessioni;
     bool arrestata = false;
@@ -49,6 +53,8 @@ private:
     void Saluta(IdConnessione connessione, Connessione& stato, const Richiesta& richiesta);
     void Crea(IdConnessione connessione, Connessione& stato, const Richiesta& richiesta);
     void Aggiungi(std::unique_ptr<TavoloRete> tavolo);
+    // Raises when the rules file cannot be read, as a table's players would.
+    const RegoleLette* Regole();
     void Riapri();
     QString FileDi(const QString& codice) const;
 };

@@ -11,9 +11,9 @@
 
 TavoloRete::TavoloRete(const QString& codice, const ImpostazioniTavolo& impostazioni,
                        std::uint32_t seme, const OpzioniSala& opzioni, UscitaTavoli& uscita,
-                       QThreadPool* fili)
+                       QThreadPool* fili, const RegoleLette* regole)
     : codice(codice), impostazioni(impostazioni), opzioni(opzioni), uscita(&uscita), fili(fili) {
-    Prepara();
+    Prepara(regole);
     tavolo->Stato().generatore.Semina(seme);
 }
 
@@ -24,7 +24,8 @@ TavoloRete::~TavoloRete() {
     }
 }
 
-void TavoloRete::Prepara() {
+void TavoloRete::Prepara(const RegoleLette* regole) {
+    opzioniComputer.regoleLette = regole;
     if (impostazioni.computer == TipoComputer::Esperto) {
         opzioniComputer.esperto.fill(true);
     }

@@ -24,6 +24,7 @@
 
 class FinestraRete;
 class QThreadPool;
+class RegoleLette;
 
 // Where a table's messages leave: the service, which owns the connections.
 class UscitaTavoli {
@@ -45,12 +46,15 @@ public:
     using IdConnessione = std::uint64_t;
 
     // fili: where the experts' steps run (not owned, outliving the table); null: here.
+    // regole: the standard players' rules, read once for every table (not owned, outliving
+    // the table); null: each player reads the file.
     TavoloRete(const QString& codice, const ImpostazioniTavolo& impostazioni, std::uint32_t seme,
-               const OpzioniSala& opzioni, UscitaTavoli& uscita, QThreadPool* fili = nullptr);
+               const OpzioniSala& opzioni, UscitaTavoli& uscita, QThreadPool* fili = nullptr,
+               const RegoleLette* regole = nullptr);
     // A saved table, its game in progress replayed; raises when the series cannot be taken
     // back. Nobody is connected: play resumes when a person comes back.
     TavoloRete(const TavoloSalvato& salvato, const OpzioniSala& opzioni, UscitaTavoli& uscita,
-               QThreadPool* fili = nullptr);
+               QThreadPool* fili = nullptr, const RegoleLette* regole = nullptr);
     ~TavoloRete() override;
 
     const QString& Codice() const { return codice; }
@@ -123,7 +127,7 @@ private:
     QElapsedTimer orologioTurno;
     QElapsedTimer orologioFine;
 
-    void Prepara();
+    void Prepara(const RegoleLette* regole);
     // Runs what a timer or a worker's return calls: no exception goes on into the event loop.
     void AlRiparo(const std::function<void()>& azione);
     void Consegna(int posto, const QJsonObject& messaggio);

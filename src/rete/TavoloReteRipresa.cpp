@@ -7,10 +7,10 @@
 // A table's save and its taking back after a restart.
 
 TavoloRete::TavoloRete(const TavoloSalvato& salvato, const OpzioniSala& opzioni,
-                       UscitaTavoli& uscita, QThreadPool* fili)
+                       UscitaTavoli& uscita, QThreadPool* fili, const RegoleLette* regole)
     : codice(salvato.codice), impostazioni(salvato.impostazioni), opzioni(opzioni), uscita(&uscita),
       fili(fili) {
-    Prepara();
+    Prepara(regole);
     StatoTavolo& stato = tavolo->Stato();
     std::string motivo;
     if (!stato.storia.CaricaDaByte(salvato.storia, &motivo)) {

@@ -4,6 +4,7 @@
 #include <string>
 
 #include "aiuto/AiutoPartita.h"
+#include "ia/RegoleLette.h"
 #include "motori/Serie.h"
 #include "partita/TipoStoriaPartite.h"
 
@@ -55,6 +56,17 @@ TEST_F(SerieSenzaFinestra, LeQuoteDiUnaSerieDiSoliComputerSonoLaSerieIntera) {
         EXPECT_DOUBLE_EQ(tre.statistica.Posto(4).erroreStandard,
                          uno.statistica.Posto(4).erroreStandard);
     }
+}
+
+TEST_F(SerieSenzaFinestra, IGiocatoriDalleRegoleGiaLetteGiocanoLeStessePartite) {
+    // What a server does for its tables: the rules read once, every standard player filled
+    // from them, plays the very games of players that each read the file.
+    const OpzioniSerie leggono = Opzioni(1, 12, 1);
+    const RegoleLette regole = RegoleLette::DaFile(leggono.tavolo.fileRegole);
+    OpzioniSerie condivise = leggono;
+    condivise.tavolo.regoleLette = &regole;
+    condivise.tavolo.fileRegole = "regole-che-non-servono.txt";
+    EXPECT_EQ(Gioca(condivise), Gioca(leggono));
 }
 
 TEST_F(SerieSenzaFinestra, LeQuoteAccodateSonoLaSerieInteraConLeSueStatistiche) {

@@ -1,12 +1,15 @@
 #include <gtest/gtest.h>
 
 #include <QTest>
+#include <QThread>
 #include <QWebSocket>
+#include <functional>
 #include <map>
 #include <memory>
 
 #include "TavoloProva.h"
 #include "rete/Ascoltatore.h"
+#include "rete/DispatcherEpoll.h"
 
 namespace {
 
@@ -70,42 +73,88 @@ QStringList Svolgimento(const ClienteProva& cliente) {
     return esito;
 }
 
+// The server's service and listener, on the test's thread or on a thread of their own with the
+// server's loop: the clients, here, reach it only through the sockets.
+class ServerProva {
+public:
+    ServerProva(const OpzioniSala& opzioni, bool filoProprio) {
+        if (filoProprio) {
+            filo.setEventDispatcher(new DispatcherEpoll);
+            filo.start();
+            contesto.moveToThread(&filo);
+        }
+        Esegui([&] {
+            servizio = CreaServizioTavoli(opzioni);
+            ascoltatore = std::make_unique<Ascoltatore>(*servizio, LimitiRete{});
+            ascoltatore->Ascolta(QHostAddress::LocalHost, 0);
+            porta = ascoltatore->Porta();
+        });
+    }
+    ~ServerProva() {
+        Esegui([&] {
+            ascoltatore.reset();
+            servizio.reset();
+        });
+        filo.quit();
+        filo.wait();
+    }
+    void Esegui(const std::function<void()>& azione) {
+        if (filo.isRunning()) {
+            QMetaObject::invokeMethod(&contesto, azione, Qt::BlockingQueuedConnection);
+        } else {
+            azione();
+        }
+    }
+
+    quint16 porta = 0;
+
+private:
+    QThread filo;
+    QObject contesto;
+    std::unique_ptr<ServizioTavoli> servizio;
+    std::unique_ptr<Ascoltatore> ascoltatore;
+};
+
 } // namespace
 
 // Two people and three computers play a whole game through a real listener and real
-// WebSockets, and it is the game the same seed and the same choices give without a network.
+// WebSockets, and it is the game the same seed and the same choices give without a network;
+// the same with the server on a thread of its own.
 TEST(ServerInRete, UnaPartitaIntieraSuiSocketELaStessaCheSenzaRete) {
     const OpzioniSala opzioni = TavoloProva::Opzioni(4321);
-    auto servizio = CreaServizioTavoli(opzioni);
-    Ascoltatore ascoltatore(*servizio, LimitiRete{});
-    ascoltatore.Ascolta(QHostAddress::LocalHost, 0);
+    for (const bool filoProprio : {false, true}) {
+        SCOPED_TRACE(filoProprio ? "server su un suo filo" : "server sul filo del test");
+        ServerProva server(opzioni, filoProprio);
+        ASSERT_NE(server.porta, 0);
 
-    ServizioRemoto remoto(ascoltatore.Porta());
-    PostaProva posta(remoto);
-    ClienteProva anna(remoto, posta, 1, QString());
-    anna.Ciao();
-    anna.Manda({{"tipo", "crea"},
-                {"nome", "Da Anna"},
-                {"manoAlBuio", false},
-                {"computer", "standard"},
-                {"tempoTurno", 0}});
-    ASSERT_TRUE(AttendiMessaggio(anna, "creato"));
-    const QString codice = anna.Ultimo("creato").value("codice").toString();
-    SiediInRete(anna, 0, "Anna");
-    ClienteProva bruno(remoto, posta, 2, codice);
-    bruno.Ciao();
-    SiediInRete(bruno, 2, "Bruno");
-    anna.Manda({{"tipo", "comincia"}});
-    GiocaFinche({&anna, &bruno},
-                [&] { return anna.Conta("finepartita") >= 1 && bruno.Conta("finepartita") >= 1; });
-    ASSERT_EQ(anna.Conta("finepartita"), 1);
-    EXPECT_EQ(anna.Conta("carta"), 40);
-    EXPECT_EQ(Svolgimento(anna), Svolgimento(bruno));
+        ServizioRemoto remoto(server.porta);
+        PostaProva posta(remoto);
+        ClienteProva anna(remoto, posta, 1, QString());
+        anna.Ciao();
+        anna.Manda({{"tipo", "crea"},
+                    {"nome", "Da Anna"},
+                    {"manoAlBuio", false},
+                    {"computer", "standard"},
+                    {"tempoTurno", 0}});
+        ASSERT_TRUE(AttendiMessaggio(anna, "creato"));
+        const QString codice = anna.Ultimo("creato").value("codice").toString();
+        SiediInRete(anna, 0, "Anna");
+        ClienteProva bruno(remoto, posta, 2, codice);
+        bruno.Ciao();
+        SiediInRete(bruno, 2, "Bruno");
+        anna.Manda({{"tipo", "comincia"}});
+        GiocaFinche({&anna, &bruno}, [&] {
+            return anna.Conta("finepartita") >= 1 && bruno.Conta("finepartita") >= 1;
+        });
+        ASSERT_EQ(anna.Conta("finepartita"), 1);
+        EXPECT_EQ(anna.Conta("carta"), 40);
+        EXPECT_EQ(Svolgimento(anna), Svolgimento(bruno));
 
-    TavoloProva senzaRete(opzioni);
-    senzaRete.Comincia();
-    senzaRete.GiocaPartite(1);
-    EXPECT_EQ(Svolgimento(anna), Svolgimento(*senzaRete.anna));
-    EXPECT_TRUE(anna.Ultimo("errore").isEmpty())
-        << anna.Ultimo("errore").value("messaggio").toString().toStdString();
+        TavoloProva senzaRete(opzioni);
+        senzaRete.Comincia();
+        senzaRete.GiocaPartite(1);
+        EXPECT_EQ(Svolgimento(anna), Svolgimento(*senzaRete.anna));
+        EXPECT_TRUE(anna.Ultimo("errore").isEmpty())
+            << anna.Ultimo("errore").value("messaggio").toString().toStdString();
+    }
 }
