@@ -25,6 +25,8 @@ void TfrmBriscolaMain::CreaMenu() {
     menuNuovaPartita = partita->addAction(tr("&Nuova Partita"));
     menuNuovaPartita->setShortcut(QKeySequence::New);
     connect(menuNuovaPartita, &QAction::triggered, this, &TfrmBriscolaMain::menuNuovaPartitaClick);
+    menuGiocaInRete = partita->addAction(tr("Gioca in &rete…"));
+    connect(menuGiocaInRete, &QAction::triggered, this, &TfrmBriscolaMain::menuGiocaInReteClick);
     menuSalvaPartita = partita->addAction(tr("&Salva Partita"));
     connect(menuSalvaPartita, &QAction::triggered, this, &TfrmBriscolaMain::menuSalvaPartitaClick);
     menuCaricaPartita = partita->addAction(tr("&Carica Partita"));
@@ -122,6 +124,14 @@ void TfrmBriscolaMain::ImpostaFinestreInfo(TfrmAboutBox* about, TfrmStato* stato
 }
 
 void TfrmBriscolaMain::menuNuovaPartitaClick() {
+    if (modoRete) {
+        if (tavolaRemota && !DialoghiCorrenti().Domanda(this, tr("Briscola Chiamata"),
+                                                        tr("Vuoi lasciare il tavolo in rete?"))) {
+            return;
+        }
+        LasciaTavolo();
+        TornaAlGiocoLocale();
+    }
     if (SemaforoGioco().InCorso()) {
         if (!DialoghiCorrenti().Domanda(
                 this, tr("Briscola Chiamata"),
