@@ -13,6 +13,8 @@
 #include <QSpinBox>
 #include <QStandardPaths>
 #include <QTest>
+#include <QWebSocket>
+#include <QWebSocketServer>
 
 #include "finestre/CicloGioco.h"
 #include "finestre/FinestraGiocaInRete.h"
@@ -25,6 +27,7 @@
 #include "finestre/TfrmOpzioni.h"
 #include "motori/Tavolo.h"
 #include "partita/TipoStoriaPartite.h"
+#include "rete/ServerLocale.h"
 
 namespace {
 
@@ -223,4 +226,143 @@ TEST(GiocoInRete, DueFinestreGiocanoUnaPartitaIntieraOgnunaAlPostoQuattro) {
         EXPECT_NE(box.titolo, QStringLiteral("Briscola Chiamata")) << box.testo.toStdString();
     }
     EXPECT_EQ(fini, 2);
+}
+
+// Bruno's window leaves with his card on the table; the computer plays his seat meanwhile, and
+// "Rientra al tavolo" puts him back in it, with the hand the table left him, to play on.
+TEST(GiocoInRete, RientraAlTavoloAMetaPresa) {
+    TavoloInRete tavolo;
+    tavolo.Siedono(0, 2);
+    TfrmBriscolaMain& a = tavolo.a;
+    TfrmBriscolaMain& b = tavolo.b;
+    ASSERT_TRUE(GiocaFinche({&a, &b}, [&] {
+        const PartitaVista& p = Vista(b).partita;
+        return p.prese[0] + p.prese[1] + p.prese[2] + p.prese[3] + p.prese[4] >= 1 &&
+               p.tavola.size() >= 3 && p.tavola.size() < 5 && Inattiva(b);
+    }));
+    b.LasciaTavolo();
+    ASSERT_EQ(b.Remota(), nullptr);
+    // Anna plays on; Bruno's seat is the computer's until he is back.
+    ASSERT_TRUE(GiocaFinche({&a}, [&] { return !Vista(a).posti[2].connesso; }));
+
+    GiocaInRete(tavolo.ospitante.Dialoghi(), b, [](FinestraGiocaInRete& d) {
+        ASSERT_TRUE(d.PulsanteRientra()->isEnabled());
+        Clic(d.PulsanteRientra());
+    });
+    ASSERT_NE(b.Remota(), nullptr);
+    ASSERT_TRUE(AttendiCondizione([&] { return Vista(b).posto == 2 && Vista(b).inPartita; }));
+    ASSERT_TRUE(AttendiCondizione([&] { return b.Remota()->SenzaPassi() || Inattiva(b); }));
+    ASSERT_TRUE(AttendiCondizione([&] { return Inattiva(b); }));
+    // His hand is back at the bottom of his window, every card of it.
+    for (const Carta& c : Vista(b).partita.mano) {
+        EXPECT_TRUE(b.Immagine(c.Indice())->isVisible()) << c.Indice();
+    }
+    EXPECT_TRUE(Vista(a).posti[2].connesso);
+    const int numero = Vista(b).partita.numero;
+    ASSERT_TRUE(GiocaFinche({&a, &b}, [&] {
+        return Vista(a).serie.partite > numero && Vista(b).serie.partite > numero;
+    }));
+    EXPECT_EQ(Vista(a).serie.totali, Vista(b).serie.totali);
+    for (const auto& box : tavolo.ospitante.Dialoghi().mostrati) {
+        EXPECT_NE(box.titolo, QStringLiteral("Briscola Chiamata")) << box.testo.toStdString();
+    }
+}
+
+namespace {
+
+// A server of another kind on the loopback address: answers the first message with the text
+// given, then, if asked, drops the connection.
+struct ServerFinto {
+    QWebSocketServer server{QStringLiteral("finto"), QWebSocketServer::NonSecureMode};
+    std::vector<std::unique_ptr<QWebSocket>> socket;
+    ServerFinto(const QString& risposta, bool chiudi) {
+        server.listen(QHostAddress::LocalHost, 0);
+        QObject::connect(&server, &QWebSocketServer::newConnection, &server, [=, this] {
+            socket.emplace_back(server.nextPendingConnection());
+            QWebSocket* s = socket.back().get();
+            QObject::connect(s, &QWebSocket::textMessageReceived, s, [=](const QString&) {
+                s->sendTextMessage(risposta);
+                if (chiudi) {
+                    s->abort();
+                }
+            });
+        });
+    }
+    QString Server() const { return QStringLiteral("127.0.0.1:%1").arg(server.serverPort()); }
+};
+
+} // namespace
+
+// Each way of not reaching a table, or of losing it, is told once in its own words; the window
+// is then back to its own table, and "Nuova Partita" starts a game against the computer.
+TEST(GiocoInRete, OgniErroreSiDiceUnaVoltaELaFinestraRestaUsabile) {
+    QStandardPaths::setTestModeEnabled(true);
+    TavoloDiProva tavolo(0, 5);
+    TfrmBriscolaMain& finestra = tavolo.Finestra();
+    ASSERT_TRUE(tavolo.AttendiInattivo());
+
+    OpzioniSala sala;
+    ServerLocale server(sala, 0);
+    const QString locale = QStringLiteral("127.0.0.1:%1").arg(server.Porta());
+    // A table whose five seats are held by people.
+    std::vector<std::unique_ptr<ClienteTavolo>> seduti;
+    QString pieno;
+    for (int s = 0; s < 5; ++s) {
+        seduti.push_back(std::make_unique<ClienteTavolo>());
+        if (s == 0) {
+            seduti[0]->Crea({QStringLiteral("127.0.0.1"), server.Porta(), false, {}},
+                            ImpostazioniTavolo{QStringLiteral("Pieno")});
+            ASSERT_TRUE(AttendiCondizione([&] { return !seduti[0]->Vista().codice.isEmpty(); }));
+            pieno = seduti[0]->Vista().codice;
+        } else {
+            seduti[s]->Unisciti({QStringLiteral("127.0.0.1"), server.Porta(), false, pieno});
+            ASSERT_TRUE(AttendiCondizione([&] { return !seduti[s]->Vista().codice.isEmpty(); }));
+        }
+        seduti[s]->Siedi(s, QStringLiteral("P%1").arg(s));
+        ASSERT_TRUE(AttendiCondizione([&] { return seduti[s]->Vista().posto == s; }));
+    }
+    quint16 chiusa = 0;
+    {
+        ServerLocale spento(sala, 0);
+        chiusa = spento.Porta();
+    }
+    ServerFinto versione(
+        QStringLiteral(R"({"tipo":"errore","codice":"versione","messaggio":"Versione 2"})"), false);
+    ServerFinto caduto(QStringLiteral(R"({"tipo":"benvenuto","versione":1})"), true);
+
+    struct Caso {
+        QString server;
+        QString codice;
+        QString atteso;
+    };
+    const std::vector<Caso> casi = {
+        {QStringLiteral("127.0.0.1:%1").arg(chiusa), "abcdef", "non risponde"},
+        {locale, "NessunTavolo", "nessun tavolo con il codice NessunTavolo"},
+        {locale, pieno, "al completo"},
+        {versione.Server(), "abcdef", "un'altra versione"},
+        {caduto.Server(), "abcdef", "si è interrotta"},
+        {"ftp://dove", "", "Collegamento non valido"},
+    };
+    for (const Caso& caso : casi) {
+        SCOPED_TRACE(caso.atteso.toStdString());
+        tavolo.Dialoghi().mostrati.clear();
+        GiocaInRete(tavolo.Dialoghi(), finestra, [&](FinestraGiocaInRete& d) {
+            d.CampoServer()->setText(caso.server);
+            d.CampoCodice()->setText(caso.codice);
+            Clic(d.PulsanteUnisciti());
+        });
+        ASSERT_TRUE(AttendiCondizione([&] { return finestra.Remota() == nullptr; }, 8000));
+        QTest::qWait(100);
+        ASSERT_EQ(tavolo.Dialoghi().mostrati.size(), 1u);
+        EXPECT_TRUE(tavolo.Dialoghi().mostrati[0].testo.contains(caso.atteso))
+            << tavolo.Dialoghi().mostrati[0].testo.toStdString();
+        EXPECT_TRUE(finestra.AzioneStatoIA()->isEnabled());
+    }
+    // Back to a game against the computer.
+    finestra.menuNuovaPartitaClick();
+    ASSERT_TRUE(tavolo.AttendiInattivo());
+    EXPECT_TRUE(finestra.SemaforoGioco().InCorso());
+    EXPECT_FALSE(finestra.InRete());
+    // The panels show the options' names again, not the table's.
+    EXPECT_FALSE(finestra.Pannello(4).EtichettaNome()->text().startsWith(QStringLiteral("•")));
 }
