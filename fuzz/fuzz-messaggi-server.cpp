@@ -4,6 +4,7 @@
 // table, eight tricks and 120 points a seat).
 
 #include <QString>
+#include <QStringList>
 #include <cstddef>
 #include <cstdint>
 

@@ -36,6 +36,7 @@ TavoloRicordato LeggiTavoloRicordato(const QString& percorso) {
     if (!numero || tavolo.posto < 0 || tavolo.posto > 4) {
         return {};
     }
+    tavolo.ospitato = righe.size() > 4 && righe[4].trimmed() == QLatin1String("ospitato");
     return tavolo;
 }
 

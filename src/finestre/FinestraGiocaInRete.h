@@ -17,6 +17,8 @@ struct TavoloRicordato {
     QString codice;
     int posto = -1;
     QString gettone;
+    // The table was hosted by this machine: coming back hosts it again first.
+    bool ospitato = false;
     bool Valido() const { return !server.isEmpty() && !codice.isEmpty() && posto >= 0; }
 };
 QString FileTavoloRicordato();

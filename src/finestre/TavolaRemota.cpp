@@ -237,6 +237,13 @@ void TavolaRemota::Mostra(const MessaggioServer& m) {
                     Locale(m.carte[i].posto);
             }
         }
+        // Face-down cards of other seats are seen now, as the trick turns them up.
+        for (const CartaVista& carta : m.carte) {
+            const auto inTavola = finestra.tavolo.begin() + finestra.numeroCarteInTavola;
+            if (std::find(finestra.tavolo.begin(), inTavola, carta.carta) == inTavola) {
+                CartaGiocata(carta);
+            }
+        }
         finestra.NotificaManoRaccolta(Locale(m.vincitore));
         break;
     }
@@ -274,6 +281,19 @@ void TavolaRemota::FinePartita(const MessaggioServer& m) {
             // Played again from what was seen: the same record the window keeps at its own
             // table, in its own places, for the scores, the analysis and the saved series.
             RegistroPartita registro = RigiocaPartita(notata);
+            PartitaNotata alTavolo = notata;
+            const auto remoto = [this](int locale) { return locale < 0 ? locale : Remoto(locale); };
+            for (int& posto : alTavolo.distribuzione) {
+                posto = remoto(posto);
+            }
+            for (LicitazioneNotata& licitazione : alTavolo.licitazioni) {
+                licitazione.giocatore = remoto(licitazione.giocatore);
+            }
+            for (PresaNotata& presa : alTavolo.prese) {
+                presa.primo = remoto(presa.primo);
+            }
+            alTavolo.punteggi = m.punteggi;
+            storiaTavolo.RegistraPartita(RigiocaPartita(alTavolo));
             TipoStoriaPartite& storia = finestra.TavoloGioco().Stato().storia;
             storia.RegistraPartita(registro);
             finestra.NotificaFinePartita(registro, storia);

@@ -7,6 +7,7 @@
 #include <memory>
 
 #include "notazione/PartitaNotata.h"
+#include "partita/TipoStoriaPartite.h"
 #include "rete/ClienteTavolo.h"
 
 class ServerLocale;
@@ -40,6 +41,9 @@ public:
     // The decision the server waits for from this seat ("chiamata", "briscola", "carta"), once
     // every message before it has been shown; empty when none.
     const QString& Dovuto() const { return dovuto; }
+    // The games seen whole at this table, in the table's own seat order: what "Salva Partita"
+    // saves, so that every seat's file is the same series.
+    const TipoStoriaPartite& StoriaTavolo() const { return storiaTavolo; }
 
 signals:
     // The seats' names or marks changed.
@@ -56,6 +60,7 @@ private:
     PartitaNotata notata;
     bool notataCompleta = false;
     std::array<int, 5> giocate{};
+    TipoStoriaPartite storiaTavolo;
     int mioPosto() const { return cliente->Vista().posto; }
 
     void Mostra(const MessaggioServer& messaggio);

@@ -83,8 +83,7 @@ TfrmBriscolaMain::TfrmBriscolaMain(std::uint32_t semeCasuale, int tipoGiocatori,
 
     panelPunti = new PanelPunti(
         TavoloGioco().Stato().storia, soloComputer,
-        [this](int giocatore) { return NomeMostrato(giocatore); },
-        nomiMazzo, tavolo);
+        [this](int giocatore) { return NomeMostrato(giocatore); }, nomiMazzo, tavolo);
     panelLicitazione = new PanelLicitazione(sfondo, tavolo);
     connect(panelLicitazione, &PanelLicitazione::ChiamataCliccata, this,
             &TfrmBriscolaMain::ClickChiamata);

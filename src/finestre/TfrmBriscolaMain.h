@@ -219,8 +219,8 @@ private:
     std::unique_ptr<TipoStoriaPartite> storiaLocale;
     // The name a panel shows: the table's at a network table, else the options'.
     QString NomeMostrato(int giocatore) const;
-    void EntraInRete(std::unique_ptr<TavolaRemota> tavola, const QString& pubblico,
-                     quint16 porta, const QString& indirizzi);
+    void EntraInRete(std::unique_ptr<TavolaRemota> tavola, const QString& pubblico, quint16 porta,
+                     const QString& indirizzi);
     void TornaAlGiocoLocale();
     void RicordaPosto();
     void SvuotaTavola();

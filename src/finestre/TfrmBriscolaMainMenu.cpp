@@ -13,6 +13,7 @@
 #include "finestre/FileOpzioni.h"
 #include "finestre/PanelPunti.h"
 #include "finestre/SerieSalvata.h"
+#include "finestre/TavolaRemota.h"
 #include "finestre/TfrmAboutBox.h"
 #include "finestre/TfrmOpzioni.h"
 #include "finestre/TfrmStato.h"
@@ -152,7 +153,9 @@ void TfrmBriscolaMain::menuPuntiPartitaClick(bool punti) {
 
 void TfrmBriscolaMain::menuSalvaPartitaClick() {
     try {
-        SalvaSerie(this, TavoloGioco().Stato().storia);
+        // At a network table, the table's series in its own seat order.
+        SalvaSerie(this,
+                   tavolaRemota ? tavolaRemota->StoriaTavolo() : TavoloGioco().Stato().storia);
     } catch (const std::exception& e) {
         MostraErrore(QString::fromStdString(e.what()));
     }

@@ -155,10 +155,19 @@ void TfrmBriscolaMain::menuGiocaInReteClick() {
         case SceltaRete::Modo::Unisciti:
             cliente->Unisciti(LeggiIndirizzoTavolo(scelta.server, scelta.codice, kPorta));
             break;
-        case SceltaRete::Modo::Rientra:
-            cliente->Unisciti(LeggiIndirizzoTavolo(ricordato.server, ricordato.codice, kPorta),
-                              ricordato.posto, ricordato.gettone);
+        case SceltaRete::Modo::Rientra: {
+            IndirizzoTavolo dove = LeggiIndirizzoTavolo(ricordato.server, ricordato.codice, kPorta);
+            if (ricordato.ospitato) {
+                // The hosted table was saved when the game closed: the server reopens it.
+                OpzioniSala sala;
+                sala.cartellaDati = CartellaTavoliOspitati();
+                server = std::make_unique<ServerLocale>(sala, dove.porta);
+                dove.porta = server->Porta();
+                pubblico = ServerLocale::IndirizziMacchina().value(0).toString();
+            }
+            cliente->Unisciti(dove, ricordato.posto, ricordato.gettone);
             break;
+        }
         }
     } catch (const std::exception& e) {
         MostraErrore(QString::fromUtf8(e.what()));
@@ -239,18 +248,19 @@ void TfrmBriscolaMain::RicordaPosto() {
         return;
     }
     const ClienteTavolo& cliente = tavolaRemota->Cliente();
-    RicordaTavolo(FileTavoloRicordato(), {cliente.Indirizzo().Server(), cliente.Indirizzo().codice,
-                                          cliente.Vista().posto, cliente.Gettone()});
+    RicordaTavolo(FileTavoloRicordato(),
+                  {cliente.Indirizzo().Server(), cliente.Indirizzo().codice, cliente.Vista().posto,
+                   cliente.Gettone(), tavolaRemota->Server() != nullptr});
 }
 
 void TfrmBriscolaMain::LasciaTavolo() {
     if (!tavolaRemota) {
         return;
     }
+    tavolaRemota->Cliente().Esci();
     if (tavolaRemota->Server() != nullptr) {
         tavolaRemota->Server()->Arresta();
     }
-    tavolaRemota->Cliente().Esci();
     if (lobby) {
         lobby->hide();
         lobby->deleteLater();

@@ -1,10 +1,18 @@
 #include "rete/ServerLocale.h"
 
+#include <QCoreApplication>
+#include <QElapsedTimer>
 #include <QNetworkInterface>
 #include <algorithm>
 
 #include "comune/Errore.h"
 #include "rete/LimitiRete.h"
+
+namespace {
+
+constexpr int kAttesaCongedoMs = 1000;
+
+} // namespace
 
 ServerLocale::ServerLocale(const OpzioniSala& opzioni, quint16 porta)
     : servizio(CreaServizioTavoli(opzioni)),
@@ -20,6 +28,13 @@ ServerLocale::ServerLocale(const OpzioniSala& opzioni, quint16 porta)
 
 ServerLocale::~ServerLocale() {
     Arresta();
+    // The players are told of the stop before their sockets go with the listener: each closes
+    // once it has read it. A client that never does is not waited for long.
+    QElapsedTimer attesa;
+    attesa.start();
+    while (ascoltatore->Connessioni() > 0 && attesa.elapsed() < kAttesaCongedoMs) {
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
+    }
 }
 
 void ServerLocale::Arresta() {

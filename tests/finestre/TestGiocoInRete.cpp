@@ -6,7 +6,9 @@
 
 #include <QCheckBox>
 #include <QDialog>
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -147,11 +149,12 @@ struct TavoloInRete {
     ~TavoloInRete() { QFile::remove(FileTavoloRicordato()); }
 
     // Anna hosts and sits at postoA, Bruno joins by the link and sits at postoB.
-    void Siedono(int postoA, int postoB, bool schermate = false) {
+    void Siedono(int postoA, int postoB, bool schermate = false, bool alBuio = false) {
         ASSERT_TRUE(ospitante.AttendiInattivo());
         ASSERT_TRUE(AttendiCondizione([&] { return Inattiva(b); }));
-        GiocaInRete(ospitante.Dialoghi(), a, [schermate](FinestraGiocaInRete& d) {
+        GiocaInRete(ospitante.Dialoghi(), a, [schermate, alBuio](FinestraGiocaInRete& d) {
             d.CampoTempoTurno()->setValue(0);
+            d.CampoManoAlBuio()->setChecked(alBuio);
             if (schermate) {
                 SalvaSchermata(d, QStringLiteral("rete-dialogo"));
             }
@@ -181,17 +184,33 @@ struct TavoloInRete {
 
 } // namespace
 
+namespace {
+void GiocaUnaPartita(bool alBuio);
+} // namespace
+
 // Anna hosts at seat 1, Bruno joins at seat 3: both play a whole game with three computers
 // by clicking, each at seat 4's place, and each window's score panel ends with the table's
 // totals, turned to its own places.
 TEST(GiocoInRete, DueFinestreGiocanoUnaPartitaIntieraOgnunaAlPostoQuattro) {
+    for (const bool alBuio : {false, true}) {
+        SCOPED_TRACE(alBuio ? "prima mano al buio" : "prima mano scoperta");
+        GiocaUnaPartita(alBuio);
+        if (::testing::Test::HasFatalFailure()) {
+            return;
+        }
+    }
+}
+
+namespace {
+
+void GiocaUnaPartita(bool alBuio) {
     TavoloInRete tavolo;
-    tavolo.Siedono(1, 3, true);
+    tavolo.Siedono(1, 3, !alBuio, alBuio);
     TfrmBriscolaMain& a = tavolo.a;
     TfrmBriscolaMain& b = tavolo.b;
     ASSERT_TRUE(GiocaFinche({&a, &b}, [&] {
-        return Vista(a).partita.numero == 0 && Vista(a).partita.tavola.size() == 3 &&
-               Vista(b).partita.tavola.size() == 3;
+        return Vista(b).partita.numero == 0 && Vista(b).partita.tavola.size() >= 2 &&
+               Vista(b).partita.tavola.size() < 5 && Inattiva(b);
     }));
     // Seen from seat 3: Bruno at the rightmost place, Anna (seat 1) three places to the left.
     EXPECT_EQ(b.Remota()->Locale(3), 4);
@@ -202,7 +221,9 @@ TEST(GiocoInRete, DueFinestreGiocanoUnaPartitaIntieraOgnunaAlPostoQuattro) {
     // Seen from seat 1: Bruno (seat 3) at the second place.
     EXPECT_TRUE(a.Pannello(1).EtichettaNome()->text().contains(QStringLiteral("Bruno")));
     EXPECT_EQ(a.Pannello(0).EtichettaNome()->text(), QStringLiteral("Computer"));
-    SalvaSchermata(b, QStringLiteral("rete-tavolo-dal-posto-3"));
+    if (!alBuio) {
+        SalvaSchermata(b, QStringLiteral("rete-tavolo-dal-posto-3"));
+    }
     // Nothing that shows another seat's cards, nor the window's own series.
     EXPECT_FALSE(a.AzioneStatoIA()->isEnabled());
     EXPECT_FALSE(b.AzioneStatoIA()->isEnabled());
@@ -219,6 +240,24 @@ TEST(GiocoInRete, DueFinestreGiocanoUnaPartitaIntieraOgnunaAlPostoQuattro) {
             EXPECT_EQ(storia.Totale(f->Remota()->Locale(s)), vista.serie.totali[s]) << s;
         }
     }
+    // Either seat saves the same series, in the table's own seat order.
+    for (int s = 0; s < 5; ++s) {
+        EXPECT_EQ(a.Remota()->StoriaTavolo().Totale(s), Vista(a).serie.totali[s]) << s;
+    }
+    CartellaTemporanea cartella;
+    const QString fileA = QString::fromStdString(cartella.File("anna.bri"));
+    const QString fileB = QString::fromStdString(cartella.File("bruno.bri"));
+    tavolo.ospitante.Dialoghi().file.push_back(fileA);
+    a.menuSalvaPartitaClick();
+    tavolo.ospitante.Dialoghi().file.push_back(fileB);
+    b.menuSalvaPartitaClick();
+    QFile serieA(fileA);
+    QFile serieB(fileB);
+    ASSERT_TRUE(serieA.open(QIODevice::ReadOnly));
+    ASSERT_TRUE(serieB.open(QIODevice::ReadOnly));
+    const QByteArray byteA = serieA.readAll();
+    EXPECT_GT(byteA.size(), 0);
+    EXPECT_EQ(byteA, serieB.readAll());
     // The end of the game was told once in each window, and nothing went wrong.
     int fini = 0;
     for (const auto& box : tavolo.ospitante.Dialoghi().mostrati) {
@@ -227,6 +266,8 @@ TEST(GiocoInRete, DueFinestreGiocanoUnaPartitaIntieraOgnunaAlPostoQuattro) {
     }
     EXPECT_EQ(fini, 2);
 }
+
+} // namespace
 
 // Bruno's window leaves with his card on the table; the computer plays his seat meanwhile, and
 // "Rientra al tavolo" puts him back in it, with the hand the table left him, to play on.
@@ -365,4 +406,30 @@ TEST(GiocoInRete, OgniErroreSiDiceUnaVoltaELaFinestraRestaUsabile) {
     EXPECT_FALSE(finestra.InRete());
     // The panels show the options' names again, not the table's.
     EXPECT_FALSE(finestra.Pannello(4).EtichettaNome()->text().startsWith(QStringLiteral("•")));
+}
+
+// Closing the game on the hosting machine asks first, then saves the table as the server does
+// when it stops and tells the others.
+TEST(GiocoInRete, ChiudereIlGiocoOspitanteSalvaIlTavoloPerTutti) {
+    TavoloInRete tavolo;
+    QDir(TfrmBriscolaMain::CartellaTavoliOspitati()).removeRecursively();
+    tavolo.Siedono(0, 2);
+    TfrmBriscolaMain& a = tavolo.a;
+    TfrmBriscolaMain& b = tavolo.b;
+    ASSERT_TRUE(GiocaFinche({&a, &b}, [&] { return Vista(b).partita.tavola.size() >= 2; }));
+    const QString codice = a.Remota()->Cliente().Indirizzo().codice;
+    DialoghiFinti& dialoghi = tavolo.ospitante.Dialoghi();
+    dialoghi.mostrati.clear();
+    dialoghi.risposte.push_back(true);
+    a.close();
+    ASSERT_FALSE(dialoghi.mostrati.empty());
+    EXPECT_EQ(dialoghi.mostrati[0].testo, QStringLiteral("Chiudere il tavolo per tutti?"));
+    EXPECT_TRUE(QFileInfo::exists(
+        QDir(TfrmBriscolaMain::CartellaTavoliOspitati()).filePath(codice + ".tavolo")))
+        << QDir(TfrmBriscolaMain::CartellaTavoliOspitati()).entryList().join(' ').toStdString();
+    // Bruno is told, once, and is back at his own table.
+    ASSERT_TRUE(AttendiCondizione([&] { return b.Remota() == nullptr; }));
+    ASSERT_EQ(dialoghi.mostrati.size(), 2u);
+    EXPECT_TRUE(dialoghi.mostrati[1].testo.contains(QStringLiteral("si è fermato")))
+        << dialoghi.mostrati[1].testo.toStdString();
 }
