@@ -69,6 +69,11 @@ bool Inattiva(const TfrmBriscolaMain& f) {
     return f.Immagine(0) != nullptr && !f.Ciclo().Attivo() && !f.Ciclo().InPasso();
 }
 
+// A label's whole text, also when it shows it cut short (the whole text is its tooltip then).
+QString Intero(const QLabel* etichetta) {
+    return etichetta->toolTip().isEmpty() ? etichetta->text() : etichetta->toolTip();
+}
+
 const VistaTavolo& Vista(const TfrmBriscolaMain& f) {
     return f.Remota()->Cliente().Vista();
 }
@@ -138,7 +143,9 @@ bool GiocaFinche(std::initializer_list<TfrmBriscolaMain*> finestre,
 
 struct TavoloInRete {
     TavoloDiProva ospitante{0, 11, kOpzioniOspite};
-    SecondaFinestra ospite{QStringLiteral("AttesaGiocata=0\r\nAttesaMano=0\r\nNome5=Bruno\r\n")};
+    // Bruno's name looks like markup: it must show as the text he typed.
+    SecondaFinestra ospite{
+        QStringLiteral("AttesaGiocata=0\r\nAttesaMano=0\r\nNome5=<i>Bruno</i>\r\n")};
     TfrmBriscolaMain& a = ospitante.Finestra();
     TfrmBriscolaMain& b = ospite.Finestra();
 
@@ -215,11 +222,16 @@ void GiocaUnaPartita(bool alBuio) {
     // Seen from seat 3: Bruno at the rightmost place, Anna (seat 1) three places to the left.
     EXPECT_EQ(b.Remota()->Locale(3), 4);
     EXPECT_EQ(b.Remota()->Locale(1), 2);
-    EXPECT_TRUE(b.Pannello(4).EtichettaNome()->text().contains(QStringLiteral("Bruno")));
-    EXPECT_TRUE(b.Pannello(2).EtichettaNome()->text().contains(QStringLiteral("Anna")));
-    EXPECT_TRUE(a.Pannello(4).EtichettaNome()->text().contains(QStringLiteral("Anna")));
+    EXPECT_TRUE(Intero(b.Pannello(4).EtichettaNome()).contains(QStringLiteral("Bruno")));
+    EXPECT_TRUE(Intero(b.Pannello(2).EtichettaNome()).contains(QStringLiteral("Anna")));
+    EXPECT_TRUE(Intero(a.Pannello(4).EtichettaNome()).contains(QStringLiteral("Anna")));
+    for (QLabel* nome : {a.Pannello(1).EtichettaNome(), a.Lobby()->EtichettaPosto(3)}) {
+        EXPECT_TRUE(Intero(nome).contains(QStringLiteral("<i>Bruno</i>")))
+            << Intero(nome).toStdString();
+        EXPECT_EQ(nome->textFormat(), Qt::PlainText);
+    }
     // Seen from seat 1: Bruno (seat 3) at the second place.
-    EXPECT_TRUE(a.Pannello(1).EtichettaNome()->text().contains(QStringLiteral("Bruno")));
+    EXPECT_TRUE(Intero(a.Pannello(1).EtichettaNome()).contains(QStringLiteral("Bruno")));
     EXPECT_EQ(a.Pannello(0).EtichettaNome()->text(), QStringLiteral("Computer"));
     if (!alBuio) {
         SalvaSchermata(b, QStringLiteral("rete-tavolo-dal-posto-3"));
