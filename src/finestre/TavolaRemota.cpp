@@ -6,6 +6,7 @@
 
 #include "finestre/CicloGioco.h"
 #include "finestre/Dialoghi.h"
+#include "finestre/ScalaTavolo.h"
 #include "finestre/TfrmBriscolaMain.h"
 #include "motori/Tavolo.h"
 #include "notazione/RigiocaPartita.h"
@@ -48,7 +49,31 @@ TavolaRemota::TavolaRemota(TfrmBriscolaMain& finestra, std::unique_ptr<ClienteTa
     });
 }
 
-TavolaRemota::~TavolaRemota() = default;
+TavolaRemota::~TavolaRemota() {
+    for (const QPointer<QLabel>& dorso : dorsi) {
+        delete dorso.data();
+    }
+}
+
+void TavolaRemota::MostraDorso(int locale) {
+    QPointer<QLabel>& dorso = dorsi.at(static_cast<std::size_t>(locale));
+    if (!dorso) {
+        dorso = new QLabel(finestra.AreaTavolo());
+    }
+    // Where the window puts a seat's card on the table.
+    ScalaTavolo::Colloca(dorso, QRect(100 * locale + 20, 70, 55, 101));
+    ScalaTavolo::ImpostaFigura(dorso, finestra.bitmapDorso, finestra.bitmapDorso2x);
+    dorso->show();
+    dorso->raise();
+}
+
+void TavolaRemota::NascondiDorsi() {
+    for (const QPointer<QLabel>& dorso : dorsi) {
+        if (dorso) {
+            dorso->hide();
+        }
+    }
+}
 
 int TavolaRemota::Locale(int remoto) const {
     const int mio = mioPosto() >= 0 ? mioPosto() : 4;
@@ -132,14 +157,17 @@ void TavolaRemota::Distribuisci(const std::vector<Carta>& carte) {
         mani[4][k] = ordinate[k];
     }
     giocate.fill(0);
+    NascondiDorsi();
     finestra.Benvenuto()->hide();
     finestra.NotificaDistribuzione(&mani, 4);
 }
 
 void TavolaRemota::CartaGiocata(const CartaVista& vista) {
     const int locale = Locale(vista.posto);
-    // Another seat's card face down: nothing of it is known until its trick turns it up.
+    // Another seat's card face down: only its back is seen until its trick turns it up.
     if (!vista.carta.Definita()) {
+        MostraDorso(locale);
+        finestra.Attesa(true, {});
         return;
     }
     Carta carta = vista.carta;
@@ -238,6 +266,7 @@ void TavolaRemota::Mostra(const MessaggioServer& m) {
             }
         }
         // Face-down cards of other seats are seen now, as the trick turns them up.
+        NascondiDorsi();
         for (const CartaVista& carta : m.carte) {
             const auto inTavola = finestra.tavolo.begin() + finestra.numeroCarteInTavola;
             if (std::find(finestra.tavolo.begin(), inTavola, carta.carta) == inTavola) {

@@ -1,6 +1,8 @@
 #pragma once
 
+#include <QLabel>
 #include <QObject>
+#include <QPointer>
 #include <QString>
 #include <array>
 #include <deque>
@@ -61,6 +63,10 @@ private:
     bool notataCompleta = false;
     std::array<int, 5> giocate{};
     TipoStoriaPartite storiaTavolo;
+    // Another seat's card lying face down: its back, at the seat's place in the trick.
+    std::array<QPointer<QLabel>, 5> dorsi;
+    void MostraDorso(int locale);
+    void NascondiDorsi();
     int mioPosto() const { return cliente->Vista().posto; }
 
     void Mostra(const MessaggioServer& messaggio);
