@@ -46,8 +46,9 @@ bool RicordaTavolo(const QString& percorso, const TavoloRicordato& tavolo) {
     if (!file.open(QIODevice::WriteOnly)) {
         return false;
     }
-    file.write(QStringLiteral("%1\n%2\n%3\n%4\n")
-                   .arg(tavolo.server, tavolo.codice, QString::number(tavolo.posto), tavolo.gettone)
+    file.write(QStringLiteral("%1\n%2\n%3\n%4\n%5\n")
+                   .arg(tavolo.server, tavolo.codice, QString::number(tavolo.posto), tavolo.gettone,
+                        tavolo.ospitato ? QStringLiteral("ospitato") : QStringLiteral("ospite"))
                    .toUtf8());
     return file.commit();
 }

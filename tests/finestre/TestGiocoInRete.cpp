@@ -141,19 +141,31 @@ bool GiocaFinche(std::initializer_list<TfrmBriscolaMain*> finestre,
         millisecondi);
 }
 
+// The platform's data folder of the test's own (where a window remembers its table and a
+// hosting one saves it), so that nothing is left behind and no two tests share one.
+class DatiDelTest {
+public:
+    DatiDelTest() : prima(qgetenv("XDG_DATA_HOME")) {
+        QStandardPaths::setTestModeEnabled(false);
+        qputenv("XDG_DATA_HOME", QByteArray::fromStdString(cartella.File("dati")));
+    }
+    ~DatiDelTest() { qputenv("XDG_DATA_HOME", prima); }
+    DatiDelTest(const DatiDelTest&) = delete;
+    DatiDelTest& operator=(const DatiDelTest&) = delete;
+
+private:
+    CartellaTemporanea cartella;
+    QByteArray prima;
+};
+
 struct TavoloInRete {
+    DatiDelTest dati;
     TavoloDiProva ospitante{0, 11, kOpzioniOspite};
     // Bruno's name looks like markup: it must show as the text he typed.
     SecondaFinestra ospite{
         QStringLiteral("AttesaGiocata=0\r\nAttesaMano=0\r\nNome5=<i>Bruno</i>\r\n")};
     TfrmBriscolaMain& a = ospitante.Finestra();
     TfrmBriscolaMain& b = ospite.Finestra();
-
-    TavoloInRete() {
-        QStandardPaths::setTestModeEnabled(true);
-        QFile::remove(FileTavoloRicordato());
-    }
-    ~TavoloInRete() { QFile::remove(FileTavoloRicordato()); }
 
     // Anna hosts and sits at postoA, Bruno joins by the link and sits at postoB.
     void Siedono(int postoA, int postoB, bool schermate = false, bool alBuio = false) {
@@ -349,7 +361,7 @@ struct ServerFinto {
 // Each way of not reaching a table, or of losing it, is told once in its own words; the window
 // is then back to its own table, and "Nuova Partita" starts a game against the computer.
 TEST(GiocoInRete, OgniErroreSiDiceUnaVoltaELaFinestraRestaUsabile) {
-    QStandardPaths::setTestModeEnabled(true);
+    DatiDelTest dati;
     TavoloDiProva tavolo(0, 5);
     TfrmBriscolaMain& finestra = tavolo.Finestra();
     ASSERT_TRUE(tavolo.AttendiInattivo());
@@ -421,15 +433,18 @@ TEST(GiocoInRete, OgniErroreSiDiceUnaVoltaELaFinestraRestaUsabile) {
 }
 
 // Closing the game on the hosting machine asks first, then saves the table as the server does
-// when it stops and tells the others.
+// when it stops and tells the others; started again, its "Rientra" hosts the table again.
 TEST(GiocoInRete, ChiudereIlGiocoOspitanteSalvaIlTavoloPerTutti) {
     TavoloInRete tavolo;
-    QDir(TfrmBriscolaMain::CartellaTavoliOspitati()).removeRecursively();
     tavolo.Siedono(0, 2);
     TfrmBriscolaMain& a = tavolo.a;
     TfrmBriscolaMain& b = tavolo.b;
     ASSERT_TRUE(GiocaFinche({&a, &b}, [&] { return Vista(b).partita.tavola.size() >= 2; }));
     const QString codice = a.Remota()->Cliente().Indirizzo().codice;
+    // What Anna's machine remembers (the two windows here share one data folder).
+    const ClienteTavolo& anna = a.Remota()->Cliente();
+    ASSERT_TRUE(RicordaTavolo(FileTavoloRicordato(),
+                              {anna.Indirizzo().Server(), codice, 0, anna.Gettone(), true}));
     DialoghiFinti& dialoghi = tavolo.ospitante.Dialoghi();
     dialoghi.mostrati.clear();
     dialoghi.risposte.push_back(true);
@@ -444,4 +459,17 @@ TEST(GiocoInRete, ChiudereIlGiocoOspitanteSalvaIlTavoloPerTutti) {
     ASSERT_EQ(dialoghi.mostrati.size(), 2u);
     EXPECT_TRUE(dialoghi.mostrati[1].testo.contains(QStringLiteral("si è fermato")))
         << dialoghi.mostrati[1].testo.toStdString();
+
+    // Anna starts the game again: "Rientra" hosts the saved table and seats her mid-game, and
+    // the game goes on from where it stood.
+    SecondaFinestra ancora(kOpzioniOspite);
+    TfrmBriscolaMain& c = ancora.Finestra();
+    ASSERT_TRUE(AttendiCondizione([&] { return Inattiva(c); }));
+    GiocaInRete(dialoghi, c, [](FinestraGiocaInRete& d) { Clic(d.PulsanteRientra()); });
+    ASSERT_NE(c.Remota(), nullptr);
+    ASSERT_NE(c.Remota()->Server(), nullptr);
+    ASSERT_TRUE(AttendiCondizione([&] { return Vista(c).posto == 0 && Vista(c).inPartita; }));
+    EXPECT_EQ(Vista(c).codice, codice);
+    EXPECT_GE(Vista(c).partita.tavola.size() + 5 * (8 - Vista(c).partita.mano.size()), 2u);
+    ASSERT_TRUE(GiocaFinche({&c}, [&] { return Vista(c).serie.partite >= 1; }));
 }
