@@ -213,8 +213,15 @@ void TfrmBriscolaMain::EntraInRete(std::unique_ptr<TavolaRemota> tavola, const Q
         }
     });
     Ciclo().Riprendi([this] {
-        Ciclo().ImpostaPassoEsterno([this] { return tavolaRemota ? tavolaRemota->Passo() : 0; },
-                                    [this] { return !tavolaRemota || tavolaRemota->SenzaPassi(); });
+        Ciclo().ImpostaPassoEsterno(
+            [this] {
+                // Left the table: the loop idles until a new game, or ends with the window.
+                if (!tavolaRemota) {
+                    return SemaforoGioco().Fermato() ? -1 : 0;
+                }
+                return tavolaRemota->Passo();
+            },
+            [this] { return !tavolaRemota || tavolaRemota->SenzaPassi(); });
     });
     // What would show another seat's cards, or the window's own series, is not for this table.
     menuStatoIA->setEnabled(false);
