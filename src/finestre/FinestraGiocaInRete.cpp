@@ -5,6 +5,7 @@
 #include <QDialogButtonBox>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QFormLayout>
 #include <QGroupBox>
 #include <QLabel>
@@ -22,22 +23,10 @@ QString FileTavoloRicordato() {
 
 TavoloRicordato LeggiTavoloRicordato(const QString& percorso) {
     QFile file(percorso);
-    // Four short lines: anything longer is not ours.
-    if (!file.open(QIODevice::ReadOnly) || file.size() > 1024) {
+    if (!QFileInfo(percorso).isFile() || !file.open(QIODevice::ReadOnly)) {
         return {};
     }
-    const QStringList righe = QString::fromUtf8(file.readAll()).split(QLatin1Char('\n'));
-    if (righe.size() < 4) {
-        return {};
-    }
-    bool numero = false;
-    TavoloRicordato tavolo{righe[0].trimmed(), righe[1].trimmed(), righe[2].toInt(&numero),
-                           righe[3].trimmed()};
-    if (!numero || tavolo.posto < 0 || tavolo.posto > 4) {
-        return {};
-    }
-    tavolo.ospitato = righe.size() > 4 && righe[4].trimmed() == QLatin1String("ospitato");
-    return tavolo;
+    return TavoloRicordatoDaTesto(file.read(4096));
 }
 
 bool RicordaTavolo(const QString& percorso, const TavoloRicordato& tavolo) {
@@ -46,10 +35,7 @@ bool RicordaTavolo(const QString& percorso, const TavoloRicordato& tavolo) {
     if (!file.open(QIODevice::WriteOnly)) {
         return false;
     }
-    file.write(QStringLiteral("%1\n%2\n%3\n%4\n%5\n")
-                   .arg(tavolo.server, tavolo.codice, QString::number(tavolo.posto), tavolo.gettone,
-                        tavolo.ospitato ? QStringLiteral("ospitato") : QStringLiteral("ospite"))
-                   .toUtf8());
+    file.write(TestoTavoloRicordato(tavolo));
     return file.commit();
 }
 

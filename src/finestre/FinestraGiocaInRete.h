@@ -4,6 +4,7 @@
 #include <QString>
 
 #include "rete/Protocollo.h"
+#include "rete/TavoloRicordato.h"
 
 class QCheckBox;
 class QComboBox;
@@ -11,16 +12,7 @@ class QLineEdit;
 class QPushButton;
 class QSpinBox;
 
-// The table this person last sat at, to come back to: kept in the platform's data folder.
-struct TavoloRicordato {
-    QString server;
-    QString codice;
-    int posto = -1;
-    QString gettone;
-    // The table was hosted by this machine: coming back hosts it again first.
-    bool ospitato = false;
-    bool Valido() const { return !server.isEmpty() && !codice.isEmpty() && posto >= 0; }
-};
+// Where the window remembers the table this person last sat at: the platform's data folder.
 QString FileTavoloRicordato();
 // An unreadable or missing file is no table.
 TavoloRicordato LeggiTavoloRicordato(const QString& percorso);

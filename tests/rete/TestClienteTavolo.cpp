@@ -10,6 +10,7 @@
 #include "TavoloProva.h"
 #include "rete/Ascoltatore.h"
 #include "rete/ClienteTavolo.h"
+#include "rete/TavoloRicordato.h"
 
 namespace {
 
@@ -323,5 +324,24 @@ TEST(IndirizzoTavolo, LeggeCollegamentiEIndirizzi) {
                                "http://h/#codice con spazi", "http://h/"}) {
         SCOPED_TRACE(guasto);
         EXPECT_THROW(LeggiIndirizzoTavolo(guasto, {}, 7750), Errore);
+    }
+}
+
+// The remembered table reads back as written; anything else is no table at all.
+TEST(TavoloRicordato, SiRileggeComeScrittoEIlRestoNonEUnTavolo) {
+    const TavoloRicordato tavolo{"192.168.1.5:7750", "k3Jd9QmX0aZ-", 3, "9f86d08188", true};
+    const TavoloRicordato riletto = TavoloRicordatoDaTesto(TestoTavoloRicordato(tavolo));
+    EXPECT_TRUE(riletto.Valido());
+    EXPECT_EQ(riletto.server, tavolo.server);
+    EXPECT_EQ(riletto.codice, tavolo.codice);
+    EXPECT_EQ(riletto.posto, 3);
+    EXPECT_EQ(riletto.gettone, tavolo.gettone);
+    EXPECT_TRUE(riletto.ospitato);
+    EXPECT_FALSE(TavoloRicordatoDaTesto("h\nc\n1\ng\nospite\n").ospitato);
+    for (const QByteArray& guasto :
+         {QByteArray(), QByteArray("h\nc\n1"), QByteArray("h\nc\n5\ng\n"),
+          QByteArray("h\nc\n-1\ng\n"), QByteArray("h\nc\nuno\ng\n"), QByteArray("\nc\n1\ng\n"),
+          QByteArray(2000, 'x'), QByteArray("h\nc\n1\n") + QByteArray(300, 'g') + "\n"}) {
+        EXPECT_FALSE(TavoloRicordatoDaTesto(guasto).Valido()) << guasto.left(40).toStdString();
     }
 }
