@@ -1,6 +1,7 @@
 #include "rete/ClienteTavolo.h"
 
 #include <QWebSocket>
+#include <algorithm>
 
 #include "comune/Errore.h"
 
