@@ -93,6 +93,156 @@
     </message>
 </context>
 <context>
+    <name>FinestraGiocaInRete</name>
+    <message>
+        <source>Prima mano al buio</source>
+        <translation>First trick face down</translation>
+    </message>
+    <message>
+        <source>Ospita</source>
+        <translation>Host</translation>
+    </message>
+    <message>
+        <source>Unisciti</source>
+        <translation>Join</translation>
+    </message>
+    <message>
+        <source>Rientra</source>
+        <translation>Rejoin</translation>
+    </message>
+    <message>
+        <source>Gioca in rete</source>
+        <translation>Play online</translation>
+    </message>
+    <message>
+        <source>Ospita un tavolo</source>
+        <translation>Host a table</translation>
+    </message>
+    <message>
+        <source>Nome del tavolo</source>
+        <translation>Table name</translation>
+    </message>
+    <message>
+        <source>Standard</source>
+        <translation>Standard</translation>
+    </message>
+    <message>
+        <source>Tattico</source>
+        <translation>Tactical</translation>
+    </message>
+    <message>
+        <source>Esperto</source>
+        <translation>Expert</translation>
+    </message>
+    <message>
+        <source>Computer ai posti liberi</source>
+        <translation>Computer in the empty seats</translation>
+    </message>
+    <message>
+        <source> s</source>
+        <translation> s</translation>
+    </message>
+    <message>
+        <source>senza limite</source>
+        <translation>no limit</translation>
+    </message>
+    <message>
+        <source>Tempo per decidere</source>
+        <translation>Time to decide</translation>
+    </message>
+    <message>
+        <source>Unisciti a un tavolo</source>
+        <translation>Join a table</translation>
+    </message>
+    <message>
+        <source>indirizzo[:porta], o il collegamento intero</source>
+        <translation>address[:port], or the whole link</translation>
+    </message>
+    <message>
+        <source>non serve col collegamento</source>
+        <translation>not needed with the link</translation>
+    </message>
+    <message>
+        <source>Server</source>
+        <translation>Server</translation>
+    </message>
+    <message>
+        <source>Codice del tavolo</source>
+        <translation>Table code</translation>
+    </message>
+    <message>
+        <source>Rientra al tavolo</source>
+        <translation>Rejoin the table</translation>
+    </message>
+    <message>
+        <source>Tavolo %1 su %2, posto %3</source>
+        <translation>Table %1 on %2, seat %3</translation>
+    </message>
+    <message>
+        <source>Nessun tavolo da riprendere</source>
+        <translation>No table to rejoin</translation>
+    </message>
+</context>
+<context>
+    <name>LobbyTavolo</name>
+    <message>
+        <source>Comincia</source>
+        <translation>Start</translation>
+    </message>
+    <message>
+        <source>Copia il collegamento</source>
+        <translation>Copy the link</translation>
+    </message>
+    <message>
+        <source>Tavolo in rete</source>
+        <translation>Online table</translation>
+    </message>
+    <message>
+        <source>Indirizzi di questa macchina: %1</source>
+        <translation>This machine&apos;s addresses: %1</translation>
+    </message>
+    <message>
+        <source>Posto %1</source>
+        <translation>Seat %1</translation>
+    </message>
+    <message>
+        <source>Siedi qui</source>
+        <translation>Sit here</translation>
+    </message>
+    <message>
+        <source>Scrivi agli altri al tavolo</source>
+        <translation>Write to the others at the table</translation>
+    </message>
+    <message>
+        <source>Invia</source>
+        <translation>Send</translation>
+    </message>
+    <message>
+        <source>Esci dal tavolo</source>
+        <translation>Leave the table</translation>
+    </message>
+    <message>
+        <source>Collegamento al tavolo…</source>
+        <translation>Connecting to the table…</translation>
+    </message>
+    <message>
+        <source>Codice del tavolo: %1</source>
+        <translation>Table code: %1</translation>
+    </message>
+    <message>
+        <source>libero (computer)</source>
+        <translation>free (computer)</translation>
+    </message>
+    <message>
+        <source>%1 (assente)</source>
+        <translation>%1 (away)</translation>
+    </message>
+    <message>
+        <source>%1 (tu)</source>
+        <translation>%1 (you)</translation>
+    </message>
+</context>
+<context>
     <name>PanelLicitazione</name>
     <message>
         <source>Chiama il due al %1</source>
@@ -276,6 +426,29 @@
     <message>
         <source> (punteggio atteso %1)</source>
         <translation> (expected score %1)</translation>
+    </message>
+</context>
+<context>
+    <name>TavolaRemota</name>
+    <message>
+        <source>Computer tattico</source>
+        <translation>Tactical computer</translation>
+    </message>
+    <message>
+        <source>Computer esperto</source>
+        <translation>Expert computer</translation>
+    </message>
+    <message>
+        <source>Computer</source>
+        <translation>Computer</translation>
+    </message>
+    <message>
+        <source>• %1 (assente)</source>
+        <translation>• %1 (away)</translation>
+    </message>
+    <message>
+        <source>La prossima partita comincia quando tutti al tavolo hanno visto il risultato</source>
+        <translation>The next game starts once everyone at the table has seen the result</translation>
     </message>
 </context>
 <context>
@@ -520,6 +693,66 @@ Ctrl+N new game, F9 AI state, F10 player types, Ctrl+Q quit</translation>
     <message>
         <source>Nessuna partita finita da analizzare.</source>
         <translation>No finished game to review.</translation>
+    </message>
+    <message>
+        <source>Gioca in &amp;rete…</source>
+        <translation>Play &amp;online…</translation>
+    </message>
+    <message>
+        <source>Vuoi lasciare il tavolo in rete?</source>
+        <translation>Do you want to leave the online table?</translation>
+    </message>
+    <message>
+        <source>Il server %1 non risponde. Controlla l&apos;indirizzo e la porta, e che chi ospita il tavolo abbia il gioco aperto.</source>
+        <translation>The server %1 does not answer. Check the address and the port, and that whoever hosts the table has the game open.</translation>
+    </message>
+    <message>
+        <source>Su questo server non c&apos;è nessun tavolo con il codice %1.</source>
+        <translation>There is no table with the code %1 on this server.</translation>
+    </message>
+    <message>
+        <source>Il tavolo è al completo: ci sono già cinque persone.</source>
+        <translation>The table is full: five people already sit at it.</translation>
+    </message>
+    <message>
+        <source>Il server usa un&apos;altra versione del gioco: per giocare insieme serve la stessa versione.</source>
+        <translation>The server runs another version of the game: playing together needs the same version.</translation>
+    </message>
+    <message>
+        <source>La connessione al tavolo si è interrotta. Il tuo posto resta tuo (intanto lo gioca il computer): per tornare scegli Partita → Gioca in rete… → Rientra.</source>
+        <translation>The connection to the table dropped. Your seat stays yours (the computer plays it meanwhile): to go back choose Game → Play online… → Rejoin.</translation>
+    </message>
+    <message>
+        <source>Il server si è fermato: il tavolo è salvato e si potrà riprendere.</source>
+        <translation>The server has stopped: the table is saved and can be resumed.</translation>
+    </message>
+    <message>
+        <source>Il tavolo è stato chiuso.</source>
+        <translation>The table has been closed.</translation>
+    </message>
+    <message>
+        <source>Il server ha mandato un messaggio non valido (%1): la connessione è chiusa.</source>
+        <translation>The server sent an invalid message (%1): the connection is closed.</translation>
+    </message>
+    <message>
+        <source>Posto %1: %2</source>
+        <translation>Seat %1: %2</translation>
+    </message>
+    <message>
+        <source>Chiudere il tavolo per tutti?</source>
+        <translation>Close the table for everyone?</translation>
+    </message>
+    <message>
+        <source>Lasciare la partita in corso per giocare in rete?</source>
+        <translation>Leave the game in progress to play online?</translation>
+    </message>
+    <message>
+        <source>Da %1</source>
+        <translation>%1&apos;s table</translation>
+    </message>
+    <message>
+        <source>Al tavolo in rete: la partita comincia quando chi l&apos;ha creato sceglie Comincia</source>
+        <translation>At the online table: the game starts when whoever created it chooses Start</translation>
     </message>
 </context>
 <context>

@@ -107,6 +107,9 @@ void CicloGioco::Riprendi(std::function<void()> azione) {
 }
 
 bool CicloGioco::SenzaPassi() const {
+    if (passoEsterno) {
+        return !semaforo->Fermato() && senzaPassiEsterno && senzaPassiEsterno();
+    }
     if (semaforo->Fermato()) {
         return false;
     }
@@ -141,7 +144,7 @@ void CicloGioco::EseguiPasso() {
     dopoPasso = Fase::Pronto;
     int esito = 0;
     try {
-        esito = semaforo->Passo();
+        esito = passoEsterno ? passoEsterno() : semaforo->Passo();
     } catch (const std::exception& e) {
         Prosegui(Fase::Bloccato);
         mostraErrore(QString::fromUtf8(e.what()));
@@ -153,7 +156,7 @@ void CicloGioco::EseguiPasso() {
         return;
     }
     Fase prossima = dopoPasso;
-    if (semaforo->DecisioneTrattenuta()) {
+    if (!passoEsterno && semaforo->DecisioneTrattenuta()) {
         prossima = Fase::Trattenuto;
     } else if (prossima == Fase::Pronto && SenzaPassi()) {
         prossima = Fase::Inattivo;

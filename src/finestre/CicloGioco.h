@@ -54,6 +54,13 @@ public:
     bool Attivo() const { return timer.isActive(); }
     // Another driver for the next steps (a new table); never during a step.
     void ImpostaSemaforo(Semaforo& nuovo) { semaforo = &nuovo; }
+    // Steps of another kind in place of the driver's (a table played elsewhere): passo takes
+    // one (-1 ends the loop), senzaPassi tells the loop to idle until woken. Empty functions
+    // give the driver back. Never during a step.
+    void ImpostaPassoEsterno(std::function<int()> passo, std::function<bool()> senzaPassi) {
+        passoEsterno = std::move(passo);
+        senzaPassiEsterno = std::move(senzaPassi);
+    }
 
 signals:
     // The driver returned -1: a stop was asked for and the last step is over.
@@ -71,6 +78,8 @@ private:
     int durataPausa = 0;
     std::function<void()> dopoPausa;
     std::vector<std::function<void()>> rinviate;
+    std::function<int()> passoEsterno;
+    std::function<bool()> senzaPassiEsterno;
 
     void Scatta();
     void EseguiPasso();

@@ -27,6 +27,8 @@ public:
                    Icona icona) override {
         QMessageBox box(padre);
         box.setWindowTitle(Titolo(titolo));
+        // Messages may carry a server's words or a player's name: shown as text, never markup.
+        box.setTextFormat(Qt::PlainText);
         box.setText(testo);
         box.setIcon(icona == Icona::Errore         ? QMessageBox::Critical
                     : icona == Icona::Informazione ? QMessageBox::Information
@@ -40,6 +42,8 @@ public:
                               Icona icona, const QString& pulsante) override {
         QMessageBox box(padre);
         box.setWindowTitle(Titolo(titolo));
+        // Messages may carry a server's words or a player's name: shown as text, never markup.
+        box.setTextFormat(Qt::PlainText);
         box.setText(testo);
         box.setIcon(icona == Icona::Informazione ? QMessageBox::Information : QMessageBox::NoIcon);
         box.setStandardButtons(QMessageBox::Ok);

@@ -85,6 +85,7 @@ PanelPunti::PanelPunti(const TipoStoriaPartite& storia, bool soloComputer,
     const QColor grigio(Qt::gray);
     dettaglio = Etichetta(this, QRect(7, 171, 79, 17), QString(), grigio);
     dettaglio->setObjectName(QStringLiteral("lblGiocDettaglio"));
+    dettaglio->setTextFormat(Qt::PlainText);
 
     // Two arrows side by side choosing the seat, stopping at either end.
     sinistra = new QToolButton(this);

@@ -30,6 +30,8 @@ PannelloGiocatore::PannelloGiocatore(QWidget* tavolo, int alto, int sinistra, QL
 
     ScalaTavolo::Colloca(etichettaNome, QRect(sinistra, alto, 100, 20));
     etichettaNome->setAlignment(Qt::AlignCenter);
+    // A name is text people typed (at a network table, anyone's): never markup.
+    etichettaNome->setTextFormat(Qt::PlainText);
     QFont nome(QStringLiteral("DejaVu Sans"));
     nome.setPixelSize(15);
     nome.setBold(true);

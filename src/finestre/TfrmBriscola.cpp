@@ -306,12 +306,16 @@ void TfrmBriscola::showEvent(QShowEvent* evento) {
     QMainWindow::showEvent(evento);
 }
 
+QString TfrmBriscola::DomandaUscita() const {
+    return tr("Vuoi uscire dal gioco ?");
+}
+
 void TfrmBriscola::closeEvent(QCloseEvent* evento) {
     if (chiusuraConfermata) {
         evento->accept();
         return;
     }
-    if (!DialoghiCorrenti().Domanda(this, kTitoloDomande, tr("Vuoi uscire dal gioco ?"))) {
+    if (!DialoghiCorrenti().Domanda(this, kTitoloDomande, DomandaUscita())) {
         evento->ignore();
         return;
     }

@@ -55,7 +55,7 @@ public:
     int TrovaSocio() const;
 
     // The "Tipi di Giocatori" text: one line per seat.
-    QString TestoTipiGiocatori() const;
+    virtual QString TestoTipiGiocatori() const;
 
     QWidget* AreaTavolo() const { return areaTavolo; }
     // The table's size: 100, 150 or 200 percent at a fixed border, or 0, filling a window
@@ -119,6 +119,8 @@ protected:
     virtual void PrimaDiGiocare() {}
     // The user has confirmed the window's close; the game is still as it stood.
     virtual void PrimaDiUscire() {}
+    // The question asked before the window closes.
+    virtual QString DomandaUscita() const;
 
 private:
     QWidget* areaTavolo;

@@ -7,12 +7,14 @@
 #include "finestre/CicloGioco.h"
 #include "finestre/Dialoghi.h"
 #include "finestre/Disegni.h"
+#include "finestre/LobbyTavolo.h"
 #include "finestre/Maschere.h"
 #include "finestre/PanelLicitazione.h"
 #include "finestre/PanelPunti.h"
 #include "finestre/ScalaTavolo.h"
 #include "finestre/SegnoTastiera.h"
 #include "finestre/SuperficieMascherata.h"
+#include "finestre/TavolaRemota.h"
 #include "finestre/TfrmOpzioni.h"
 #include "motori/GiocatoriNotati.h"
 #include "motori/OpzioniTavolo.h"
@@ -81,10 +83,7 @@ TfrmBriscolaMain::TfrmBriscolaMain(std::uint32_t semeCasuale, int tipoGiocatori,
 
     panelPunti = new PanelPunti(
         TavoloGioco().Stato().storia, soloComputer,
-        [this](int giocatore) {
-            return opzioni != nullptr ? opzioni->NomeGiocatore(giocatore) : QString();
-        },
-        nomiMazzo, tavolo);
+        [this](int giocatore) { return NomeMostrato(giocatore); }, nomiMazzo, tavolo);
     panelLicitazione = new PanelLicitazione(sfondo, tavolo);
     connect(panelLicitazione, &PanelLicitazione::ChiamataCliccata, this,
             &TfrmBriscolaMain::ClickChiamata);
@@ -99,7 +98,11 @@ TfrmBriscolaMain::TfrmBriscolaMain(std::uint32_t semeCasuale, int tipoGiocatori,
     layout()->setSizeConstraint(QLayout::SetFixedSize);
 }
 
-TfrmBriscolaMain::~TfrmBriscolaMain() = default;
+TfrmBriscolaMain::~TfrmBriscolaMain() {
+    // The network table goes first: its client and server still talk to the window.
+    delete lobby;
+    tavolaRemota.reset();
+}
 
 const PannelloGiocatore& TfrmBriscolaMain::Pannello(int giocatore) const {
     return *pannelli.at(static_cast<std::size_t>(giocatore));
@@ -267,8 +270,8 @@ void TfrmBriscolaMain::PulisciPannelli() {
     cartaRichiesta = false;
     for (int s = 0; s < 5; ++s) {
         PannelloGiocatore& pannello = PannelloDi(s);
-        if (opzioni != nullptr) {
-            pannello.ImpostaNome(opzioni->NomeGiocatore(s));
+        if (opzioni != nullptr || tavolaRemota) {
+            pannello.ImpostaNome(NomeMostrato(s));
         }
         pannello.MostraChiamata(ChiamataNulla);
         pannello.MostraPresa(false);
@@ -284,7 +287,7 @@ void TfrmBriscolaMain::ImpostaAspetto(bool) {
     const QColor testo = opzioni->ColoreTesto();
     for (int s = 0; s < 5; ++s) {
         PannelloGiocatore& pannello = PannelloDi(s);
-        pannello.ImpostaNome(opzioni->NomeGiocatore(s));
+        pannello.ImpostaNome(NomeMostrato(s));
         pannello.ImpostaColore(testo);
         pannello.MostraChiamata(pannello.ChiamataMostrata());
     }

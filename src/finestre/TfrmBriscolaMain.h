@@ -13,6 +13,9 @@
 
 class FinestraAnalisi;
 class ImmagineCarta;
+class LobbyTavolo;
+class TavolaRemota;
+class TipoStoriaPartite;
 class QAction;
 class QKeyEvent;
 class QMenu;
@@ -64,8 +67,28 @@ public:
     // The about box ("Info") and the AI step window ("Mostra" -> "Stato IA", F9); not owned.
     void ImpostaFinestreInfo(TfrmAboutBox* about, TfrmStato* stato);
 
-    // "Nuova Partita": asks first when a game is under way (Yes also clears the totals).
+    // "Nuova Partita": asks first when a game is under way (Yes also clears the totals); at a
+    // network table, whether to leave it.
     void menuNuovaPartitaClick();
+
+    // Partita -> Gioca in rete…, in TfrmBriscolaMainRete.cpp: host, join or come back to a
+    // table played over the network; at a table, shows its room.
+    QAction* AzioneGiocaInRete() const { return menuGiocaInRete; }
+    void menuGiocaInReteClick();
+    // The window shows a network table (or has just left one, until "Nuova Partita").
+    bool InRete() const { return modoRete; }
+    // The table being played over the network and its room; null when none.
+    TavolaRemota* Remota() const { return tavolaRemota.get(); }
+    LobbyTavolo* Lobby() const;
+    // Leaves the network table: the seat stays (a computer plays it); hosting, the table is
+    // saved and closed for everyone.
+    void LasciaTavolo();
+    // The panels show the table's names and marks.
+    void AggiornaNomiRete();
+    // Where the machine hosting a table keeps it when the game closes.
+    static QString CartellaTavoliOspitati();
+    // F10: at a network table, who sits at each place, by the table's seat numbers.
+    QString TestoTipiGiocatori() const override;
 
     // Keeps the series and the game in progress in this file between two runs: read back
     // before the first step, written when the window closes. Empty (the default): nothing.
@@ -123,12 +146,15 @@ protected:
     void keyPressEvent(QKeyEvent* evento) override;
     void PrimaDiGiocare() override;
     void PrimaDiUscire() override;
+    QString DomandaUscita() const override;
 
     void PreparaLicitazione() override;
     void MostraLicitazione(bool visibile) override;
     void TurnoBriscola() override;
 
 private:
+    friend class TavolaRemota;
+
     bool soloComputer;
     // The four computers of the human's table are experts; the options ask for a change.
     bool espertiAlTavolo = false;
@@ -184,4 +210,18 @@ private:
     void CreaMenuInfo(QMenu* mostra);
     void CreaMenuDimensione(QMenu* mostra);
     PannelloGiocatore& PannelloDi(int giocatore);
+
+    QAction* menuGiocaInRete = nullptr;
+    bool modoRete = false;
+    std::unique_ptr<TavolaRemota> tavolaRemota;
+    QPointer<LobbyTavolo> lobby;
+    // The window's own series, put aside while a network table's games fill the score panel.
+    std::unique_ptr<TipoStoriaPartite> storiaLocale;
+    // The name a panel shows: the table's at a network table, else the options'.
+    QString NomeMostrato(int giocatore) const;
+    void EntraInRete(std::unique_ptr<TavolaRemota> tavola, const QString& pubblico, quint16 porta,
+                     const QString& indirizzi);
+    void TornaAlGiocoLocale();
+    void RicordaPosto();
+    void SvuotaTavola();
 };

@@ -48,6 +48,9 @@ void TfrmBriscolaMain::AnnotaInizioPartita() {
 }
 
 void TfrmBriscolaMain::PrimaDiUscire() {
+    // A hosted table is saved as the server saves it when it stops; the window keeps its own
+    // series, not the table's.
+    LasciaTavolo();
     if (fileConservato.isEmpty() || soloComputer) {
         return;
     }

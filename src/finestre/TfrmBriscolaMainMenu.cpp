@@ -13,6 +13,7 @@
 #include "finestre/FileOpzioni.h"
 #include "finestre/PanelPunti.h"
 #include "finestre/SerieSalvata.h"
+#include "finestre/TavolaRemota.h"
 #include "finestre/TfrmAboutBox.h"
 #include "finestre/TfrmOpzioni.h"
 #include "finestre/TfrmStato.h"
@@ -25,6 +26,8 @@ void TfrmBriscolaMain::CreaMenu() {
     menuNuovaPartita = partita->addAction(tr("&Nuova Partita"));
     menuNuovaPartita->setShortcut(QKeySequence::New);
     connect(menuNuovaPartita, &QAction::triggered, this, &TfrmBriscolaMain::menuNuovaPartitaClick);
+    menuGiocaInRete = partita->addAction(tr("Gioca in &rete…"));
+    connect(menuGiocaInRete, &QAction::triggered, this, &TfrmBriscolaMain::menuGiocaInReteClick);
     menuSalvaPartita = partita->addAction(tr("&Salva Partita"));
     connect(menuSalvaPartita, &QAction::triggered, this, &TfrmBriscolaMain::menuSalvaPartitaClick);
     menuCaricaPartita = partita->addAction(tr("&Carica Partita"));
@@ -122,6 +125,14 @@ void TfrmBriscolaMain::ImpostaFinestreInfo(TfrmAboutBox* about, TfrmStato* stato
 }
 
 void TfrmBriscolaMain::menuNuovaPartitaClick() {
+    if (modoRete) {
+        if (tavolaRemota && !DialoghiCorrenti().Domanda(this, tr("Briscola Chiamata"),
+                                                        tr("Vuoi lasciare il tavolo in rete?"))) {
+            return;
+        }
+        LasciaTavolo();
+        TornaAlGiocoLocale();
+    }
     if (SemaforoGioco().InCorso()) {
         if (!DialoghiCorrenti().Domanda(
                 this, tr("Briscola Chiamata"),
@@ -142,7 +153,9 @@ void TfrmBriscolaMain::menuPuntiPartitaClick(bool punti) {
 
 void TfrmBriscolaMain::menuSalvaPartitaClick() {
     try {
-        SalvaSerie(this, TavoloGioco().Stato().storia);
+        // At a network table, the table's series in its own seat order.
+        SalvaSerie(this,
+                   tavolaRemota ? tavolaRemota->StoriaTavolo() : TavoloGioco().Stato().storia);
     } catch (const std::exception& e) {
         MostraErrore(QString::fromStdString(e.what()));
     }

@@ -1,0 +1,114 @@
+#include "finestre/FinestraGiocaInRete.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDialogButtonBox>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QFormLayout>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QSaveFile>
+#include <QSpinBox>
+#include <QStandardPaths>
+#include <QVBoxLayout>
+
+QString FileTavoloRicordato() {
+    return QDir(QStandardPaths::writableLocation(QStandardPaths::AppDataLocation))
+        .filePath(QStringLiteral("TavoloInRete.txt"));
+}
+
+TavoloRicordato LeggiTavoloRicordato(const QString& percorso) {
+    QFile file(percorso);
+    if (!QFileInfo(percorso).isFile() || !file.open(QIODevice::ReadOnly)) {
+        return {};
+    }
+    return TavoloRicordatoDaTesto(file.read(4096));
+}
+
+bool RicordaTavolo(const QString& percorso, const TavoloRicordato& tavolo) {
+    QDir().mkpath(QFileInfo(percorso).absolutePath());
+    QSaveFile file(percorso);
+    if (!file.open(QIODevice::WriteOnly)) {
+        return false;
+    }
+    file.write(TestoTavoloRicordato(tavolo));
+    return file.commit();
+}
+
+FinestraGiocaInRete::FinestraGiocaInRete(const QString& nome, const TavoloRicordato& ricordato,
+                                         QWidget* padre)
+    : QDialog(padre), nomeTavolo(new QLineEdit(nome.left(kLunghezzaNomeTavolo), this)),
+      manoAlBuio(new QCheckBox(tr("Prima mano al buio"), this)), computer(new QComboBox(this)),
+      tempoTurno(new QSpinBox(this)), server(new QLineEdit(this)), codice(new QLineEdit(this)),
+      ospita(new QPushButton(tr("Ospita"), this)), unisciti(new QPushButton(tr("Unisciti"), this)),
+      rientra(new QPushButton(tr("Rientra"), this)) {
+    setWindowTitle(tr("Gioca in rete"));
+    auto* layout = new QVBoxLayout(this);
+
+    auto* gruppoOspita = new QGroupBox(tr("Ospita un tavolo"), this);
+    auto* formaOspita = new QFormLayout(gruppoOspita);
+    nomeTavolo->setMaxLength(kLunghezzaNomeTavolo);
+    formaOspita->addRow(tr("Nome del tavolo"), nomeTavolo);
+    formaOspita->addRow(QString(), manoAlBuio);
+    computer->addItem(tr("Standard"), QStringLiteral("standard"));
+    computer->addItem(tr("Tattico"), QStringLiteral("tattico"));
+    computer->addItem(tr("Esperto"), QStringLiteral("esperto"));
+    formaOspita->addRow(tr("Computer ai posti liberi"), computer);
+    tempoTurno->setRange(0, kTempoTurnoMassimo);
+    tempoTurno->setValue(60);
+    tempoTurno->setSuffix(tr(" s"));
+    tempoTurno->setSpecialValueText(tr("senza limite"));
+    formaOspita->addRow(tr("Tempo per decidere"), tempoTurno);
+    formaOspita->addRow(QString(), ospita);
+    layout->addWidget(gruppoOspita);
+
+    auto* gruppoUnisciti = new QGroupBox(tr("Unisciti a un tavolo"), this);
+    auto* formaUnisciti = new QFormLayout(gruppoUnisciti);
+    server->setPlaceholderText(tr("indirizzo[:porta], o il collegamento intero"));
+    codice->setPlaceholderText(tr("non serve col collegamento"));
+    formaUnisciti->addRow(tr("Server"), server);
+    formaUnisciti->addRow(tr("Codice del tavolo"), codice);
+    formaUnisciti->addRow(QString(), unisciti);
+    layout->addWidget(gruppoUnisciti);
+
+    auto* gruppoRientra = new QGroupBox(tr("Rientra al tavolo"), this);
+    auto* formaRientra = new QVBoxLayout(gruppoRientra);
+    auto* descrizione = new QLabel(gruppoRientra);
+    descrizione->setTextFormat(Qt::PlainText);
+    descrizione->setText(ricordato.Valido() ? tr("Tavolo %1 su %2, posto %3")
+                                                  .arg(ricordato.codice, ricordato.server)
+                                                  .arg(ricordato.posto + 1)
+                                            : tr("Nessun tavolo da riprendere"));
+    formaRientra->addWidget(descrizione);
+    formaRientra->addWidget(rientra);
+    rientra->setEnabled(ricordato.Valido());
+    layout->addWidget(gruppoRientra);
+
+    auto* pulsanti = new QDialogButtonBox(QDialogButtonBox::Cancel, this);
+    layout->addWidget(pulsanti);
+    connect(pulsanti, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    connect(ospita, &QPushButton::clicked, this, [this] { Scegli(SceltaRete::Modo::Ospita); });
+    connect(unisciti, &QPushButton::clicked, this, [this] { Scegli(SceltaRete::Modo::Unisciti); });
+    connect(rientra, &QPushButton::clicked, this, [this] { Scegli(SceltaRete::Modo::Rientra); });
+}
+
+void FinestraGiocaInRete::Scegli(SceltaRete::Modo scelto) {
+    modo = scelto;
+    accept();
+}
+
+SceltaRete FinestraGiocaInRete::Scelta() const {
+    SceltaRete scelta;
+    scelta.modo = modo;
+    scelta.impostazioni.nome = nomeTavolo->text().trimmed();
+    scelta.impostazioni.manoAlBuio = manoAlBuio->isChecked();
+    scelta.impostazioni.computer = ComputerDaNome(computer->currentData().toString());
+    scelta.impostazioni.tempoTurno = tempoTurno->value();
+    scelta.server = server->text().trimmed();
+    scelta.codice = codice->text().trimmed();
+    return scelta;
+}
