@@ -7,6 +7,7 @@
 
 #include "comune/Errore.h"
 #include "rete/LimitiRete.h"
+#include "rete/PaginaStatica.h"
 
 namespace {
 
@@ -17,6 +18,12 @@ constexpr int kAttesaCongedoMs = 1000;
 ServerLocale::ServerLocale(const OpzioniSala& opzioni, quint16 porta)
     : servizio(CreaServizioTavoli(opzioni)),
       ascoltatore(std::make_unique<Ascoltatore>(*servizio, LimitiRete{})) {
+    try {
+        // Friends without the game join from a browser, on the link's address.
+        ascoltatore->ServiPagina(CartellaPaginaPredefinita());
+    } catch (const Errore&) {
+        // An installation without the page still plays with the game's windows.
+    }
     try {
         ascoltatore->Ascolta(QHostAddress::Any, porta);
     } catch (const Errore&) {
