@@ -31,7 +31,8 @@ POSTO_BROWSER = 2
 def righe(percorso):
     try:
         with open(percorso, encoding="utf-8") as f:
-            return dict(r.rstrip("\n").split(" ", 1) for r in f if " " in r)
+            # A line is read once the window has written it whole.
+            return dict(r.rstrip("\n").split(" ", 1) for r in f if " " in r and r.endswith("\n"))
     except FileNotFoundError:
         return {}
 
