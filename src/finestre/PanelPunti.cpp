@@ -215,7 +215,7 @@ void PanelPunti::AggiornaPunti() {
         for (const auto& [colonna, giocatore] :
              {std::pair{1, storia->Chiamante(g)}, std::pair{2, storia->Socio(g)}}) {
             riga->setText(colonna, nomeGiocatore(giocatore));
-            riga->setToolTip(colonna, nomeGiocatore(giocatore));
+            riga->setToolTip(colonna, TooltipLetterale(nomeGiocatore(giocatore)));
         }
         riga->setText(3, TestoChiamata(storia->ChiamataPartita(g), nomiCarte));
         for (int s = 0; s < 5; ++s) {
@@ -250,7 +250,7 @@ void PanelPunti::StatisticheGiocatore(int giocatore) {
 void PanelPunti::ImpostaNomi() {
     for (int s = 0; s < 5; ++s) {
         lista->headerItem()->setText(kColonneFisse + s, nomeGiocatore(s));
-        lista->headerItem()->setToolTip(kColonneFisse + s, nomeGiocatore(s));
+        lista->headerItem()->setToolTip(kColonneFisse + s, TooltipLetterale(nomeGiocatore(s)));
     }
 }
 

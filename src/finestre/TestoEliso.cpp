@@ -5,6 +5,7 @@
 #include <QLineEdit>
 #include <QStyle>
 #include <QStyleOptionFrame>
+#include <QTextDocument>
 
 namespace {
 
@@ -15,10 +16,18 @@ template <typename Controllo>
 void Mostra(Controllo& controllo, const QString& testo) {
     const QString visibile = Eliso(controllo.fontMetrics(), testo, LarghezzaTesto(controllo));
     controllo.setText(visibile);
-    controllo.setToolTip(visibile == testo ? QString() : testo);
+    controllo.setToolTip(visibile == testo ? QString() : TooltipLetterale(testo));
 }
 
 } // namespace
+
+QString TooltipLetterale(const QString& testo) {
+    if (!Qt::mightBeRichText(testo)) {
+        return testo;
+    }
+    return QStringLiteral("<p style=\"white-space:pre\">") + testo.toHtmlEscaped() +
+           QStringLiteral("</p>");
+}
 
 QString Eliso(const QFontMetrics& metrica, const QString& testo, int larghezza) {
     return metrica.elidedText(testo, Qt::ElideRight, larghezza);

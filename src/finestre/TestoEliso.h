@@ -13,6 +13,10 @@ QString Eliso(const QFontMetrics& metrica, const QString& testo, int larghezza);
 int LarghezzaTesto(const QLabel& etichetta);
 int LarghezzaTesto(const QLineEdit& casella);
 
+// A tooltip that shows testo as it was typed: Qt reads a tooltip that looks like markup as rich
+// text, and a name from the network may look like that.
+QString TooltipLetterale(const QString& testo);
+
 // Puts testo into the control, cut to the width it gives its text; when it had to be cut the
 // full text is the tooltip, else there is none.
 void MostraEliso(QLabel& etichetta, const QString& testo);

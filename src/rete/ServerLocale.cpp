@@ -19,8 +19,10 @@ ServerLocale::ServerLocale(const OpzioniSala& opzioni, quint16 porta)
     : servizio(CreaServizioTavoli(opzioni)),
       ascoltatore(std::make_unique<Ascoltatore>(*servizio, LimitiRete{})) {
     try {
-        // Friends without the game join from a browser, on the link's address.
-        ascoltatore->ServiPagina(CartellaPaginaPredefinita());
+        // Friends without the game join from a browser, on the link's address. A build's own
+        // programs (its tests) live away from the page and name it in the environment.
+        const QString cartella = qEnvironmentVariable("PENTALUDO_PAGINA");
+        ascoltatore->ServiPagina(cartella.isEmpty() ? CartellaPaginaPredefinita() : cartella);
     } catch (const Errore&) {
         // An installation without the page still plays with the game's windows.
     }
