@@ -69,8 +69,10 @@ FinestraGiocaInRete::FinestraGiocaInRete(const QString& nome, const TavoloRicord
     formaOspita->addRow(tr("Tempo per decidere"), tempoTurno);
     // Friends over the internet reach the table through the router: with a certificate the
     // link is https and their connection is encrypted.
-    certificato->setPlaceholderText(tr("facoltativo: file PEM, per TLS"));
-    chiave->setPlaceholderText(tr("facoltativa: file PEM, senza password"));
+    certificato->setPlaceholderText(tr("facoltativo"));
+    certificato->setToolTip(tr("Il certificato (o la catena) in un file PEM"));
+    chiave->setPlaceholderText(tr("facoltativa"));
+    chiave->setToolTip(tr("La chiave privata del certificato, in un file PEM senza password"));
     formaOspita->addRow(tr("Certificato TLS"),
                         CampoFile(certificato, tr("Scegli il certificato TLS")));
     formaOspita->addRow(tr("Chiave privata TLS"),
