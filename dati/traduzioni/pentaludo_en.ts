@@ -182,6 +182,46 @@
         <source>Nessun tavolo da riprendere</source>
         <translation>No table to rejoin</translation>
     </message>
+    <message>
+        <source>Certificato TLS</source>
+        <translation>TLS certificate</translation>
+    </message>
+    <message>
+        <source>Scegli il certificato TLS</source>
+        <translation>Choose the TLS certificate</translation>
+    </message>
+    <message>
+        <source>Chiave privata TLS</source>
+        <translation>TLS private key</translation>
+    </message>
+    <message>
+        <source>Scegli la chiave privata TLS</source>
+        <translation>Choose the TLS private key</translation>
+    </message>
+    <message>
+        <source>Sfoglia…</source>
+        <translation>Browse…</translation>
+    </message>
+    <message>
+        <source>Certificati e chiavi PEM (*.pem *.crt *.key);;Tutti i file (*)</source>
+        <translation>PEM certificates and keys (*.pem *.crt *.key);;All files (*)</translation>
+    </message>
+    <message>
+        <source>facoltativo</source>
+        <translation>optional</translation>
+    </message>
+    <message>
+        <source>Il certificato (o la catena) in un file PEM</source>
+        <translation>The certificate (or chain) in a PEM file</translation>
+    </message>
+    <message>
+        <source>facoltativa</source>
+        <translation>optional</translation>
+    </message>
+    <message>
+        <source>La chiave privata del certificato, in un file PEM senza password</source>
+        <translation>The certificate's private key, in a PEM file without a password</translation>
+    </message>
 </context>
 <context>
     <name>LobbyTavolo</name>
@@ -753,6 +793,14 @@ Ctrl+N new game, F9 AI state, F10 player types, Ctrl+Q quit</translation>
     <message>
         <source>Al tavolo in rete: la partita comincia quando chi l&apos;ha creato sceglie Comincia</source>
         <translation>At the online table: the game starts when whoever created it chooses Start</translation>
+    </message>
+    <message>
+        <source>Questa finestra non ha visto dall&apos;inizio tutte le partite della serie del tavolo: un file .bri deve contenerle tutte, quindi la serie non viene salvata. Può salvarla chi è al tavolo dalla prima partita.</source>
+        <translation>This window did not see every game of the table&apos;s series from its start: a .bri file must hold them all, so the series is not saved. Whoever has been at the table since the first game can save it.</translation>
+    </message>
+    <message>
+        <source>Il server %1 usa un certificato TLS di cui questo sistema non si fida (%2): la connessione non è stata aperta. Chi ospita deve usare un certificato valido per quell&apos;indirizzo.</source>
+        <translation>The server %1 uses a TLS certificate this system does not trust (%2): the connection was not opened. The host must use a certificate valid for that address.</translation>
     </message>
 </context>
 <context>

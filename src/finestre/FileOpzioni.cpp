@@ -123,6 +123,8 @@ ValoriOpzioni LeggiOpzioni(std::string_view byte) {
         valori.dimensione = static_cast<int>(dimensione);
     }
     valori.lingua = static_cast<int>(file.Numero("Lingua", 0, 0, 2));
+    valori.certificatoTls = file.Testo("CertificatoTls").value_or(valori.certificatoTls);
+    valori.chiaveTls = file.Testo("ChiaveTls").value_or(valori.chiaveTls);
     return valori;
 }
 
@@ -151,6 +153,10 @@ std::string ScriviOpzioni(const ValoriOpzioni& valori) {
     }
     if (valori.lingua != 0) {
         riga("Lingua", std::to_string(valori.lingua));
+    }
+    if (!valori.certificatoTls.empty() || !valori.chiaveTls.empty()) {
+        riga("CertificatoTls", valori.certificatoTls);
+        riga("ChiaveTls", valori.chiaveTls);
     }
     return uscita;
 }

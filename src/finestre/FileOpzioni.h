@@ -44,6 +44,10 @@ struct ValoriOpzioni {
     int dimensione = 100;
     // The window's language: 0 the system's, 1 Italian, 2 English.
     int lingua = 0;
+    // The PEM certificate and private key a table hosted from the window serves TLS with;
+    // empty for none.
+    std::string certificatoTls;
+    std::string chiaveTls;
 
     bool operator==(const ValoriOpzioni&) const = default;
 };
@@ -56,6 +60,7 @@ ValoriOpzioni LeggiOpzioni(std::string_view byte);
 
 // The 14 lines of the file, CR LF each, then "Esperti=1" only when the expert players are chosen,
 // "Dimensione=N" only when the table is not at 100%, and "Lingua=N" only when a language is
-// chosen (so that a file of a game that never asked for them keeps its classic 14 lines). A line
+// chosen, and the TLS files only when set (so that a file of a game that never asked for them
+// keeps its classic 14 lines). A line
 // break inside a text becomes a space, so that a text can never add lines of its own.
 std::string ScriviOpzioni(const ValoriOpzioni& valori);

@@ -8,6 +8,7 @@
 #include <QFileInfo>
 #include <QFormLayout>
 #include <QGroupBox>
+#include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -15,6 +16,8 @@
 #include <QSpinBox>
 #include <QStandardPaths>
 #include <QVBoxLayout>
+
+#include "finestre/Dialoghi.h"
 
 QString FileTavoloRicordato() {
     return QDir(QStandardPaths::writableLocation(QStandardPaths::AppDataLocation))
@@ -43,7 +46,8 @@ FinestraGiocaInRete::FinestraGiocaInRete(const QString& nome, const TavoloRicord
                                          QWidget* padre)
     : QDialog(padre), nomeTavolo(new QLineEdit(nome.left(kLunghezzaNomeTavolo), this)),
       manoAlBuio(new QCheckBox(tr("Prima mano al buio"), this)), computer(new QComboBox(this)),
-      tempoTurno(new QSpinBox(this)), server(new QLineEdit(this)), codice(new QLineEdit(this)),
+      tempoTurno(new QSpinBox(this)), certificato(new QLineEdit(this)), chiave(new QLineEdit(this)),
+      server(new QLineEdit(this)), codice(new QLineEdit(this)),
       ospita(new QPushButton(tr("Ospita"), this)), unisciti(new QPushButton(tr("Unisciti"), this)),
       rientra(new QPushButton(tr("Rientra"), this)) {
     setWindowTitle(tr("Gioca in rete"));
@@ -63,6 +67,16 @@ FinestraGiocaInRete::FinestraGiocaInRete(const QString& nome, const TavoloRicord
     tempoTurno->setSuffix(tr(" s"));
     tempoTurno->setSpecialValueText(tr("senza limite"));
     formaOspita->addRow(tr("Tempo per decidere"), tempoTurno);
+    // Friends over the internet reach the table through the router: with a certificate the
+    // link is https and their connection is encrypted.
+    certificato->setPlaceholderText(tr("facoltativo"));
+    certificato->setToolTip(tr("Il certificato (o la catena) in un file PEM"));
+    chiave->setPlaceholderText(tr("facoltativa"));
+    chiave->setToolTip(tr("La chiave privata del certificato, in un file PEM senza password"));
+    formaOspita->addRow(tr("Certificato TLS"),
+                        CampoFile(certificato, tr("Scegli il certificato TLS")));
+    formaOspita->addRow(tr("Chiave privata TLS"),
+                        CampoFile(chiave, tr("Scegli la chiave privata TLS")));
     formaOspita->addRow(QString(), ospita);
     layout->addWidget(gruppoOspita);
 
@@ -96,6 +110,29 @@ FinestraGiocaInRete::FinestraGiocaInRete(const QString& nome, const TavoloRicord
     connect(rientra, &QPushButton::clicked, this, [this] { Scegli(SceltaRete::Modo::Rientra); });
 }
 
+QWidget* FinestraGiocaInRete::CampoFile(QLineEdit* campo, const QString& titolo) {
+    auto* riga = new QWidget(this);
+    auto* layout = new QHBoxLayout(riga);
+    layout->setContentsMargins(0, 0, 0, 0);
+    auto* sfoglia = new QPushButton(tr("Sfoglia…"), riga);
+    layout->addWidget(campo);
+    layout->addWidget(sfoglia);
+    connect(sfoglia, &QPushButton::clicked, this, [this, campo, titolo] {
+        const QString file = DialoghiCorrenti().ApriFile(
+            this, titolo, QFileInfo(campo->text()).absolutePath(),
+            tr("Certificati e chiavi PEM (*.pem *.crt *.key);;Tutti i file (*)"));
+        if (!file.isEmpty()) {
+            campo->setText(file);
+        }
+    });
+    return riga;
+}
+
+void FinestraGiocaInRete::ImpostaFileTls(const QString& file, const QString& privata) {
+    certificato->setText(file);
+    chiave->setText(privata);
+}
+
 void FinestraGiocaInRete::Scegli(SceltaRete::Modo scelto) {
     modo = scelto;
     accept();
@@ -110,5 +147,7 @@ SceltaRete FinestraGiocaInRete::Scelta() const {
     scelta.impostazioni.tempoTurno = tempoTurno->value();
     scelta.server = server->text().trimmed();
     scelta.codice = codice->text().trimmed();
+    scelta.certificato = certificato->text().trimmed();
+    scelta.chiave = chiave->text().trimmed();
     return scelta;
 }

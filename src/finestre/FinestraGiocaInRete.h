@@ -26,6 +26,9 @@ struct SceltaRete {
     ImpostazioniTavolo impostazioni;
     QString server;
     QString codice;
+    // Hosting with TLS: the certificate and private key files (PEM); both empty for none.
+    QString certificato;
+    QString chiave;
 };
 
 // "Partita → Gioca in rete…": host a table on this machine, join one by its address and code
@@ -37,11 +40,15 @@ public:
                         QWidget* padre = nullptr);
 
     SceltaRete Scelta() const;
+    // The TLS files shown for hosting, as last chosen.
+    void ImpostaFileTls(const QString& certificato, const QString& chiave);
 
     QLineEdit* CampoNomeTavolo() const { return nomeTavolo; }
     QCheckBox* CampoManoAlBuio() const { return manoAlBuio; }
     QComboBox* CampoComputer() const { return computer; }
     QSpinBox* CampoTempoTurno() const { return tempoTurno; }
+    QLineEdit* CampoCertificato() const { return certificato; }
+    QLineEdit* CampoChiave() const { return chiave; }
     QLineEdit* CampoServer() const { return server; }
     QLineEdit* CampoCodice() const { return codice; }
     QPushButton* PulsanteOspita() const { return ospita; }
@@ -54,6 +61,8 @@ private:
     QCheckBox* manoAlBuio;
     QComboBox* computer;
     QSpinBox* tempoTurno;
+    QLineEdit* certificato;
+    QLineEdit* chiave;
     QLineEdit* server;
     QLineEdit* codice;
     QPushButton* ospita;
@@ -61,4 +70,6 @@ private:
     QPushButton* rientra;
 
     void Scegli(SceltaRete::Modo scelto);
+    // A file field with its button that opens the file chooser.
+    QWidget* CampoFile(QLineEdit* campo, const QString& titolo);
 };

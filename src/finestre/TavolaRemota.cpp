@@ -6,7 +6,9 @@
 
 #include "finestre/CicloGioco.h"
 #include "finestre/Dialoghi.h"
+#include "finestre/PanelPunti.h"
 #include "finestre/ScalaTavolo.h"
+#include "finestre/SerieRemota.h"
 #include "finestre/TfrmBriscolaMain.h"
 #include "motori/Tavolo.h"
 #include "notazione/RigiocaPartita.h"
@@ -222,10 +224,18 @@ void TavolaRemota::Mostra(const MessaggioServer& m) {
     switch (m.tipo) {
     case Tipo::Stato:
         finestra.AggiornaNomiRete();
+        serie = m.vista.serie;
+        MostraSerie();
         MostraStato(m.vista);
         break;
     case Tipo::Posti:
         finestra.AggiornaNomiRete();
+        // Sitting down turns the places: the series' columns follow.
+        MostraSerie();
+        break;
+    case Tipo::Serie:
+        serie = m.serie;
+        MostraSerie();
         break;
     case Tipo::Inizio:
         dovuto.clear();
@@ -296,6 +306,21 @@ void TavolaRemota::Mostra(const MessaggioServer& m) {
     default:
         break;
     }
+}
+
+void TavolaRemota::MostraSerie() {
+    // Games ended before this window saw them whole are in the server's series only.
+    if (serie.partite != storiaTavolo.numeroPartite) {
+        partiteMancanti = true;
+    }
+    try {
+        finestra.TavoloGioco().Stato().storia =
+            StoriaDellaSerie(serie, [this](int remoto) { return Locale(remoto); });
+    } catch (const std::exception&) {
+        // A series that does not add up is not shown; the game goes on.
+        return;
+    }
+    finestra.Punti().AggiornaPunti();
 }
 
 void TavolaRemota::FinePartita(const MessaggioServer& m) {

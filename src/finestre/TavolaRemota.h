@@ -46,6 +46,9 @@ public:
     // The games seen whole at this table, in the table's own seat order: what "Salva Partita"
     // saves, so that every seat's file is the same series.
     const TipoStoriaPartite& StoriaTavolo() const { return storiaTavolo; }
+    // False once the table's series holds a game this window did not see whole (it joined
+    // late or came back): StoriaTavolo then cannot be saved as the table's series.
+    bool StoriaIntera() const { return !partiteMancanti; }
 
 signals:
     // The seats' names or marks changed.
@@ -63,6 +66,10 @@ private:
     bool notataCompleta = false;
     std::array<int, 5> giocate{};
     TipoStoriaPartite storiaTavolo;
+    bool partiteMancanti = false;
+    // The series as the server last told it, shown in the score panel in the window's places.
+    SerieVista serie;
+    void MostraSerie();
     // Another seat's card lying face down: its back, at the seat's place in the trick.
     std::array<QPointer<QLabel>, 5> dorsi;
     void MostraDorso(int locale);

@@ -152,6 +152,14 @@ void TfrmBriscolaMain::menuPuntiPartitaClick(bool punti) {
 }
 
 void TfrmBriscolaMain::menuSalvaPartitaClick() {
+    if (tavolaRemota && !tavolaRemota->StoriaIntera()) {
+        // A .bri keeps every game's cards: the ones played before this window sat down are
+        // the server's alone, and a file without them would be another series.
+        MostraErrore(tr("Questa finestra non ha visto dall'inizio tutte le partite della serie "
+                        "del tavolo: un file .bri deve contenerle tutte, quindi la serie non "
+                        "viene salvata. Può salvarla chi è al tavolo dalla prima partita."));
+        return;
+    }
     try {
         // At a network table, the table's series in its own seat order.
         SalvaSerie(this,

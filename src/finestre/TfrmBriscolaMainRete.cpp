@@ -5,6 +5,7 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QLabel>
+#include <QSslCertificate>
 #include <QStandardPaths>
 
 #include "finestre/CicloGioco.h"
@@ -24,6 +25,15 @@
 #include "rete/ServerLocale.h"
 
 namespace {
+
+// The hosting window's own connection, on the loopback address, takes its server's
+// certificate whatever name it was made for.
+void FidatiDelServer(ClienteTavolo& cliente, const ServerLocale& server,
+                     const QString& certificato) {
+    if (server.Sicuro()) {
+        cliente.FidatiAnche(QSslCertificate::fromPath(certificato));
+    }
+}
 
 constexpr quint16 kPorta = OpzioniServer::kPortaPredefinita;
 
@@ -65,6 +75,13 @@ QString TestoGuasto(ClienteTavolo::Guasto guasto, const QString& server, const Q
                    "TfrmBriscolaMain",
                    "Il server ha mandato un messaggio non valido (%1): la connessione è chiusa.")
             .arg(dettaglio);
+    case G::CertificatoNonFidato:
+        return QCoreApplication::translate(
+                   "TfrmBriscolaMain",
+                   "Il server %1 usa un certificato TLS di cui questo sistema non si fida (%2): "
+                   "la connessione non è stata aperta. Chi ospita deve usare un certificato "
+                   "valido per quell'indirizzo.")
+            .arg(server, dettaglio);
     }
     return {};
 }
@@ -128,6 +145,9 @@ void TfrmBriscolaMain::menuGiocaInReteClick() {
     const QString nome = opzioni != nullptr ? opzioni->NomeGiocatore(4) : QString();
     const TavoloRicordato ricordato = LeggiTavoloRicordato(FileTavoloRicordato());
     FinestraGiocaInRete dialogo(tr("Da %1").arg(nome), ricordato, this);
+    if (opzioni != nullptr) {
+        dialogo.ImpostaFileTls(opzioni->CertificatoTls(), opzioni->ChiaveTls());
+    }
     if (DialoghiCorrenti().Esegui(dialogo) != QDialog::Accepted) {
         return;
     }
@@ -141,14 +161,21 @@ void TfrmBriscolaMain::menuGiocaInReteClick() {
         case SceltaRete::Modo::Ospita: {
             OpzioniSala sala;
             sala.cartellaDati = CartellaTavoliOspitati();
-            server = std::make_unique<ServerLocale>(sala, kPorta);
+            server =
+                std::make_unique<ServerLocale>(sala, kPorta, scelta.certificato, scelta.chiave);
+            FidatiDelServer(*cliente, *server, scelta.certificato);
+            if (opzioni != nullptr) {
+                // Remembered for the next table, and for coming back to this one.
+                opzioni->ImpostaTls(scelta.certificato, scelta.chiave);
+                opzioni->Salva();
+            }
             QStringList elenco;
             for (const QHostAddress& a : ServerLocale::IndirizziMacchina()) {
                 elenco << a.toString();
             }
             indirizzi = elenco.join(QStringLiteral(", "));
             pubblico = elenco.value(0);
-            cliente->Crea({QStringLiteral("127.0.0.1"), server->Porta(), false, {}},
+            cliente->Crea({QStringLiteral("127.0.0.1"), server->Porta(), server->Sicuro(), {}},
                           scelta.impostazioni);
             break;
         }
@@ -161,8 +188,14 @@ void TfrmBriscolaMain::menuGiocaInReteClick() {
                 // The hosted table was saved when the game closed: the server reopens it.
                 OpzioniSala sala;
                 sala.cartellaDati = CartellaTavoliOspitati();
-                server = std::make_unique<ServerLocale>(sala, dove.porta);
+                const QString certificato =
+                    opzioni != nullptr ? opzioni->CertificatoTls() : QString();
+                server = std::make_unique<ServerLocale>(sala, dove.porta, certificato,
+                                                        opzioni != nullptr ? opzioni->ChiaveTls()
+                                                                           : QString());
+                FidatiDelServer(*cliente, *server, certificato);
                 dove.porta = server->Porta();
+                dove.tls = server->Sicuro();
                 pubblico = ServerLocale::IndirizziMacchina().value(0).toString();
             }
             cliente->Unisciti(dove, ricordato.posto, ricordato.gettone);
@@ -240,7 +273,8 @@ void TfrmBriscolaMain::EntraInRete(std::unique_ptr<TavolaRemota> tavola, const Q
                              "sceglie Comincia"));
     lblBenvenuto->show();
     const QString nome = opzioni != nullptr ? opzioni->NomeGiocatore(4) : QString();
-    lobby = new LobbyTavolo(cliente, nome, {pubblico, porta, false, {}}, indirizzi, this);
+    const bool sicuro = tavolaRemota->Server() != nullptr && tavolaRemota->Server()->Sicuro();
+    lobby = new LobbyTavolo(cliente, nome, {pubblico, porta, sicuro, {}}, indirizzi, this);
     connect(lobby, &LobbyTavolo::Uscita, this, [this] {
         if (DialoghiCorrenti().Domanda(this, tr("Briscola Chiamata"),
                                        tr("Vuoi lasciare il tavolo in rete?"))) {
@@ -255,9 +289,11 @@ void TfrmBriscolaMain::RicordaPosto() {
         return;
     }
     const ClienteTavolo& cliente = tavolaRemota->Cliente();
-    RicordaTavolo(FileTavoloRicordato(),
-                  {cliente.Indirizzo().Server(), cliente.Indirizzo().codice, cliente.Vista().posto,
-                   cliente.Gettone(), tavolaRemota->Server() != nullptr});
+    // Over TLS the address keeps its scheme, so that coming back connects the same way.
+    const IndirizzoTavolo& dove = cliente.Indirizzo();
+    const QString server = dove.tls ? QStringLiteral("wss://") + dove.Server() : dove.Server();
+    RicordaTavolo(FileTavoloRicordato(), {server, cliente.Indirizzo().codice, cliente.Vista().posto,
+                                          cliente.Gettone(), tavolaRemota->Server() != nullptr});
 }
 
 void TfrmBriscolaMain::LasciaTavolo() {

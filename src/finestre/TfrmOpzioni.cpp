@@ -81,6 +81,8 @@ void TfrmOpzioni::CaricaOpzioni() {
     chkCarteOrdinate->setChecked(valori.carteOrdinate);
     chkEsperti->setChecked(valori.esperti);
     dimensione = valori.dimensione;
+    certificatoTls = QString::fromStdString(valori.certificatoTls);
+    chiaveTls = QString::fromStdString(valori.chiaveTls);
     cmbLingua->setCurrentIndex(valori.lingua);
     carteConfermate = txtDirectory->text();
 }
@@ -102,6 +104,8 @@ ValoriOpzioni TfrmOpzioni::Valori() const {
     valori.esperti = Esperti();
     valori.dimensione = dimensione;
     valori.lingua = Lingua();
+    valori.certificatoTls = certificatoTls.toStdString();
+    valori.chiaveTls = chiaveTls.toStdString();
     return valori;
 }
 

@@ -51,6 +51,14 @@ public:
     // window. Kept in the options file with the rest.
     int Dimensione() const { return dimensione; }
     void ImpostaDimensione(int nuova) { dimensione = nuova; }
+    // The certificate and private key of the last table hosted with TLS, kept in the options
+    // file with the rest; empty for none.
+    const QString& CertificatoTls() const { return certificatoTls; }
+    const QString& ChiaveTls() const { return chiaveTls; }
+    void ImpostaTls(const QString& certificato, const QString& chiave) {
+        certificatoTls = certificato;
+        chiaveTls = chiave;
+    }
 
     // Writes the options file; false when it could not be written (the old file stays whole).
     bool Salva() const;
@@ -125,4 +133,6 @@ private:
     // The colour dialog opens on the colour last chosen in it.
     QColor ultimoColore;
     int dimensione = 100;
+    QString certificatoTls;
+    QString chiaveTls;
 };

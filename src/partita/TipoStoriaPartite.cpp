@@ -125,6 +125,24 @@ void TipoStoriaPartite::Aggiungi(const PartitaGiocata& partita) {
     ++numeroPartite;
 }
 
+void TipoStoriaPartite::ImpostaRiassunto(int giocate, const std::array<std::int32_t, 5>& totali,
+                                         const TabellaStatistiche& contatori,
+                                         const std::vector<PartitaGiocata>& ultime) {
+    const auto tenute = static_cast<int>(ultime.size());
+    if (giocate < 0 || tenute > std::min(giocate, kPartiteTenute)) {
+        throw Errore("La serie ricevuta elenca più partite di quante ne ha giocate");
+    }
+    if (!std::all_of(ultime.begin(), ultime.end(), PartitaGiocataValida)) {
+        throw Errore("Partita non valida per la storia della serie");
+    }
+    for (int k = 0; k < tenute; ++k) {
+        (*partite)[I((giocate - tenute + k) % kPartiteTenute)] = ultime[I(k)];
+    }
+    numeroPartite = giocate;
+    totale = totali;
+    statistiche = contatori;
+}
+
 std::string TipoStoriaPartite::Limite() const {
     const auto Messaggio = [](const std::string& cosa) {
         return "La serie ha raggiunto il limite " + cosa + ": per continuare, iniziane una nuova";

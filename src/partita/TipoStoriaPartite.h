@@ -5,6 +5,7 @@
 #include <memory>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "partita/Chiamata.h"
 
@@ -74,6 +75,15 @@ public:
     // its games held in the ring take their places. Raises Errore, changing nothing, when
     // seguito does not begin here or holds more games than PartiteSicure.
     void Accoda(const TipoStoriaPartite& seguito);
+
+    // The counters by role, result and seat, as Statistiche reads them.
+    using TabellaStatistiche = std::array<std::array<std::array<std::int32_t, 5>, 3>, 4>;
+    // Takes a series kept elsewhere (a table's server) as it is told: its count, totals and
+    // counters, and its last games, oldest first, the newest being game giocate - 1. Raises
+    // Errore, changing nothing, for a game that is not valid or more games than are held.
+    void ImpostaRiassunto(int giocate, const std::array<std::int32_t, 5>& totali,
+                          const TabellaStatistiche& contatori,
+                          const std::vector<PartitaGiocata>& ultime);
 
     int Totale(int giocatore) const { return totale[static_cast<std::size_t>(giocatore)]; }
     int PrimaPartitaTenuta() const;

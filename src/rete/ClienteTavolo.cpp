@@ -1,5 +1,8 @@
 #include "rete/ClienteTavolo.h"
 
+#include <QSslConfiguration>
+#include <QSslError>
+#include <QStringList>
 #include <QWebSocket>
 #include <algorithm>
 
@@ -20,8 +23,13 @@ bool TavoloPieno(const VistaTavolo& vista) {
 
 ClienteTavolo::ClienteTavolo(QObject* padre) : QObject(padre) {
     timerConnessione.setSingleShot(true);
-    connect(&timerConnessione, &QTimer::timeout, this,
-            [this] { Termina(Guasto::Irraggiungibile, QStringLiteral("timeout")); });
+    connect(&timerConnessione, &QTimer::timeout, this, [this] {
+        if (!erroriTls.isEmpty()) {
+            Termina(Guasto::CertificatoNonFidato, erroriTls);
+        } else {
+            Termina(Guasto::Irraggiungibile, QStringLiteral("timeout"));
+        }
+    });
 }
 
 ClienteTavolo::~ClienteTavolo() {
@@ -64,6 +72,19 @@ void ClienteTavolo::Apri(const QUrl& url) {
                {QStringLiteral("versione"), kVersioneProtocollo}});
     });
     connect(s, &QWebSocket::textMessageReceived, this, &ClienteTavolo::Leggi);
+    erroriTls.clear();
+    connect(s, &QWebSocket::sslErrors, this, [this, s](const QList<QSslError>& errori) {
+        if (fidati.contains(s->sslConfiguration().peerCertificate())) {
+            s->ignoreSslErrors();
+            return;
+        }
+        // Never taken silently: the connection fails, and says why.
+        QStringList testi;
+        for (const QSslError& errore : errori) {
+            testi << errore.errorString();
+        }
+        erroriTls = testi.join(QStringLiteral("; "));
+    });
     connect(s, &QWebSocket::disconnected, this, &ClienteTavolo::Disconnesso);
     timerConnessione.start(attesaConnessione);
     s->open(url);
@@ -207,6 +228,10 @@ void ClienteTavolo::Disconnesso() {
         return;
     }
     const bool eraAperto = aperto;
+    if (!eraAperto && !erroriTls.isEmpty()) {
+        Termina(Guasto::CertificatoNonFidato, erroriTls);
+        return;
+    }
     const QString dettaglio = socket ? socket->errorString() : QString();
     Termina(eraAperto ? Guasto::ConnessionePersa : Guasto::Irraggiungibile, dettaglio);
 }

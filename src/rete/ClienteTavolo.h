@@ -1,6 +1,8 @@
 #pragma once
 
+#include <QList>
 #include <QObject>
+#include <QSslCertificate>
 #include <QString>
 #include <QTimer>
 #include <memory>
@@ -37,6 +39,8 @@ public:
         TavoloChiuso,
         // The server sent what is not a message of the protocol.
         MessaggioNonValido,
+        // The server's TLS certificate is not one this system trusts (or not for that name).
+        CertificatoNonFidato,
     };
     Q_ENUM(Guasto)
 
@@ -65,6 +69,10 @@ public:
     const IndirizzoTavolo& Indirizzo() const { return indirizzo; }
     // The token of the seat taken here, to come back with; empty before.
     const QString& Gettone() const { return gettone; }
+    // Certificates accepted from a TLS server besides what the system trusts: a server that
+    // shows exactly one of them is taken whatever its name (the hosting window's own server
+    // on the loopback address). Any other certificate the system does not trust fails.
+    void FidatiAnche(const QList<QSslCertificate>& certificati) { fidati = certificati; }
     // How long the connection may take to open.
     void ImpostaAttesaConnessione(int millisecondi) { attesaConnessione = millisecondi; }
 
@@ -88,6 +96,8 @@ private:
     bool finito = false;
     VistaTavolo vista;
     QString gettone;
+    QList<QSslCertificate> fidati;
+    QString erroriTls;
 
     void Apri(const QUrl& url);
     void Manda(const QJsonObject& messaggio);

@@ -15,9 +15,16 @@ constexpr int kAttesaCongedoMs = 1000;
 
 } // namespace
 
-ServerLocale::ServerLocale(const OpzioniSala& opzioni, quint16 porta)
+ServerLocale::ServerLocale(const OpzioniSala& opzioni, quint16 porta, const QString& certificato,
+                           const QString& chiave)
     : servizio(CreaServizioTavoli(opzioni)),
       ascoltatore(std::make_unique<Ascoltatore>(*servizio, LimitiRete{})) {
+    if (!certificato.isEmpty() || !chiave.isEmpty()) {
+        if (certificato.isEmpty() || chiave.isEmpty()) {
+            throw Errore("Per ospitare con TLS servono sia il certificato sia la chiave privata");
+        }
+        ascoltatore->UsaTls(certificato, chiave);
+    }
     try {
         // Friends without the game join from a browser, on the link's address. A build's own
         // programs (its tests) live away from the page and name it in the environment.

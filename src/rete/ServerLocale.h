@@ -14,8 +14,10 @@
 class ServerLocale {
 public:
     // Listens on porta, or on a free port when that one is taken; raises Errore when it cannot
-    // listen at all.
-    ServerLocale(const OpzioniSala& opzioni, quint16 porta);
+    // listen at all. With a certificate and its private key (PEM files) it speaks only TLS;
+    // one that cannot be read raises Errore before anything listens.
+    ServerLocale(const OpzioniSala& opzioni, quint16 porta, const QString& certificato = {},
+                 const QString& chiave = {});
     ~ServerLocale();
 
     quint16 Porta() const { return ascoltatore->Porta(); }

@@ -318,8 +318,11 @@ void GiocaUnaPartita(bool alBuio) {
 
 } // namespace
 
-// Bruno's window leaves with his card on the table; the computer plays his seat meanwhile, and
-// "Rientra al tavolo" puts him back in it, with the hand the table left him, to play on.
+// In the second game Bruno's window leaves with his card on the table; the computer plays his
+// seat meanwhile, and "Rientra al tavolo" puts him back in it, with the hand the table left
+// him, to play on. His score panel then holds the whole series, the game before his return
+// included, as the server and Anna's window count it; his window, which did not see that game
+// whole, will not save the series as if it had.
 TEST(GiocoInRete, RientraAlTavoloAMetaPresa) {
     TavoloInRete tavolo;
     tavolo.Siedono(0, 2);
@@ -327,7 +330,8 @@ TEST(GiocoInRete, RientraAlTavoloAMetaPresa) {
     TfrmBriscolaMain& b = tavolo.b;
     ASSERT_TRUE(GiocaFinche({&a, &b}, [&] {
         const PartitaVista& p = Vista(b).partita;
-        return p.prese[0] + p.prese[1] + p.prese[2] + p.prese[3] + p.prese[4] >= 1 &&
+        return p.numero == 1 &&
+               p.prese[0] + p.prese[1] + p.prese[2] + p.prese[3] + p.prese[4] >= 1 &&
                p.tavola.size() >= 3 && p.tavola.size() < 5 && Inattiva(b);
     }));
     b.LasciaTavolo();
@@ -353,9 +357,38 @@ TEST(GiocoInRete, RientraAlTavoloAMetaPresa) {
         return Vista(a).serie.partite > numero && Vista(b).serie.partite > numero;
     }));
     EXPECT_EQ(Vista(a).serie.totali, Vista(b).serie.totali);
+    ASSERT_TRUE(AttendiCondizione([&] { return Inattiva(a) && Inattiva(b); }));
+    for (TfrmBriscolaMain* f : {&a, &b}) {
+        const SerieVista& serie = Vista(*f).serie;
+        ASSERT_EQ(serie.partite, 2);
+        EXPECT_EQ(f->Punti().ListPunti()->topLevelItemCount(), 2);
+        for (int s = 0; s < 5; ++s) {
+            EXPECT_EQ(f->Punti().lblPunti(f->Remota()->Locale(s))->text(),
+                      QString::number(serie.totali[static_cast<std::size_t>(s)]))
+                << s;
+        }
+    }
     for (const auto& box : tavolo.ospitante.Dialoghi().mostrati) {
         EXPECT_NE(box.titolo, QStringLiteral("Briscola Chiamata")) << box.testo.toStdString();
     }
+    // Anna saw both games whole and saves them; Bruno is told why he cannot.
+    CartellaTemporanea cartella;
+    const QString fileA = QString::fromStdString(cartella.File("anna.bri"));
+    const QString fileB = QString::fromStdString(cartella.File("bruno.bri"));
+    tavolo.ospitante.Dialoghi().file.push_back(fileA);
+    a.menuSalvaPartitaClick();
+    TipoStoriaPartite salvata;
+    ASSERT_TRUE(salvata.Carica(fileA.toStdString()));
+    EXPECT_EQ(salvata.numeroPartite, 2);
+    for (int s = 0; s < 5; ++s) {
+        EXPECT_EQ(salvata.Totale(s), Vista(a).serie.totali[static_cast<std::size_t>(s)]) << s;
+    }
+    const std::size_t prima = tavolo.ospitante.Dialoghi().mostrati.size();
+    tavolo.ospitante.Dialoghi().file.push_back(fileB);
+    b.menuSalvaPartitaClick();
+    EXPECT_FALSE(QFileInfo::exists(fileB));
+    ASSERT_EQ(tavolo.ospitante.Dialoghi().mostrati.size(), prima + 1);
+    EXPECT_TRUE(tavolo.ospitante.Dialoghi().mostrati.back().testo.contains(QStringLiteral(".bri")));
 }
 
 namespace {

@@ -1,0 +1,148 @@
+// A table hosted from the window with a certificate: the room's link is https, a friend's
+// client that trusts the certificate sits and is dealt a hand over wss, one that does not is
+// refused with its reason, and a key that cannot be read stops the hosting with a message.
+
+#include <gtest/gtest.h>
+
+#include <QCheckBox>
+#include <QDialog>
+#include <QFile>
+#include <QLineEdit>
+#include <QProcess>
+#include <QPushButton>
+#include <QSpinBox>
+#include <QSslCertificate>
+#include <QSslSocket>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include "finestre/FinestraGiocaInRete.h"
+#include "finestre/LobbyTavolo.h"
+#include "finestre/TavolaRemota.h"
+#include "finestre/TavoloDiProva.h"
+#include "finestre/TfrmBriscolaMain.h"
+#include "rete/ClienteTavolo.h"
+#include "rete/IndirizzoTavolo.h"
+#include "rete/ServerLocale.h"
+
+namespace {
+
+// The platform's data folder of the test's own, where the hosting window keeps its tables.
+class DatiPropri {
+public:
+    DatiPropri() : prima(qgetenv("XDG_DATA_HOME")) {
+        QStandardPaths::setTestModeEnabled(false);
+        qputenv("XDG_DATA_HOME", QByteArray::fromStdString(cartella.File("dati")));
+    }
+    ~DatiPropri() { qputenv("XDG_DATA_HOME", prima); }
+    DatiPropri(const DatiPropri&) = delete;
+    DatiPropri& operator=(const DatiPropri&) = delete;
+
+private:
+    CartellaTemporanea cartella;
+    QByteArray prima;
+};
+
+// "Ospita un tavolo" with these TLS files.
+void Ospita(TavoloDiProva& tavolo, const QString& certificato, const QString& chiave) {
+    tavolo.Dialoghi().azioni.push_back([&](QDialog& dialogo) {
+        auto& rete = dynamic_cast<FinestraGiocaInRete&>(dialogo);
+        rete.CampoTempoTurno()->setValue(0);
+        rete.CampoCertificato()->setText(certificato);
+        rete.CampoChiave()->setText(chiave);
+        QTest::mouseClick(rete.PulsanteOspita(), Qt::LeftButton);
+        return dialogo.result();
+    });
+    tavolo.Finestra().menuGiocaInReteClick();
+}
+
+struct Amico {
+    ClienteTavolo cliente;
+    int perse = 0;
+    ClienteTavolo::Guasto guasto{};
+    Amico() {
+        QObject::connect(&cliente, &ClienteTavolo::Perso, &cliente,
+                         [this](ClienteTavolo::Guasto g, const QString&) {
+                             guasto = g;
+                             ++perse;
+                         });
+    }
+};
+
+} // namespace
+
+TEST(OspitaConTls, IlLinkEHttpsEChiSiFidaDelCertificatoSiedeEVedeLaMano) {
+    const QString openssl = QStandardPaths::findExecutable(QStringLiteral("openssl"));
+    if (openssl.isEmpty() || !QSslSocket::supportsSsl()) {
+        GTEST_SKIP() << "openssl non disponibile";
+    }
+    QTemporaryDir cartella;
+    ASSERT_TRUE(cartella.isValid());
+    const QString certificato = cartella.filePath(QStringLiteral("certificato.pem"));
+    const QString chiave = cartella.filePath(QStringLiteral("chiave.pem"));
+    // Made for a name that is not the loopback's: the host's own connection must still work.
+    QProcess processo;
+    processo.start(openssl,
+                   {"req", "-x509", "-newkey", "ec", "-pkeyopt", "ec_paramgen_curve:prime256v1",
+                    "-nodes", "-days", "1", "-subj", "/CN=tavolo.example", "-addext",
+                    "subjectAltName=DNS:tavolo.example", "-keyout", chiave, "-out", certificato});
+    ASSERT_TRUE(processo.waitForFinished(30000));
+    ASSERT_EQ(processo.exitCode(), 0) << processo.readAllStandardError().constData();
+
+    DatiPropri dati;
+    {
+        // A key file that holds no key: nothing starts, and the person is told why.
+        TavoloDiProva tavolo(0, 5, QStringLiteral("AttesaGiocata=0\r\nAttesaMano=0\r\n"));
+        ASSERT_TRUE(tavolo.AttendiInattivo());
+        Ospita(tavolo, certificato, certificato);
+        EXPECT_EQ(tavolo.Finestra().Remota(), nullptr);
+        ASSERT_EQ(tavolo.Dialoghi().mostrati.size(), 1u);
+        EXPECT_TRUE(tavolo.Dialoghi().mostrati[0].testo.contains(QStringLiteral("chiave")))
+            << tavolo.Dialoghi().mostrati[0].testo.toStdString();
+    }
+
+    TavoloDiProva tavolo(0, 5, QStringLiteral("AttesaGiocata=0\r\nAttesaMano=0\r\nNome5=Anna\r\n"));
+    ASSERT_TRUE(tavolo.AttendiInattivo());
+    TfrmBriscolaMain& a = tavolo.Finestra();
+    Ospita(tavolo, certificato, chiave);
+    ASSERT_NE(a.Remota(), nullptr);
+    ASSERT_NE(a.Remota()->Server(), nullptr);
+    EXPECT_TRUE(a.Remota()->Server()->Sicuro());
+    ASSERT_TRUE(AttendiCondizione([&] {
+        return a.Lobby() != nullptr && !a.Remota()->Cliente().Indirizzo().codice.isEmpty() &&
+               a.Lobby()->PulsanteSiedi(0)->isEnabled();
+    }));
+    const QString link = a.Lobby()->Collegamento();
+    EXPECT_TRUE(link.startsWith(QStringLiteral("https://"))) << link.toStdString();
+    // The files are remembered for the next table.
+    QFile opzioni(tavolo.FileOpzioni());
+    ASSERT_TRUE(opzioni.open(QIODevice::ReadOnly));
+    const QByteArray righe = opzioni.readAll();
+    EXPECT_TRUE(righe.contains(("CertificatoTls=" + certificato).toUtf8())) << righe.constData();
+    EXPECT_TRUE(righe.contains(("ChiaveTls=" + chiave).toUtf8())) << righe.constData();
+
+    QTest::mouseClick(a.Lobby()->PulsanteSiedi(0), Qt::LeftButton);
+    ASSERT_TRUE(AttendiCondizione([&] { return a.Remota()->Cliente().Vista().posto == 0; }));
+
+    // The link with this machine's loopback address, as a friend would type it.
+    IndirizzoTavolo dove = LeggiIndirizzoTavolo(link, {}, 0);
+    dove.host = QStringLiteral("127.0.0.1");
+    ASSERT_TRUE(dove.tls);
+
+    Amico estraneo;
+    estraneo.cliente.Unisciti(dove);
+    ASSERT_TRUE(AttendiCondizione([&] { return estraneo.perse > 0; }));
+    EXPECT_EQ(estraneo.guasto, ClienteTavolo::Guasto::CertificatoNonFidato);
+
+    Amico bruno;
+    bruno.cliente.FidatiAnche(QSslCertificate::fromPath(certificato));
+    bruno.cliente.Unisciti(dove);
+    ASSERT_TRUE(AttendiCondizione([&] { return bruno.cliente.Vista().codice == dove.codice; }));
+    bruno.cliente.Siedi(2, QStringLiteral("Bruno"));
+    ASSERT_TRUE(AttendiCondizione([&] { return a.Remota()->Cliente().Vista().posti[2].persona; }));
+    QTest::mouseClick(a.Lobby()->PulsanteComincia(), Qt::LeftButton);
+    ASSERT_TRUE(AttendiCondizione([&] { return bruno.cliente.Vista().partita.mano.size() == 8; }));
+    EXPECT_EQ(bruno.perse, 0);
+    EXPECT_EQ(a.Remota()->Cliente().Vista().partita.mano.size(), 8u);
+}
