@@ -8,28 +8,22 @@
 #include <QTemporaryDir>
 
 #include "AiutiAscoltatore.h"
+#include "CertificatoDiProva.h"
 #include "comune/Errore.h"
 
 TEST(Ascoltatore, ParlaTlsConUnCertificatoEConsegnaIlCodiceComeInChiaro) {
-    const QString openssl = QStandardPaths::findExecutable(QStringLiteral("openssl"));
-    if (openssl.isEmpty() || !QSslSocket::supportsSsl())
-        GTEST_SKIP() << "openssl non disponibile";
-    QTemporaryDir cartella;
-    ASSERT_TRUE(cartella.isValid());
-    const QString certificato = cartella.filePath(QStringLiteral("certificato.pem"));
-    const QString chiave = cartella.filePath(QStringLiteral("chiave.pem"));
-    QProcess processo;
-    processo.start(openssl,
-                   {"req", "-x509", "-newkey", "ec", "-pkeyopt", "ec_paramgen_curve:prime256v1",
-                    "-nodes", "-days", "1", "-subj", "/CN=localhost", "-addext",
-                    "subjectAltName=DNS:localhost,IP:127.0.0.1", "-keyout", chiave, "-out",
-                    certificato});
-    ASSERT_TRUE(processo.waitForFinished(30000));
-    ASSERT_EQ(processo.exitCode(), 0) << processo.readAllStandardError().constData();
+    const CertificatoDiProva prova(QStringLiteral("localhost"),
+                                   QStringLiteral("DNS:localhost,IP:127.0.0.1"));
+    if (!prova.assente.isEmpty())
+        GTEST_SKIP() << prova.assente.toStdString();
+    ASSERT_TRUE(prova.errore.isEmpty()) << prova.errore.toStdString();
+    const QString& certificato = prova.certificato;
+    const QString& chiave = prova.chiave;
 
     Banco banco;
     EXPECT_THROW(banco.ascoltatore.UsaTls(chiave, chiave), Errore);
-    EXPECT_THROW(banco.ascoltatore.UsaTls(certificato, cartella.filePath("manca.pem")), Errore);
+    EXPECT_THROW(banco.ascoltatore.UsaTls(certificato, prova.cartella.filePath("manca.pem")),
+                 Errore);
     banco.ascoltatore.UsaTls(certificato, chiave);
     banco.Ascolta();
     ASSERT_TRUE(banco.ascoltatore.Sicuro());
