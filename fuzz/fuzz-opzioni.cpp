@@ -22,11 +22,13 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* dati, std::size_t dime
         CONTROLLA(UTF8Valido(nome));
     }
     CONTROLLA(UTF8Valido(valori.immagineSfondo) && UTF8Valido(valori.directoryCarte));
+    CONTROLLA(UTF8Valido(valori.certificatoTls) && UTF8Valido(valori.chiaveTls));
 
     const std::string scritto = ScriviOpzioni(valori);
     CONTROLLA(valori.lingua >= 0 && valori.lingua <= 2);
     const long righe = 14 + (valori.esperti ? 1 : 0) + (valori.dimensione != 100 ? 1 : 0) +
-                       (valori.lingua != 0 ? 1 : 0);
+                       (valori.lingua != 0 ? 1 : 0) +
+                       (valori.certificatoTls.empty() && valori.chiaveTls.empty() ? 0 : 2);
     CONTROLLA(std::count(scritto.begin(), scritto.end(), '\n') == righe);
     CONTROLLA(std::count(scritto.begin(), scritto.end(), '\r') == righe);
     CONTROLLA(LeggiOpzioni(scritto) == valori);
