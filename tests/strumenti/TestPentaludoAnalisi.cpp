@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "ia/PercorsoTemporaneo.h"
+#include "strumenti/EseguiStrumento.h"
 
 #include <cstdlib>
 #include <filesystem>
@@ -14,44 +14,17 @@
 #include "notazione/LeggiNotazione.h"
 #include "notazione/PartitaNotata.h"
 
-namespace {
-
-struct Esito {
-    int stato;
-    std::string uscita;
-    std::string errori;
-};
-
-std::string Leggi(const std::filesystem::path& percorso) {
-    std::ifstream file(percorso, std::ios::binary);
-    std::ostringstream testo;
-    testo << file.rdbuf();
-    return testo.str();
-}
-
-Esito Esegui(const std::string& strumento, const std::string& argomenti) {
-    const auto uscita = PercorsoTemporaneo("analisi_out.txt");
-    const auto errori = PercorsoTemporaneo("analisi_err.txt");
-    const std::string comando = std::string(PENTALUDO_STRUMENTI_BUILD) + "/" + strumento + " " +
-                                argomenti + " >'" + uscita.string() + "' 2>'" + errori.string() +
-                                "'";
-    const int stato = std::system(comando.c_str());
-    return {WIFEXITED(stato) ? WEXITSTATUS(stato) : -1, Leggi(uscita), Leggi(errori)};
-}
-
-} // namespace
-
 TEST(PentaludoAnalisi, StampaLAnalisiDelleDecisioniComeIlNucleo) {
     // Two games of a series with an expert, written by pentaludo-serie, analysed for seat 0 by
     // the tool and here: the same JSON, whatever the process and its threads.
     const std::string file = PercorsoTemporaneo("analisi_partite.txt").string();
-    ASSERT_EQ(Esegui("pentaludo-serie", "--tipo 3 --partite 2 --seme 5 --esperto 0 "
-                                        "--budget-esperto 16 --registra '" +
-                                            file + "'")
+    ASSERT_EQ(EseguiStrumento("pentaludo-serie", "--tipo 3 --partite 2 --seme 5 --esperto 0 "
+                                                 "--budget-esperto 16 --registra '" +
+                                                     file + "'")
                   .stato,
               0);
     const Esito json =
-        Esegui("pentaludo-analisi", "'" + file + "' --giocatore 0 --json --budget 8");
+        EseguiStrumento("pentaludo-analisi", "'" + file + "' --giocatore 0 --json --budget 8");
     ASSERT_EQ(json.stato, 0) << json.errori;
     std::string atteso = "{\"partite\":[";
     int n = 0;
@@ -66,7 +39,7 @@ TEST(PentaludoAnalisi, StampaLAnalisiDelleDecisioniComeIlNucleo) {
     EXPECT_EQ(json.uscita, atteso + "]}\n");
 
     // The table: every seat of every game, each with its total.
-    const Esito tabella = Esegui("pentaludo-analisi", "'" + file + "' --budget 8");
+    const Esito tabella = EseguiStrumento("pentaludo-analisi", "'" + file + "' --budget 8");
     ASSERT_EQ(tabella.stato, 0) << tabella.errori;
     std::size_t totali = 0;
     for (std::size_t p = tabella.uscita.find("Totale: "); p != std::string::npos;
@@ -79,9 +52,9 @@ TEST(PentaludoAnalisi, StampaLAnalisiDelleDecisioniComeIlNucleo) {
 TEST(PentaludoAnalisi, UnFileErratoDaLaSuaRiga) {
     const std::string file = PercorsoTemporaneo("analisi_errata.txt").string();
     std::ofstream(file, std::ios::binary) << "# prova\n\npartita 0\ngiocatore 9 umano Io\n";
-    const Esito esito = Esegui("pentaludo-analisi", "'" + file + "'");
+    const Esito esito = EseguiStrumento("pentaludo-analisi", "'" + file + "'");
     EXPECT_EQ(esito.stato, 2);
     EXPECT_EQ(esito.errori.rfind(file + " riga 4: ", 0), 0u) << esito.errori;
     EXPECT_EQ(esito.uscita, "");
-    EXPECT_EQ(Esegui("pentaludo-analisi", "'" + file + "' --giocatore 7").stato, 2);
+    EXPECT_EQ(EseguiStrumento("pentaludo-analisi", "'" + file + "' --giocatore 7").stato, 2);
 }

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "ia/PercorsoTemporaneo.h"
+#include "strumenti/EseguiStrumento.h"
 
 #include <cstdlib>
 #include <filesystem>
@@ -13,27 +14,9 @@
 
 namespace {
 
-struct Esito {
-    int stato;
-    std::string uscita;
-    std::string errori;
-};
-
-std::string Leggi(const std::filesystem::path& percorso) {
-    std::ifstream file(percorso, std::ios::binary);
-    std::ostringstream testo;
-    testo << file.rdbuf();
-    return testo.str();
-}
-
-// Runs the checker on a file and collects its exit status and both outputs.
+// Runs the checker on a file.
 Esito Controlla(const std::string& file) {
-    const auto uscita = PercorsoTemporaneo("regole_out.txt");
-    const auto errori = PercorsoTemporaneo("regole_err.txt");
-    const std::string comando = std::string(PENTALUDO_STRUMENTI_BUILD) + "/pentaludo-regole '" +
-                                file + "' >'" + uscita.string() + "' 2>'" + errori.string() + "'";
-    const int stato = std::system(comando.c_str());
-    return {WIFEXITED(stato) ? WEXITSTATUS(stato) : -1, Leggi(uscita), Leggi(errori)};
+    return EseguiStrumento("pentaludo-regole", "'" + file + "'");
 }
 
 std::string File(const std::string& nome, const std::string& contenuto) {
