@@ -4,9 +4,10 @@
 
 namespace {
 
-// Five short lines: anything longer is not ours.
-constexpr qsizetype kDimensioneMassima = 1024;
+// Five short lines: anything longer is not ours. The whole file may hold five lines of the
+// longest characters, so that every table read here can be written and read back.
 constexpr qsizetype kRigaMassima = 200;
+constexpr qsizetype kDimensioneMassima = 5 * (kRigaMassima * 3 + 1) + 64;
 
 } // namespace
 

@@ -345,3 +345,20 @@ TEST(TavoloRicordato, SiRileggeComeScrittoEIlRestoNonEUnTavolo) {
         EXPECT_FALSE(TavoloRicordatoDaTesto(guasto).Valido()) << guasto.left(40).toStdString();
     }
 }
+
+// Whatever the reader takes, written again, it takes back: long lines of wide characters, and
+// bytes that are not UTF-8 (each becomes a three-byte replacement character when written).
+TEST(TavoloRicordato, CioCheSiLeggeSiRiscriveESiRilegge) {
+    const QString lunga = QString(200, QChar(0x00E8));
+    const QByteArray nonUtf8(200, '\xFF');
+    for (const QByteArray& testo : {(lunga + '\n' + lunga + "\n4\n" + lunga + '\n').toUtf8(),
+                                    nonUtf8 + '\n' + nonUtf8 + "\n0\n" + nonUtf8}) {
+        const TavoloRicordato tavolo = TavoloRicordatoDaTesto(testo);
+        ASSERT_TRUE(tavolo.Valido());
+        const TavoloRicordato riletto = TavoloRicordatoDaTesto(TestoTavoloRicordato(tavolo));
+        EXPECT_TRUE(riletto.Valido());
+        EXPECT_EQ(riletto.server, tavolo.server);
+        EXPECT_EQ(riletto.codice, tavolo.codice);
+        EXPECT_EQ(riletto.gettone, tavolo.gettone);
+    }
+}
