@@ -52,6 +52,10 @@ TavolaRemota::TavolaRemota(TfrmBriscolaMain& finestra, std::unique_ptr<ClienteTa
 }
 
 TavolaRemota::~TavolaRemota() {
+    // A hosted server lets the event loop run while it says goodbye to its players: the client
+    // still hears it then, and neither this half-gone table nor the window may.
+    cliente->disconnect();
+    server.reset();
     for (const QPointer<QLabel>& dorso : dorsi) {
         delete dorso.data();
     }
