@@ -16,6 +16,7 @@
 #include "finestre/SuperficieMascherata.h"
 #include "finestre/TavolaRemota.h"
 #include "finestre/TfrmOpzioni.h"
+#include "finestre/TfrmStato.h"
 #include "motori/GiocatoriNotati.h"
 #include "motori/OpzioniTavolo.h"
 #include "motori/Semaforo.h"
@@ -102,6 +103,10 @@ TfrmBriscolaMain::~TfrmBriscolaMain() {
     // The network table goes first: its client and server still talk to the window.
     delete lobby;
     tavolaRemota.reset();
+    // The step window watches the table, which goes before the window's children do.
+    if (frmStato) {
+        frmStato->ImpostaTavolo(nullptr);
+    }
 }
 
 const PannelloGiocatore& TfrmBriscolaMain::Pannello(int giocatore) const {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QDialog>
+#include <QPointer>
 
 #include <array>
 #include <memory>
@@ -196,7 +197,7 @@ private:
     Suggeritore* suggeritore = nullptr;
     QPointer<QDialog> finestraAnalisi;
     void CreaMenuSuggerimento(QMenu* mostra);
-    TfrmStato* frmStato = nullptr;
+    QPointer<TfrmStato> frmStato;
 
     QString fileConservato;
     // How the game under way began: what plays it again at the next run.
