@@ -44,11 +44,19 @@ int DialoghiFinti::Esegui(QDialog& dialogo) {
 }
 
 ConDialoghiFinti::ConDialoghiFinti() {
+    // The seam is the process's: two tables of one test share the boxes the first put there.
+    finti = dynamic_cast<DialoghiFinti*>(&DialoghiCorrenti());
+    if (finti != nullptr) {
+        return;
+    }
+    proprio = true;
     auto nuovi = std::make_unique<DialoghiFinti>();
     finti = nuovi.get();
     ImpostaDialoghi(std::move(nuovi));
 }
 
 ConDialoghiFinti::~ConDialoghiFinti() {
-    ImpostaDialoghi(nullptr);
+    if (proprio) {
+        ImpostaDialoghi(nullptr);
+    }
 }

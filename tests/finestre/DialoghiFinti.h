@@ -34,7 +34,8 @@ public:
     int Esegui(QDialog& dialogo) override;
 };
 
-// Installs a DialoghiFinti for the life of the object and gives access to it.
+// Installs a DialoghiFinti for the life of the object, or shares the one already installed,
+// and gives access to it.
 class ConDialoghiFinti {
 public:
     ConDialoghiFinti();
@@ -46,4 +47,6 @@ public:
 
 private:
     DialoghiFinti* finti;
+    // Put in place by this object (not shared with an outer one), and so taken away by it.
+    bool proprio = false;
 };
