@@ -22,6 +22,8 @@
 #include <QTreeWidget>
 #include <QWebSocket>
 #include <QWebSocketServer>
+#include <cstdio>
+#include <cstdlib>
 #include <functional>
 
 #include "finestre/CicloGioco.h"
@@ -90,7 +92,18 @@ inline QString Intero(const QLabel* etichetta) {
     return etichetta->toolTip().isEmpty() ? etichetta->text() : Mostrato(etichetta->toolTip());
 }
 
+// The seat's view. A window that left its table unasked (a dropped connection) ends the test
+// with what it told the person, rather than with a null table's crash.
 inline const VistaTavolo& Vista(const TfrmBriscolaMain& f) {
+    if (f.Remota() == nullptr) {
+        std::fputs("La finestra non e' piu' al tavolo.\n", stderr);
+        if (auto* finti = dynamic_cast<DialoghiFinti*>(&DialoghiCorrenti())) {
+            for (const DialoghiFinti::Box& box : finti->mostrati) {
+                std::fprintf(stderr, "  %s\n", qPrintable(box.testo));
+            }
+        }
+        std::abort();
+    }
     return f.Remota()->Cliente().Vista();
 }
 

@@ -147,10 +147,11 @@ TEST(GiocoInRete, RientraAlTavoloAMetaPresa) {
     tavolo.Siedono(0, 2);
     TfrmBriscolaMain& a = tavolo.a;
     TfrmBriscolaMain& b = tavolo.b;
+    // Mid-trick is where Anna (seat 0) plays fourth or fifth, which a deal may not give in its
+    // first game: any game will do.
     ASSERT_TRUE(GiocaFinche({&a, &b}, [&] {
         const PartitaVista& p = Vista(b).partita;
-        return p.numero == 1 &&
-               p.prese[0] + p.prese[1] + p.prese[2] + p.prese[3] + p.prese[4] >= 1 &&
+        return p.prese[0] + p.prese[1] + p.prese[2] + p.prese[3] + p.prese[4] >= 1 &&
                p.tavola.size() >= 3 && p.tavola.size() < 5 && Inattiva(b);
     }));
     b.LasciaTavolo();
@@ -171,6 +172,7 @@ TEST(GiocoInRete, RientraAlTavoloAMetaPresa) {
         EXPECT_TRUE(b.Immagine(c.Indice())->isVisible()) << c.Indice();
     }
     EXPECT_TRUE(Vista(a).posti[2].connesso);
+    // The game he came back to; under load it may have ended while he was away.
     const int numero = Vista(b).partita.numero;
     ASSERT_TRUE(GiocaFinche({&a, &b}, [&] {
         return Vista(a).serie.partite > numero && Vista(b).serie.partite > numero;
@@ -179,8 +181,8 @@ TEST(GiocoInRete, RientraAlTavoloAMetaPresa) {
     ASSERT_TRUE(AttendiCondizione([&] { return Inattiva(a) && Inattiva(b); }));
     for (TfrmBriscolaMain* f : {&a, &b}) {
         const SerieVista& serie = Vista(*f).serie;
-        ASSERT_EQ(serie.partite, 2);
-        EXPECT_EQ(f->Punti().ListPunti()->topLevelItemCount(), 2);
+        ASSERT_EQ(serie.partite, numero + 1);
+        EXPECT_EQ(f->Punti().ListPunti()->topLevelItemCount(), numero + 1);
         for (int s = 0; s < 5; ++s) {
             EXPECT_EQ(f->Punti().lblPunti(f->Remota()->Locale(s))->text(),
                       QString::number(serie.totali[static_cast<std::size_t>(s)]))
@@ -198,7 +200,7 @@ TEST(GiocoInRete, RientraAlTavoloAMetaPresa) {
     a.menuSalvaPartitaClick();
     TipoStoriaPartite salvata;
     ASSERT_TRUE(salvata.Carica(fileA.toStdString()));
-    EXPECT_EQ(salvata.numeroPartite, 2);
+    EXPECT_EQ(salvata.numeroPartite, numero + 1);
     for (int s = 0; s < 5; ++s) {
         EXPECT_EQ(salvata.Totale(s), Vista(a).serie.totali[static_cast<std::size_t>(s)]) << s;
     }
