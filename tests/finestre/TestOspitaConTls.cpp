@@ -17,6 +17,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include "finestre/AiutiGiocoInRete.h"
 #include "finestre/FinestraGiocaInRete.h"
 #include "finestre/LobbyTavolo.h"
 #include "finestre/TavolaRemota.h"
@@ -28,22 +29,6 @@
 #include "rete/ServerLocale.h"
 
 namespace {
-
-// The platform's data folder of the test's own, where the hosting window keeps its tables.
-class DatiPropri {
-public:
-    DatiPropri() : prima(qgetenv("XDG_DATA_HOME")) {
-        QStandardPaths::setTestModeEnabled(false);
-        qputenv("XDG_DATA_HOME", QByteArray::fromStdString(cartella.File("dati")));
-    }
-    ~DatiPropri() { qputenv("XDG_DATA_HOME", prima); }
-    DatiPropri(const DatiPropri&) = delete;
-    DatiPropri& operator=(const DatiPropri&) = delete;
-
-private:
-    CartellaTemporanea cartella;
-    QByteArray prima;
-};
 
 // "Ospita un tavolo" with these TLS files.
 void Ospita(TavoloDiProva& tavolo, const QString& certificato, const QString& chiave) {
@@ -84,7 +69,7 @@ TEST(OspitaConTls, IlLinkEHttpsEChiSiFidaDelCertificatoSiedeEVedeLaMano) {
     const QString& certificato = prova.certificato;
     const QString& chiave = prova.chiave;
 
-    DatiPropri dati;
+    DatiDelTest dati;
     {
         // A key file that holds no key: nothing starts, and the person is told why.
         TavoloDiProva tavolo(0, 5, QStringLiteral("AttesaGiocata=0\r\nAttesaMano=0\r\n"));
